@@ -1,0 +1,48 @@
+#include <cstdint>
+#include <limits>
+
+#include "exception.h"
+#include "sysutils.h"
+
+namespace Sysutils {
+namespace {
+
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
+std::string_view TrimBlanks(std::string_view text)
+{
+    while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
+    while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
+    return text;
+}
+
+[[noreturn]] void RaiseNotInteger(std::string_view text)
+{
+    throw EConvertError("\"" + AnsiString(text) + "\" is not a valid integer");
+}
+
+}  // namespace
+
+std::int32_t StrToInt(std::string_view text)
+{
+    std::string_view rest = TrimBlanks(text);
+    const bool negative = !rest.empty() && rest.front() == '-';
+    if (!rest.empty() && (rest.front() == '-' || rest.front() == '+')) rest.remove_prefix(1);
+    if (rest.empty()) RaiseNotInteger(text);
+
+    // The magnitude may reach 2^31 (for INT32_MIN); one more digit already overflows.
+    constexpr std::int64_t kLimit = std::int64_t{std::numeric_limits<std::int32_t>::max()} + 1;
+    std::int64_t magnitude = 0;
+    for (const char c : rest) {
+        if (c < '0' || c > '9') RaiseNotInteger(text);
+        magnitude = magnitude * 10 + (c - '0');
+        if (magnitude > kLimit) RaiseNotInteger(text);
+    }
+    const std::int64_t value = negative ? -magnitude : magnitude;
+    if (value > std::numeric_limits<std::int32_t>::max()) RaiseNotInteger(text);
+    return static_cast<std::int32_t>(value);
+}
+
+AnsiString UnsignedShortToStr(std::uint16_t value) { return std::to_string(value); }
+
+}  // namespace Sysutils

@@ -1,0 +1,83 @@
+#include "cp949.h"
+
+#include <iconv.h>
+
+#include <cerrno>
+#include <cstring>
+
+#include "exception.h"
+
+namespace Cp949 {
+namespace {
+
+// Owns one iconv descriptor for the length of a conversion.
+class Converter {
+public:
+    Converter(const char* to, const char* from) : cd_(iconv_open(to, from))
+    {
+        if (cd_ == reinterpret_cast<iconv_t>(-1)) {
+            throw Exception(AnsiString("No text conversion from ") + from + " to " + to + ": " +
+                            std::strerror(errno));
+        }
+    }
+    ~Converter() { iconv_close(cd_); }
+    Converter(const Converter&) = delete;
+    Converter& operator=(const Converter&) = delete;
+
+    // Converts all of input; calls skip(input) to replace and step over each
+    // byte sequence that cannot be converted.
+    template <class Skip>
+    std::string Run(std::string_view input, Skip skip)
+    {
+        std::string out;
+        std::string chunk(input.size() * 3 + 16, '\0');  // CP949 -> UTF-8 grows by 3/2 at most
+        char* in = const_cast<char*>(input.data());      // iconv's signature; it does not write
+        std::size_t inLeft = input.size();
+        while (inLeft > 0) {
+            char* outPtr = chunk.data();
+            std::size_t outLeft = chunk.size();
+            const std::size_t done = iconv(cd_, &in, &inLeft, &outPtr, &outLeft);
+            out.append(chunk.data(), chunk.size() - outLeft);
+            if (done == static_cast<std::size_t>(-1) && errno != E2BIG) {
+                skip(out, in, inLeft);  // EILSEQ or a sequence cut off at the end (EINVAL)
+                iconv(cd_, nullptr, nullptr, nullptr, nullptr);
+            }
+        }
+        return out;
+    }
+
+private:
+    iconv_t cd_;
+};
+
+// Bytes of the UTF-8 sequence that starts with lead (1 for a stray byte).
+std::size_t Utf8SequenceLength(unsigned char lead)
+{
+    if (lead >= 0xF0 && lead <= 0xF4) return 4;
+    if (lead >= 0xE0) return lead <= 0xEF ? 3 : 1;
+    if (lead >= 0xC2) return 2;
+    return 1;
+}
+
+}  // namespace
+
+std::string ToUtf8(std::string_view cp949)
+{
+    return Converter("UTF-8", "CP949").Run(cp949, [](std::string& out, char*& in, std::size_t& left) {
+        out += "\xEF\xBF\xBD";  // U+FFFD REPLACEMENT CHARACTER
+        ++in;
+        --left;
+    });
+}
+
+AnsiString FromUtf8(std::string_view utf8)
+{
+    return Converter("CP949", "UTF-8").Run(utf8, [](std::string& out, char*& in, std::size_t& left) {
+        out += '?';
+        const std::size_t length = std::min(Utf8SequenceLength(static_cast<unsigned char>(*in)), left);
+        in += length;
+        left -= length;
+    });
+}
+
+}  // namespace Cp949

@@ -1,0 +1,84 @@
+#include "sexagenary.h"
+
+#include <algorithm>
+#include <limits>
+
+#include "cp949_literals.h"
+
+const std::array<const char*, 10> StemNames = {"갑", "을", "병", "정", "무",
+                                               "기", "경", "신", "임", "계"};
+const std::array<const char*, 12> BranchNames = {"자", "축", "인", "묘", "진", "사",
+                                                 "오", "미", "신", "유", "술", "해"};
+
+namespace {
+
+// The remainder of value / divisor in 0 .. divisor - 1. The arithmetic is
+// 64-bit, so no 32-bit argument can overflow it.
+constexpr std::int32_t NonNegativeRem(std::int64_t value, std::int32_t divisor)
+{
+    const std::int64_t rem = value % divisor;
+    return static_cast<std::int32_t>(rem < 0 ? rem + divisor : rem);
+}
+
+// Days in the years 1 .. year - 1; none for year 1 and below.
+constexpr std::int64_t DaysBeforeYear(std::int32_t year)
+{
+    if (year <= 1) return 0;
+    const std::int64_t past = std::int64_t{year} - 1;
+    return past * 365 + past / 4 - past / 100 + past / 400;
+}
+
+// Days before each month of a common year.
+constexpr std::array<std::int32_t, 13> kDaysBeforeMonthInYear = {
+    0, 31, 59, 90, 120, 151, 181, 212, 243, 273, 304, 334, 365};
+
+}  // namespace
+
+bool IsLeapYear(std::int32_t year)
+{
+    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+}
+
+std::int32_t GetSolarMonthDays(std::int32_t year, std::int32_t month)
+{
+    if (month < 1 || month > 12) return 0;
+    if (month == 2 && IsLeapYear(year)) return 29;
+    return MonthDays[static_cast<std::size_t>(month - 1)];
+}
+
+std::int32_t GetDaysBeforeMonth(std::int32_t year, std::int32_t month)
+{
+    // The months 1 .. month - 1 of the year, at most all twelve.
+    const std::int32_t monthsBefore = std::clamp(month, 1, 13) - 1;  // [0, 12]
+    const std::int32_t leapDay = monthsBefore >= 2 && IsLeapYear(year) ? 1 : 0;
+    const std::int64_t count = DaysBeforeYear(year) +
+                               kDaysBeforeMonthInYear[static_cast<std::size_t>(monthsBefore)] + leapDay;
+    return static_cast<std::int32_t>(std::min<std::int64_t>(count, std::numeric_limits<std::int32_t>::max()));
+}
+
+std::int32_t GetFirstWeekday(std::int32_t daysBefore)
+{
+    return NonNegativeRem(std::int64_t{daysBefore} + 1, 7);  // day count 0, 1 January 1, is a Monday
+}
+
+StemBranch GetYearStemBranch(std::int32_t year)
+{
+    const std::int64_t cycle = std::int64_t{year} - 4;  // year 4 is 갑자
+    return {NonNegativeRem(cycle, 10), NonNegativeRem(cycle, 12)};
+}
+
+StemBranch GetMonthStemBranch(std::int32_t year, std::int32_t month)
+{
+    // January of a year is 자; the stems run on by two a year. Taking a in
+    // 0..59 changes nothing where the plain remainder was non-negative (60 is
+    // a multiple of 10 and 12) and keeps years below -1 in range.
+    const std::int32_t a = NonNegativeRem(12 * std::int64_t{year} + month + 3, 60);
+    const std::int32_t t = a + 18;
+    return {t % 10, (t + 2) % 12};
+}
+
+StemBranch GetDayStemBranch(std::int32_t daysBefore, std::int32_t day)
+{
+    const std::int64_t t = std::int64_t{daysBefore} + day + 14;  // day number + 14
+    return {NonNegativeRem(t, 10), NonNegativeRem(t, 12)};
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+// Gregorian day arithmetic (proleptic, from 1 January of year 1) and the
+// sexagenary cycle of years, months and days. Plain integer functions.
+
+// One position of the sexagenary cycle: indices into StemNames and BranchNames.
+struct StemBranch {
+    std::int32_t stem;    // 0..9
+    std::int32_t branch;  // 0..11
+};
+
+// Days of the months of a common year, January first.
+inline constexpr std::array<std::int32_t, 12> MonthDays = {31, 28, 31, 30, 31, 30,
+                                                           31, 31, 30, 31, 30, 31};
+
+// The ten heavenly stems and twelve earthly branches, one CP949 syllable each.
+extern const std::array<const char*, 10> StemNames;
+extern const std::array<const char*, 12> BranchNames;
+
+bool IsLeapYear(std::int32_t year);
+
+// Days of the month, 28..31; 0 for a month outside 1..12.
+std::int32_t GetSolarMonthDays(std::int32_t year, std::int32_t month);
+
+// Days from 1 January of year 1 up to (not including) the first of the month:
+// 0 for (1, 1). Years before 2 add no days; months past December add no more
+// than the whole year. Where the count would pass INT32_MAX (years after
+// 5,879,610) it stays at INT32_MAX.
+std::int32_t GetDaysBeforeMonth(std::int32_t year, std::int32_t month);
+
+// Weekday (0 Sunday .. 6 Saturday) of the day whose day count is daysBefore.
+std::int32_t GetFirstWeekday(std::int32_t daysBefore);
+
+// Positions of a year, a Gregorian month and a day (daysBefore is the day
+// count of the first of the month, day its day of the month). Always in range.
+StemBranch GetYearStemBranch(std::int32_t year);
+StemBranch GetMonthStemBranch(std::int32_t year, std::int32_t month);
+StemBranch GetDayStemBranch(std::int32_t daysBefore, std::int32_t day);

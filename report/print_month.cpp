@@ -1,0 +1,83 @@
+#include "print_month.h"
+
+#include "cp949_literals.h"
+#include "sexagenary.h"
+#include "solar_to_lunar.h"
+#include "sysutils.h"
+
+namespace {
+
+// Every width below is in CP949 bytes, which are columns in a fixed-pitch font
+// where a syllable takes two. A day cell is 15 bytes (16 with the leap mark):
+// day part 8 + lunar part 6 + separator 1.
+constexpr const char* kHeaderFormat = "   ▶ %d년 %02d월 (년:%s%s, 월:%s%s)";
+constexpr const char* kRule = "----------------------------------------------------------";
+constexpr const char* kWeekdayHeader = "  일      월      화      수      목      금      토";
+constexpr const char* kBlankCell = "        ";     // 8: one weekday column before day 1
+constexpr const char* kLeapMark = "*";            // 1: day in a leap lunar month
+constexpr const char* kDayPartFormat = "%2d(%s%s)";  // 8: day and its stem-branch
+constexpr const char* kLunarPartFormat = "%2d.%2d|";  // 6: lunar month.day
+constexpr const char* kNoLunarPart = "     |";    // 6: past the end of the lunar table
+constexpr const char* kCellSeparator = " ";       // 1
+constexpr std::size_t kLongestRow = 7 * 16;
+
+constexpr std::int32_t kDaysInWeek = 7;
+
+AnsiString LunarPart(const LunarDate& lunar)
+{
+    if (lunar.month == 0) return kNoLunarPart;
+    return Sysutils::Format(kLunarPartFormat, lunar.month, lunar.day);
+}
+
+// The cell of one day: leap mark, day part, lunar part and separator.
+AnsiString DayCell(std::int32_t year, std::int32_t month, std::int32_t day, std::int32_t daysBefore)
+{
+    const StemBranch position = GetDayStemBranch(daysBefore, day);
+    LunarDate lunar;
+    SolarToLunar(year, month, day, lunar.year, lunar.month, lunar.day, lunar.leap);
+
+    AnsiString cell = lunar.leap != 0 ? kLeapMark : "";
+    cell += Sysutils::Format(kDayPartFormat, day, StemNames[static_cast<std::size_t>(position.stem)],
+                             BranchNames[static_cast<std::size_t>(position.branch)]);
+    cell += LunarPart(lunar);
+    cell += kCellSeparator;
+    return cell;
+}
+
+AnsiString Header(std::int32_t year, std::int32_t month)
+{
+    const StemBranch yearPosition = GetYearStemBranch(year);
+    const StemBranch monthPosition = GetMonthStemBranch(year, month);
+    return Sysutils::Format(kHeaderFormat, year, month,
+                            StemNames[static_cast<std::size_t>(yearPosition.stem)],
+                            BranchNames[static_cast<std::size_t>(yearPosition.branch)],
+                            StemNames[static_cast<std::size_t>(monthPosition.stem)],
+                            BranchNames[static_cast<std::size_t>(monthPosition.branch)]);
+}
+
+}  // namespace
+
+void PrintMonth(std::int32_t year, std::int32_t month, const LineOutput& output)
+{
+    const std::int32_t daysBefore = GetDaysBeforeMonth(year, month);
+    output(Header(year, month));
+    output(kRule);
+    output(kWeekdayHeader);
+
+    const std::int32_t firstWeekday = GetFirstWeekday(daysBefore);
+    const std::int32_t monthLength = GetSolarMonthDays(year, month);
+    // A month outside 1..12 has no days; its day 1 is refused like any date that does not exist.
+    if (monthLength == 0) Sysutils::EncodeDate(year, month, 1);
+
+    AnsiString row;
+    row.reserve(kLongestRow);
+    for (std::int32_t column = 0; column < firstWeekday; ++column) row += kBlankCell;
+    for (std::int32_t day = 1; day <= monthLength; ++day) {
+        row += DayCell(year, month, day, daysBefore);
+        const bool saturday = (day + firstWeekday) % kDaysInWeek == 0;
+        if (saturday || day == monthLength) {
+            output(row);
+            row.clear();
+        }
+    }
+}
