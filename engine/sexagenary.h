@@ -10,6 +10,8 @@
 struct StemBranch {
     std::int32_t stem;    // 0..9
     std::int32_t branch;  // 0..11
+
+    friend bool operator==(const StemBranch&, const StemBranch&) = default;
 };
 
 // Days of the months of a common year, January first.

@@ -10,6 +10,8 @@ struct LunarDate {
     std::int32_t month = 0;
     std::int32_t day = 0;
     std::int32_t leap = 0;
+
+    friend bool operator==(const LunarDate&, const LunarDate&) = default;
 };
 
 // The lunar date of a Gregorian day, written to the four outputs.

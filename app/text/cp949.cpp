@@ -50,13 +50,20 @@ private:
     iconv_t cd_;
 };
 
-// Bytes of the UTF-8 sequence that starts with lead (1 for a stray byte).
-std::size_t Utf8SequenceLength(unsigned char lead)
+// Bytes to step over at a UTF-8 sequence that cannot be converted: the whole
+// character when it is well formed (CP949 lacks it), else the bad byte alone.
+std::size_t Utf8SkipLength(const char* in, std::size_t left)
 {
-    if (lead >= 0xF0 && lead <= 0xF4) return 4;
-    if (lead >= 0xE0) return lead <= 0xEF ? 3 : 1;
-    if (lead >= 0xC2) return 2;
-    return 1;
+    const auto lead = static_cast<unsigned char>(in[0]);
+    std::size_t length = 1;
+    if (lead >= 0xC2 && lead <= 0xDF) length = 2;
+    if (lead >= 0xE0 && lead <= 0xEF) length = 3;
+    if (lead >= 0xF0 && lead <= 0xF4) length = 4;
+    if (length > left) return 1;
+    for (std::size_t i = 1; i < length; ++i) {
+        if ((static_cast<unsigned char>(in[i]) & 0xC0) != 0x80) return 1;
+    }
+    return length;
 }
 
 }  // namespace
@@ -74,7 +81,7 @@ AnsiString FromUtf8(std::string_view utf8)
 {
     return Converter("CP949", "UTF-8").Run(utf8, [](std::string& out, char*& in, std::size_t& left) {
         out += '?';
-        const std::size_t length = std::min(Utf8SequenceLength(static_cast<unsigned char>(*in)), left);
+        const std::size_t length = Utf8SkipLength(in, left);
         in += length;
         left -= length;
     });

@@ -1,0 +1,93 @@
+#!/usr/bin/env bash
+# dalcal-print end to end: output, encodings, exit statuses and messages.
+# Usage: dalcal_print_test.sh PATH/TO/dalcal-print GOLDEN_DIR
+set -u
+program=$1
+golden=$2
+passed=0
+failed=0
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+check() {  # check NAME CONDITION...
+    local name=$1
+    shift
+    if "$@"; then
+        passed=$((passed + 1))
+    else
+        failed=$((failed + 1))
+        echo "FAILED: $name" >&2
+    fi
+}
+
+# run ARGS...: stdout to $work/out, stderr to $work/err, status to $status
+run() {
+    "$program" "$@" >"$work/out" 2>"$work/err"
+    status=$?
+}
+
+run 2026 7
+check "UTF-8 July 2026 matches the golden text" cmp -s "$work/out" "$golden/2026-07.txt"
+check "UTF-8 July 2026 exits 0" test "$status" -eq 0
+check "UTF-8 July 2026 writes nothing to stderr" test ! -s "$work/err"
+
+run --encoding cp949 2026 7
+check "CP949 July 2026 exits 0" test "$status" -eq 0
+check "CP949 July 2026 is the golden text in CP949" \
+    cmp -s <(iconv -f UTF-8 -t CP949 "$golden/2026-07.txt") "$work/out"
+lengths=$(LC_ALL=C awk '{ printf "%d ", length($0) }' "$work/out")
+check "CP949 July 2026 line lengths in bytes" test "$lengths" = "36 58 52 84 105 105 105 90 "
+
+run --encoding=CP949 2026 07
+check "--encoding=CP949 and month 07" cmp -s <(iconv -f UTF-8 -t CP949 "$golden/2026-07.txt") "$work/out"
+
+run
+this_month=$(date +'%Y년 %_m월')
+check "no arguments: exits 0" test "$status" -eq 0
+check "no arguments: prints this month" grep -q "$this_month" "$work/out"
+check "no arguments: a whole calendar" test "$(wc -l <"$work/out")" -ge 7
+
+run --help
+check "--help exits 0 and explains usage" test "$status" -eq 0
+check "--help text" grep -q "Usage: dalcal-print" "$work/out"
+
+# Usage errors: status 2, a message naming the problem, nothing printed.
+usage_error() {  # usage_error NAME PATTERN ARGS...
+    local name=$1 pattern=$2
+    shift 2
+    run "$@"
+    check "$name: status 2" test "$status" -eq 2
+    check "$name: stdout empty" test ! -s "$work/out"
+    check "$name: message" grep -q -- "$pattern" "$work/err"
+}
+usage_error "one argument" "got 1 argument" 2026
+usage_error "three arguments" "got 3 argument" 2026 7 1
+usage_error "unknown option" "unknown option '--year'" --year 2026 7
+usage_error "unknown encoding" "unknown encoding 'latin1'" --encoding latin1 2026 7
+usage_error "encoding without value" "needs a value" --encoding
+
+# Refused input: status 1, the bad argument named; lines already written stay.
+run x 7
+check "bad year: status 1" test "$status" -eq 1
+check "bad year: nothing printed" test ! -s "$work/out"
+check "bad year: message" grep -q 'YEAR: "x" is not a valid integer' "$work/err"
+
+run 2026 7월
+check "bad month: status 1" test "$status" -eq 1
+check "bad month: message quotes the text" grep -q 'MONTH: "7월" is not a valid integer' "$work/err"
+
+run 2026 99999999999
+check "month out of 32-bit range: status 1" test "$status" -eq 1
+check "month out of 32-bit range: message" grep -q '"99999999999" is not a valid integer' "$work/err"
+
+run 2026 13
+check "month 13: status 1" test "$status" -eq 1
+check "month 13: the three header lines stay" test "$(wc -l <"$work/out")" -eq 3
+check "month 13: header" grep -q "2026년 13월" "$work/out"
+check "month 13: error message" grep -q "Invalid date" "$work/err"
+
+run -- -5 1
+check "negative year after --: status 1 with header" test "$status" -eq 1 -a "$(wc -l <"$work/out")" -eq 3
+
+echo "$passed passed, $failed failed"
+test "$failed" -eq 0

@@ -1,0 +1,32 @@
+// Pins the bytes of the program's Korean text: the source spells it readably,
+// the program must hold it as CP949.
+#include <gtest/gtest.h>
+
+#include "print_month.h"
+#include "sexagenary.h"
+
+namespace {
+
+const char* const kStemBytes[10] = {"\xB0\xA9", "\xC0\xBB", "\xBA\xB4", "\xC1\xA4", "\xB9\xAB",
+                                    "\xB1\xE2", "\xB0\xE6", "\xBD\xC5", "\xC0\xD3", "\xB0\xE8"};
+const char* const kBranchBytes[12] = {"\xC0\xDA", "\xC3\xE0", "\xC0\xCE", "\xB9\xA6", "\xC1\xF8", "\xBB\xE7",
+                                      "\xBF\xC0", "\xB9\xCC", "\xBD\xC5", "\xC0\xAF", "\xBC\xFA", "\xC7\xD8"};
+
+TEST(KoreanLiterals, StemAndBranchNamesAreCp949)
+{
+    for (std::size_t i = 0; i < 10; ++i) EXPECT_STREQ(StemNames[i], kStemBytes[i]) << i;
+    for (std::size_t i = 0; i < 12; ++i) EXPECT_STREQ(BranchNames[i], kBranchBytes[i]) << i;
+}
+
+TEST(KoreanLiterals, CalendarTextIsCp949)
+{
+    std::vector<AnsiString> lines;
+    PrintMonth(2026, 7, [&lines](const AnsiString& line) { lines.push_back(line); });
+    ASSERT_GE(lines.size(), 3u);
+    // "   ▶ 2026년  7월 (년:병오, 월:갑오)"
+    EXPECT_EQ(lines[0], "   \xA2\xBA 2026\xB3\xE2  7\xBF\xF9 (\xB3\xE2:\xBA\xB4\xBF\xC0, \xBF\xF9:\xB0\xA9\xBF\xC0)");
+    // "  일      월      화      수      목      금      토"
+    EXPECT_EQ(lines[2], "  \xC0\xCF      \xBF\xF9      \xC8\xAD      \xBC\xF6      \xB8\xF1      \xB1\xDD      \xC5\xE4");
+}
+
+}  // namespace
