@@ -1,0 +1,59 @@
+#include <benchmark/benchmark.h>
+
+#include <vector>
+
+#include "sexagenary.h"
+#include "solar_to_lunar.h"
+
+namespace {
+
+struct Date {
+    std::int32_t year, month, day;
+};
+
+// Every Gregorian day the lunar table covers: 1900-01-31 .. 2050-01-22.
+std::vector<Date> CoveredDays()
+{
+    std::vector<Date> days;
+    Date d{1900, 1, 31};
+    while (!(d.year == 2050 && d.month == 1 && d.day == 23)) {
+        days.push_back(d);
+        if (++d.day > GetSolarMonthDays(d.year, d.month)) {
+            d.day = 1;
+            if (++d.month > 12) {
+                d.month = 1;
+                ++d.year;
+            }
+        }
+    }
+    return days;
+}
+
+// One iteration converts all 54,779 days; items/s gives the cost of one date.
+void BM_SolarToLunarEveryCoveredDay(benchmark::State& state)
+{
+    const std::vector<Date> days = CoveredDays();
+    for (auto _ : state) {
+        for (const Date& d : days) {
+            std::int32_t y = 0, m = 0, day = 0, leap = 0;
+            SolarToLunar(d.year, d.month, d.day, y, m, day, leap);
+            benchmark::DoNotOptimize(day);
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(days.size()));
+}
+BENCHMARK(BM_SolarToLunarEveryCoveredDay)->Unit(benchmark::kMillisecond);
+
+void BM_GetDaysBeforeMonth(benchmark::State& state)
+{
+    std::int32_t year = static_cast<std::int32_t>(state.range(0));
+    std::int32_t month = 7;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(year);
+        benchmark::DoNotOptimize(month);
+        benchmark::DoNotOptimize(GetDaysBeforeMonth(year, month));
+    }
+}
+BENCHMARK(BM_GetDaysBeforeMonth)->Arg(2026)->Arg(2147483647);
+
+}  // namespace
