@@ -1,0 +1,49 @@
+#include "Main.h"
+
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include "application.h"
+#include "cp949.h"
+#include "print_month.h"
+#include "range_notice.h"
+#include "sysutils.h"
+#include "ui_Main.h"
+
+TForm1* Form1 = nullptr;
+
+TForm1::TForm1(QWidget* owner) : TForm(owner)
+{
+    Ui::TForm1 description;
+    description.setupUi(this);
+    Button1 = description.Button1;
+    Memo1 = description.Memo1;
+    Edit1 = description.Edit1;
+    Edit2 = description.Edit2;
+
+    OnCreate = [this] { FormCreate(this); };
+    connect(Button1, &QPushButton::clicked, this,
+            [this] { Application->HandleEvent([this] { Button1Click(Button1); }); });
+}
+
+void TForm1::FormCreate(QObject*)
+{
+    std::uint16_t year = 0, month = 0, day = 0;
+    Sysutils::DecodeDate(Sysutils::Now(), year, month, day);
+    SetText(Edit1, Sysutils::UnsignedShortToStr(year));
+    SetText(Edit2, Sysutils::UnsignedShortToStr(month));
+    AddLine(RangeNotice);
+}
+
+void TForm1::Button1Click(QObject*)
+{
+    const std::int32_t year = Sysutils::StrToInt(GetText(Edit1));
+    const std::int32_t month = Sysutils::StrToInt(GetText(Edit2));
+    PrintMonth(year, month, [this](const AnsiString& line) { AddLine(line); });
+}
+
+void TForm1::AddLine(const AnsiString& line)
+{
+    Memo1->appendPlainText(QString::fromStdString(Cp949::ToUtf8(line)));
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "ansi_string.h"
+#include "form.h"
+
+class QLineEdit;
+class QObject;
+class QPlainTextEdit;
+class QPushButton;
+
+// The main window: type a year and a month, press the button, and the month's
+// calendar is appended to the text box below everything already there.
+class TForm1 : public TForm {
+public:
+    explicit TForm1(QWidget* owner = nullptr);
+
+    QPushButton* Button1;  // starts one calendar
+    QPlainTextEdit* Memo1;  // the calendars; only ever grows
+    QLineEdit* Edit1;       // year
+    QLineEdit* Edit2;       // month
+
+    // Creation: this year and month into the edit boxes, the range notice into the memo.
+    void FormCreate(QObject* Sender);
+    // A press: the calendar of the year and month typed in.
+    void Button1Click(QObject* Sender);
+    // Appends one CP949 line as the memo's new last line.
+    void AddLine(const AnsiString& line);
+};
+
+extern TForm1* Form1;
