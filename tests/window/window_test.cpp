@@ -1,0 +1,271 @@
+// The window driven as a user drives it: headless, with "today" pinned and
+// the exception display recording instead of opening a modal box.
+#include <QFile>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <QtTest>
+
+#include "Main.h"
+#include "application.h"
+#include "cp949.h"
+#include "fixed_pitch_font.h"
+#include "range_notice.h"
+#include "sysutils.h"
+
+namespace {
+
+Sysutils::TDateTime July2026() { return Sysutils::EncodeDate(2026, 7, 15) + 0.25; }
+Sysutils::TDateTime December2026() { return Sysutils::EncodeDate(2026, 12, 31) + 0.99; }
+
+QStringList GoldenLines(const char* name)
+{
+    QFile file(QStringLiteral(GOLDEN_DIR "/") + QLatin1String(name));
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
+    lines.removeLast();  // after the final newline
+    return lines;
+}
+
+}  // namespace
+
+class WindowTest : public QObject {
+    Q_OBJECT
+
+private:
+    TApplication application_;
+    std::vector<AnsiString> shown_;  // messages of the exception display
+
+    QStringList MemoLines() const { return Form1->Memo1->toPlainText().split(QLatin1Char('\n')); }
+
+    void Type(QLineEdit* edit, const QString& text)
+    {
+        edit->selectAll();
+        edit->del();
+        bool latin1 = true;
+        for (const QChar c : text) latin1 = latin1 && c.unicode() < 0x80;
+        if (latin1) {
+            QTest::keyClicks(edit, text);
+        } else {
+            edit->insert(text);  // as an input method would commit it
+        }
+    }
+
+    void Press(const QString& year, const QString& month)
+    {
+        Type(Form1->Edit1, year);
+        Type(Form1->Edit2, month);
+        QTest::mouseClick(Form1->Button1, Qt::LeftButton);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        Application = &application_;
+        application_.Initialize();
+        application_.SetExceptionDisplay([this](const AnsiString& message) { shown_.push_back(message); });
+    }
+
+    void init()
+    {
+        shown_.clear();
+        Sysutils::SetClock(&July2026);
+        application_.CreateForm(Form1);
+    }
+
+    void cleanupTestCase() { Sysutils::SetClock(nullptr); }
+
+    void startShowsMemo1ThenTheRangeNotice()
+    {
+        const QStringList expected = {QStringLiteral("Memo1"), QStringLiteral("음력 일자는  1900년부터 2050년까지 표시함 ")};
+        QCOMPARE(MemoLines(), expected);
+        QCOMPARE(QByteArray(RangeNotice),
+                 QByteArray("\xC0\xBD\xB7\xC2 \xC0\xCF\xC0\xDA\xB4\xC2  1900\xB3\xE2\xBA\xCE\xC5\xCD "
+                            "2050\xB3\xE2\xB1\xEE\xC1\xF6 \xC7\xA5\xBD\xC3\xC7\xD4 "));
+        QCOMPARE(qstrlen(RangeNotice), 42u);
+        QVERIFY(shown_.empty());
+    }
+
+    void editsShowThisYearAndMonth()
+    {
+        QCOMPARE(Form1->Edit1->text(), QStringLiteral("2026"));
+        QCOMPARE(Form1->Edit2->text(), QStringLiteral("7"));  // not "07"
+        Sysutils::SetClock(&December2026);
+        application_.CreateForm(Form1);
+        QCOMPARE(Form1->Edit2->text(), QStringLiteral("12"));
+    }
+
+    void pressAppendsTheCalendar()
+    {
+        const QStringList before = MemoLines();
+        Press(QStringLiteral("2026"), QStringLiteral("7"));
+        const QStringList july = GoldenLines("2026-07.txt");
+        QCOMPARE(july.size(), 8);
+        QCOMPARE(MemoLines(), before + july);
+        QVERIFY(shown_.empty());
+    }
+
+    void twoPressesAppendTwice()
+    {
+        const QStringList before = MemoLines();
+        Press(QStringLiteral("2026"), QStringLiteral("7"));
+        QTest::mouseClick(Form1->Button1, Qt::LeftButton);
+        const QStringList july = GoldenLines("2026-07.txt");
+        QCOMPARE(MemoLines(), before + july + july);
+    }
+
+    void acceptedInput_data()
+    {
+        QTest::addColumn<QString>("year");
+        QTest::addColumn<QString>("month");
+        QTest::newRow("leading zero") << QStringLiteral("2026") << QStringLiteral("07");
+        QTest::newRow("plus sign and blanks") << QStringLiteral(" +2026 ") << QStringLiteral("7");
+    }
+
+    void acceptedInput()
+    {
+        QFETCH(QString, year);
+        QFETCH(QString, month);
+        const QStringList before = MemoLines();
+        Press(year, month);
+        QCOMPARE(MemoLines(), before + GoldenLines("2026-07.txt"));
+        QVERIFY(shown_.empty());
+    }
+
+    void refusedInput_data()
+    {
+        QTest::addColumn<QString>("year");
+        QTest::addColumn<QString>("month");
+        QTest::addColumn<QByteArray>("message");
+        QTest::newRow("empty year") << QString() << QStringLiteral("7") << QByteArray("\"\" is not a valid integer");
+        QTest::newRow("letter month") << QStringLiteral("2026") << QStringLiteral("x")
+                                      << QByteArray("\"x\" is not a valid integer");
+        QTest::newRow("year read first") << QStringLiteral("y") << QStringLiteral("x")
+                                         << QByteArray("\"y\" is not a valid integer");
+        QTest::newRow("Korean text") << QStringLiteral("이천") << QStringLiteral("7")
+                                     << QByteArray("\"\xC0\xCC\xC3\xB5\" is not a valid integer");
+        QTest::newRow("beyond 32 bits") << QStringLiteral("2147483648") << QStringLiteral("7")
+                                        << QByteArray("\"2147483648\" is not a valid integer");
+    }
+
+    // The conversion error is shown, nothing is appended, the edits keep their text.
+    void refusedInput()
+    {
+        QFETCH(QString, year);
+        QFETCH(QString, month);
+        QFETCH(QByteArray, message);
+        const QStringList before = MemoLines();
+        Press(year, month);
+        QCOMPARE(MemoLines(), before);
+        QCOMPARE(shown_.size(), 1u);
+        QCOMPARE(QByteArray::fromStdString(shown_[0]), message);
+        QCOMPARE(Form1->Edit1->text(), year);
+        QCOMPARE(Form1->Edit2->text(), month);
+    }
+
+    // A month the calendar refuses: the three header lines stay, the error is shown.
+    void month13AppendsTheHeaderAndShowsTheError()
+    {
+        const QStringList before = MemoLines();
+        Press(QStringLiteral("2026"), QStringLiteral("13"));
+        const QStringList added = MemoLines().mid(before.size());
+        QCOMPARE(added.size(), 3);
+        QCOMPARE(added[0], QStringLiteral("   ▶ 2026년 13월 (년:병오, 월:경자)"));
+        QCOMPARE(shown_.size(), 1u);
+        QVERIFY(QByteArray::fromStdString(shown_[0]).contains("Invalid date"));
+        Press(QStringLiteral("-5"), QStringLiteral("1"));  // a negative year goes on unchanged
+        QCOMPARE(MemoLines().size(), before.size() + 6);
+        QVERIFY(MemoLines()[before.size() + 3].startsWith(QStringLiteral("   ▶ -5년  1월")));
+    }
+
+    // Whatever escapes a handler is shown; any other exception shows the empty message.
+    void handlerExceptionsAreShownNotThrown()
+    {
+        application_.HandleEvent([] { throw Exception("boom"); });
+        application_.HandleEvent([] { throw 42; });
+        QCOMPARE(shown_.size(), 2u);
+        QCOMPARE(shown_[0], AnsiString("boom"));
+        QCOMPARE(shown_[1], AnsiString(""));
+    }
+
+    void formMatchesItsDescription()
+    {
+        QCOMPARE(Form1->objectName(), QStringLiteral("Form1"));
+        QCOMPARE(Form1->windowTitle(), QStringLiteral("Form1"));
+        QCOMPARE(Form1->DesignedFrame(), QRect(2187, 156, 947, 540));
+        QCOMPARE(Form1->size(), QSize(947, 540));
+        const struct {
+            QWidget* widget;
+            const char* name;
+            QRect geometry;
+        } controls[] = {
+            {Form1->Button1, "Button1", {776, 416, 129, 65}},
+            {Form1->Memo1, "Memo1", {24, 16, 881, 393}},
+            {Form1->Edit1, "Edit1", {536, 440, 105, 21}},
+            {Form1->Edit2, "Edit2", {664, 440, 105, 21}},
+        };
+        for (const auto& control : controls) {
+            QCOMPARE(control.widget->objectName(), QLatin1String(control.name));
+            QCOMPARE(Form1->findChild<QWidget*>(QLatin1String(control.name)), control.widget);
+            QCOMPARE(control.widget->geometry(), control.geometry);
+            QVERIFY(Form1->rect().contains(control.widget->geometry()));
+        }
+        QCOMPARE(Form1->Button1->text(), QStringLiteral("Button1"));
+        QCOMPARE(Form1->Memo1->lineWrapMode(), QPlainTextEdit::NoWrap);
+        QCOMPARE(Form1->Memo1->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+        QCOMPARE(Form1->Memo1->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+        QVERIFY(!Form1->Memo1->isReadOnly());
+        QVERIFY(!Form1->windowIcon().isNull());
+    }
+
+    void tabOrderIsButtonMemoEditEdit()
+    {
+        Form1->ShowAsDesigned();
+        QVERIFY(QTest::qWaitForWindowActive(Form1));
+        Form1->Button1->setFocus();
+        const QWidget* expected[] = {Form1->Memo1, Form1->Edit1, Form1->Edit2, Form1->Button1};
+        for (const QWidget* next : expected) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), next);
+        }
+    }
+
+    // The columns are bytes, so a syllable must be exactly two ASCII characters wide,
+    // at the size nearest the designed 13 pixels where that holds.
+    void fontDrawsSyllablesTwoColumnsWide()
+    {
+        for (QWidget* widget : {static_cast<QWidget*>(Form1->Memo1), static_cast<QWidget*>(Form1->Edit1)}) {
+            const QFont font = widget->font();
+            QVERIFY2(HasDoubleWidthHangul(font), qPrintable(font.family()));
+            const int distance = std::abs(font.pixelSize() - 13);
+            for (int closer = 13 - distance + 1; closer < 13 + distance; ++closer) {
+                QFont other = font;
+                other.setPixelSize(closer);
+                QVERIFY2(!HasDoubleWidthHangul(other), qPrintable(QString::number(closer)));
+            }
+        }
+    }
+
+    void placementKeepsTheWindowVisible()
+    {
+        const QRect designed(2187, 156, 947, 540);
+        const QRect wide(0, 0, 3840, 1080);
+        const QRect small(0, 0, 1280, 800);
+        QCOMPARE(PlaceFrame(designed, {wide}, wide), designed);                      // fits: as designed
+        QCOMPARE(PlaceFrame(designed, {small, QRect(1280, 0, 1920, 1080)}, small),  // on the second screen
+                 designed);
+        QCOMPARE(PlaceFrame(designed, {small}, small), QRect(166, 130, 947, 540));  // centred
+        QCOMPARE(PlaceFrame(designed, {QRect(0, 0, 800, 600)}, QRect(0, 0, 800, 600)).topLeft(), QPoint(0, 30));
+    }
+
+    void closingTheWindowEndsRun()
+    {
+        QTimer::singleShot(0, Form1, [] { Form1->close(); });
+        application_.Run();  // returns once the window is closed
+        QVERIFY(!Form1->isVisible());
+    }
+};
+
+QTEST_MAIN(WindowTest)
+#include "window_test.moc"
