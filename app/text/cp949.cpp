@@ -10,7 +10,8 @@
 namespace Cp949 {
 namespace {
 
-// Owns one iconv descriptor for the length of a conversion.
+// Owns one iconv descriptor. Opening one costs more than converting a line,
+// so each thread keeps one per direction for as long as it runs.
 class Converter {
 public:
     Converter(const char* to, const char* from) : cd_(iconv_open(to, from))
@@ -29,6 +30,7 @@ public:
     template <class Skip>
     std::string Run(std::string_view input, Skip skip)
     {
+        iconv(cd_, nullptr, nullptr, nullptr, nullptr);  // start from the initial state
         std::string out;
         std::string chunk(input.size() * 3 + 16, '\0');  // CP949 -> UTF-8 grows by 3/2 at most
         char* in = const_cast<char*>(input.data());      // iconv's signature; it does not write
@@ -66,11 +68,22 @@ std::size_t Utf8SkipLength(const char* in, std::size_t left)
     return length;
 }
 
+// ASCII is the same in CP949 and UTF-8: nothing to convert.
+bool IsAscii(std::string_view text)
+{
+    for (const char c : text) {
+        if (static_cast<unsigned char>(c) >= 0x80) return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 std::string ToUtf8(std::string_view cp949)
 {
-    return Converter("UTF-8", "CP949").Run(cp949, [](std::string& out, char*& in, std::size_t& left) {
+    if (IsAscii(cp949)) return std::string(cp949);
+    thread_local Converter toUtf8("UTF-8", "CP949");
+    return toUtf8.Run(cp949, [](std::string& out, char*& in, std::size_t& left) {
         out += "\xEF\xBF\xBD";  // U+FFFD REPLACEMENT CHARACTER
         ++in;
         --left;
@@ -79,7 +92,9 @@ std::string ToUtf8(std::string_view cp949)
 
 AnsiString FromUtf8(std::string_view utf8)
 {
-    return Converter("CP949", "UTF-8").Run(utf8, [](std::string& out, char*& in, std::size_t& left) {
+    if (IsAscii(utf8)) return AnsiString(utf8);
+    thread_local Converter fromUtf8("CP949", "UTF-8");
+    return fromUtf8.Run(utf8, [](std::string& out, char*& in, std::size_t& left) {
         out += '?';
         const std::size_t length = Utf8SkipLength(in, left);
         in += length;

@@ -1,0 +1,60 @@
+// The window's cost as a user feels it: one press of the button, with an empty
+// memo and with 10,000 calendars already in it, and the memory those hold.
+// Runs headless: QT_QPA_PLATFORM=offscreen (set here unless already set).
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QFile>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include <cstdlib>
+
+#include "Main.h"
+#include "application.h"
+
+namespace {
+
+// Resident memory of this process in KiB.
+double ResidentKiB()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly)) return 0;
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith("VmRSS:")) return line.mid(6).trimmed().split(' ').first().toDouble();
+    }
+    return 0;
+}
+
+// state.range(0) presses first fill the memo; then each iteration is one press.
+void BM_Press(benchmark::State& state)
+{
+    Application->CreateForm(Form1);
+    Form1->show();
+    const double before = ResidentKiB();
+    for (std::int64_t i = 0; i < state.range(0); ++i) Form1->Button1->click();
+    QApplication::processEvents();
+    state.counters["rss_MiB_after_fill"] = ResidentKiB() / 1024;
+    state.counters["rss_growth_MiB"] = (ResidentKiB() - before) / 1024;
+    for (auto _ : state) {
+        Form1->Button1->click();
+        QApplication::processEvents();  // let the memo lay out and paint what was added
+    }
+    state.counters["memo_lines"] = Form1->Memo1->blockCount();
+}
+BENCHMARK(BM_Press)->Arg(0)->Arg(10000)->Unit(benchmark::kMillisecond)->Iterations(200);
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    TApplication application;
+    Application = &application;
+    application.Initialize();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    Application = nullptr;
+    return 0;
+}
