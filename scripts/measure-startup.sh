@@ -1,25 +1,33 @@
 #!/usr/bin/env bash
-# Time from starting dalcal to its window being shown, under Xvfb.
+# Time from starting dalcal to its window being mapped (shown), under a fresh
+# Xvfb. xev watches the root window, so nothing polls the X server meanwhile.
 # Usage: scripts/measure-startup.sh PATH/TO/dalcal [RUNS]
 set -euo pipefail
 program=$1
 runs=${2:-20}
-display=:97
-Xvfb "$display" -screen 0 1920x1080x24 >/dev/null 2>&1 &
+events=$(mktemp)
+display_number=$(mktemp)
+Xvfb -displayfd 1 -nolisten tcp -screen 0 1920x1080x24 >"$display_number" 2>/dev/null &
 xvfb=$!
-trap 'kill $xvfb 2>/dev/null' EXIT
-sleep 1
-export DISPLAY=$display
+trap 'kill $xvfb; rm -f "$events" "$display_number"' EXIT
+until [[ -s "$display_number" ]]; do sleep 0.01; done  # written once the server accepts clients
+export DISPLAY=":$(cat "$display_number")"
 
 times=()
-for _ in $(seq "$runs"); do
+for run in $(seq "$runs"); do
+    xev -root -event substructure >"$events" &
+    watcher=$!
+    sleep 0.3  # xev is listening
     start=$(date +%s%N)
     "$program" >/dev/null 2>&1 &
     pid=$!
-    until xdotool search --onlyvisible --name '^Form1$' >/dev/null 2>&1; do sleep 0.002; done
+    until grep -q MapNotify "$events"; do
+        kill -0 "$pid" 2>/dev/null || { echo "run $run: dalcal ended before its window was shown" >&2; exit 1; }
+        sleep 0.001
+    done
     end=$(date +%s%N)
     times+=($(((end - start) / 1000000)))
-    kill "$pid"
-    wait "$pid" 2>/dev/null || true
+    kill "$pid" "$watcher"
+    wait "$pid" "$watcher" 2>/dev/null || true
 done
 printf '%s\n' "${times[@]}" | sort -n | awk '{ a[NR] = $1 } END { printf "start to window shown: median %d ms, min %d ms, max %d ms over %d runs\n", a[int((NR + 1) / 2)], a[1], a[NR], NR }'
