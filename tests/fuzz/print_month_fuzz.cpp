@@ -1,0 +1,101 @@
+// Feeds arbitrary bytes as the two edit boxes' text through what a press of
+// the window's button does (StrToInt of the year, then of the month, then
+// PrintMonth) and checks every line and the calendar as a whole.
+//
+// Input: the year's text, a newline, the month's text (no newline: all of it
+// is the year's text and the month's is empty).
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "cp949.h"
+#include "exception.h"
+#include "print_month.h"
+#include "sexagenary.h"
+#include "sysutils.h"
+
+namespace {
+
+// Lines are at most 120 bytes from lunar year 1900 on (a week of 16-byte leap
+// cells is 112; the header grows only with the digits of the year and month).
+// Before 1900 the lunar day counts back from 1900-01-31 and widens its field,
+// down to -693624 on 0001-01-01: a cell is then up to 21 bytes, a week 147.
+constexpr std::size_t kLongestLine = 120;
+constexpr std::size_t kLongestEarlyRow = 7 * 21;
+
+void Require(bool condition)
+{
+    if (!condition) std::abort();
+}
+
+// A line that is CP949 throughout: it converts without a replacement character.
+bool IsCp949(const AnsiString& line) { return Cp949::ToUtf8(line).find("\xEF\xBF\xBD") == std::string::npos; }
+
+struct Press {
+    bool yearRefused = false;
+    bool monthRefused = false;
+    bool calendarRefused = false;
+    std::int32_t year = 0;
+    std::int32_t month = 0;
+    std::vector<AnsiString> lines;
+};
+
+Press PressButton(std::string_view yearText, std::string_view monthText)
+{
+    Press press;
+    try {
+        press.year = Sysutils::StrToInt(yearText);
+    } catch (const EConvertError&) {
+        press.yearRefused = true;
+        return press;
+    }
+    try {
+        press.month = Sysutils::StrToInt(monthText);
+    } catch (const EConvertError&) {
+        press.monthRefused = true;
+        return press;
+    }
+    try {
+        PrintMonth(press.year, press.month, [&press](const AnsiString& line) { press.lines.push_back(line); });
+    } catch (const EConvertError&) {
+        press.calendarRefused = true;
+    }
+    return press;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    const std::string_view input(reinterpret_cast<const char*>(data), size);
+    const std::size_t newline = input.find('\n');
+    const std::string_view yearText = input.substr(0, newline);
+    const std::string_view monthText = newline == std::string_view::npos ? "" : input.substr(newline + 1);
+
+    const Press press = PressButton(yearText, monthText);
+    for (std::size_t i = 0; i < press.lines.size(); ++i) {
+        const bool earlyRow = i >= 3 && press.year < 1900;
+        Require(press.lines[i].size() <= (earlyRow ? kLongestEarlyRow : kLongestLine));
+        Require(IsCp949(press.lines[i]));
+    }
+    if (press.yearRefused || press.monthRefused) {  // not an integer: nothing written
+        Require(press.lines.empty());
+        return 0;
+    }
+    const bool validDate = press.year >= 1 && press.year <= 9999 && press.month >= 1 && press.month <= 12;
+    if (!validDate) {  // the header lines, then the conversion error
+        Require(press.calendarRefused && press.lines.size() == 3);
+        return 0;
+    }
+    // A whole calendar: header lines and one row a week holding every day once.
+    Require(!press.calendarRefused && press.lines.size() >= 3 + 4 && press.lines.size() <= 3 + 6);
+    std::size_t cells = 0;
+    for (std::size_t i = 3; i < press.lines.size(); ++i) {
+        for (const char c : press.lines[i]) cells += c == '|' ? 1 : 0;
+    }
+    Require(cells == static_cast<std::size_t>(GetSolarMonthDays(press.year, press.month)));
+    return 0;
+}
