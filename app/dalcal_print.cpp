@@ -84,14 +84,17 @@ Request ParseArguments(int argc, char** argv)
         }
     }
     if (request.numbers.size() != 0 && request.numbers.size() != 2) {
-        UsageError("expected YEAR and MONTH, or nothing, but got " +
-                   std::to_string(request.numbers.size()) + " argument(s)");
+        UsageError("expected YEAR and MONTH, or nothing, but got " + std::to_string(request.numbers.size()) +
+                   " argument(s)");
     }
     return request;
 }
 
 // Text from the program, CP949, in the encoding asked for.
-std::string ForTerminal(const AnsiString& text, bool cp949) { return cp949 ? text : Cp949::ToUtf8(text); }
+std::string ForTerminal(const AnsiString& text, bool cp949)
+{
+    return cp949 ? text : Cp949::ToUtf8(text);
+}
 
 // The same for an error message, which must get out even when conversion fails.
 std::string MessageForTerminal(const AnsiString& text, bool cp949) noexcept

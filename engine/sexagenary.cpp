@@ -5,8 +5,7 @@
 
 #include "cp949_literals.h"
 
-const std::array<const char*, 10> StemNames = {"갑", "을", "병", "정", "무",
-                                               "기", "경", "신", "임", "계"};
+const std::array<const char*, 10> StemNames = {"갑", "을", "병", "정", "무", "기", "경", "신", "임", "계"};
 const std::array<const char*, 12> BranchNames = {"자", "축", "인", "묘", "진", "사",
                                                  "오", "미", "신", "유", "술", "해"};
 
@@ -29,8 +28,8 @@ constexpr std::int64_t DaysBeforeYear(std::int32_t year)
 }
 
 // Days before each month of a common year.
-constexpr std::array<std::int32_t, 13> kDaysBeforeMonthInYear = {
-    0, 31, 59, 90, 120, 151, 181, 212, 243, 273, 304, 334, 365};
+constexpr std::array<std::int32_t, 13> kDaysBeforeMonthInYear = {0,   31,  59,  90,  120, 151, 181,
+                                                                 212, 243, 273, 304, 334, 365};
 
 }  // namespace
 
@@ -51,8 +50,8 @@ std::int32_t GetDaysBeforeMonth(std::int32_t year, std::int32_t month)
     // The months 1 .. month - 1 of the year, at most all twelve.
     const std::int32_t monthsBefore = std::clamp(month, 1, 13) - 1;  // [0, 12]
     const std::int32_t leapDay = monthsBefore >= 2 && IsLeapYear(year) ? 1 : 0;
-    const std::int64_t count = DaysBeforeYear(year) +
-                               kDaysBeforeMonthInYear[static_cast<std::size_t>(monthsBefore)] + leapDay;
+    const std::int64_t count =
+        DaysBeforeYear(year) + kDaysBeforeMonthInYear[static_cast<std::size_t>(monthsBefore)] + leapDay;
     return static_cast<std::int32_t>(std::min<std::int64_t>(count, std::numeric_limits<std::int32_t>::max()));
 }
 

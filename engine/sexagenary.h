@@ -15,8 +15,7 @@ struct StemBranch {
 };
 
 // Days of the months of a common year, January first.
-inline constexpr std::array<std::int32_t, 12> MonthDays = {31, 28, 31, 30, 31, 30,
-                                                           31, 31, 30, 31, 30, 31};
+inline constexpr std::array<std::int32_t, 12> MonthDays = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
 
 // The ten heavenly stems and twelve earthly branches, one CP949 syllable each.
 extern const std::array<const char*, 10> StemNames;

@@ -13,12 +13,12 @@ namespace {
 constexpr const char* kHeaderFormat = "   ▶ %d년 %02d월 (년:%s%s, 월:%s%s)";
 constexpr const char* kRule = "----------------------------------------------------------";
 constexpr const char* kWeekdayHeader = "  일      월      화      수      목      금      토";
-constexpr const char* kBlankCell = "        ";     // 8: one weekday column before day 1
-constexpr const char* kLeapMark = "*";            // 1: day in a leap lunar month
-constexpr const char* kDayPartFormat = "%2d(%s%s)";  // 8: day and its stem-branch
+constexpr const char* kBlankCell = "        ";        // 8: one weekday column before day 1
+constexpr const char* kLeapMark = "*";                // 1: day in a leap lunar month
+constexpr const char* kDayPartFormat = "%2d(%s%s)";   // 8: day and its stem-branch
 constexpr const char* kLunarPartFormat = "%2d.%2d|";  // 6: lunar month.day
-constexpr const char* kNoLunarPart = "     |";    // 6: past the end of the lunar table
-constexpr const char* kCellSeparator = " ";       // 1
+constexpr const char* kNoLunarPart = "     |";        // 6: past the end of the lunar table
+constexpr const char* kCellSeparator = " ";           // 1
 constexpr std::size_t kLongestRow = 7 * 16;
 
 constexpr std::int32_t kDaysInWeek = 7;
@@ -48,8 +48,7 @@ AnsiString Header(std::int32_t year, std::int32_t month)
 {
     const StemBranch yearPosition = GetYearStemBranch(year);
     const StemBranch monthPosition = GetMonthStemBranch(year, month);
-    return Sysutils::Format(kHeaderFormat, year, month,
-                            StemNames[static_cast<std::size_t>(yearPosition.stem)],
+    return Sysutils::Format(kHeaderFormat, year, month, StemNames[static_cast<std::size_t>(yearPosition.stem)],
                             BranchNames[static_cast<std::size_t>(yearPosition.branch)],
                             StemNames[static_cast<std::size_t>(monthPosition.stem)],
                             BranchNames[static_cast<std::size_t>(monthPosition.branch)]);

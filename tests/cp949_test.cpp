@@ -18,7 +18,10 @@ TEST(Cp949, ConvertsBothWays)
 TEST(Cp949, LongTextConvertsWhole)
 {
     std::string cp949;
-    for (int i = 0; i < 20000; ++i) cp949 += "\xB0\xA1" "a";
+    for (int i = 0; i < 20000; ++i)
+        cp949 +=
+            "\xB0\xA1"
+            "a";
     const std::string utf8 = Cp949::ToUtf8(cp949);
     EXPECT_EQ(utf8.size(), 20000u * 4);
     EXPECT_EQ(Cp949::FromUtf8(utf8), cp949);
@@ -26,10 +29,15 @@ TEST(Cp949, LongTextConvertsWhole)
 
 TEST(Cp949, BadInputIsReplacedNeverLost)
 {
-    EXPECT_EQ(Cp949::ToUtf8("a\xFF" "b"), "a\xEF\xBF\xBD" "b");      // a byte that starts nothing
-    EXPECT_EQ(Cp949::ToUtf8("a\xB0"), "a\xEF\xBF\xBD");              // a syllable cut off
-    EXPECT_EQ(Cp949::FromUtf8("a\xF0\x9F\x98\x80" "b"), "a?b");      // an emoji CP949 lacks
-    EXPECT_EQ(Cp949::FromUtf8("a\xC3(b"), "a?(b");                   // broken UTF-8
+    EXPECT_EQ(Cp949::ToUtf8("a\xFF"
+                            "b"),
+              "a\xEF\xBF\xBD"
+              "b");                                      // a byte that starts nothing
+    EXPECT_EQ(Cp949::ToUtf8("a\xB0"), "a\xEF\xBF\xBD");  // a syllable cut off
+    EXPECT_EQ(Cp949::FromUtf8("a\xF0\x9F\x98\x80"
+                              "b"),
+              "a?b");                               // an emoji CP949 lacks
+    EXPECT_EQ(Cp949::FromUtf8("a\xC3(b"), "a?(b");  // broken UTF-8
     EXPECT_EQ(Cp949::FromUtf8("\xFF\xFE"), "??");
 }
 

@@ -26,9 +26,9 @@ TEST(EncodeDate, RefusesDaysThatDoNotExist)
         std::int32_t y, m, d;
     };
     // The low 16 bits of each bad value name a good one: nothing is cut.
-    const Ymd refused[] = {{2026, 2, 29}, {2026, 4, 31}, {2026, 0, 1},     {2026, 13, 1},
-                           {2026, 1, 0},  {2026, 1, 32}, {0, 1, 1},        {10000, 1, 1},
-                           {-2026, 1, 1}, {67436, 1, 1}, {2026, 65537, 1}, {2026, 1, 65537},
+    const Ymd refused[] = {{2026, 2, 29},   {2026, 4, 31},   {2026, 0, 1},       {2026, 13, 1},
+                           {2026, 1, 0},    {2026, 1, 32},   {0, 1, 1},          {10000, 1, 1},
+                           {-2026, 1, 1},   {67436, 1, 1},   {2026, 65537, 1},   {2026, 1, 65537},
                            {INT_MIN, 1, 1}, {INT_MAX, 1, 1}, {2026, INT_MIN, 1}, {2026, 1, INT_MAX}};
     for (const Ymd& date : refused) {
         EXPECT_THROW(EncodeDate(date.y, date.m, date.d), EConvertError) << date.y << "-" << date.m << "-" << date.d;

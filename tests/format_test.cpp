@@ -33,7 +33,7 @@ TEST(Format, StringsAndPlainBytes)
     EXPECT_EQ(Format("%5s|", "ab"), "   ab|");
     EXPECT_EQ(Format("%-5s|", "ab"), "ab   |");
     EXPECT_EQ(Format("%.2s", "abcdef"), "ab");
-    EXPECT_EQ(Format("%s", AnsiString("x\0y", 3)), "x");  // up to the NUL
+    EXPECT_EQ(Format("%s", AnsiString("x\0y", 3)), "x");                      // up to the NUL
     EXPECT_EQ(Format("\xA2\xBA %d\xB3\xE2", 2026), "\xA2\xBA 2026\xB3\xE2");  // CP949 passes through
     EXPECT_EQ(Format("100%%"), "100%");
     EXPECT_EQ(Format(""), "");
@@ -50,16 +50,16 @@ TEST(Format, RefusesWhatItCannotFill)
         }
         return false;
     };
-    EXPECT_TRUE(raises([] { Format("%d", "text"); }));     // string for %d
-    EXPECT_TRUE(raises([] { Format("%s", 7); }));          // integer for %s
-    EXPECT_TRUE(raises([] { Format("%d %d", 7); }));       // missing argument
+    EXPECT_TRUE(raises([] { Format("%d", "text"); }));  // string for %d
+    EXPECT_TRUE(raises([] { Format("%s", 7); }));       // integer for %s
+    EXPECT_TRUE(raises([] { Format("%d %d", 7); }));    // missing argument
     EXPECT_TRUE(raises([] { Format("%d"); }));
-    EXPECT_TRUE(raises([] { Format("%x", 7); }));          // unknown type
-    EXPECT_TRUE(raises([] { Format("abc %", 7); }));       // cut off
+    EXPECT_TRUE(raises([] { Format("%x", 7); }));     // unknown type
+    EXPECT_TRUE(raises([] { Format("abc %", 7); }));  // cut off
     EXPECT_TRUE(raises([] { Format("%5.", 7); }));
-    EXPECT_TRUE(raises([] { Format("%99999d", 7); }));     // width beyond any line
+    EXPECT_TRUE(raises([] { Format("%99999d", 7); }));  // width beyond any line
     EXPECT_TRUE(raises([] { Format("%.99999s", "a"); }));
-    EXPECT_EQ(Format("%4096d", 7).size(), 4096u);          // the largest width allowed
+    EXPECT_EQ(Format("%4096d", 7).size(), 4096u);  // the largest width allowed
 }
 
 }  // namespace

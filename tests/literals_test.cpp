@@ -26,7 +26,8 @@ TEST(KoreanLiterals, CalendarTextIsCp949)
     // "   ▶ 2026년  7월 (년:병오, 월:갑오)"
     EXPECT_EQ(lines[0], "   \xA2\xBA 2026\xB3\xE2  7\xBF\xF9 (\xB3\xE2:\xBA\xB4\xBF\xC0, \xBF\xF9:\xB0\xA9\xBF\xC0)");
     // "  일      월      화      수      목      금      토"
-    EXPECT_EQ(lines[2], "  \xC0\xCF      \xBF\xF9      \xC8\xAD      \xBC\xF6      \xB8\xF1      \xB1\xDD      \xC5\xE4");
+    EXPECT_EQ(lines[2],
+              "  \xC0\xCF      \xBF\xF9      \xC8\xAD      \xBC\xF6      \xB8\xF1      \xB1\xDD      \xC5\xE4");
 }
 
 }  // namespace

@@ -12,12 +12,10 @@ struct YearFacts {
 
 // year  leap month  its days  year days
 const YearFacts kYears[] = {
-    {1900, 8, 29, 384},
-    {2049, 0, 0, 355},   // no leap month
-    {1925, 4, 30, 385},  // 30-day leap month
-    {1906, 4, 30, 384},
-    {1965, 0, 0, 353},   // the shortest year
-    {1984, 10, 29, 384}, // the highest leap month number
+    {1900, 8, 29, 384},  {2049, 0, 0, 355},  // no leap month
+    {1925, 4, 30, 385},                      // 30-day leap month
+    {1906, 4, 30, 384},  {1965, 0, 0, 353},  // the shortest year
+    {1984, 10, 29, 384},                     // the highest leap month number
     {2023, 2, 29, 384},
 };
 

@@ -1,10 +1,12 @@
 #include "print_month.h"
 
+#include <algorithm>
 #include <climits>
 
 #include <gtest/gtest.h>
 
 #include "exception.h"
+#include "sexagenary.h"
 
 namespace {
 
@@ -62,7 +64,8 @@ TEST(PrintMonth, August2025HasALeapMonth)
     EXPECT_EQ(printed.lines[0], "   ▶ 2025년  8월 (년:을사, 월:계미)");
     EXPECT_EQ(printed.lines[3], "                                        * 1(임인) 6. 8| * 2(계묘) 6. 9| ");
     EXPECT_EQ(printed.lines[6],
-              "*17(무오) 6.24| *18(기미) 6.25| *19(경신) 6.26| *20(신유) 6.27| *21(임술) 6.28| *22(계해) 6.29| 23(갑자) 7. 1| ");
+              "*17(무오) 6.24| *18(기미) 6.25| *19(경신) 6.26| *20(신유) 6.27| *21(임술) 6.28| *22(계해) 6.29| "
+              "23(갑자) 7. 1| ");
     EXPECT_EQ(printed.lines[8], "31(임신) 7. 9| ");
     EXPECT_EQ(Lengths(printed.lines), (std::vector<std::size_t>{36, 58, 52, 72, 112, 112, 111, 105, 15}));
 }
@@ -98,10 +101,12 @@ TEST(PrintMonth, January2050PastTheLunarTable)
     const Printed printed = Print(2050, 1);
     ASSERT_EQ(printed.lines.size(), 9u);
     EXPECT_FALSE(printed.refused);
-    EXPECT_EQ(printed.lines[6],
-              "16(병신)12.23| 17(정유)12.24| 18(무술)12.25| 19(기해)12.26| 20(경자)12.27| 21(신축)12.28| 22(임인)12.29| ");
-    EXPECT_EQ(printed.lines[7],
-              "23(계묘)     | 24(갑진)     | 25(을사)     | 26(병오)     | 27(정미)     | 28(무신)     | 29(기유)     | ");
+    EXPECT_EQ(
+        printed.lines[6],
+        "16(병신)12.23| 17(정유)12.24| 18(무술)12.25| 19(기해)12.26| 20(경자)12.27| 21(신축)12.28| 22(임인)12.29| ");
+    EXPECT_EQ(
+        printed.lines[7],
+        "23(계묘)     | 24(갑진)     | 25(을사)     | 26(병오)     | 27(정미)     | 28(무신)     | 29(기유)     | ");
     EXPECT_EQ(printed.lines[7].size(), 105u);
     EXPECT_EQ(printed.lines[8], "30(경술)     | 31(신해)     | ");
 }
@@ -158,6 +163,46 @@ TEST(PrintMonth, LinesAlreadyWrittenStayWhenTheOutputFails)
                             }),
                  Exception);
     EXPECT_EQ(lines, std::vector<AnsiString>(kJuly2026.begin(), kJuly2026.begin() + 5));
+}
+
+}  // namespace
+
+namespace {
+
+std::size_t CountCells(const std::vector<AnsiString>& lines)
+{
+    std::size_t cells = 0;
+    for (std::size_t i = 3; i < lines.size(); ++i)
+        cells += static_cast<std::size_t>(std::count(lines[i].begin(), lines[i].end(), '|'));
+    return cells;
+}
+
+// Every year from -10 to 10,010 and every month from -1 to 14, and the 32-bit
+// extremes: a whole calendar where the date exists, else the header lines and
+// the conversion error; never anything else.
+TEST(PrintMonth, EveryYearAndMonthPrintsOrRefuses)
+{
+    std::vector<std::int32_t> years;
+    for (std::int32_t year = -10; year <= 10010; ++year) years.push_back(year);
+    for (const std::int32_t year : {INT_MIN, INT_MIN + 1, -5879611, 5879610, 5879611, INT_MAX - 1, INT_MAX})
+        years.push_back(year);
+    std::size_t calendars = 0;
+    for (const std::int32_t year : years) {
+        for (std::int32_t month = -1; month <= 14; ++month) {
+            const Printed printed = Print(year, month);
+            const bool exists = year >= 1 && year <= 9999 && month >= 1 && month <= 12;
+            if (!exists) {
+                ASSERT_TRUE(printed.refused && printed.lines.size() == 3) << year << "-" << month;
+                continue;
+            }
+            ASSERT_FALSE(printed.refused) << year << "-" << month;
+            ASSERT_TRUE(printed.lines.size() >= 7 && printed.lines.size() <= 9) << year << "-" << month;
+            ASSERT_EQ(CountCells(printed.lines), static_cast<std::size_t>(GetSolarMonthDays(year, month)))
+                << year << "-" << month;
+            ++calendars;
+        }
+    }
+    EXPECT_EQ(calendars, 9999u * 12);
 }
 
 }  // namespace

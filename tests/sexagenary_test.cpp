@@ -5,7 +5,10 @@
 
 #include <gtest/gtest.h>
 
-void PrintTo(StemBranch p, std::ostream* os) { *os << "(" << p.stem << ", " << p.branch << ")"; }
+void PrintTo(StemBranch p, std::ostream* os)
+{
+    *os << "(" << p.stem << ", " << p.branch << ")";
+}
 
 namespace {
 
@@ -32,16 +35,16 @@ struct DayCount {
 };
 
 const DayCount kDayCounts[] = {
-    {1, 1, 0, 1},            // 1 January of year 1, a Monday
+    {1, 1, 0, 1},  // 1 January of year 1, a Monday
     {1, 3, 59, 4},
-    {2000, 1, 730119, 6},    // a Saturday
-    {2026, 2, 739647, 0},    // a Sunday
-    {2026, 7, 739797, 3},    // a Wednesday
-    {0, 1, 0, 1},            // years before 2 add no days
+    {2000, 1, 730119, 6},  // a Saturday
+    {2026, 2, 739647, 0},  // a Sunday
+    {2026, 7, 739797, 3},  // a Wednesday
+    {0, 1, 0, 1},          // years before 2 add no days
     {-5, 3, 59, 4},
-    {2024, 3, 738945, 5},    // leap day counted
-    {2026, 13, 739981, 5},   // month 13: the whole year, 2027-01-01
-    {2026, 14, 739981, 5},   // later months add no more
+    {2024, 3, 738945, 5},   // leap day counted
+    {2026, 13, 739981, 5},  // month 13: the whole year, 2027-01-01
+    {2026, 14, 739981, 5},  // later months add no more
     {2026, INT_MAX, 739981, 5},
     {2026, INT_MIN, 739616, 4},  // months before 1 add nothing
 };

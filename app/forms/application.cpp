@@ -79,4 +79,7 @@ void TApplication::HandleEvent(const std::function<void()>& handler) noexcept
     }
 }
 
-void TApplication::SetExceptionDisplay(ExceptionDisplay display) { exceptionDisplay_ = std::move(display); }
+void TApplication::SetExceptionDisplay(ExceptionDisplay display)
+{
+    exceptionDisplay_ = std::move(display);
+}

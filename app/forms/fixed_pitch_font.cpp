@@ -10,13 +10,16 @@ namespace {
 
 // Fixed-pitch fonts with Hangul, in order of preference, for when the
 // designed family is not installed.
-const char16_t* const kFallbackFamilies[] = {u"NanumGothicCoding", u"D2Coding", u"Noto Sans Mono CJK KR",
-                                             u"UnDotum", u"Baekmuk Dotum"};
+const char16_t* const kFallbackFamilies[] = {u"NanumGothicCoding", u"D2Coding", u"Noto Sans Mono CJK KR", u"UnDotum",
+                                             u"Baekmuk Dotum"};
 
 constexpr int kSmallestPixelSize = 8;
 constexpr int kLargestPixelSize = 32;
 
-bool IsInstalled(const QString& family) { return QFontDatabase::families().contains(family, Qt::CaseInsensitive); }
+bool IsInstalled(const QString& family)
+{
+    return QFontDatabase::families().contains(family, Qt::CaseInsensitive);
+}
 
 QString InstalledFamily(const QString& designed)
 {

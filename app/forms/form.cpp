@@ -18,8 +18,7 @@ void TForm::DoCreate()
 
 QRect TForm::DesignedFrame() const
 {
-    return {property("Left").toInt(), property("Top").toInt(), property("Width").toInt(),
-            property("Height").toInt()};
+    return {property("Left").toInt(), property("Top").toInt(), property("Width").toInt(), property("Height").toInt()};
 }
 
 QRect PlaceFrame(QRect designed, const QList<QRect>& available, QRect primary)
@@ -52,6 +51,12 @@ void TForm::ShowAsDesigned()
     }
 }
 
-AnsiString GetText(const QLineEdit* edit) { return Cp949::FromUtf8(edit->text().toStdString()); }
+AnsiString GetText(const QLineEdit* edit)
+{
+    return Cp949::FromUtf8(edit->text().toStdString());
+}
 
-void SetText(QLineEdit* edit, const AnsiString& text) { edit->setText(QString::fromStdString(Cp949::ToUtf8(text))); }
+void SetText(QLineEdit* edit, const AnsiString& text)
+{
+    edit->setText(QString::fromStdString(Cp949::ToUtf8(text)));
+}

@@ -20,7 +20,10 @@ struct Specifier {
     throw Exception("Format '" + AnsiString(pattern) + "' invalid or incompatible with argument");
 }
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
 
 // Reads the digits at pattern[pos]; refuses a field larger than kMaxFormatField.
 std::int32_t ReadField(std::string_view pattern, std::size_t& pos)
@@ -80,8 +83,7 @@ AnsiString Convert(const Specifier& spec, const FormatArg& arg, std::string_view
 
 void AppendPadded(AnsiString& out, const AnsiString& body, const Specifier& spec)
 {
-    const std::size_t fill =
-        std::ssize(body) < spec.width ? static_cast<std::size_t>(spec.width) - body.size() : 0;
+    const std::size_t fill = std::ssize(body) < spec.width ? static_cast<std::size_t>(spec.width) - body.size() : 0;
     if (!spec.leftAlign) out.append(fill, ' ');
     out += body;
     if (spec.leftAlign) out.append(fill, ' ');

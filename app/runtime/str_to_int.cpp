@@ -7,7 +7,10 @@
 namespace Sysutils {
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+bool IsBlank(char c)
+{
+    return c == ' ' || c == '\t';
+}
 
 std::string_view TrimBlanks(std::string_view text)
 {
@@ -43,6 +46,9 @@ std::int32_t StrToInt(std::string_view text)
     return static_cast<std::int32_t>(value);
 }
 
-AnsiString UnsignedShortToStr(std::uint16_t value) { return std::to_string(value); }
+AnsiString UnsignedShortToStr(std::uint16_t value)
+{
+    return std::to_string(value);
+}
 
 }  // namespace Sysutils

@@ -17,8 +17,7 @@ public:
     Converter(const char* to, const char* from) : cd_(iconv_open(to, from))
     {
         if (cd_ == reinterpret_cast<iconv_t>(-1)) {
-            throw Exception(AnsiString("No text conversion from ") + from + " to " + to + ": " +
-                            std::strerror(errno));
+            throw Exception(AnsiString("No text conversion from ") + from + " to " + to + ": " + std::strerror(errno));
         }
     }
     ~Converter() { iconv_close(cd_); }

@@ -4,10 +4,10 @@
 // Input: a byte giving the number of arguments (up to 8) and, for each, its
 // kind (low bit: integer or string); then per argument 4 bytes of integer or
 // a length byte and that many bytes of string; the rest is the template.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
-#include <algorithm>
 #include <cstring>
 #include <string>
 #include <vector>

@@ -32,7 +32,10 @@ void Require(bool condition)
 }
 
 // A line that is CP949 throughout: it converts without a replacement character.
-bool IsCp949(const AnsiString& line) { return Cp949::ToUtf8(line).find("\xEF\xBF\xBD") == std::string::npos; }
+bool IsCp949(const AnsiString& line)
+{
+    return Cp949::ToUtf8(line).find("\xEF\xBF\xBD") == std::string::npos;
+}
 
 struct Press {
     bool yearRefused = false;

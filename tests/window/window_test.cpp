@@ -16,8 +16,31 @@
 
 namespace {
 
-Sysutils::TDateTime July2026() { return Sysutils::EncodeDate(2026, 7, 15) + 0.25; }
-Sysutils::TDateTime December2026() { return Sysutils::EncodeDate(2026, 12, 31) + 0.99; }
+// Resident memory of this process in KiB.
+long ResidentKiB()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly)) return 0;
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith("VmRSS:")) return line.mid(6).trimmed().split(' ').first().toLong();
+    }
+    return 0;
+}
+
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool kMemoryIsMeasurable = false;  // freed memory waits in quarantine
+#else
+constexpr bool kMemoryIsMeasurable = true;
+#endif
+
+Sysutils::TDateTime July2026()
+{
+    return Sysutils::EncodeDate(2026, 7, 15) + 0.25;
+}
+Sysutils::TDateTime December2026()
+{
+    return Sysutils::EncodeDate(2026, 12, 31) + 0.99;
+}
 
 QStringList GoldenLines(const char* name)
 {
@@ -78,7 +101,8 @@ private slots:
 
     void startShowsMemo1ThenTheRangeNotice()
     {
-        const QStringList expected = {QStringLiteral("Memo1"), QStringLiteral("음력 일자는  1900년부터 2050년까지 표시함 ")};
+        const QStringList expected = {QStringLiteral("Memo1"),
+                                      QStringLiteral("음력 일자는  1900년부터 2050년까지 표시함 ")};
         QCOMPARE(MemoLines(), expected);
         QCOMPARE(QByteArray(RangeNotice),
                  QByteArray("\xC0\xBD\xB7\xC2 \xC0\xCF\xC0\xDA\xB4\xC2  1900\xB3\xE2\xBA\xCE\xC5\xCD "
@@ -252,11 +276,45 @@ private slots:
         const QRect designed(2187, 156, 947, 540);
         const QRect wide(0, 0, 3840, 1080);
         const QRect small(0, 0, 1280, 800);
-        QCOMPARE(PlaceFrame(designed, {wide}, wide), designed);                      // fits: as designed
+        QCOMPARE(PlaceFrame(designed, {wide}, wide), designed);                     // fits: as designed
         QCOMPARE(PlaceFrame(designed, {small, QRect(1280, 0, 1920, 1080)}, small),  // on the second screen
                  designed);
         QCOMPARE(PlaceFrame(designed, {small}, small), QRect(166, 130, 947, 540));  // centred
         QCOMPARE(PlaceFrame(designed, {QRect(0, 0, 800, 600)}, QRect(0, 0, 800, 600)).topLeft(), QPoint(0, 30));
+    }
+
+    // 10,000 presses alternating good and bad input in one process: the memo
+    // holds exactly the calendars of the good ones, every bad one is shown,
+    // and refused presses cost no memory at all.
+    void soakOfTenThousandPresses()
+    {
+        if (qEnvironmentVariableIsSet("DALCAL_SKIP_SOAK")) QSKIP("DALCAL_SKIP_SOAK is set");
+        const QStringList july = GoldenLines("2026-07.txt");
+        const char* const refused[][2] = {{"2026", "x"}, {"", "7"}, {"2026x", "7"}, {"2026", "99999999999"}};
+        QStringList expected = MemoLines();
+        const auto press = [this](const char* year, const char* month) {
+            Form1->Edit1->setText(QLatin1String(year));
+            Form1->Edit2->setText(QLatin1String(month));
+            QTest::mouseClick(Form1->Button1, Qt::LeftButton);
+        };
+
+        for (int i = 0; i < 200; ++i) press(refused[i % 4][0], refused[i % 4][1]);  // warm up
+        const long beforeRefused = ResidentKiB();
+        for (int i = 0; i < 5000; ++i) {
+            press("2026", "07");
+            expected += july;
+            press(refused[i % 4][0], refused[i % 4][1]);
+        }
+        QCOMPARE(MemoLines(), expected);
+        QCOMPARE(shown_.size(), 200u + 5000u);
+
+        const long afterSoak = ResidentKiB();
+        for (int i = 0; i < 2000; ++i) press(refused[i % 4][0], refused[i % 4][1]);
+        if (kMemoryIsMeasurable) {
+            QVERIFY2(ResidentKiB() - afterSoak < 1024, "refused presses must not grow memory");
+            const long perLine = (afterSoak - beforeRefused) * 1024 / (5000 * 8);
+            QVERIFY2(perLine < 2048, qPrintable(QStringLiteral("%1 bytes a memo line").arg(perLine)));
+        }
     }
 
     void closingTheWindowEndsRun()
