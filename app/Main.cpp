@@ -29,7 +29,9 @@ TForm1::TForm1(QWidget* owner) : TForm(owner)
 
 void TForm1::FormCreate(QObject*)
 {
-    std::uint16_t year = 0, month = 0, day = 0;
+    std::uint16_t year = 0;
+    std::uint16_t month = 0;
+    std::uint16_t day = 0;
     Sysutils::DecodeDate(Sysutils::Now(), year, month, day);
     SetText(Edit1, Sysutils::UnsignedShortToStr(year));
     SetText(Edit2, Sysutils::UnsignedShortToStr(month));

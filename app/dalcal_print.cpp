@@ -41,7 +41,7 @@ struct Request {
 
 [[noreturn]] void UsageError(const std::string& message)
 {
-    std::fprintf(stderr, "dalcal-print: %s\nTry 'dalcal-print --help'.\n", message.c_str());
+    (void)std::fprintf(stderr, "dalcal-print: %s\nTry 'dalcal-print --help'.\n", message.c_str());
     std::exit(kExitUsage);
 }
 
@@ -83,7 +83,7 @@ Request ParseArguments(int argc, char** argv)
             UsageError("unknown option '" + std::string(arg) + "'");
         }
     }
-    if (request.numbers.size() != 0 && request.numbers.size() != 2) {
+    if (!request.numbers.empty() && request.numbers.size() != 2) {
         UsageError("expected YEAR and MONTH, or nothing, but got " + std::to_string(request.numbers.size()) +
                    " argument(s)");
     }
@@ -121,7 +121,9 @@ int Run(const Request& request)
     std::int32_t year = 0;
     std::int32_t month = 0;
     if (request.numbers.empty()) {
-        std::uint16_t thisYear = 0, thisMonth = 0, today = 0;
+        std::uint16_t thisYear = 0;
+        std::uint16_t thisMonth = 0;
+        std::uint16_t today = 0;
         Sysutils::DecodeDate(Sysutils::Now(), thisYear, thisMonth, today);
         year = thisYear;
         month = thisMonth;
@@ -131,7 +133,7 @@ int Run(const Request& request)
     }
     PrintMonth(year, month, [&request](const AnsiString& line) {
         const std::string text = ForTerminal(line, request.cp949) + "\n";
-        std::fwrite(text.data(), 1, text.size(), stdout);
+        (void)std::fwrite(text.data(), 1, text.size(), stdout);  // checked once, at the end
     });
     return 0;
 }
@@ -142,15 +144,15 @@ int main(int argc, char** argv)
 {
     const Request request = ParseArguments(argc, argv);
     if (request.help) {
-        std::fputs(kUsage, stdout);
-        return 0;
+        return std::fputs(kUsage, stdout) >= 0 ? 0 : kExitRefused;
     }
     try {
         Run(request);
     } catch (const Exception& error) {
-        std::fflush(stdout);
-        std::fprintf(stderr, "dalcal-print: %s\n", MessageForTerminal(error.Message(), request.cp949).c_str());
+        (void)std::fflush(stdout);
+        (void)std::fprintf(stderr, "dalcal-print: %s\n", MessageForTerminal(error.Message(), request.cp949).c_str());
         return kExitRefused;
     }
-    return std::fflush(stdout) == 0 ? 0 : kExitRefused;
+    // A calendar that did not all reach its reader (a full disk, a closed pipe) is a failure.
+    return std::fflush(stdout) == 0 && std::ferror(stdout) == 0 ? 0 : kExitRefused;
 }

@@ -35,9 +35,9 @@ void BM_SolarToLunarEveryCoveredDay(benchmark::State& state)
     const std::vector<Date> days = CoveredDays();
     for (auto _ : state) {
         for (const Date& d : days) {
-            std::int32_t y = 0, m = 0, day = 0, leap = 0;
-            SolarToLunar(d.year, d.month, d.day, y, m, day, leap);
-            benchmark::DoNotOptimize(day);
+            LunarDate lunar;
+            SolarToLunar(d.year, d.month, d.day, lunar.year, lunar.month, lunar.day, lunar.leap);
+            benchmark::DoNotOptimize(lunar);
         }
     }
     state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(days.size()));

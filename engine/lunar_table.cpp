@@ -1,5 +1,7 @@
 #include "lunar_table.h"
 
+#include <algorithm>
+
 // Facts of the table, checked whenever the program is built.
 namespace {
 
@@ -17,13 +19,12 @@ constexpr std::int32_t CountYears(bool (*pick)(std::int32_t))
     return count;
 }
 
+// Bits 17-31 are zero, and bit 16 is set only where there is a leap month.
 constexpr bool UsedBitsOnly()
 {
-    for (const std::uint32_t word : LunarInfo) {
-        if ((word >> 17) != 0) return false;
-        if ((word & 0xF) == 0 && (word & 0x10000) != 0) return false;
-    }
-    return true;
+    return std::ranges::all_of(LunarInfo, [](std::uint32_t word) {
+        return (word >> 17) == 0 && ((word & 0xF) != 0 || (word & 0x10000) == 0);
+    });
 }
 
 static_assert(LunarInfo.size() == kLastLunarYear - kFirstLunarYear + 1);

@@ -38,7 +38,7 @@ void SolarToLunar(std::int32_t year, std::int32_t month, std::int32_t day, std::
     // the epoch stays in 1900 with a negative offset.
     std::int32_t y = kFirstLunarYear;
     if (offset > 0) {
-        const auto next = std::upper_bound(kNewYearOffsets.begin(), kNewYearOffsets.end(), offset);
+        const auto* const next = std::upper_bound(kNewYearOffsets.begin(), kNewYearOffsets.end(), offset);
         const auto yearIndex = std::distance(kNewYearOffsets.begin(), next) - 1;  // [0, 150]
         y = kFirstLunarYear + static_cast<std::int32_t>(yearIndex);
         offset -= kNewYearOffsets[static_cast<std::size_t>(yearIndex)];

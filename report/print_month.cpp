@@ -19,7 +19,7 @@ constexpr const char* kDayPartFormat = "%2d(%s%s)";   // 8: day and its stem-bra
 constexpr const char* kLunarPartFormat = "%2d.%2d|";  // 6: lunar month.day
 constexpr const char* kNoLunarPart = "     |";        // 6: past the end of the lunar table
 constexpr const char* kCellSeparator = " ";           // 1
-constexpr std::size_t kLongestRow = 7 * 16;
+constexpr std::size_t kLongestRow = std::size_t{7} * 16;
 
 constexpr std::int32_t kDaysInWeek = 7;
 

@@ -18,10 +18,7 @@ TEST(Cp949, ConvertsBothWays)
 TEST(Cp949, LongTextConvertsWhole)
 {
     std::string cp949;
-    for (int i = 0; i < 20000; ++i)
-        cp949 +=
-            "\xB0\xA1"
-            "a";
+    for (int i = 0; i < 20000; ++i) cp949 += "\xB0\xA1\x61";  // 가a
     const std::string utf8 = Cp949::ToUtf8(cp949);
     EXPECT_EQ(utf8.size(), 20000u * 4);
     EXPECT_EQ(Cp949::FromUtf8(utf8), cp949);

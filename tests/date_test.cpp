@@ -10,6 +10,19 @@ namespace {
 using Sysutils::DecodeDate;
 using Sysutils::EncodeDate;
 
+struct Decoded {
+    std::uint16_t year = 0;
+    std::uint16_t month = 0;
+    std::uint16_t day = 0;
+};
+
+Decoded Decode(Sysutils::TDateTime date)
+{
+    Decoded d;
+    DecodeDate(date, d.year, d.month, d.day);
+    return d;
+}
+
 TEST(EncodeDate, CountsDaysBetweenDates)
 {
     EXPECT_EQ(EncodeDate(2023, 1, 22) - EncodeDate(1900, 1, 31), 44916);
@@ -40,33 +53,28 @@ TEST(DecodeDate, InvertsEncodeDate)
     for (std::int32_t year : {1, 4, 100, 400, 1582, 1900, 2000, 2026, 9999}) {
         for (std::int32_t month = 1; month <= 12; ++month) {
             for (std::int32_t day : {1, 28}) {
-                std::uint16_t y = 0, m = 0, d = 0;
-                DecodeDate(EncodeDate(year, month, day) + 0.75, y, m, d);  // the time of day is dropped
-                EXPECT_EQ(y, year);
-                EXPECT_EQ(m, month);
-                EXPECT_EQ(d, day);
+                const Decoded d = Decode(EncodeDate(year, month, day) + 0.75);  // the time of day is dropped
+                EXPECT_EQ(d.year, year);
+                EXPECT_EQ(d.month, month);
+                EXPECT_EQ(d.day, day);
             }
         }
     }
-    std::uint16_t y = 0, m = 0, d = 0;
-    DecodeDate(EncodeDate(2024, 2, 29), y, m, d);
-    EXPECT_EQ(d, 29);
-    EXPECT_THROW(DecodeDate(-1, y, m, d), EConvertError);
-    EXPECT_THROW(DecodeDate(1e12, y, m, d), EConvertError);
-    EXPECT_THROW(DecodeDate(std::numeric_limits<double>::quiet_NaN(), y, m, d), EConvertError);
+    EXPECT_EQ(Decode(EncodeDate(2024, 2, 29)).day, 29);
+    EXPECT_THROW(Decode(-1), EConvertError);
+    EXPECT_THROW(Decode(1e12), EConvertError);
+    EXPECT_THROW(Decode(std::numeric_limits<double>::quiet_NaN()), EConvertError);
 }
 
 TEST(Now, ComesFromThePinnedClock)
 {
     Sysutils::SetClock([] { return EncodeDate(2026, 7, 15) + 0.5; });
-    std::uint16_t y = 0, m = 0, d = 0;
-    DecodeDate(Sysutils::Now(), y, m, d);
-    EXPECT_EQ(y, 2026);
-    EXPECT_EQ(m, 7);
-    EXPECT_EQ(d, 15);
+    const Decoded pinned = Decode(Sysutils::Now());
+    EXPECT_EQ(pinned.year, 2026);
+    EXPECT_EQ(pinned.month, 7);
+    EXPECT_EQ(pinned.day, 15);
     Sysutils::SetClock(nullptr);
-    DecodeDate(Sysutils::Now(), y, m, d);
-    EXPECT_GE(y, 2024);  // the system clock again
+    EXPECT_GE(Decode(Sysutils::Now()).year, 2024);  // the system clock again
 }
 
 TEST(UnsignedShortToStr, DigitsOnly)

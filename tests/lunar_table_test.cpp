@@ -34,7 +34,9 @@ TEST(LunarTable, YearFacts)
 
 TEST(LunarTable, YearIsItsMonthsAndLeapMonth)
 {
-    std::int32_t total = 0, leapYears = 0, longLeapMonths = 0;
+    std::int32_t total = 0;
+    std::int32_t leapYears = 0;
+    std::int32_t longLeapMonths = 0;
     for (std::int32_t year = kFirstLunarYear; year <= kLastLunarYear; ++year) {
         std::int32_t months = GetLeapMonthDays(year);
         for (std::int32_t month = 1; month <= 12; ++month) months += GetLunarMonthDays(year, month);

@@ -30,6 +30,7 @@ Printed Print(std::int32_t year, std::int32_t month)
 std::vector<std::size_t> Lengths(const std::vector<AnsiString>& lines)
 {
     std::vector<std::size_t> lengths;
+    lengths.reserve(lines.size());
     for (const AnsiString& line : lines) lengths.push_back(line.size());
     return lengths;
 }

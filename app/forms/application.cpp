@@ -61,10 +61,10 @@ void TApplication::ShowException(const Exception& exception) noexcept
             const QString text = QString::fromStdString(Cp949::ToUtf8(exception.Message()));
             QMessageBox::critical(QApplication::activeWindow(), QStringLiteral("dalcal"), text);
         } else {
-            std::fprintf(stderr, "dalcal: %s\n", Cp949::ToUtf8(exception.Message()).c_str());
+            (void)std::fprintf(stderr, "dalcal: %s\n", Cp949::ToUtf8(exception.Message()).c_str());
         }
     } catch (...) {
-        std::fprintf(stderr, "dalcal: %s\n", exception.Message().c_str());  // raw bytes: better than nothing
+        (void)std::fprintf(stderr, "dalcal: %s\n", exception.Message().c_str());  // raw bytes: better than nothing
     }
 }
 

@@ -25,7 +25,7 @@ QString InstalledFamily(const QString& designed)
 {
     if (IsInstalled(designed)) return designed;
     for (const char16_t* fallback : kFallbackFamilies) {
-        const QString family = QString::fromUtf16(fallback);
+        QString family = QString::fromUtf16(fallback);
         if (IsInstalled(family)) return family;
     }
     return QFontDatabase::systemFont(QFontDatabase::FixedFont).family();

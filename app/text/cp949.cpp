@@ -2,6 +2,7 @@
 
 #include <iconv.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
@@ -16,7 +17,7 @@ class Converter {
 public:
     Converter(const char* to, const char* from) : cd_(iconv_open(to, from))
     {
-        if (cd_ == reinterpret_cast<iconv_t>(-1)) {
+        if (cd_ == reinterpret_cast<iconv_t>(-1)) {  // NOLINT(performance-no-int-to-ptr): iconv's failure value
             throw Exception(AnsiString("No text conversion from ") + from + " to " + to + ": " + std::strerror(errno));
         }
     }
@@ -70,10 +71,7 @@ std::size_t Utf8SkipLength(const char* in, std::size_t left)
 // ASCII is the same in CP949 and UTF-8: nothing to convert.
 bool IsAscii(std::string_view text)
 {
-    for (const char c : text) {
-        if (static_cast<unsigned char>(c) >= 0x80) return false;
-    }
-    return true;
+    return std::ranges::all_of(text, [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
 
 }  // namespace

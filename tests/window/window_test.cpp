@@ -292,7 +292,7 @@ private slots:
         const QStringList july = GoldenLines("2026-07.txt");
         const char* const refused[][2] = {{"2026", "x"}, {"", "7"}, {"2026x", "7"}, {"2026", "99999999999"}};
         QStringList expected = MemoLines();
-        const auto press = [this](const char* year, const char* month) {
+        const auto press = [](const char* year, const char* month) {
             Form1->Edit1->setText(QLatin1String(year));
             Form1->Edit2->setText(QLatin1String(month));
             QTest::mouseClick(Form1->Button1, Qt::LeftButton);
@@ -312,7 +312,7 @@ private slots:
         for (int i = 0; i < 2000; ++i) press(refused[i % 4][0], refused[i % 4][1]);
         if (kMemoryIsMeasurable) {
             QVERIFY2(ResidentKiB() - afterSoak < 1024, "refused presses must not grow memory");
-            const long perLine = (afterSoak - beforeRefused) * 1024 / (5000 * 8);
+            const long perLine = (afterSoak - beforeRefused) * 1024 / (5000L * 8);
             QVERIFY2(perLine < 2048, qPrintable(QStringLiteral("%1 bytes a memo line").arg(perLine)));
         }
     }

@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Static analysis of our own code: clang-format (as committed in
+# .clang-format), clang-tidy (.clang-tidy) and cppcheck. Any finding fails.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+cd "$root"
+"$root/scripts/install-deps.sh" build check
+
+mapfile -t sources < <(git ls-files '*.cpp' '*.h' | grep -v '^tests/fuzz/corpus/')
+
+echo "== clang-format"
+clang-format --dry-run --Werror "${sources[@]}"
+
+echo "== clang-tidy"
+# The build's own compile commands, less the CP949 literal options that only
+# GCC takes (clang-tidy reads the sources as the UTF-8 they are).
+"$root/scripts/build.sh" "$root/build" -DCMAKE_EXPORT_COMPILE_COMMANDS=ON >/dev/null
+mkdir -p "$root/build-lint"
+sed -e 's/ -fexec-charset=CP949//g' -e 's/ -finput-charset=UTF-8//g' \
+    "$root/build/compile_commands.json" >"$root/build-lint/compile_commands.json"
+mapfile -t units < <(printf '%s\n' "${sources[@]}" | grep '\.cpp$' | grep -v '^tests/fuzz/')
+run-clang-tidy -quiet -p "$root/build-lint" -j "$(nproc)" "${units[@]/#/$root/}" >"$root/build-lint/clang-tidy.log" 2>&1 ||
+    { grep -E 'warning:|error:' -A3 "$root/build-lint/clang-tidy.log" | head -200; exit 1; }
+
+echo "== cppcheck"
+cppcheck --quiet --error-exitcode=1 --std=c++20 --language=c++ --inline-suppr \
+    --enable=warning,performance,portability --suppress=missingIncludeSystem \
+    -I app/runtime -I app/text -I app/forms -I app -I engine -I report \
+    app engine report
+echo "lint: clean"
