@@ -51,7 +51,7 @@ std::unique_ptr<icu::Calendar> DangiCalendar()
     std::unique_ptr<icu::Calendar> calendar(
         icu::Calendar::createInstance(icu::TimeZone::getGMT()->clone(), icu::Locale("ko_KR@calendar=dangi"), status));
     if (U_FAILURE(status)) {
-        std::fprintf(stderr, "ICU: no dangi calendar: %s\n", u_errorName(status));
+        (void)std::fprintf(stderr, "ICU: no dangi calendar: %s\n", u_errorName(status));
         std::exit(1);
     }
     return calendar;
@@ -95,7 +95,8 @@ void ReportDisagreements()
                 disagreements, byYearAndMonth.size());
     for (const auto& [year, months] : byYearAndMonth) {
         std::printf("  %d:", year);
-        for (const auto& [month, count] : months) std::printf(" %d%s (%d days)", month / 2, month % 2 ? "+" : "", count);
+        for (const auto& [month, count] : months)
+            std::printf(" %d%s (%d days)", month / 2, month % 2 ? "+" : "", count);
         std::printf("\n");
     }
 }
