@@ -2,39 +2,18 @@
 
 #include <vector>
 
+#include "covered_days.h"
 #include "sexagenary.h"
 #include "solar_to_lunar.h"
 
 namespace {
 
-struct Date {
-    std::int32_t year, month, day;
-};
-
-// Every Gregorian day the lunar table covers: 1900-01-31 .. 2050-01-22.
-std::vector<Date> CoveredDays()
-{
-    std::vector<Date> days;
-    Date d{1900, 1, 31};
-    while (!(d.year == 2050 && d.month == 1 && d.day == 23)) {
-        days.push_back(d);
-        if (++d.day > GetSolarMonthDays(d.year, d.month)) {
-            d.day = 1;
-            if (++d.month > 12) {
-                d.month = 1;
-                ++d.year;
-            }
-        }
-    }
-    return days;
-}
-
 // One iteration converts all 54,779 days; items/s gives the cost of one date.
 void BM_SolarToLunarEveryCoveredDay(benchmark::State& state)
 {
-    const std::vector<Date> days = CoveredDays();
+    const std::vector<CoveredDay> days = CoveredDays();
     for (auto _ : state) {
-        for (const Date& d : days) {
+        for (const CoveredDay& d : days) {
             LunarDate lunar;
             SolarToLunar(d.year, d.month, d.day, lunar.year, lunar.month, lunar.day, lunar.leap);
             benchmark::DoNotOptimize(lunar);

@@ -12,34 +12,12 @@
 #include <memory>
 #include <vector>
 
-#include "sexagenary.h"
+#include "covered_days.h"
 #include "solar_to_lunar.h"
 
 namespace {
 
-struct Day {
-    std::int32_t year, month, day;
-    std::int32_t daysBefore;  // day count from 0001-01-01
-};
-
-// 1900-01-31 .. 2050-01-22.
-std::vector<Day> CoveredDays()
-{
-    std::vector<Day> days;
-    Day d{1900, 1, 31, GetDaysBeforeMonth(1900, 1) + 30};
-    while (!(d.year == 2050 && d.month == 1 && d.day == 23)) {
-        days.push_back(d);
-        ++d.daysBefore;
-        if (++d.day > GetSolarMonthDays(d.year, d.month)) {
-            d.day = 1;
-            if (++d.month > 12) {
-                d.month = 1;
-                ++d.year;
-            }
-        }
-    }
-    return days;
-}
+using Day = CoveredDay;
 
 // Days from 0001-01-01 to 1970-01-01, ICU's epoch.
 constexpr std::int32_t kUnixEpochDayCount = 719162;
