@@ -23,6 +23,17 @@ constexpr std::size_t kLongestRow = std::size_t{7} * 16;
 
 constexpr std::int32_t kDaysInWeek = 7;
 
+// The names of a position's stem and branch; the engine keeps its indices in range.
+const char* StemName(StemBranch position)
+{
+    return StemNames[static_cast<std::size_t>(position.stem)];
+}
+
+const char* BranchName(StemBranch position)
+{
+    return BranchNames[static_cast<std::size_t>(position.branch)];
+}
+
 AnsiString LunarPart(const LunarDate& lunar)
 {
     if (lunar.month == 0) return kNoLunarPart;
@@ -37,8 +48,7 @@ AnsiString DayCell(std::int32_t year, std::int32_t month, std::int32_t day, std:
     SolarToLunar(year, month, day, lunar.year, lunar.month, lunar.day, lunar.leap);
 
     AnsiString cell = lunar.leap != 0 ? kLeapMark : "";
-    cell += Sysutils::Format(kDayPartFormat, day, StemNames[static_cast<std::size_t>(position.stem)],
-                             BranchNames[static_cast<std::size_t>(position.branch)]);
+    cell += Sysutils::Format(kDayPartFormat, day, StemName(position), BranchName(position));
     cell += LunarPart(lunar);
     cell += kCellSeparator;
     return cell;
@@ -48,10 +58,8 @@ AnsiString Header(std::int32_t year, std::int32_t month)
 {
     const StemBranch yearPosition = GetYearStemBranch(year);
     const StemBranch monthPosition = GetMonthStemBranch(year, month);
-    return Sysutils::Format(kHeaderFormat, year, month, StemNames[static_cast<std::size_t>(yearPosition.stem)],
-                            BranchNames[static_cast<std::size_t>(yearPosition.branch)],
-                            StemNames[static_cast<std::size_t>(monthPosition.stem)],
-                            BranchNames[static_cast<std::size_t>(monthPosition.branch)]);
+    return Sysutils::Format(kHeaderFormat, year, month, StemName(yearPosition), BranchName(yearPosition),
+                            StemName(monthPosition), BranchName(monthPosition));
 }
 
 }  // namespace
