@@ -40,19 +40,19 @@ std::int32_t ReadField(std::string_view pattern, std::size_t& pos)
 // Parses the specifier that starts after the "%" at pattern[pos]; leaves pos after its type.
 Specifier ReadSpecifier(std::string_view pattern, std::size_t& pos)
 {
-    Specifier spec;
+    Specifier specifier;
     if (pos < pattern.size() && pattern[pos] == '-') {
-        spec.leftAlign = true;
+        specifier.leftAlign = true;
         ++pos;
     }
-    spec.width = ReadField(pattern, pos);
+    specifier.width = ReadField(pattern, pos);
     if (pos < pattern.size() && pattern[pos] == '.') {
         ++pos;
-        spec.precision = ReadField(pattern, pos);
+        specifier.precision = ReadField(pattern, pos);
     }
     if (pos >= pattern.size()) RaiseInvalid(pattern);
-    spec.type = pattern[pos++];
-    return spec;
+    specifier.type = pattern[pos++];
+    return specifier;
 }
 
 // The digits of value, at least minDigits of them, with "-" before a negative.
@@ -68,25 +68,26 @@ AnsiString Decimal(std::int32_t value, std::int32_t minDigits)
     return negative ? "-" + digits : digits;
 }
 
-AnsiString Convert(const Specifier& spec, const FormatArg& arg, std::string_view pattern)
+AnsiString Convert(const Specifier& specifier, const FormatArg& arg, std::string_view pattern)
 {
-    if (spec.type == 'd' && !arg.IsText()) return Decimal(arg.Integer(), spec.precision);
-    if (spec.type == 's' && arg.IsText()) {
+    if (specifier.type == 'd' && !arg.IsText()) return Decimal(arg.Integer(), specifier.precision);
+    if (specifier.type == 's' && arg.IsText()) {
         std::string_view text = arg.Text();
-        if (spec.precision >= 0 && std::ssize(text) > spec.precision) {
-            text = text.substr(0, static_cast<std::size_t>(spec.precision));
+        if (specifier.precision >= 0 && std::ssize(text) > specifier.precision) {
+            text = text.substr(0, static_cast<std::size_t>(specifier.precision));
         }
         return AnsiString(text);
     }
     RaiseInvalid(pattern);
 }
 
-void AppendPadded(AnsiString& out, const AnsiString& body, const Specifier& spec)
+void AppendPadded(AnsiString& out, const AnsiString& body, const Specifier& specifier)
 {
-    const std::size_t fill = std::ssize(body) < spec.width ? static_cast<std::size_t>(spec.width) - body.size() : 0;
-    if (!spec.leftAlign) out.append(fill, ' ');
+    const std::size_t fill =
+        std::ssize(body) < specifier.width ? static_cast<std::size_t>(specifier.width) - body.size() : 0;
+    if (!specifier.leftAlign) out.append(fill, ' ');
     out += body;
-    if (spec.leftAlign) out.append(fill, ' ');
+    if (specifier.leftAlign) out.append(fill, ' ');
 }
 
 }  // namespace
@@ -108,11 +109,11 @@ AnsiString FormatList(std::string_view pattern, std::span<const FormatArg> args)
             ++pos;
             continue;
         }
-        const Specifier spec = ReadSpecifier(pattern, pos);
+        const Specifier specifier = ReadSpecifier(pattern, pos);
         if (nextArg >= args.size()) {
             throw Exception("No argument for format '" + AnsiString(pattern) + "'");
         }
-        AppendPadded(out, Convert(spec, args[nextArg++], pattern), spec);
+        AppendPadded(out, Convert(specifier, args[nextArg++], pattern), specifier);
     }
     return out;
 }
