@@ -9,9 +9,9 @@
 namespace {
 
 // Fixed-pitch fonts with Hangul, in order of preference, for when the
-// designed family is not installed.
-const char16_t* const kFallbackFamilies[] = {u"NanumGothicCoding", u"D2Coding", u"Noto Sans Mono CJK KR", u"UnDotum",
-                                             u"Baekmuk Dotum"};
+// designed family is not installed (GulimChe is 굴림체 by its English name).
+const char16_t* const kFallbackFamilies[] = {u"GulimChe", u"NanumGothicCoding", u"D2Coding", u"Noto Sans Mono CJK KR",
+                                             u"UnDotum",  u"Baekmuk Dotum"};
 
 constexpr int kSmallestPixelSize = 8;
 constexpr int kLargestPixelSize = 32;
