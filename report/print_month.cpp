@@ -23,15 +23,18 @@ constexpr std::size_t kLongestRow = std::size_t{7} * 16;
 
 constexpr std::int32_t kDaysInWeek = 7;
 
-// The names of a position's stem and branch; the engine keeps its indices in range.
+// The names of a position's stem and branch; the engine keeps its indices in
+// range. (The named local lets cppcheck see that a pointer is returned.)
 const char* StemName(StemBranch position)
 {
-    return StemNames[static_cast<std::size_t>(position.stem)];
+    const char* const name = StemNames[static_cast<std::size_t>(position.stem)];
+    return name;
 }
 
 const char* BranchName(StemBranch position)
 {
-    return BranchNames[static_cast<std::size_t>(position.branch)];
+    const char* const name = BranchNames[static_cast<std::size_t>(position.branch)];
+    return name;
 }
 
 AnsiString LunarPart(const LunarDate& lunar)
