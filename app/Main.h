@@ -14,10 +14,10 @@ class TForm1 : public TForm {
 public:
     explicit TForm1(QWidget* owner = nullptr);
 
-    QPushButton* Button1;   // starts one calendar
-    QPlainTextEdit* Memo1;  // the calendars; only ever grows
-    QLineEdit* Edit1;       // year
-    QLineEdit* Edit2;       // month
+    QPushButton* Button1;             // starts one calendar
+    QPlainTextEdit* Memo1 = nullptr;  // the calendars; only ever grows
+    QLineEdit* Edit1 = nullptr;       // year
+    QLineEdit* Edit2 = nullptr;       // month
 
     // Creation: this year and month into the edit boxes, the range notice into the memo.
     void FormCreate(QObject* Sender);
