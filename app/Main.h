@@ -14,7 +14,7 @@ class TForm1 : public TForm {
 public:
     explicit TForm1(QWidget* owner = nullptr);
 
-    QPushButton* Button1;             // starts one calendar
+    QPushButton* Button1 = nullptr;   // starts one calendar
     QPlainTextEdit* Memo1 = nullptr;  // the calendars; only ever grows
     QLineEdit* Edit1 = nullptr;       // year
     QLineEdit* Edit2 = nullptr;       // month
