@@ -8,7 +8,8 @@ sudo=()
 [[ $(id -u) -eq 0 ]] || sudo=(sudo)
 
 rm -rf "$root/build/package"
-(cd "$root/build" && cpack -G DEB -B "$root/build/package" >/dev/null 2>&1)
+(cd "$root/build" && cpack -G DEB -B "$root/build/package" >"$root/build/cpack.log" 2>&1) ||
+    { tail -n 20 "$root/build/cpack.log"; exit 1; }
 deb=$(ls "$root"/build/package/dalcal_*_amd64.deb)
 echo "built $(basename "$deb")"
 dpkg-deb --field "$deb" Package Version Depends
