@@ -12,30 +12,20 @@
 
 #include "Main.h"
 #include "application.h"
+#include "resident_memory.h"
 
 namespace {
-
-// Resident memory of this process in KiB.
-double ResidentKiB()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly)) return 0;
-    for (const QByteArray& line : status.readAll().split('\n')) {
-        if (line.startsWith("VmRSS:")) return line.mid(6).trimmed().split(' ').first().toDouble();
-    }
-    return 0;
-}
 
 // state.range(0) presses first fill the memo; then each iteration is one press.
 void BM_Press(benchmark::State& state)
 {
     Application->CreateForm(Form1);
     Form1->show();
-    const double before = ResidentKiB();
+    const long before = ResidentKiB();
     for (std::int64_t i = 0; i < state.range(0); ++i) Form1->Button1->click();
     QApplication::processEvents();
-    state.counters["rss_MiB_after_fill"] = ResidentKiB() / 1024;
-    state.counters["rss_growth_MiB"] = (ResidentKiB() - before) / 1024;
+    state.counters["rss_MiB_after_fill"] = static_cast<double>(ResidentKiB()) / 1024;
+    state.counters["rss_growth_MiB"] = static_cast<double>(ResidentKiB() - before) / 1024;
     for (auto _ : state) {
         Form1->Button1->click();
         QApplication::processEvents();  // let the memo lay out and paint what was added

@@ -12,20 +12,10 @@
 #include "cp949.h"
 #include "fixed_pitch_font.h"
 #include "range_notice.h"
+#include "resident_memory.h"
 #include "sysutils.h"
 
 namespace {
-
-// Resident memory of this process in KiB.
-long ResidentKiB()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly)) return 0;
-    for (const QByteArray& line : status.readAll().split('\n')) {
-        if (line.startsWith("VmRSS:")) return line.mid(6).trimmed().split(' ').first().toLong();
-    }
-    return 0;
-}
 
 #if defined(__SANITIZE_ADDRESS__)
 constexpr bool kMemoryIsMeasurable = false;  // freed memory waits in quarantine
