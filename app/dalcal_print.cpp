@@ -116,7 +116,8 @@ std::int32_t ParseNumber(const char* name, const std::string& arg)
     }
 }
 
-int Run(const Request& request)
+// Prints the calendar asked for; a refused year or month raises EConvertError.
+void Run(const Request& request)
 {
     std::int32_t year = 0;
     std::int32_t month = 0;
@@ -135,7 +136,6 @@ int Run(const Request& request)
         const std::string text = ForTerminal(line, request.cp949) + "\n";
         (void)std::fwrite(text.data(), 1, text.size(), stdout);  // checked once, at the end
     });
-    return 0;
 }
 
 }  // namespace
