@@ -1,0 +1,43 @@
+#pragma once
+
+#include <cstdint>
+
+#include "day_count.h"
+#include "solar_to_lunar.h"
+
+// The two lunar calendars the program knows.
+//   Classic: the table of lunar years 1900-2049 that calendar programs have
+//            long shipped (lunar_table.h); Chinese data, which differs from
+//            Korea's official calendar on about 4% of days.
+//   Korea:   Korea's official calendar (korean_almanac.h), lunar years 1391-2100.
+enum class Almanac { Classic, Korea };
+
+// The first and last lunar years of an almanac and the Gregorian days they span.
+struct AlmanacRange {
+    std::int32_t firstYear;
+    std::int32_t lastYear;
+    GregorianDate firstDay;
+    GregorianDate lastDay;
+};
+AlmanacRange RangeOf(Almanac almanac);
+
+// The lunar date of a Gregorian day, written to the four outputs as
+// SolarToLunar writes them.
+// - Classic: exactly SolarToLunar (including its counted-back days before 1900).
+// - Korea: all four 0 ("no lunar date") for a day outside the almanac.
+// A date that does not exist (or a year outside 1..9999) raises EConvertError
+// and writes nothing.
+void SolarToLunar(Almanac almanac, std::int32_t year, std::int32_t month, std::int32_t day, std::int32_t& lunarYear,
+                  std::int32_t& lunarMonth, std::int32_t& lunarDay, std::int32_t& leap);
+
+// The Gregorian date of a lunar date. A lunar date the almanac does not have
+// raises EConvertError saying why: a year outside the almanac, a month
+// outside 1..12, a leap month the year lacks, or a day past the month's end.
+GregorianDate LunarToSolar(Almanac almanac, std::int32_t lunarYear, std::int32_t lunarMonth, std::int32_t lunarDay,
+                           bool leap);
+
+// True where the month's first day hangs on a new moon (or a principal term)
+// within minutes of midnight, in the computed years after 2050: it may come a
+// day earlier or later than given. False for every month of the tables, and
+// for a month the almanac does not have.
+bool IsUncertainLunarMonth(Almanac almanac, std::int32_t lunarYear, std::int32_t lunarMonth, bool leap);

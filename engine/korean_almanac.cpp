@@ -1,0 +1,82 @@
+#include "korean_almanac.h"
+
+#include <algorithm>
+#include <array>
+#include <mutex>
+#include <optional>
+
+#include "day_count.h"
+#include "korean_lunisolar.h"
+
+namespace {
+
+constexpr std::size_t kTableYears = kKoreanTableWords.size();
+constexpr std::size_t kComputedYears = kKoreanLastYear - kKoreanTableLastYear;
+
+static_assert(kKoreanTableLastYear - kKoreanTableFirstYear + 1 == static_cast<std::int32_t>(kTableYears));
+static_assert(kKoreanLastYear <= kLastComputableLunarYear);
+
+// Days from lunar new year 1391 to each following new year, summed when the program is built.
+constexpr auto kNewYearOffsets = lunar_word::NewYearOffsets(kKoreanTableWords);
+static_assert(kKoreanTableFirstDay + kNewYearOffsets[2027 - kKoreanTableFirstYear] == DayCountOf(2027, 2, 7));
+static_assert(kKoreanTableFirstDay + kNewYearOffsets[2028 - kKoreanTableFirstYear] == DayCountOf(2028, 1, 27));
+static_assert(kKoreanTableFirstDay + kNewYearOffsets.back() == DayCountOf(2051, 2, 11));
+
+constexpr std::int32_t kTableEndDay = kKoreanTableFirstDay + kNewYearOffsets.back();  // lunar 2051-01-01
+
+LunarYearSpan TableYear(std::size_t index)  // index in [0, kTableYears)
+{
+    return {kKoreanTableFirstYear + static_cast<std::int32_t>(index), kKoreanTableFirstDay + kNewYearOffsets[index],
+            kKoreanTableWords[index], 0};
+}
+
+// The years after the table, each computed on first use.
+LunarYearSpan ComputedYear(std::int32_t lunarYear)  // in (kKoreanTableLastYear, kKoreanLastYear]
+{
+    static std::mutex mutex;
+    static std::array<std::optional<LunarYearSpan>, kComputedYears> cache;
+    const auto index = static_cast<std::size_t>(lunarYear - kKoreanTableLastYear - 1);
+    const std::scoped_lock lock(mutex);
+    if (!cache[index]) cache[index] = ComputeKoreanLunarYear(lunarYear);
+    return *cache[index];
+}
+
+}  // namespace
+
+bool GetKoreanLunarYear(std::int32_t lunarYear, LunarYearSpan& span)
+{
+    if (lunarYear < kKoreanFirstYear || lunarYear > kKoreanLastYear) return false;
+    span = lunarYear <= kKoreanTableLastYear ? TableYear(static_cast<std::size_t>(lunarYear - kKoreanFirstYear))
+                                             : ComputedYear(lunarYear);
+    return true;
+}
+
+std::int32_t KoreanFirstDay()
+{
+    return kKoreanTableFirstDay;
+}
+
+std::int32_t KoreanLastDay()
+{
+    LunarYearSpan last;
+    GetKoreanLunarYear(kKoreanLastYear, last);
+    return last.firstDay + lunar_word::YearDays(last.word) - 1;
+}
+
+bool GetKoreanLunarYearOfDay(std::int32_t dayCount, LunarYearSpan& span)
+{
+    if (dayCount < kKoreanTableFirstDay) return false;
+    if (dayCount < kTableEndDay) {
+        const auto next = std::upper_bound(kNewYearOffsets.begin(), kNewYearOffsets.end(), dayCount - kKoreanTableFirstDay);
+        span = TableYear(static_cast<std::size_t>(std::distance(kNewYearOffsets.begin(), next) - 1));
+        return true;
+    }
+    if (dayCount > KoreanLastDay()) return false;
+    // A lunar year begins between 21 January and 20 February: the day lies in
+    // the lunar year of its Gregorian year or in the one before.
+    const std::int32_t gregorianYear = DateOfDayCount(dayCount).year;
+    if (!GetKoreanLunarYear(gregorianYear, span) || dayCount < span.firstDay) {
+        return GetKoreanLunarYear(gregorianYear - 1, span);
+    }
+    return true;
+}

@@ -1,0 +1,40 @@
+#include "korean_lunisolar.h"
+
+#include <gtest/gtest.h>
+
+#include "day_count.h"
+#include "korean_almanac.h"
+#include "lunar_year.h"
+
+namespace {
+
+std::int32_t MonthCount(const LunarYearSpan& span)
+{
+    return lunar_word::LeapMonth(span.word) == 0 ? 12 : 13;
+}
+
+// The astronomical computation gives KASI's published months, start and
+// length, for every lunar year 1900-2050.
+TEST(KoreanLunisolar, ReproducesEveryMonthOfThePublishedAlmanac)
+{
+    std::int32_t months = 0;
+    std::int32_t publishedMonths = 0;
+    for (std::int32_t year = 1900; year <= kKoreanTableLastYear; ++year) {
+        LunarYearSpan published;
+        ASSERT_TRUE(GetKoreanLunarYear(year, published));
+        const LunarYearSpan computed = ComputeKoreanLunarYear(year);
+        EXPECT_EQ(computed.year, year);
+        EXPECT_EQ(computed.firstDay, published.firstDay) << "lunar new year " << year;
+        EXPECT_EQ(computed.word, published.word) << std::hex << "months of lunar year " << std::dec << year;
+        months += MonthCount(published);
+        if (DayCountOf(2050, 12, 31) >= published.firstDay + DaysBeforeMonthAt(published, MonthCount(published) - 1)) {
+            ++publishedMonths;
+        }
+    }
+    EXPECT_EQ(months, 1868);
+    // KASI's calendar reaches 2050-12-31: every month but the last of lunar
+    // 2050, whose length the table takes from the packages' month data.
+    EXPECT_EQ(publishedMonths, 151 * 12 + 56 - 1);
+}
+
+}  // namespace
