@@ -26,9 +26,10 @@ TEST(KoreanLunisolar, ReproducesEveryMonthOfThePublishedAlmanac)
         EXPECT_EQ(computed.year, year);
         EXPECT_EQ(computed.firstDay, published.firstDay) << "lunar new year " << year;
         EXPECT_EQ(computed.word, published.word) << std::hex << "months of lunar year " << std::dec << year;
-        months += MonthCount(published);
-        if (DayCountOf(2050, 12, 31) >= published.firstDay + DaysBeforeMonthAt(published, MonthCount(published) - 1)) {
-            ++publishedMonths;
+        for (std::int32_t index = 0; index < MonthCount(published); ++index) {
+            ++months;
+            const std::int32_t firstDay = published.firstDay + DaysBeforeMonthAt(published, index);
+            if (firstDay <= DayCountOf(2050, 12, 31)) ++publishedMonths;
         }
     }
     EXPECT_EQ(months, 1868);
