@@ -1,9 +1,11 @@
-// dalcal-print: the month calendar of the window, written to a terminal.
+// dalcal-print: the month calendar of the window, written to a terminal, and
+// the Gregorian day of a lunar date.
 //
-//   dalcal-print [--encoding utf-8|cp949] [YEAR MONTH]
+//   dalcal-print [--almanac korea|classic] [--encoding utf-8|cp949] [YEAR MONTH]
+//   dalcal-print [--almanac ...] [--encoding ...] --from-lunar YEAR MONTH DAY [--leap]
 //
-// Exit status: 0 done; 1 the year or month was refused (lines already written
-// stay written); 2 a usage error, reported before anything is printed.
+// Exit status: 0 done; 1 a value was refused (lines already written stay
+// written); 2 a usage error, reported before anything is printed.
 
 #include <cstdio>
 #include <cstdlib>
@@ -15,6 +17,7 @@
 
 #include "cp949.h"
 #include "exception.h"
+#include "from_lunar_line.h"
 #include "print_month.h"
 #include "sysutils.h"
 
@@ -24,19 +27,36 @@ constexpr int kExitRefused = 1;
 constexpr int kExitUsage = 2;
 
 constexpr const char* kUsage =
-    "Usage: dalcal-print [--encoding utf-8|cp949] [YEAR MONTH]\n"
+    "Usage: dalcal-print [--almanac korea|classic] [--encoding utf-8|cp949] [YEAR MONTH]\n"
+    "       dalcal-print [--almanac korea|classic] [--encoding utf-8|cp949] --from-lunar YEAR MONTH DAY [--leap]\n"
+    "\n"
     "Prints the Korean month calendar of YEAR and MONTH (default: this month):\n"
     "each day with its stem-branch name and its lunar date, '*' for a leap lunar month.\n"
-    "Lunar dates are shown from 1900-01-31 to 2050-01-22.\n"
+    "With --from-lunar, prints the Gregorian day of a lunar date instead:\n"
+    "the ISO date, the weekday and the day's stem-branch.\n"
     "\n"
-    "  --encoding utf-8   write UTF-8 (the default)\n"
-    "  --encoding cp949   write the CP949 bytes unchanged\n"
-    "  --help             show this help\n";
+    "  --almanac korea     Korea's official lunar calendar (the default): lunar years\n"
+    "                      1391-2050 as KASI publishes them, 2051-2100 computed from\n"
+    "                      the Sun and the Moon (1391-02-13 to 2101-01-28)\n"
+    "  --almanac classic   the table the window shows (lunar years 1900-2049,\n"
+    "                      1900-01-31 to 2050-01-22); Chinese data that differs from\n"
+    "                      Korea's calendar on about 4% of days (설날 2027: 02-06, not 02-07)\n"
+    "  --from-lunar        YEAR MONTH DAY are a lunar date; --leap for a leap month\n"
+    "  --encoding utf-8    write UTF-8 (the default)\n"
+    "  --encoding cp949    write the CP949 bytes unchanged\n"
+    "  --help              show this help\n"
+    "\n"
+    "Dates are proleptic Gregorian, also before 1582-10-15. A computed month whose new\n"
+    "moon falls within two minutes of midnight may begin a day earlier or later (Delta T,\n"
+    "the Earth's clock error, is not known that far ahead): --from-lunar marks it (±1일).\n";
 
 struct Request {
     bool cp949 = false;
     bool help = false;
-    std::vector<std::string> numbers;  // YEAR MONTH, or none
+    Almanac almanac = Almanac::Korea;
+    bool fromLunar = false;
+    bool leap = false;
+    std::vector<std::string> numbers;  // YEAR MONTH, YEAR MONTH DAY, or none
 };
 
 [[noreturn]] void UsageError(const std::string& message)
@@ -62,6 +82,46 @@ void SetEncoding(Request& request, std::string_view name)
     }
 }
 
+void SetAlmanac(Request& request, std::string_view name)
+{
+    if (name == "korea") {
+        request.almanac = Almanac::Korea;
+    } else if (name == "classic") {
+        request.almanac = Almanac::Classic;
+    } else {
+        UsageError("unknown almanac '" + std::string(name) + "' (use korea or classic)");
+    }
+}
+
+// An option that takes a value, as "--name VALUE" or "--name=VALUE"; false if arg is not it.
+bool TakeValue(std::string_view option, int argc, char** argv, int& i, void (*set)(Request&, std::string_view),
+               Request& request)
+{
+    const std::string_view arg = argv[i];
+    if (arg == option) {
+        if (i + 1 >= argc) UsageError(std::string(option) + " needs a value");
+        set(request, argv[++i]);
+        return true;
+    }
+    if (arg.size() > option.size() && arg.starts_with(option) && arg[option.size()] == '=') {
+        set(request, arg.substr(option.size() + 1));
+        return true;
+    }
+    return false;
+}
+
+void CheckNumbers(const Request& request)
+{
+    const std::size_t count = request.numbers.size();
+    if (request.fromLunar && count != 3) {
+        UsageError("--from-lunar expects YEAR MONTH DAY, but got " + std::to_string(count) + " argument(s)");
+    }
+    if (!request.fromLunar && count != 0 && count != 2) {
+        UsageError("expected YEAR and MONTH, or nothing, but got " + std::to_string(count) + " argument(s)");
+    }
+    if (request.leap && !request.fromLunar) UsageError("--leap needs --from-lunar");
+}
+
 Request ParseArguments(int argc, char** argv)
 {
     Request request;
@@ -74,19 +134,16 @@ Request ParseArguments(int argc, char** argv)
             optionsDone = true;
         } else if (arg == "--help" || arg == "-h") {
             request.help = true;
-        } else if (arg == "--encoding") {
-            if (i + 1 >= argc) UsageError("--encoding needs a value");
-            SetEncoding(request, argv[++i]);
-        } else if (arg.starts_with("--encoding=")) {
-            SetEncoding(request, arg.substr(std::strlen("--encoding=")));
-        } else {
+        } else if (arg == "--from-lunar") {
+            request.fromLunar = true;
+        } else if (arg == "--leap") {
+            request.leap = true;
+        } else if (!TakeValue("--encoding", argc, argv, i, SetEncoding, request) &&
+                   !TakeValue("--almanac", argc, argv, i, SetAlmanac, request)) {
             UsageError("unknown option '" + std::string(arg) + "'");
         }
     }
-    if (!request.numbers.empty() && request.numbers.size() != 2) {
-        UsageError("expected YEAR and MONTH, or nothing, but got " + std::to_string(request.numbers.size()) +
-                   " argument(s)");
-    }
+    if (!request.help) CheckNumbers(request);
     return request;
 }
 
@@ -116,9 +173,22 @@ std::int32_t ParseNumber(const char* name, const std::string& arg)
     }
 }
 
-// Prints the calendar asked for; a refused year or month raises EConvertError.
+void WriteLine(const AnsiString& line, bool cp949)
+{
+    const std::string text = ForTerminal(line, cp949) + "\n";
+    (void)std::fwrite(text.data(), 1, text.size(), stdout);  // checked once, at the end
+}
+
+// Prints the calendar or the date asked for; a refused value raises EConvertError.
 void Run(const Request& request)
 {
+    if (request.fromLunar) {
+        const std::int32_t year = ParseNumber("YEAR", request.numbers[0]);
+        const std::int32_t month = ParseNumber("MONTH", request.numbers[1]);
+        const std::int32_t day = ParseNumber("DAY", request.numbers[2]);
+        WriteLine(FromLunarLine(request.almanac, year, month, day, request.leap), request.cp949);
+        return;
+    }
     std::int32_t year = 0;
     std::int32_t month = 0;
     if (request.numbers.empty()) {
@@ -132,10 +202,8 @@ void Run(const Request& request)
         year = ParseNumber("YEAR", request.numbers[0]);
         month = ParseNumber("MONTH", request.numbers[1]);
     }
-    PrintMonth(year, month, [&request](const AnsiString& line) {
-        const std::string text = ForTerminal(line, request.cp949) + "\n";
-        (void)std::fwrite(text.data(), 1, text.size(), stdout);  // checked once, at the end
-    });
+    PrintMonth(
+        year, month, [&request](const AnsiString& line) { WriteLine(line, request.cp949); }, request.almanac);
 }
 
 }  // namespace

@@ -2,7 +2,6 @@
 
 #include "cp949_literals.h"
 #include "sexagenary.h"
-#include "solar_to_lunar.h"
 #include "sysutils.h"
 
 namespace {
@@ -17,7 +16,7 @@ constexpr const char* kBlankCell = "        ";        // 8: one weekday column b
 constexpr const char* kLeapMark = "*";                // 1: day in a leap lunar month
 constexpr const char* kDayPartFormat = "%2d(%s%s)";   // 8: day and its stem-branch
 constexpr const char* kLunarPartFormat = "%2d.%2d|";  // 6: lunar month.day
-constexpr const char* kNoLunarPart = "     |";        // 6: past the end of the lunar table
+constexpr const char* kNoLunarPart = "     |";        // 6: outside the almanac
 constexpr const char* kCellSeparator = " ";           // 1
 constexpr std::size_t kLongestRow = std::size_t{7} * 16;
 
@@ -44,11 +43,11 @@ AnsiString LunarPart(const LunarDate& lunar)
 }
 
 // The cell of one day: leap mark, day part, lunar part and separator.
-AnsiString DayCell(std::int32_t year, std::int32_t month, std::int32_t day, std::int32_t daysBefore)
+AnsiString DayCell(Almanac almanac, std::int32_t year, std::int32_t month, std::int32_t day, std::int32_t daysBefore)
 {
     const StemBranch position = GetDayStemBranch(daysBefore, day);
     LunarDate lunar;
-    SolarToLunar(year, month, day, lunar.year, lunar.month, lunar.day, lunar.leap);
+    SolarToLunar(almanac, year, month, day, lunar.year, lunar.month, lunar.day, lunar.leap);
 
     AnsiString cell = lunar.leap != 0 ? kLeapMark : "";
     cell += Sysutils::Format(kDayPartFormat, day, StemName(position), BranchName(position));
@@ -67,7 +66,7 @@ AnsiString Header(std::int32_t year, std::int32_t month)
 
 }  // namespace
 
-void PrintMonth(std::int32_t year, std::int32_t month, const LineOutput& output)
+void PrintMonth(std::int32_t year, std::int32_t month, const LineOutput& output, Almanac almanac)
 {
     const std::int32_t daysBefore = GetDaysBeforeMonth(year, month);
     output(Header(year, month));
@@ -83,7 +82,7 @@ void PrintMonth(std::int32_t year, std::int32_t month, const LineOutput& output)
     row.reserve(kLongestRow);
     for (std::int32_t column = 0; column < firstWeekday; ++column) row += kBlankCell;
     for (std::int32_t day = 1; day <= monthLength; ++day) {
-        row += DayCell(year, month, day, daysBefore);
+        row += DayCell(almanac, year, month, day, daysBefore);
         const bool saturday = (day + firstWeekday) % kDaysInWeek == 0;
         if (saturday || day == monthLength) {
             output(row);

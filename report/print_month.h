@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <functional>
 
+#include "almanac.h"
 #include "ansi_string.h"
 
 // Receives the lines of a calendar one at a time: CP949, no line terminator.
@@ -10,9 +11,13 @@ using LineOutput = std::function<void(const AnsiString& line)>;
 
 // Writes the month calendar of year/month to output, line by line: a header
 // naming the year and month by stem and branch, a rule, the weekday header and
-// one row per week, each day with its stem-branch name and lunar date.
+// one row per week, each day with its stem-branch name and its lunar date in
+// the almanac given (the classic table unless told). A day the almanac does
+// not cover shows a blank lunar part (before 1900 the classic table shows the
+// days counted back from its first day, as SolarToLunar gives them).
 //
 // The three header lines go out first, for any year and month. A date the
 // date routines reject (a year outside 1..9999, a month outside 1..12) then
 // raises EConvertError on day 1; lines already written stay written.
-void PrintMonth(std::int32_t year, std::int32_t month, const LineOutput& output);
+void PrintMonth(std::int32_t year, std::int32_t month, const LineOutput& output,
+                Almanac almanac = Almanac::Classic);

@@ -26,19 +26,19 @@ run() {
     status=$?
 }
 
-run 2026 7
+run --almanac classic 2026 7
 check "UTF-8 July 2026 matches the golden text" cmp -s "$work/out" "$golden/2026-07.txt"
 check "UTF-8 July 2026 exits 0" test "$status" -eq 0
 check "UTF-8 July 2026 writes nothing to stderr" test ! -s "$work/err"
 
-run --encoding cp949 2026 7
+run --almanac=classic --encoding cp949 2026 7
 check "CP949 July 2026 exits 0" test "$status" -eq 0
 check "CP949 July 2026 is the golden text in CP949" \
     cmp -s <(iconv -f UTF-8 -t CP949 "$golden/2026-07.txt") "$work/out"
 lengths=$(LC_ALL=C awk '{ printf "%d ", length($0) }' "$work/out")
 check "CP949 July 2026 line lengths in bytes" test "$lengths" = "36 58 52 84 105 105 105 90 "
 
-run --encoding=CP949 2026 07
+run --almanac classic --encoding=CP949 2026 07
 check "--encoding=CP949 and month 07" cmp -s <(iconv -f UTF-8 -t CP949 "$golden/2026-07.txt") "$work/out"
 
 run
@@ -65,6 +65,49 @@ usage_error "three arguments" "got 3 argument" 2026 7 1
 usage_error "unknown option" "unknown option '--year'" --year 2026 7
 usage_error "unknown encoding" "unknown encoding 'latin1'" --encoding latin1 2026 7
 usage_error "encoding without value" "needs a value" --encoding
+usage_error "unknown almanac" "unknown almanac 'china'" --almanac china 2026 7
+usage_error "almanac without value" "--almanac needs a value" --almanac
+usage_error "--leap alone" "--leap needs --from-lunar" --leap 2026 7
+usage_error "--from-lunar with two numbers" "expects YEAR MONTH DAY, but got 2" --from-lunar 2027 1
+usage_error "--from-lunar with four numbers" "expects YEAR MONTH DAY, but got 4" --from-lunar 2027 1 1 1
+
+# Korea's almanac is the default; the classic table on request.
+run 2027 2
+check "Korea: 설날 2027 on 02-07" grep -q " 6(병진)12.30|  7(정사) 1. 1|" <(tr -d '\n' <"$work/out")
+run --almanac classic 2027 2
+check "classic: 설날 2027 on 02-06" grep -q " 6(병진) 1. 1| " "$work/out"
+run 2076 3
+check "Korea after 2050: lunar dates shown" grep -q " 1(.*) *[0-9]*\. *[0-9]*|" "$work/out"
+run 1391 2
+check "Korea before its first day: blank lunar part" grep -q "12(무자)     | 13(기축) 1. 1|" <(tr -d '\n' <"$work/out")
+
+# --from-lunar: the Gregorian day of a lunar date.
+run --from-lunar 2027 1 1
+check "--from-lunar 설날 2027" test "$(cat "$work/out")" = "2027-02-07 일요일 정사일"
+check "--from-lunar exits 0" test "$status" -eq 0
+run --almanac classic --from-lunar 2027 1 1
+check "--from-lunar classic" test "$(cat "$work/out")" = "2027-02-06 토요일 병진일"
+run --from-lunar 2025 6 1 --leap
+check "--from-lunar leap month" test "$(cat "$work/out")" = "2025-07-25 금요일 을미일"
+run --from-lunar 2074 7 1
+check "--from-lunar uncertain month marked" test "$(cat "$work/out")" = "2074-08-22 수요일 경진일 (±1일)"
+run --encoding cp949 --from-lunar 2027 1 1
+check "--from-lunar in CP949" cmp -s "$work/out" <(echo "2027-02-07 일요일 정사일" | iconv -f UTF-8 -t CP949)
+
+refused() {  # refused NAME PATTERN ARGS...: status 1, nothing on stdout, the reason on stderr
+    local name=$1 pattern=$2
+    shift 2
+    run "$@"
+    check "$name: status 1" test "$status" -eq 1
+    check "$name: stdout empty" test ! -s "$work/out"
+    check "$name: says why" grep -q -- "$pattern" "$work/err"
+}
+refused "no such leap month" "Lunar year 2026 has no leap month 1" --from-lunar 2026 1 1 --leap
+refused "day 30 of a 29-day month" "Day 30 is not in month 9 of lunar year 2026, which has 29 days" --from-lunar 2026 9 30
+refused "month 13" "Lunar month 13 is not a month" --from-lunar 2026 13 1
+refused "year before Korea's almanac" "Lunar year 1390 is outside Korea's almanac (1391-2100)" --from-lunar 1390 1 1
+refused "year after the classic table" "outside the classic table (1900-2049)" --almanac classic --from-lunar 2050 1 1
+refused "lunar day not a number" 'DAY: "x" is not a valid integer' --from-lunar 2027 1 x
 
 # Refused input: status 1, the bad argument named; lines already written stay.
 run x 7

@@ -16,11 +16,12 @@ struct Printed {
     bool refused = false;
 };
 
-Printed Print(std::int32_t year, std::int32_t month)
+Printed Print(std::int32_t year, std::int32_t month, Almanac almanac = Almanac::Classic)
 {
     Printed printed;
     try {
-        PrintMonth(year, month, [&printed](const AnsiString& line) { printed.lines.push_back(line); });
+        PrintMonth(
+            year, month, [&printed](const AnsiString& line) { printed.lines.push_back(line); }, almanac);
     } catch (const EConvertError&) {
         printed.refused = true;
     }
@@ -121,6 +122,38 @@ TEST(PrintMonth, January1900BeforeTheLunarTable)
     EXPECT_EQ(printed.lines[7], "28(신축) 1.-2| 29(임인) 1.-1| 30(계묘) 1. 0| 31(갑진) 1. 1| ");
 }
 
+// Korea's almanac: the same layout, Korea's dates. 설날 2027 falls on 02-07.
+TEST(PrintMonth, February2027InEachAlmanac)
+{
+    const Printed korea = Print(2027, 2, Almanac::Korea);
+    const Printed classic = Print(2027, 2, Almanac::Classic);
+    ASSERT_EQ(korea.lines.size(), 8u);
+    EXPECT_EQ(korea.lines[3],
+              "         1(신해)12.25|  2(임자)12.26|  3(계축)12.27|  4(갑인)12.28|  5(을묘)12.29|  6(병진)12.30| ");
+    EXPECT_EQ(korea.lines[4],
+              " 7(정사) 1. 1|  8(무오) 1. 2|  9(기미) 1. 3| 10(경신) 1. 4| 11(신유) 1. 5| 12(임술) 1. 6| 13(계해) 1. 7| ");
+    EXPECT_NE(classic.lines[3].find("  6(병진) 1. 1| "), AnsiString::npos) << classic.lines[3];
+    EXPECT_EQ(Lengths(korea.lines), Lengths(classic.lines));
+}
+
+// Korea's almanac leaves the lunar part blank before its first day
+// (1391-02-13) and after its last (2101-01-28); before 1900, where the classic
+// table counts days back, it has Korea's dates.
+TEST(PrintMonth, KoreanAlmanacEdgesAreBlank)
+{
+    const Printed first = Print(1391, 2, Almanac::Korea);
+    ASSERT_EQ(first.lines.size(), 8u);
+    EXPECT_EQ(first.lines[4],
+              " 6(임오)     |  7(계미)     |  8(갑신)     |  9(을유)     | 10(병술)     | 11(정해)     | 12(무자)     | ");
+    EXPECT_EQ(first.lines[5].substr(0, 15), "13(기축) 1. 1| ");
+    const Printed last = Print(2101, 1, Almanac::Korea);
+    ASSERT_EQ(last.lines.size(), 9u);
+    EXPECT_EQ(last.lines[7].substr(last.lines[7].size() - 30), "28(을해)12.29| 29(병자)     | ");
+    EXPECT_EQ(last.lines[8], "30(정축)     | 31(무인)     | ");
+    EXPECT_NE(Print(1899, 12, Almanac::Korea).lines[3].find(" 1(계묘)10.29| "), AnsiString::npos);
+    EXPECT_NE(Print(1899, 12, Almanac::Classic).lines[3].find(" 1(계묘) 1.-60| "), AnsiString::npos);
+}
+
 struct Refused {
     std::int32_t year, month;
     const char* header;
@@ -143,9 +176,13 @@ TEST(PrintMonth, RefusedDatesGiveTheHeaderThenTheError)
         {INT_MAX, 12, "   ▶ 2147483647년 12월 (년:정묘, 월:신해)"},
         {INT_MIN, INT_MIN, "   ▶ -2147483648년 -2147483648월 (년:임자, 월:신묘)"},
     };
-    for (const Refused& c : cases) {
+    for (const auto& [c, almanac] : [&cases] {
+             std::vector<std::pair<Refused, Almanac>> both;
+             for (const Refused& c : cases) both.insert(both.end(), {{c, Almanac::Classic}, {c, Almanac::Korea}});
+             return both;
+         }()) {
         SCOPED_TRACE(testing::Message() << c.year << "-" << c.month);
-        const Printed printed = Print(c.year, c.month);
+        const Printed printed = Print(c.year, c.month, almanac);
         EXPECT_TRUE(printed.refused);
         ASSERT_EQ(printed.lines.size(), 3u);
         EXPECT_EQ(printed.lines[0], c.header);
