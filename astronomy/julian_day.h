@@ -5,7 +5,7 @@
 // Time scales used here: jdUT is a Julian Day in Universal Time, jdeTT a
 // Julian Ephemeris Day in Terrestrial Time (jdeTT = jdUT + deltaT / 86400).
 
-inline constexpr double kJ2000JdeTT = 2451545.0;         // 2000-01-01 12:00 TT
+inline constexpr double kJ2000JdeTT = 2451545.0;  // 2000-01-01 12:00 TT
 inline constexpr double kDaysPerJulianCentury = 36525.0;
 inline constexpr double kSecondsPerDay = 86400.0;
 

@@ -30,8 +30,7 @@ double NewMoonJdeTT(std::int32_t k)
         kNewMoonZeroJdeTT + kMeanLunationDays * lunations + 0.00015437 * t2 - 0.000000150 * t3 + 0.00000000073 * t4;
     const double e = 1 - 0.002516 * t - 0.0000074 * t2;
     const double mDeg = 2.5534 + 29.10535670 * lunations - 0.0000014 * t2 - 0.00000011 * t3;
-    const double mPrimeDeg =
-        201.5643 + 385.81693528 * lunations + 0.0107582 * t2 + 0.00001238 * t3 - 0.000000058 * t4;
+    const double mPrimeDeg = 201.5643 + 385.81693528 * lunations + 0.0107582 * t2 + 0.00001238 * t3 - 0.000000058 * t4;
     const double fDeg = 160.7108 + 390.67050284 * lunations - 0.0016118 * t2 - 0.00000227 * t3 + 0.000000011 * t4;
     const double omegaDeg = 124.7746 - 1.56375588 * lunations + 0.0020672 * t2 + 0.00000215 * t3;
 

@@ -18,8 +18,8 @@ double NutationInLongitudeDeg(double jdeTT)
 
     double psiTenThousandthsArcsec = 0;
     for (const NutationTerm& term : kNutationTerms) {
-        const double argumentDeg = term.d * dDeg + term.m * mDeg + term.mPrime * mPrimeDeg + term.f * fDeg +
-                                   term.omega * omegaDeg;
+        const double argumentDeg =
+            term.d * dDeg + term.m * mDeg + term.mPrime * mPrimeDeg + term.f * fDeg + term.omega * omegaDeg;
         psiTenThousandthsArcsec += (term.psiSin + term.psiSinPerCentury * t) * std::sin(DegToRad(argumentDeg));
     }
     return psiTenThousandthsArcsec / 10000.0 / kArcsecPerDeg;

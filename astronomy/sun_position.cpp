@@ -41,8 +41,7 @@ HeliocentricEarth EarthFromVsop87(double jdeTT)
 {
     const double tau = (jdeTT - kJ2000JdeTT) / kDaysPerJulianMillennium;  // Julian millennia of TT
     return {Polynomial(tau, kEarthL0, kEarthL1, kEarthL2, kEarthL3, kEarthL4, kEarthL5),
-            Polynomial(tau, kEarthB0, kEarthB1),
-            Polynomial(tau, kEarthR0, kEarthR1, kEarthR2, kEarthR3, kEarthR4)};
+            Polynomial(tau, kEarthB0, kEarthB1), Polynomial(tau, kEarthR0, kEarthR1, kEarthR2, kEarthR3, kEarthR4)};
 }
 
 }  // namespace

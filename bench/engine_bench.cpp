@@ -2,7 +2,9 @@
 
 #include <vector>
 
+#include "almanac.h"
 #include "covered_days.h"
+#include "korean_lunisolar.h"
 #include "sexagenary.h"
 #include "solar_to_lunar.h"
 
@@ -22,6 +24,37 @@ void BM_SolarToLunarEveryCoveredDay(benchmark::State& state)
     state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(days.size()));
 }
 BENCHMARK(BM_SolarToLunarEveryCoveredDay)->Unit(benchmark::kMillisecond);
+
+// The same days through Korea's almanac (its KASI table).
+void BM_KoreanSolarToLunarEveryCoveredDay(benchmark::State& state)
+{
+    const std::vector<CoveredDay> days = CoveredDays();
+    for (auto _ : state) {
+        for (const CoveredDay& d : days) {
+            LunarDate lunar;
+            SolarToLunar(Almanac::Korea, d.year, d.month, d.day, lunar.year, lunar.month, lunar.day, lunar.leap);
+            benchmark::DoNotOptimize(lunar);
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(days.size()));
+}
+BENCHMARK(BM_KoreanSolarToLunarEveryCoveredDay)->Unit(benchmark::kMillisecond);
+
+// A lunar date to its Gregorian day: 설날 2027 (table) and a day of 2076 (computed, cached).
+void BM_KoreanLunarToSolar(benchmark::State& state)
+{
+    const auto lunarYear = static_cast<std::int32_t>(state.range(0));
+    for (auto _ : state) benchmark::DoNotOptimize(LunarToSolar(Almanac::Korea, lunarYear, 8, 15, false));
+}
+BENCHMARK(BM_KoreanLunarToSolar)->Arg(2027)->Arg(2076);
+
+// Computing one lunar year from the Sun and the Moon, as the first use of a
+// year after 2050 does once per process.
+void BM_ComputeKoreanLunarYear(benchmark::State& state)
+{
+    for (auto _ : state) benchmark::DoNotOptimize(ComputeKoreanLunarYear(2076));
+}
+BENCHMARK(BM_ComputeKoreanLunarYear)->Unit(benchmark::kMicrosecond);
 
 void BM_GetDaysBeforeMonth(benchmark::State& state)
 {

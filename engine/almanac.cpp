@@ -33,7 +33,8 @@ std::string AlmanacName(Almanac almanac)
 
 std::string MonthName(std::int32_t lunarYear, std::int32_t lunarMonth, bool leap)
 {
-    return (leap ? "leap month " : "month ") + std::to_string(lunarMonth) + " of lunar year " + std::to_string(lunarYear);
+    return (leap ? "leap month " : "month ") + std::to_string(lunarMonth) + " of lunar year " +
+           std::to_string(lunarYear);
 }
 
 }  // namespace
@@ -41,7 +42,10 @@ std::string MonthName(std::int32_t lunarYear, std::int32_t lunarMonth, bool leap
 AlmanacRange RangeOf(Almanac almanac)
 {
     if (almanac == Almanac::Classic) {
-        return {kFirstLunarYear, kLastLunarYear, {1900, 1, 31}, DateOfDayCount(kClassicFirstDay + kClassicNewYearOffsets.back() - 1)};
+        return {kFirstLunarYear,
+                kLastLunarYear,
+                {1900, 1, 31},
+                DateOfDayCount(kClassicFirstDay + kClassicNewYearOffsets.back() - 1)};
     }
     return {kKoreanFirstYear, kKoreanLastYear, DateOfDayCount(KoreanFirstDay()), DateOfDayCount(KoreanLastDay())};
 }

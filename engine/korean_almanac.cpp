@@ -67,7 +67,8 @@ bool GetKoreanLunarYearOfDay(std::int32_t dayCount, LunarYearSpan& span)
 {
     if (dayCount < kKoreanTableFirstDay) return false;
     if (dayCount < kTableEndDay) {
-        const auto next = std::upper_bound(kNewYearOffsets.begin(), kNewYearOffsets.end(), dayCount - kKoreanTableFirstDay);
+        const auto* const next =
+            std::upper_bound(kNewYearOffsets.begin(), kNewYearOffsets.end(), dayCount - kKoreanTableFirstDay);
         span = TableYear(static_cast<std::size_t>(std::distance(kNewYearOffsets.begin(), next) - 1));
         return true;
     }

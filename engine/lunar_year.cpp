@@ -47,7 +47,7 @@ std::int32_t MonthIndex(const LunarYearSpan& span, std::int32_t month, bool leap
 
 LunarDate LunarDateInYear(const LunarYearSpan& span, std::int32_t dayCount)
 {
-    if (dayCount < span.firstDay) return {};  // before the year: no lunar date
+    if (dayCount < span.firstDay) return {};         // before the year: no lunar date
     std::int32_t offset = dayCount - span.firstDay;  // [0, YearDays) within the year
     for (std::int32_t index = 0; index < MonthCount(span.word); ++index) {
         const std::int32_t monthDays = MonthDaysAt(span, index);

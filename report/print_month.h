@@ -19,5 +19,4 @@ using LineOutput = std::function<void(const AnsiString& line)>;
 // The three header lines go out first, for any year and month. A date the
 // date routines reject (a year outside 1..9999, a month outside 1..12) then
 // raises EConvertError on day 1; lines already written stay written.
-void PrintMonth(std::int32_t year, std::int32_t month, const LineOutput& output,
-                Almanac almanac = Almanac::Classic);
+void PrintMonth(std::int32_t year, std::int32_t month, const LineOutput& output, Almanac almanac = Almanac::Classic);

@@ -53,8 +53,8 @@ const KnownDay kKoreanDays[] = {
 TEST(Almanac, KoreanKnownDays)
 {
     for (const KnownDay& known : kKoreanDays) {
-        EXPECT_EQ(Convert(Almanac::Korea, known.solar), known.lunar) << known.solar.year << "-" << known.solar.month
-                                                                       << "-" << known.solar.day;
+        EXPECT_EQ(Convert(Almanac::Korea, known.solar), known.lunar)
+            << known.solar.year << "-" << known.solar.month << "-" << known.solar.day;
     }
 }
 
@@ -85,7 +85,8 @@ TEST(Almanac, Ranges)
     EXPECT_EQ(classic.lastDay, (GregorianDate{2050, 1, 22}));
     // The day after the last has no Korean date, the last one does.
     EXPECT_NE(Convert(Almanac::Korea, korea.lastDay).month, 0);
-    const GregorianDate after = DateOfDayCount(DayCountOf(korea.lastDay.year, korea.lastDay.month, korea.lastDay.day) + 1);
+    const GregorianDate after =
+        DateOfDayCount(DayCountOf(korea.lastDay.year, korea.lastDay.month, korea.lastDay.day) + 1);
     EXPECT_EQ(Convert(Almanac::Korea, after), (LunarDate{0, 0, 0, 0}));
     EXPECT_EQ(Convert(Almanac::Korea, korea.lastDay).year, 2100);
 }
@@ -169,7 +170,8 @@ TEST(Almanac, LunarDatesThatDoNotExistAreRefusedSayingWhy)
 {
     for (const RefusedLunarDate& refused : kRefused) {
         try {
-            const GregorianDate date = LunarToSolar(refused.almanac, refused.year, refused.month, refused.day, refused.leap);
+            const GregorianDate date =
+                LunarToSolar(refused.almanac, refused.year, refused.month, refused.day, refused.leap);
             ADD_FAILURE() << refused.reason << ": gave " << date.year << "-" << date.month << "-" << date.day;
         } catch (const EConvertError& error) {
             EXPECT_NE(std::string(error.Message()).find(refused.reason), std::string::npos) << error.Message();

@@ -62,8 +62,8 @@ TEST(Astronomy, DeltaTKnownValuesAndJoins)
     EXPECT_NEAR(DeltaTSeconds(1975), 45.45, 0.01);
     EXPECT_NEAR(DeltaTSeconds(2000), 63.86, 0.01);
     EXPECT_NEAR(DeltaTSeconds(2050), 93.0, 0.1);
-    for (const double joinYear : {500.0, 1600.0, 1700.0, 1800.0, 1860.0, 1900.0, 1920.0, 1941.0, 1961.0, 1986.0,
-                                  2005.0, 2050.0, 2150.0}) {
+    for (const double joinYear :
+         {500.0, 1600.0, 1700.0, 1800.0, 1860.0, 1900.0, 1920.0, 1941.0, 1961.0, 1986.0, 2005.0, 2050.0, 2150.0}) {
         EXPECT_NEAR(DeltaTSeconds(joinYear - 1e-6), DeltaTSeconds(joinYear), 1.0) << joinYear;
     }
     const double jdeTT = 2460000.5;

@@ -38,7 +38,8 @@ TEST(KoreanLiterals, FromLunarLineIsCp949)
               "2027-02-07 \xC0\xCF\xBF\xE4\xC0\xCF \xC1\xA4\xBB\xE7\xC0\xCF");
     // "2074-08-22 수요일 경진일 (±1일)"
     EXPECT_EQ(FromLunarLine(Almanac::Korea, 2074, 7, 1, false),
-              "2074-08-22 \xBC\xF6\xBF\xE4\xC0\xCF \xB0\xE6\xC1\xF8\xC0\xCF (\xA1\xBE" "1\xC0\xCF)");
+              "2074-08-22 \xBC\xF6\xBF\xE4\xC0\xCF \xB0\xE6\xC1\xF8\xC0\xCF (\xA1\xBE"
+              "1\xC0\xCF)");
     // The other weekdays: 월 화 목 금 토 (수 and 일 above).
     const char* const kWeekdayBytes[] = {"\xBF\xF9", "\xC8\xAD", "\xB8\xF1", "\xB1\xDD", "\xC5\xE4"};
     const std::int32_t kLunarDays[] = {2, 3, 5, 6, 7};  // 2027-02-08 (Monday) on

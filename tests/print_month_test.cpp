@@ -130,8 +130,9 @@ TEST(PrintMonth, February2027InEachAlmanac)
     ASSERT_EQ(korea.lines.size(), 8u);
     EXPECT_EQ(korea.lines[3],
               "         1(신해)12.25|  2(임자)12.26|  3(계축)12.27|  4(갑인)12.28|  5(을묘)12.29|  6(병진)12.30| ");
-    EXPECT_EQ(korea.lines[4],
-              " 7(정사) 1. 1|  8(무오) 1. 2|  9(기미) 1. 3| 10(경신) 1. 4| 11(신유) 1. 5| 12(임술) 1. 6| 13(계해) 1. 7| ");
+    EXPECT_EQ(
+        korea.lines[4],
+        " 7(정사) 1. 1|  8(무오) 1. 2|  9(기미) 1. 3| 10(경신) 1. 4| 11(신유) 1. 5| 12(임술) 1. 6| 13(계해) 1. 7| ");
     EXPECT_NE(classic.lines[3].find("  6(병진) 1. 1| "), AnsiString::npos) << classic.lines[3];
     EXPECT_EQ(Lengths(korea.lines), Lengths(classic.lines));
 }
@@ -143,8 +144,9 @@ TEST(PrintMonth, KoreanAlmanacEdgesAreBlank)
 {
     const Printed first = Print(1391, 2, Almanac::Korea);
     ASSERT_EQ(first.lines.size(), 8u);
-    EXPECT_EQ(first.lines[4],
-              " 6(임오)     |  7(계미)     |  8(갑신)     |  9(을유)     | 10(병술)     | 11(정해)     | 12(무자)     | ");
+    EXPECT_EQ(
+        first.lines[4],
+        " 6(임오)     |  7(계미)     |  8(갑신)     |  9(을유)     | 10(병술)     | 11(정해)     | 12(무자)     | ");
     EXPECT_EQ(first.lines[5].substr(0, 15), "13(기축) 1. 1| ");
     const Printed last = Print(2101, 1, Almanac::Korea);
     ASSERT_EQ(last.lines.size(), 9u);

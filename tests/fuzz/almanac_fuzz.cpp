@@ -50,8 +50,7 @@ void SolarToLunarAndBack(Almanac almanac, std::int32_t year, std::int32_t month,
     try {
         SolarToLunar(almanac, year, month, day, lunar.year, lunar.month, lunar.day, lunar.leap);
     } catch (const EConvertError&) {
-        Require(year < 1 || year > 9999 || month < 1 || month > 12 || day < 1 ||
-                day > GetSolarMonthDays(year, month));
+        Require(year < 1 || year > 9999 || month < 1 || month > 12 || day < 1 || day > GetSolarMonthDays(year, month));
         return;
     }
     if (lunar.month == 0 || lunar.day < 1) return;  // no lunar date, or counted back before 1900
