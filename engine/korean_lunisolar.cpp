@@ -7,6 +7,7 @@
 #include "day_count.h"
 #include "delta_t.h"
 #include "julian_day.h"
+#include "korean_civil_time.h"
 #include "new_moon.h"
 #include "sun_position.h"
 
@@ -17,16 +18,6 @@ constexpr double kWinterSolsticeDeg = 270.0;
 constexpr double kPrincipalTermStepDeg = 30.0;
 constexpr double kSunDegPerMinute = 360.0 / 365.2422 / kMinutesPerDay;  // mean motion
 
-// Korean civil time: UTC+9 from 1912-01-01, UTC+8 before (as KASI reckons it).
-constexpr std::int32_t kUtcPlus9FromDay = DayCountOf(1912, 1, 1);
-constexpr double kUtcPlus9Days = 9.0 / 24.0;
-constexpr double kUtcPlus8Days = 8.0 / 24.0;
-
-double UtcOffsetDays(std::int32_t dayCount)
-{
-    return dayCount < kUtcPlus9FromDay ? kUtcPlus8Days : kUtcPlus9Days;
-}
-
 // A moment in civil time: the day count and the minutes since that day's midnight.
 struct CivilMoment {
     std::int32_t day;
@@ -35,9 +26,7 @@ struct CivilMoment {
 
 CivilMoment CivilMomentOf(double jdeTT)
 {
-    const double daysUT = JdUTFromJdeTT(jdeTT) - kDayCountEpochJdUT;  // day count with the time of day, UT
-    double days = daysUT + kUtcPlus9Days;
-    if (days < kUtcPlus9FromDay) days = daysUT + kUtcPlus8Days;
+    const double days = CivilDaysOfJdUT(JdUTFromJdeTT(jdeTT));
     const double whole = std::floor(days);
     return {static_cast<std::int32_t>(whole), (days - whole) * kMinutesPerDay};
 }
@@ -45,7 +34,7 @@ CivilMoment CivilMomentOf(double jdeTT)
 // jdeTT of civil midnight at the start of a day.
 double CivilMidnightJdeTT(std::int32_t dayCount)
 {
-    return JdeTTFromJdUT(JdUTOfDayCount(dayCount) - UtcOffsetDays(dayCount));
+    return JdeTTFromJdUT(CivilMidnightJdUT(dayCount));
 }
 
 bool NearMidnight(double minutesAfterMidnight)

@@ -1,5 +1,7 @@
 #include "cp949.h"
 
+#include <iconv.h>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -36,6 +38,50 @@ TEST(Cp949, BadInputIsReplacedNeverLost)
               "a?b");                               // an emoji CP949 lacks
     EXPECT_EQ(Cp949::FromUtf8("a\xC3(b"), "a?(b");  // broken UTF-8
     EXPECT_EQ(Cp949::FromUtf8("\xFF\xFE"), "??");
+}
+
+// What glibc's iconv makes of CP949 text, with its refusals replaced as
+// ToUtf8 promises: U+FFFD for the byte that starts no character.
+std::string IconvToUtf8(const std::string& cp949)
+{
+    iconv_t cd = iconv_open("UTF-8", "CP949");
+    std::string out;
+    std::size_t i = 0;
+    while (i < cp949.size()) {
+        char buffer[16];
+        char* in = const_cast<char*>(cp949.data() + i);
+        const std::size_t wanted = std::min<std::size_t>(2, cp949.size() - i);
+        std::size_t inLeft = static_cast<unsigned char>(cp949[i]) < 0x80 ? 1 : wanted;
+        char* outPtr = buffer;
+        std::size_t outLeft = sizeof buffer;
+        iconv(cd, nullptr, nullptr, nullptr, nullptr);
+        const std::size_t taken = inLeft;
+        if (iconv(cd, &in, &inLeft, &outPtr, &outLeft) == static_cast<std::size_t>(-1) || inLeft != 0) {
+            out += "\xEF\xBF\xBD";
+            ++i;
+            continue;
+        }
+        out.append(buffer, sizeof buffer - outLeft);
+        i += taken;
+    }
+    iconv_close(cd);
+    return out;
+}
+
+// The table the build made from iconv gives what iconv gives, for every
+// pair of bytes that starts with a byte above ASCII.
+TEST(Cp949, EveryPairAsIconvConvertsIt)
+{
+    std::size_t differences = 0;
+    for (unsigned lead = 0x80; lead <= 0xFF; ++lead) {
+        for (unsigned trail = 0; trail <= 0xFF; ++trail) {
+            const std::string pair = {static_cast<char>(lead), static_cast<char>(trail)};
+            if (Cp949::ToUtf8(pair) != IconvToUtf8(pair)) {
+                if (++differences < 5) ADD_FAILURE() << std::hex << lead << " " << trail;
+            }
+        }
+    }
+    EXPECT_EQ(differences, 0u);
 }
 
 }  // namespace

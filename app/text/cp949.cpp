@@ -3,6 +3,8 @@
 #include <iconv.h>
 
 #include <algorithm>
+#include <array>
+#include <cstdint>
 #include <cerrno>
 #include <cstring>
 
@@ -68,6 +70,36 @@ std::size_t Utf8SkipLength(const char* in, std::size_t left)
     return length;
 }
 
+// Unicode code points of the CP949 pairs, lead 0x81-0xFE by trail 0x41-0xFE,
+// as glibc's iconv gives them (0: iconv refuses the pair); made by the build.
+constexpr unsigned kFirstLead = 0x81;
+constexpr unsigned kFirstTrail = 0x41;
+constexpr unsigned kTrails = 0xFE - kFirstTrail + 1;
+constexpr std::array<std::uint16_t, (0xFE - kFirstLead + 1) * kTrails> kCodePoints = {
+#include "cp949_to_unicode.inc"
+};
+
+// The code point of the pair at text[i], 0 if there is none.
+unsigned PairCodePoint(std::string_view text, std::size_t i)
+{
+    if (i + 1 >= text.size()) return 0;
+    const auto lead = static_cast<unsigned char>(text[i]);
+    const auto trail = static_cast<unsigned char>(text[i + 1]);
+    if (lead < kFirstLead || lead > 0xFE || trail < kFirstTrail || trail > 0xFE) return 0;
+    return kCodePoints[(lead - kFirstLead) * kTrails + (trail - kFirstTrail)];
+}
+
+void AppendUtf8(std::string& out, unsigned codePoint)  // codePoint in [0x80, 0xFFFF]
+{
+    if (codePoint < 0x800) {
+        out += static_cast<char>(0xC0 | (codePoint >> 6));
+    } else {
+        out += static_cast<char>(0xE0 | (codePoint >> 12));
+        out += static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F));
+    }
+    out += static_cast<char>(0x80 | (codePoint & 0x3F));
+}
+
 // ASCII is the same in CP949 and UTF-8: nothing to convert.
 bool IsAscii(std::string_view text)
 {
@@ -79,12 +111,22 @@ bool IsAscii(std::string_view text)
 std::string ToUtf8(std::string_view cp949)
 {
     if (IsAscii(cp949)) return std::string(cp949);
-    thread_local Converter toUtf8("UTF-8", "CP949");
-    return toUtf8.Run(cp949, [](std::string& out, char*& in, std::size_t& left) {
-        out += "\xEF\xBF\xBD";  // U+FFFD REPLACEMENT CHARACTER
-        ++in;
-        --left;
-    });
+    std::string out;
+    out.reserve(cp949.size() * 3 / 2 + 3);
+    for (std::size_t i = 0; i < cp949.size();) {
+        const auto byte = static_cast<unsigned char>(cp949[i]);
+        if (byte < 0x80) {
+            out += static_cast<char>(byte);
+            ++i;
+        } else if (const unsigned codePoint = PairCodePoint(cp949, i); codePoint != 0) {
+            AppendUtf8(out, codePoint);
+            i += 2;
+        } else {
+            out += "\xEF\xBF\xBD";  // U+FFFD REPLACEMENT CHARACTER, for the byte that starts no character
+            ++i;
+        }
+    }
+    return out;
 }
 
 AnsiString FromUtf8(std::string_view utf8)

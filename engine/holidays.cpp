@@ -1,0 +1,211 @@
+#include "holidays.h"
+
+#include <algorithm>
+#include <array>
+
+#include "almanac.h"
+#include "cp949_literals.h"
+#include "dated_holidays.h"
+#include "exception.h"
+
+// Sources of the rules:
+//   [R]    관공서의 공휴일에 관한 규정 (대통령령), 제2조 (the holidays) and
+//          제3조 (substitute holidays), as amended:
+//   [2013] amendment in force from 2013-11-05: a substitute day for 설날 and
+//          추석 that meet another holiday (Sunday included), and for 어린이날
+//          on a Saturday or another holiday (first applied 2014-09-10);
+//   [2017] amendment in force from 2017-10-17: 석가탄신일 renamed 부처님오신날;
+//   [2021] amendment in force from 2021-08-04, after the 공휴일에 관한 법률
+//          (2021-07-07): substitute days for the national days that are
+//          holidays (삼일절, 광복절, 개천절, 한글날) on a Saturday, a Sunday or
+//          another holiday (first applied 2021-08-16);
+//   [2023] amendment in force from 2023-05-04: the same for 부처님오신날 and
+//          기독탄신일 (first applied 2023-05-29);
+//   [2026] 공휴일에 관한 법률, amended in 2026 (announced by 인사혁신처
+//          2026-02-05): 제헌절 a holiday again from 2026, a national day with
+//          the substitute rule of the others.
+// A substitute day is the first day after the holiday (after the whole
+// three-day 설날 or 추석) that is neither a holiday, nor a Saturday or Sunday,
+// nor already a substitute day. Where two holidays fall on one weekday, the
+// day itself stands for one of them and one substitute day is given for the
+// rest (2025-05-06 for 어린이날 and 부처님오신날 on 2025-05-05).
+
+namespace {
+
+enum class SubstituteRule {
+    None,
+    SundayOrOverlap,   // 설날, 추석: when a day of the three meets a Sunday or another holiday [2013]
+    WeekendOrOverlap,  // on a Saturday, a Sunday or another holiday
+};
+
+// A holiday the regulation names, before substitute days are worked out.
+struct BaseHoliday {
+    std::int32_t day;  // day count
+    const char* name;
+    HolidayKind kind;
+    SubstituteRule rule;
+    std::int32_t substituteFrom;  // the first day after which (or after whose three-day block) to look
+    const char* substituteName;   // 설날 and 추석 for every day of their three
+};
+
+constexpr std::int32_t kNever = 0x7FFFFFFF;
+constexpr std::int32_t kLunarAndChildrenSubstitutesFrom = DayCountOf(2013, 11, 5);  // [2013]
+constexpr std::int32_t kBuddhasBirthdayNameFrom = DayCountOf(2017, 10, 17);         // [2017]
+constexpr std::int32_t kNationalDaySubstitutesFrom = DayCountOf(2021, 8, 4);        // [2021]
+constexpr std::int32_t kBuddhaAndChristmasSubstitutesFrom = DayCountOf(2023, 5, 4); // [2023]
+constexpr std::int32_t kConstitutionDayFromYear = 2026;                              // [2026]
+
+constexpr std::int32_t kSunday = 0;
+constexpr std::int32_t kSaturday = 6;
+
+std::int32_t WeekdayOf(std::int32_t dayCount)  // 0 Sunday .. 6 Saturday
+{
+    return (dayCount + 1) % 7;  // day count 0, 0001-01-01, was a Monday
+}
+
+bool IsWeekend(std::int32_t dayCount)
+{
+    const std::int32_t weekday = WeekdayOf(dayCount);
+    return weekday == kSunday || weekday == kSaturday;
+}
+
+// The rule of a holiday on a day: its rule once the amendment that gave it is in force.
+SubstituteRule RuleOn(std::int32_t day, SubstituteRule rule, std::int32_t inForceFrom)
+{
+    return day >= inForceFrom ? rule : SubstituteRule::None;
+}
+
+std::int32_t LunarDay(std::int32_t lunarYear, std::int32_t month, std::int32_t day)
+{
+    const GregorianDate date = LunarToSolar(Almanac::Korea, lunarYear, month, day, false);
+    return DayCountOf(date.year, date.month, date.day);
+}
+
+void AddFixed(std::vector<BaseHoliday>& list, std::int32_t year, std::int32_t month, std::int32_t day,
+              const char* name, SubstituteRule rule, std::int32_t ruleFrom)
+{
+    const std::int32_t count = DayCountOf(year, month, day);
+    list.push_back({count, name, HolidayKind::Holiday, RuleOn(count, rule, ruleFrom), count, name});
+}
+
+// Three days around a lunar date (설날, 추석), each substituted after the third.
+void AddLunarBlock(std::vector<BaseHoliday>& list, std::int32_t middle, const std::array<const char*, 3>& names)
+{
+    const SubstituteRule rule = RuleOn(middle, SubstituteRule::SundayOrOverlap, kLunarAndChildrenSubstitutesFrom);
+    for (std::int32_t i = 0; i < 3; ++i) {
+        list.push_back(
+            {middle - 1 + i, names[static_cast<std::size_t>(i)], HolidayKind::Holiday, rule, middle + 1, names[1]});
+    }
+}
+
+std::vector<BaseHoliday> BaseHolidays(std::int32_t year)
+{
+    constexpr auto kWeekendRule = SubstituteRule::WeekendOrOverlap;
+    std::vector<BaseHoliday> list;
+    AddFixed(list, year, 1, 1, "신정", SubstituteRule::None, kNever);
+    AddLunarBlock(list, LunarDay(year, 1, 1), {"설날 전날", "설날", "설날 다음날"});
+    AddFixed(list, year, 3, 1, "삼일절", kWeekendRule, kNationalDaySubstitutesFrom);
+    const std::int32_t buddha = LunarDay(year, 4, 8);
+    const char* const buddhaName = buddha >= kBuddhasBirthdayNameFrom ? "부처님오신날" : "석가탄신일";
+    list.push_back({buddha, buddhaName, HolidayKind::Holiday,
+                    RuleOn(buddha, kWeekendRule, kBuddhaAndChristmasSubstitutesFrom), buddha, buddhaName});
+    AddFixed(list, year, 5, 5, "어린이날", kWeekendRule, kLunarAndChildrenSubstitutesFrom);
+    AddFixed(list, year, 6, 6, "현충일", SubstituteRule::None, kNever);
+    if (year >= kConstitutionDayFromYear) AddFixed(list, year, 7, 17, "제헌절", kWeekendRule, DayCountOf(year, 1, 1));
+    AddFixed(list, year, 8, 15, "광복절", kWeekendRule, kNationalDaySubstitutesFrom);
+    AddLunarBlock(list, LunarDay(year, 8, 15), {"추석 전날", "추석", "추석 다음날"});
+    AddFixed(list, year, 10, 3, "개천절", kWeekendRule, kNationalDaySubstitutesFrom);
+    AddFixed(list, year, 10, 9, "한글날", kWeekendRule, kNationalDaySubstitutesFrom);
+    AddFixed(list, year, 12, 25, "기독탄신일", kWeekendRule, kBuddhaAndChristmasSubstitutesFrom);
+    for (const DatedHoliday& dated : kDatedHolidays) {
+        if (dated.date.year != year) continue;
+        const std::int32_t count = DayCountOf(dated.date.year, dated.date.month, dated.date.day);
+        list.push_back({count, dated.name, dated.kind, SubstituteRule::None, count, dated.name});
+    }
+    std::stable_sort(list.begin(), list.end(), [](const BaseHoliday& a, const BaseHoliday& b) { return a.day < b.day; });
+    return list;
+}
+
+bool IsTriggered(const BaseHoliday& holiday, bool sharesItsDay)
+{
+    const std::int32_t weekday = WeekdayOf(holiday.day);
+    switch (holiday.rule) {
+    case SubstituteRule::SundayOrOverlap: return weekday == kSunday || sharesItsDay;
+    case SubstituteRule::WeekendOrOverlap: return IsWeekend(holiday.day) || sharesItsDay;
+    case SubstituteRule::None: return false;
+    }
+    return false;
+}
+
+bool IsTaken(std::int32_t day, const std::vector<BaseHoliday>& base, const std::vector<Holiday>& substitutes)
+{
+    if (IsWeekend(day)) return true;
+    if (std::ranges::any_of(base, [day](const BaseHoliday& h) { return h.day == day; })) return true;
+    return std::ranges::any_of(substitutes, [day](const Holiday& h) {
+        return DayCountOf(h.date.year, h.date.month, h.date.day) == day;
+    });
+}
+
+void AddSubstitute(std::int32_t after, const AnsiString& name, const std::vector<BaseHoliday>& base,
+                   std::vector<Holiday>& substitutes)
+{
+    std::int32_t day = after + 1;
+    while (IsTaken(day, base, substitutes)) ++day;
+    substitutes.push_back({DateOfDayCount(day), name, HolidayKind::Substitute});
+}
+
+std::vector<Holiday> SubstituteDays(const std::vector<BaseHoliday>& base)
+{
+    std::vector<Holiday> substitutes;
+    for (std::size_t first = 0; first < base.size();) {
+        std::size_t end = first;
+        while (end < base.size() && base[end].day == base[first].day) ++end;
+        const bool shared = end - first > 1;
+        std::vector<const BaseHoliday*> triggered;
+        for (std::size_t i = first; i < end; ++i) {
+            if (IsTriggered(base[i], shared)) triggered.push_back(&base[i]);
+        }
+        // On a weekday the day itself stands for one of its holidays, and
+        // the substitute days stand for all of those that were triggered.
+        std::size_t wanted = triggered.size();
+        if (!IsWeekend(base[first].day)) wanted = std::min(wanted, end - first - 1);
+        AnsiString sharedName;
+        for (const BaseHoliday* holiday : triggered) sharedName += (sharedName.empty() ? "" : "·") + AnsiString(holiday->substituteName);
+        for (std::size_t i = 0; i < wanted; ++i) {
+            const BaseHoliday& holiday = *triggered[triggered.size() - wanted + i];
+            const AnsiString name = wanted < triggered.size() ? sharedName : AnsiString(holiday.substituteName);
+            AddSubstitute(holiday.substituteFrom, name, base, substitutes);
+        }
+        first = end;
+    }
+    return substitutes;
+}
+
+}  // namespace
+
+const char* HolidayKindName(HolidayKind kind)
+{
+    switch (kind) {
+    case HolidayKind::Holiday: return "공휴일";
+    case HolidayKind::Substitute: return "대체공휴일";
+    case HolidayKind::Election: return "선거일";
+    case HolidayKind::Designated: return "임시공휴일";
+    }
+    return "";
+}
+
+bool GetHolidays(std::int32_t year, std::vector<Holiday>& holidays)
+{
+    holidays.clear();
+    if (year < kFirstHolidayYear || year > kLastHolidayYear) return false;
+    const std::vector<BaseHoliday> base = BaseHolidays(year);
+    for (const BaseHoliday& holiday : base) {
+        holidays.push_back({DateOfDayCount(holiday.day), holiday.name, holiday.kind});
+    }
+    const std::vector<Holiday> substitutes = SubstituteDays(base);
+    holidays.insert(holidays.end(), substitutes.begin(), substitutes.end());
+    std::stable_sort(holidays.begin(), holidays.end(), [](const Holiday& a, const Holiday& b) {
+        return DayCountOf(a.date.year, a.date.month, a.date.day) < DayCountOf(b.date.year, b.date.month, b.date.day);
+    });
+    return true;
+}
