@@ -12,6 +12,8 @@ constexpr std::array<const char*, 7> kWeekdayNames = {"일요일", "월요일", 
                                                       "목요일", "금요일", "토요일"};
 constexpr const char* kLineFormat = "%d-%s%d-%s%d %s %s%s일%s";
 constexpr const char* kUncertainMark = " (±1일)";
+constexpr const char* kMissingFormat = "%d년 음력 %s%d월 %d일 없음";
+constexpr const char* kLeapPrefix = "윤";
 
 // "0" before a one-digit month or day: the runtime's Format pads with blanks only.
 const char* ZeroPad(std::int32_t value)
@@ -33,4 +35,9 @@ AnsiString FromLunarLine(Almanac almanac, std::int32_t lunarYear, std::int32_t l
                             kWeekdayNames[static_cast<std::size_t>(weekday)],
                             StemNames[static_cast<std::size_t>(position.stem)],
                             BranchNames[static_cast<std::size_t>(position.branch)], uncertain ? kUncertainMark : "");
+}
+
+AnsiString MissingLunarDateLine(std::int32_t lunarYear, std::int32_t lunarMonth, std::int32_t lunarDay, bool leap)
+{
+    return Sysutils::Format(kMissingFormat, lunarYear, leap ? kLeapPrefix : "", lunarMonth, lunarDay);
 }

@@ -11,3 +11,6 @@
 // A lunar date the almanac does not have raises EConvertError saying why.
 AnsiString FromLunarLine(Almanac almanac, std::int32_t lunarYear, std::int32_t lunarMonth, std::int32_t lunarDay,
                          bool leap);
+
+// The line for a year that lacks the lunar date: "2026년 음력 윤1월 1일 없음".
+AnsiString MissingLunarDateLine(std::int32_t lunarYear, std::int32_t lunarMonth, std::int32_t lunarDay, bool leap);

@@ -43,7 +43,8 @@ AnsiString LunarPart(const LunarDate& lunar)
 }
 
 // The cell of one day: leap mark, day part, lunar part and separator.
-AnsiString DayCell(Almanac almanac, std::int32_t year, std::int32_t month, std::int32_t day, std::int32_t daysBefore)
+AnsiString DayCell(Almanac almanac, std::int32_t year, std::int32_t month, std::int32_t day, std::int32_t daysBefore,
+                   const CellStyle& style)
 {
     const StemBranch position = GetDayStemBranch(daysBefore, day);
     LunarDate lunar;
@@ -52,6 +53,10 @@ AnsiString DayCell(Almanac almanac, std::int32_t year, std::int32_t month, std::
     AnsiString cell = lunar.leap != 0 ? kLeapMark : "";
     cell += Sysutils::Format(kDayPartFormat, day, StemName(position), BranchName(position));
     cell += LunarPart(lunar);
+    if (style) {
+        const CellMarks marks = style(day);
+        cell = marks.before + cell + marks.after;
+    }
     cell += kCellSeparator;
     return cell;
 }
@@ -66,7 +71,8 @@ AnsiString Header(std::int32_t year, std::int32_t month)
 
 }  // namespace
 
-void PrintMonth(std::int32_t year, std::int32_t month, const LineOutput& output, Almanac almanac)
+void PrintMonth(std::int32_t year, std::int32_t month, const LineOutput& output, Almanac almanac,
+                const CellStyle& style)
 {
     const std::int32_t daysBefore = GetDaysBeforeMonth(year, month);
     output(Header(year, month));
@@ -82,7 +88,7 @@ void PrintMonth(std::int32_t year, std::int32_t month, const LineOutput& output,
     row.reserve(kLongestRow);
     for (std::int32_t column = 0; column < firstWeekday; ++column) row += kBlankCell;
     for (std::int32_t day = 1; day <= monthLength; ++day) {
-        row += DayCell(almanac, year, month, day, daysBefore);
+        row += DayCell(almanac, year, month, day, daysBefore, style);
         const bool saturday = (day + firstWeekday) % kDaysInWeek == 0;
         if (saturday || day == monthLength) {
             output(row);

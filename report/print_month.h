@@ -9,6 +9,13 @@
 // Receives the lines of a calendar one at a time: CP949, no line terminator.
 using LineOutput = std::function<void(const AnsiString& line)>;
 
+// Text to put before and after the cell of a day of the month.
+struct CellMarks {
+    AnsiString before;
+    AnsiString after;
+};
+using CellStyle = std::function<CellMarks(std::int32_t day)>;
+
 // Writes the month calendar of year/month to output, line by line: a header
 // naming the year and month by stem and branch, a rule, the weekday header and
 // one row per week, each day with its stem-branch name and its lunar date in
@@ -19,4 +26,8 @@ using LineOutput = std::function<void(const AnsiString& line)>;
 // The three header lines go out first, for any year and month. A date the
 // date routines reject (a year outside 1..9999, a month outside 1..12) then
 // raises EConvertError on day 1; lines already written stay written.
-void PrintMonth(std::int32_t year, std::int32_t month, const LineOutput& output, Almanac almanac = Almanac::Classic);
+//
+// style, where given, puts text around each day's cell (leap mark, day,
+// stem-branch and lunar date; not the blank after it): a terminal's colours.
+void PrintMonth(std::int32_t year, std::int32_t month, const LineOutput& output, Almanac almanac = Almanac::Classic,
+                const CellStyle& style = {});

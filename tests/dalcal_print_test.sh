@@ -60,8 +60,8 @@ usage_error() {  # usage_error NAME PATTERN ARGS...
     check "$name: stdout empty" test ! -s "$work/out"
     check "$name: message" grep -q -- "$pattern" "$work/err"
 }
-usage_error "one argument" "got 1 argument" 2026
 usage_error "three arguments" "got 3 argument" 2026 7 1
+usage_error "four arguments" "got 4 argument" 2026 7 1 1
 usage_error "unknown option" "unknown option '--year'" --year 2026 7
 usage_error "unknown encoding" "unknown encoding 'latin1'" --encoding latin1 2026 7
 usage_error "encoding without value" "needs a value" --encoding
@@ -131,6 +131,75 @@ check "month 13: error message" grep -q "Invalid date" "$work/err"
 
 run -- -5 1
 check "negative year after --: status 1 with header" test "$status" -eq 1 -a "$(wc -l <"$work/out")" -eq 3
+
+# A whole year, month after month, each with its holidays and terms below.
+run 2027
+check "a year: exits 0" test "$status" -eq 0
+check "a year: twelve months" test "$(grep -c '▶ 2027년' "$work/out")" -eq 12
+check "a year: December's substitute day" grep -qx "12월 27일(월) 기독탄신일 대체공휴일" "$work/out"
+run 2027 2
+check "below the month: 설날" grep -qx " 2월  7일(일) 설날" "$work/out"
+check "below the month: its substitute day" grep -qx " 2월  9일(화) 설날 대체공휴일" "$work/out"
+check "below the month: 입춘 to the minute" grep -qx " 2월  4일 입춘 10:46" "$work/out"
+check "below the month: in date order" test "$(sed -n 9p "$work/out")" = " 2월  4일 입춘 10:46"
+run --almanac classic 2027 2
+check "classic: the grid alone" test "$(wc -l <"$work/out")" -eq 8
+run 1990 5
+check "holidays not known before 2014: said so" grep -q "공휴일은 2014-2100년만 표시함" "$work/out"
+
+# Colour: never into a pipe; the grid byte for byte the same without its codes.
+esc=$(printf '\033')
+run 2026 12
+plain=$(cat "$work/out")
+check "colour: none into a pipe" test "$(grep -c "$esc" "$work/out")" -eq 0
+run --color=always 2026 12
+check "--color=always: Saturdays blue" grep -q "${esc}\[34m 5(" "$work/out"
+check "--color=always: Sundays red" grep -q "${esc}\[31m 6(" "$work/out"
+check "--color=always: holidays red" grep -q "${esc}\[31m25(" "$work/out"
+check "--color=always: the same text without its codes" test "$(sed "s/${esc}\[[0-9;]*m//g" "$work/out")" = "$plain"
+run --color=always
+check "--color=always: today reversed" grep -q "${esc}\[\([0-9]*;\)\?7m" "$work/out"
+run --color=never 2026 12
+check "--color=never: no codes" test "$(grep -c "$esc" "$work/out")" -eq 0
+if command -v script >/dev/null; then
+    script -qec "$program 2026 12" /dev/null >"$work/tty" 2>&1
+    check "a terminal: coloured" grep -q "$esc\[31m" "$work/tty"
+    NO_COLOR=1 script -qec "$program 2026 12" /dev/null >"$work/tty" 2>&1
+    check "a terminal with NO_COLOR: not coloured" test "$(grep -c "$esc\[3" "$work/tty")" -eq 0
+fi
+usage_error "unknown --color" "unknown --color value 'sometimes'" --color=sometimes 2026 12
+
+# --holidays and --terms: one line each.
+run --holidays 2026
+check "--holidays: 21 in 2026" test "$(wc -l <"$work/out")" -eq 21
+check "--holidays: a substitute day" grep -qx "2026-03-02 삼일절 (대체공휴일)" "$work/out"
+check "--holidays: an election" grep -qx "2026-06-03 제9회 전국동시지방선거 (선거일)" "$work/out"
+run --holidays 2025
+check "--holidays: a designated day" grep -qx "2025-01-27 설 연휴 임시공휴일 (임시공휴일)" "$work/out"
+refused "holidays not known" "of 2013 are not known (2014-2100 only)" --holidays 2013
+usage_error "--holidays with two years" "takes one YEAR, but got 2" --holidays 2026 2027
+usage_error "--holidays and --terms" "choose one of" --holidays --terms 2026
+run --terms 2026
+check "--terms: 24 lines" test "$(wc -l <"$work/out")" -eq 24
+check "--terms: 소한 first" test "$(head -1 "$work/out")" = "2026-01-05 17:23 소한"
+check "--terms: 동지 last" test "$(tail -1 "$work/out")" = "2026-12-22 05:50 동지"
+refused "terms before 1900" "1900-2100 only" --terms 1899
+
+# --from-lunar MONTH DAY --years: a lunar date every year.
+run --from-lunar 1 30 --years 2024-2029
+check "--years: one line a year" test "$(wc -l <"$work/out")" -eq 6
+check "--years: a year with the day" grep -qx "2025-02-27 목요일 정묘일" "$work/out"
+check "--years: a year without it" grep -qx "2024년 음력 1월 30일 없음" "$work/out"
+check "--years: exit 0 when a year had it" test "$status" -eq 0
+run --from-lunar 6 1 --leap --years 2025-2026
+check "--years --leap" test "$(cat "$work/out")" = "$(printf '2025-07-25 금요일 을미일\n2026년 음력 윤6월 1일 없음')"
+check "--years: exit 1 when no year had it" test "$(bash -c '"$0" --from-lunar 6 1 --leap --years 2026-2026 >/dev/null 2>&1; echo $?' "$program")" -eq 1
+refused "--years backwards" "runs backwards" --from-lunar 1 1 --years 2029-2024
+refused "--years outside the almanac" "not within the almanac's lunar years 1391-2100" --from-lunar 1 1 --years 1000-2000
+refused "--years not a span" '"abc" is not a span' --from-lunar 1 1 --years abc
+refused "--years month 13" "lunar month 13 is not 1-12" --from-lunar 13 1 --years 2026-2027
+usage_error "--years alone" "--years needs --from-lunar" --years 2024-2029 1 1
+usage_error "--years with three numbers" "expects MONTH DAY, but got 3" --from-lunar 2026 1 1 --years 2024-2029
 
 echo "$passed passed, $failed failed"
 test "$failed" -eq 0

@@ -1,0 +1,53 @@
+#include "terminal_style.h"
+
+#include <string_view>
+#include <vector>
+
+#include "holidays.h"
+#include "sexagenary.h"
+
+namespace {
+
+constexpr const char* kRed = "31";
+constexpr const char* kBlue = "34";
+constexpr const char* kReverse = "7";
+constexpr const char* kReset = "\x1b[0m";
+
+// Bit d set: day d of the month is a public holiday.
+std::uint32_t HolidayDays(std::int32_t year, std::int32_t month)
+{
+    std::vector<Holiday> holidays;
+    GetHolidays(year, holidays);
+    std::uint32_t days = 0;
+    for (const Holiday& h : holidays) {
+        if (h.date.month == month) days |= 1u << h.date.day;  // day in 1..31
+    }
+    return days;
+}
+
+}  // namespace
+
+bool UseColor(ColorWhen when, bool stdoutIsTerminal, const char* noColor, const char* term)
+{
+    if (when != ColorWhen::Auto) return when == ColorWhen::Always;
+    const bool noColorSet = noColor != nullptr && noColor[0] != '\0';
+    const bool dumb = term != nullptr && std::string_view(term) == "dumb";
+    return stdoutIsTerminal && !noColorSet && !dumb;
+}
+
+CellStyle MonthColors(std::int32_t year, std::int32_t month, bool markHolidays, const Today& today)
+{
+    const std::int32_t daysBefore = GetDaysBeforeMonth(year, month);
+    const std::uint32_t holidayDays = markHolidays ? HolidayDays(year, month) : 0;
+    return [=](std::int32_t day) {  // day in 1..31
+        const std::int32_t weekday = GetFirstWeekday(daysBefore + day - 1);  // [0, 6]
+        const bool red = weekday == 0 || (holidayDays & (1u << day)) != 0;
+        const bool isToday = today.year == year && today.month == month && today.day == day;
+        AnsiString codes;
+        if (red) codes = kRed;
+        if (!red && weekday == 6) codes = kBlue;
+        if (isToday) codes += codes.empty() ? kReverse : AnsiString(";") + kReverse;
+        if (codes.empty()) return CellMarks{};
+        return CellMarks{"\x1b[" + codes + "m", kReset};
+    };
+}

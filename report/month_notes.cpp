@@ -1,0 +1,73 @@
+#include "month_notes.h"
+
+#include <algorithm>
+#include <array>
+#include <vector>
+
+#include "cp949_literals.h"
+#include "holidays.h"
+#include "sexagenary.h"
+#include "solar_terms.h"
+#include "sysutils.h"
+
+namespace {
+
+constexpr const char* kHolidayFormat = "%2d월 %2d일(%s) %s%s";
+constexpr const char* kTermFormat = "%2d월 %2d일 %s %s%d:%s%d%s";
+constexpr const char* kSubstituteSuffix = " 대체공휴일";
+constexpr const char* kUncertainMark = " (±1일)";
+constexpr const char* kHolidaysNotKnown = "   (공휴일은 2014-2100년만 표시함)";
+constexpr std::array<const char*, 7> kWeekdays = {"일", "월", "화", "수", "목", "금", "토"};
+
+// "0" before a one-digit number: the runtime's Format pads with blanks only.
+const char* ZeroPad(std::int32_t value)
+{
+    return value < 10 ? "0" : "";
+}
+
+struct Note {
+    std::int32_t day;
+    std::int32_t order;  // holidays before terms on the same day
+    AnsiString line;
+};
+
+AnsiString HolidayLine(const Holiday& holiday)
+{
+    const std::int32_t weekday =
+        GetFirstWeekday(GetDaysBeforeMonth(holiday.date.year, holiday.date.month) + holiday.date.day - 1);  // [0, 6]
+    return Sysutils::Format(kHolidayFormat, holiday.date.month, holiday.date.day,
+                            kWeekdays[static_cast<std::size_t>(weekday)], holiday.name.c_str(),
+                            holiday.kind == HolidayKind::Substitute ? kSubstituteSuffix : "");
+}
+
+AnsiString TermLine(const SolarTerm& term)
+{
+    const std::int32_t hour = term.minuteOfDay / 60;
+    const std::int32_t minute = term.minuteOfDay % 60;
+    return Sysutils::Format(kTermFormat, term.date.month, term.date.day,
+                            SolarTermNames[static_cast<std::size_t>(term.index)], ZeroPad(hour), hour,
+                            ZeroPad(minute), minute, term.uncertainDay ? kUncertainMark : "");
+}
+
+}  // namespace
+
+void PrintMonthNotes(std::int32_t year, std::int32_t month, const LineOutput& output)
+{
+    if (month < 1 || month > 12) return;
+    std::vector<Note> notes;
+    std::vector<Holiday> holidays;
+    const bool holidaysKnown = GetHolidays(year, holidays);
+    for (const Holiday& holiday : holidays) {
+        if (holiday.date.month == month) notes.push_back({holiday.date.day, 0, HolidayLine(holiday)});
+    }
+    // The two terms of a month are those of index 2(month - 1) and the next.
+    for (std::int32_t index = 2 * (month - 1); index < 2 * month; ++index) {
+        SolarTerm term{};
+        if (GetSolarTerm(year, index, term)) notes.push_back({term.date.day, 1, TermLine(term)});
+    }
+    std::ranges::stable_sort(notes, [](const Note& a, const Note& b) {
+        return a.day != b.day ? a.day < b.day : a.order < b.order;
+    });
+    for (const Note& note : notes) output(note.line);
+    if (!holidaysKnown) output(kHolidaysNotKnown);
+}

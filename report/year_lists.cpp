@@ -1,0 +1,53 @@
+#include "year_lists.h"
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "cp949_literals.h"
+#include "exception.h"
+#include "holidays.h"
+#include "solar_terms.h"
+#include "sysutils.h"
+
+namespace {
+
+constexpr const char* kHolidayFormat = "%d-%s%d-%s%d %s (%s)";
+constexpr const char* kTermFormat = "%d-%s%d-%s%d %s%d:%s%d %s%s";
+constexpr const char* kUncertainMark = " (±1일)";
+
+const char* ZeroPad(std::int32_t value)
+{
+    return value < 10 ? "0" : "";
+}
+
+}  // namespace
+
+void PrintHolidayList(std::int32_t year, const LineOutput& output)
+{
+    std::vector<Holiday> holidays;
+    if (!GetHolidays(year, holidays)) {
+        throw EConvertError("Korea's public holidays of " + std::to_string(year) + " are not known (" +
+                            std::to_string(kFirstHolidayYear) + "-" + std::to_string(kLastHolidayYear) + " only)");
+    }
+    for (const Holiday& h : holidays) {
+        output(Sysutils::Format(kHolidayFormat, h.date.year, ZeroPad(h.date.month), h.date.month, ZeroPad(h.date.day),
+                                h.date.day, h.name.c_str(), HolidayKindName(h.kind)));
+    }
+}
+
+void PrintSolarTermList(std::int32_t year, const LineOutput& output)
+{
+    std::array<SolarTerm, kSolarTermsInYear> terms{};
+    if (!GetSolarTerms(year, terms)) {
+        throw EConvertError("The solar terms of " + std::to_string(year) + " are not computed (" +
+                            std::to_string(kFirstSolarTermYear) + "-" + std::to_string(kLastSolarTermYear) + " only)");
+    }
+    for (const SolarTerm& t : terms) {
+        const std::int32_t hour = t.minuteOfDay / 60;
+        const std::int32_t minute = t.minuteOfDay % 60;
+        output(Sysutils::Format(kTermFormat, t.date.year, ZeroPad(t.date.month), t.date.month, ZeroPad(t.date.day),
+                                t.date.day, ZeroPad(hour), hour, ZeroPad(minute), minute,
+                                SolarTermNames[static_cast<std::size_t>(t.index)], t.uncertainDay ? kUncertainMark : ""));
+    }
+}
