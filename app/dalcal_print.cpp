@@ -78,11 +78,22 @@ std::string MessageForTerminal(const AnsiString& text, bool cp949) noexcept
     }
 }
 
+// The argument as the program's text. Only a text beyond ASCII, which is no
+// number, needs iconv; should iconv be missing, it is quoted as "?".
+AnsiString ArgumentText(const std::string& arg)
+{
+    try {
+        return Cp949::FromUtf8(arg);
+    } catch (const Exception&) {
+        return "?";
+    }
+}
+
 // Parses one argument as the window parses its edit boxes; names the argument when refused.
 std::int32_t ParseNumber(const char* name, const std::string& arg)
 {
     try {
-        return Sysutils::StrToInt(Cp949::FromUtf8(arg));
+        return Sysutils::StrToInt(ArgumentText(arg));
     } catch (const EConvertError& error) {
         throw EConvertError(AnsiString(name) + ": " + error.Message());
     }

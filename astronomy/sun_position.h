@@ -8,6 +8,9 @@
 // (a few tens of seconds of time) of a full ephemeris over 1900-2100.
 double SunApparentLongitudeDeg(double jdeTT);
 
+// The same within 0.01 degree, from a few sines: Meeus, ch. 25, "low accuracy".
+double SunApproximateLongitudeDeg(double jdeTT);
+
 // The moment (TT) when the Sun's apparent longitude reaches longitudeDeg,
 // the one nearest to nearJdeTT (which must lie within about 150 days of it).
 double SunLongitudeMomentJdeTT(double longitudeDeg, double nearJdeTT);
