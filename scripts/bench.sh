@@ -13,6 +13,7 @@ build/bench/window_bench
 echo "== start to window shown (Xvfb)"
 scripts/measure-startup.sh build/app/dalcal 30
 echo "== whole processes (hyperfine)"
-hyperfine -N --warmup 50 --runs 2000 \
-    'build/app/dalcal-print 2026 7' 'build/app/dalcal-print --encoding cp949 2026 7' \
-    'cal 7 2026' 'lunar 2026 7 1'
+hyperfine -N --warmup 100 --runs 2000 \
+    'build/app/dalcal-print 2026 7' 'lunar 2026 7 1' 'build/app/dalcal-print 2026' 'cal -y 2026' \
+    'build/app/dalcal-print --holidays 2026' 'build/app/dalcal-print --terms 2026' \
+    'build/app/dalcal-print --encoding cp949 2026 7' 'build/app/dalcal-print --almanac classic 2026 7' 'true'
