@@ -194,25 +194,31 @@ int Run(const PrintRequest& request)
 {
     const Printer printer(request);
     switch (request.mode) {
-    case PrintMode::Holidays: PrintHolidayList(YearOrThisYear(request), printer.Output()); return 0;
-    case PrintMode::Terms: PrintSolarTermList(YearOrThisYear(request), printer.Output()); return 0;
-    case PrintMode::FromLunar: {
-        const std::int32_t year = ParseNumber("YEAR", request.numbers[0]);
-        const std::int32_t month = ParseNumber("MONTH", request.numbers[1]);
-        const std::int32_t day = ParseNumber("DAY", request.numbers[2]);
-        printer.Write(FromLunarLine(request.almanac, year, month, day, request.leap));
-        return 0;
-    }
-    case PrintMode::FromLunarYears: return PrintLunarDateInYears(request, printer) ? 0 : kExitRefused;
-    case PrintMode::Year: {
-        const std::int32_t year = ParseNumber("YEAR", request.numbers[0]);
-        for (std::int32_t month = 1; month <= kMonthsInYear; ++month) {
-            if (month > 1) printer.Write("");
-            printer.Month(year, month);
+        case PrintMode::Holidays:
+            PrintHolidayList(YearOrThisYear(request), printer.Output());
+            return 0;
+        case PrintMode::Terms:
+            PrintSolarTermList(YearOrThisYear(request), printer.Output());
+            return 0;
+        case PrintMode::FromLunar: {
+            const std::int32_t year = ParseNumber("YEAR", request.numbers[0]);
+            const std::int32_t month = ParseNumber("MONTH", request.numbers[1]);
+            const std::int32_t day = ParseNumber("DAY", request.numbers[2]);
+            printer.Write(FromLunarLine(request.almanac, year, month, day, request.leap));
+            return 0;
         }
-        return 0;
-    }
-    case PrintMode::Month: break;
+        case PrintMode::FromLunarYears:
+            return PrintLunarDateInYears(request, printer) ? 0 : kExitRefused;
+        case PrintMode::Year: {
+            const std::int32_t year = ParseNumber("YEAR", request.numbers[0]);
+            for (std::int32_t month = 1; month <= kMonthsInYear; ++month) {
+                if (month > 1) printer.Write("");
+                printer.Month(year, month);
+            }
+            return 0;
+        }
+        case PrintMode::Month:
+            break;
     }
     if (request.numbers.empty()) {
         const Today today = TodayNow();

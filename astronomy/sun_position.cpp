@@ -88,7 +88,8 @@ double SunLongitudeMomentJdeTT(double longitudeDeg, double nearJdeTT)
     // Then the full model, with the Sun's true rate there: each step leaves
     // about a thousandth of the error before it, so a step under 1e-4 day
     // (9 s) leaves well under a millisecond.
-    const double degPerDay = DifferenceDeg(SunApproximateLongitudeDeg(jdeTT + 0.5), SunApproximateLongitudeDeg(jdeTT - 0.5));
+    const double degPerDay =
+        DifferenceDeg(SunApproximateLongitudeDeg(jdeTT + 0.5), SunApproximateLongitudeDeg(jdeTT - 0.5));
     for (int step = 0; step < 10; ++step) {
         const double correctionDays = DifferenceDeg(longitudeDeg, SunApparentLongitudeDeg(jdeTT)) / degPerDay;
         jdeTT += correctionDays;

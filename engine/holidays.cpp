@@ -49,10 +49,10 @@ struct BaseHoliday {
 };
 
 constexpr std::int32_t kNever = 0x7FFFFFFF;
-constexpr std::int32_t kLunarAndChildrenSubstitutesFrom = DayCountOf(2013, 11, 5);  // [2013]
-constexpr std::int32_t kBuddhasBirthdayNameFrom = DayCountOf(2017, 10, 17);         // [2017]
-constexpr std::int32_t kNationalDaySubstitutesFrom = DayCountOf(2021, 8, 4);        // [2021]
-constexpr std::int32_t kBuddhaAndChristmasSubstitutesFrom = DayCountOf(2023, 5, 4); // [2023]
+constexpr std::int32_t kLunarAndChildrenSubstitutesFrom = DayCountOf(2013, 11, 5);   // [2013]
+constexpr std::int32_t kBuddhasBirthdayNameFrom = DayCountOf(2017, 10, 17);          // [2017]
+constexpr std::int32_t kNationalDaySubstitutesFrom = DayCountOf(2021, 8, 4);         // [2021]
+constexpr std::int32_t kBuddhaAndChristmasSubstitutesFrom = DayCountOf(2023, 5, 4);  // [2023]
 constexpr std::int32_t kConstitutionDayFromYear = 2026;                              // [2026]
 
 constexpr std::int32_t kSunday = 0;
@@ -81,8 +81,8 @@ std::int32_t LunarDay(std::int32_t lunarYear, std::int32_t month, std::int32_t d
     return DayCountOf(date.year, date.month, date.day);
 }
 
-void AddFixed(std::vector<BaseHoliday>& list, std::int32_t year, std::int32_t month, std::int32_t day,
-              const char* name, SubstituteRule rule, std::int32_t ruleFrom)
+void AddFixed(std::vector<BaseHoliday>& list, std::int32_t year, std::int32_t month, std::int32_t day, const char* name,
+              SubstituteRule rule, std::int32_t ruleFrom)
 {
     const std::int32_t count = DayCountOf(year, month, day);
     list.push_back({count, name, HolidayKind::Holiday, RuleOn(count, rule, ruleFrom), count, name});
@@ -122,7 +122,8 @@ std::vector<BaseHoliday> BaseHolidays(std::int32_t year)
         const std::int32_t count = DayCountOf(dated.date.year, dated.date.month, dated.date.day);
         list.push_back({count, dated.name, dated.kind, SubstituteRule::None, count, dated.name});
     }
-    std::stable_sort(list.begin(), list.end(), [](const BaseHoliday& a, const BaseHoliday& b) { return a.day < b.day; });
+    std::stable_sort(list.begin(), list.end(),
+                     [](const BaseHoliday& a, const BaseHoliday& b) { return a.day < b.day; });
     return list;
 }
 
@@ -130,9 +131,12 @@ bool IsTriggered(const BaseHoliday& holiday, bool sharesItsDay)
 {
     const std::int32_t weekday = WeekdayOf(holiday.day);
     switch (holiday.rule) {
-    case SubstituteRule::SundayOrOverlap: return weekday == kSunday || sharesItsDay;
-    case SubstituteRule::WeekendOrOverlap: return IsWeekend(holiday.day) || sharesItsDay;
-    case SubstituteRule::None: return false;
+        case SubstituteRule::SundayOrOverlap:
+            return weekday == kSunday || sharesItsDay;
+        case SubstituteRule::WeekendOrOverlap:
+            return IsWeekend(holiday.day) || sharesItsDay;
+        case SubstituteRule::None:
+            return false;
     }
     return false;
 }
@@ -141,9 +145,8 @@ bool IsTaken(std::int32_t day, const std::vector<BaseHoliday>& base, const std::
 {
     if (IsWeekend(day)) return true;
     if (std::ranges::any_of(base, [day](const BaseHoliday& h) { return h.day == day; })) return true;
-    return std::ranges::any_of(substitutes, [day](const Holiday& h) {
-        return DayCountOf(h.date.year, h.date.month, h.date.day) == day;
-    });
+    return std::ranges::any_of(
+        substitutes, [day](const Holiday& h) { return DayCountOf(h.date.year, h.date.month, h.date.day) == day; });
 }
 
 void AddSubstitute(std::int32_t after, const AnsiString& name, const std::vector<BaseHoliday>& base,
@@ -170,7 +173,8 @@ std::vector<Holiday> SubstituteDays(const std::vector<BaseHoliday>& base)
         std::size_t wanted = triggered.size();
         if (!IsWeekend(base[first].day)) wanted = std::min(wanted, end - first - 1);
         AnsiString sharedName;
-        for (const BaseHoliday* holiday : triggered) sharedName += (sharedName.empty() ? "" : "·") + AnsiString(holiday->substituteName);
+        for (const BaseHoliday* holiday : triggered)
+            sharedName += (sharedName.empty() ? "" : "·") + AnsiString(holiday->substituteName);
         for (std::size_t i = 0; i < wanted; ++i) {
             const BaseHoliday& holiday = *triggered[triggered.size() - wanted + i];
             const AnsiString name = wanted < triggered.size() ? sharedName : AnsiString(holiday.substituteName);
@@ -186,10 +190,14 @@ std::vector<Holiday> SubstituteDays(const std::vector<BaseHoliday>& base)
 const char* HolidayKindName(HolidayKind kind)
 {
     switch (kind) {
-    case HolidayKind::Holiday: return "공휴일";
-    case HolidayKind::Substitute: return "대체공휴일";
-    case HolidayKind::Election: return "선거일";
-    case HolidayKind::Designated: return "임시공휴일";
+        case HolidayKind::Holiday:
+            return "공휴일";
+        case HolidayKind::Substitute:
+            return "대체공휴일";
+        case HolidayKind::Election:
+            return "선거일";
+        case HolidayKind::Designated:
+            return "임시공휴일";
     }
     return "";
 }

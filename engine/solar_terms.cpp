@@ -30,7 +30,7 @@ bool GetSolarTerm(std::int32_t year, std::int32_t index, SolarTerm& term)
     }
     const double guessJdUT = JdUTOfDayCount(DayCountOf(year, 1, 1)) + kFirstTermDayOfYear + kDaysPerTerm * index;
     const double jdUT = JdUTFromJdeTT(SunLongitudeMomentJdeTT(SolarTermLongitudeDeg(index), JdeTTFromJdUT(guessJdUT)));
-    const double civilDays = CivilDaysOfJdUT(jdUT);  // day count with the time of day
+    const double civilDays = CivilDaysOfJdUT(jdUT);                      // day count with the time of day
     const double localMinutes = std::round(civilDays * kMinutesPerDay);  // whole minutes since 0001-01-01
     const double day = std::floor(localMinutes / kMinutesPerDay);
     const double exactMinuteOfDay = (civilDays - day) * kMinutesPerDay;  // may be just under 0 or past 1440

@@ -10,10 +10,10 @@
 // (UTC+9; UTC+8 before 1912, as Korea's almanac reckons), to the minute.
 
 struct SolarTerm {
-    std::int32_t index;         // 0..23 in the order of the year: 0 = 소한 (285 degrees) .. 23 = 동지 (270)
-    GregorianDate date;         // civil date
-    std::int32_t minuteOfDay;   // [0, 1440): hours * 60 + minutes, rounded to the nearest minute
-    bool uncertainDay;          // within a minute of civil midnight: the date may be the other one
+    std::int32_t index;        // 0..23 in the order of the year: 0 = 소한 (285 degrees) .. 23 = 동지 (270)
+    GregorianDate date;        // civil date
+    std::int32_t minuteOfDay;  // [0, 1440): hours * 60 + minutes, rounded to the nearest minute
+    bool uncertainDay;         // within a minute of civil midnight: the date may be the other one
 };
 
 inline constexpr std::int32_t kFirstSolarTermYear = 1900;

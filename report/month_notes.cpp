@@ -45,8 +45,8 @@ AnsiString TermLine(const SolarTerm& term)
     const std::int32_t hour = term.minuteOfDay / 60;
     const std::int32_t minute = term.minuteOfDay % 60;
     return Sysutils::Format(kTermFormat, term.date.month, term.date.day,
-                            SolarTermNames[static_cast<std::size_t>(term.index)], ZeroPad(hour), hour,
-                            ZeroPad(minute), minute, term.uncertainDay ? kUncertainMark : "");
+                            SolarTermNames[static_cast<std::size_t>(term.index)], ZeroPad(hour), hour, ZeroPad(minute),
+                            minute, term.uncertainDay ? kUncertainMark : "");
 }
 
 }  // namespace
@@ -65,9 +65,8 @@ void PrintMonthNotes(std::int32_t year, std::int32_t month, const LineOutput& ou
         SolarTerm term{};
         if (GetSolarTerm(year, index, term)) notes.push_back({term.date.day, 1, TermLine(term)});
     }
-    std::ranges::stable_sort(notes, [](const Note& a, const Note& b) {
-        return a.day != b.day ? a.day < b.day : a.order < b.order;
-    });
+    std::ranges::stable_sort(
+        notes, [](const Note& a, const Note& b) { return a.day != b.day ? a.day < b.day : a.order < b.order; });
     for (const Note& note : notes) output(note.line);
     if (!holidaysKnown) output(kHolidaysNotKnown);
 }

@@ -48,6 +48,7 @@ void PrintSolarTermList(std::int32_t year, const LineOutput& output)
         const std::int32_t minute = t.minuteOfDay % 60;
         output(Sysutils::Format(kTermFormat, t.date.year, ZeroPad(t.date.month), t.date.month, ZeroPad(t.date.day),
                                 t.date.day, ZeroPad(hour), hour, ZeroPad(minute), minute,
-                                SolarTermNames[static_cast<std::size_t>(t.index)], t.uncertainDay ? kUncertainMark : ""));
+                                SolarTermNames[static_cast<std::size_t>(t.index)],
+                                t.uncertainDay ? kUncertainMark : ""));
     }
 }

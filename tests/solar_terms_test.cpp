@@ -15,11 +15,8 @@ struct PublishedTerm {
 
 // Moments published by KASI (to the minute, Korean time), checked within a minute.
 const PublishedTerm kPublished[] = {
-    {2025, "입춘", {2025, 2, 3}, 23, 10},
-    {2025, "춘분", {2025, 3, 20}, 18, 1},
-    {2025, "하지", {2025, 6, 21}, 11, 42},
-    {2025, "추분", {2025, 9, 23}, 3, 19},
-    {2024, "동지", {2024, 12, 21}, 18, 21},
+    {2025, "입춘", {2025, 2, 3}, 23, 10}, {2025, "춘분", {2025, 3, 20}, 18, 1},   {2025, "하지", {2025, 6, 21}, 11, 42},
+    {2025, "추분", {2025, 9, 23}, 3, 19}, {2024, "동지", {2024, 12, 21}, 18, 21},
 };
 
 TEST(SolarTerms, PublishedMomentsWithinAMinute)

@@ -92,7 +92,8 @@ void ChooseMode(PrintRequest& request, const ModeFlags& flags)
     if (request.leap && !flags.fromLunar) UsageError("--leap needs --from-lunar");
     if (!request.years.empty() && !flags.fromLunar) UsageError("--years needs --from-lunar");
     if (flags.holidays || flags.terms) {
-        if (count > 1) UsageError(std::string(flags.holidays ? "--holidays" : "--terms") + " takes one YEAR, but got " + Count(count));
+        const std::string option = flags.holidays ? "--holidays" : "--terms";
+        if (count > 1) UsageError(option + " takes one YEAR, but got " + Count(count));
         request.mode = flags.holidays ? PrintMode::Holidays : PrintMode::Terms;
     } else if (flags.fromLunar && !request.years.empty()) {
         if (count != 2) UsageError("--from-lunar with --years expects MONTH DAY, but got " + Count(count));

@@ -39,7 +39,7 @@ CellStyle MonthColors(std::int32_t year, std::int32_t month, bool markHolidays, 
 {
     const std::int32_t daysBefore = GetDaysBeforeMonth(year, month);
     const std::uint32_t holidayDays = markHolidays ? HolidayDays(year, month) : 0;
-    return [=](std::int32_t day) {  // day in 1..31
+    return [=](std::int32_t day) {                                           // day in 1..31
         const std::int32_t weekday = GetFirstWeekday(daysBefore + day - 1);  // [0, 6]
         const bool red = weekday == 0 || (holidayDays & (1u << day)) != 0;
         const bool isToday = today.year == year && today.month == month && today.day == day;

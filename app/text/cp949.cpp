@@ -4,8 +4,8 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdint>
 #include <cerrno>
+#include <cstdint>
 #include <cstring>
 
 #include "exception.h"
@@ -74,8 +74,9 @@ std::size_t Utf8SkipLength(const char* in, std::size_t left)
 // as glibc's iconv gives them (0: iconv refuses the pair); made by the build.
 constexpr unsigned kFirstLead = 0x81;
 constexpr unsigned kFirstTrail = 0x41;
-constexpr unsigned kTrails = 0xFE - kFirstTrail + 1;
-constexpr std::array<std::uint16_t, (0xFE - kFirstLead + 1) * kTrails> kCodePoints = {
+constexpr std::size_t kTrails = 0xFE - kFirstTrail + 1;
+constexpr std::size_t kLeads = 0xFE - kFirstLead + 1;
+constexpr std::array<std::uint16_t, kLeads* kTrails> kCodePoints = {
 #include "cp949_to_unicode.inc"
 };
 

@@ -39,7 +39,7 @@ unsigned CodePointOf(iconv_t cd, unsigned lead, unsigned trail)
 int main(int argc, char** argv)
 {
     if (argc != 2) {
-        std::fputs("usage: make_cp949_table OUTPUT.inc\n", stderr);
+        (void)std::fputs("usage: make_cp949_table OUTPUT.inc\n", stderr);
         return 2;
     }
     iconv_t cd = iconv_open("UTF-32BE", "CP949");
@@ -52,7 +52,7 @@ int main(int argc, char** argv)
         for (unsigned trail = kFirstTrail; trail <= kLastTrail; ++trail) {
             const unsigned codePoint = CodePointOf(cd, lead, trail);
             if (codePoint > 0xFFFF) {
-                std::fputs("make_cp949_table: a CP949 pair outside the Basic Multilingual Plane\n", stderr);
+                (void)std::fputs("make_cp949_table: a CP949 pair outside the Basic Multilingual Plane\n", stderr);
                 return 1;
             }
             text += std::to_string(codePoint);
