@@ -25,9 +25,9 @@ function(dalcal_cp949_literals target)
   # Clang only reads UTF-8 but keeps other bytes of a string literal as they
   # are: it compiles copies of the sources (and of the header that checks the
   # literals) converted to CP949 with iconv.
-  set(header ${PROJECT_SOURCE_DIR}/app/runtime/cp949_literals.h)
-  file(MAKE_DIRECTORY ${PROJECT_BINARY_DIR}/cp949/app/runtime)
-  execute_process(COMMAND iconv -f UTF-8 -t CP949 -o ${PROJECT_BINARY_DIR}/cp949/app/runtime/cp949_literals.h ${header}
+  set(header ${PROJECT_SOURCE_DIR}/runtime/cp949_literals.h)
+  file(MAKE_DIRECTORY ${PROJECT_BINARY_DIR}/cp949/runtime)
+  execute_process(COMMAND iconv -f UTF-8 -t CP949 -o ${PROJECT_BINARY_DIR}/cp949/runtime/cp949_literals.h ${header}
                   COMMAND_ERROR_IS_FATAL ANY)
   set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${header})
   get_target_property(sources ${target} SOURCES)
@@ -44,6 +44,6 @@ function(dalcal_cp949_literals target)
     list(APPEND copies ${copy})
   endforeach()
   set_property(TARGET ${target} PROPERTY SOURCES ${copies})
-  target_include_directories(${target} BEFORE PRIVATE ${PROJECT_BINARY_DIR}/cp949/app/runtime)
+  target_include_directories(${target} BEFORE PRIVATE ${PROJECT_BINARY_DIR}/cp949/runtime)
   target_compile_options(${target} PRIVATE -Wno-invalid-source-encoding)
 endfunction()

@@ -19,7 +19,7 @@ for target in "${targets[@]}"; do
     mkdir -p "$scratch/$target"
     status=0
     (cd "$scratch" && "$root/build-fuzz/tests/fuzz/${target}_fuzz" -max_total_time="$seconds" \
-        -print_final_stats=1 -timeout=10 -rss_limit_mb=2048 "$scratch/$target" \
+        -print_final_stats=1 -timeout=10 -rss_limit_mb=2048 -artifact_prefix="$scratch/" "$scratch/$target" \
         "$root/tests/fuzz/corpus/$target") >"$scratch/$target.log" 2>&1 || status=$?
     grep -E '^(stat::|Done|SUMMARY|==[0-9]+==ERROR)' "$scratch/$target.log" || true
     if [[ $status -ne 0 ]]; then
