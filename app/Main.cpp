@@ -13,6 +13,15 @@
 
 TForm1* Form1 = nullptr;
 
+namespace {
+Almanac windowAlmanac = Almanac::Classic;
+}  // namespace
+
+void SetWindowAlmanac(Almanac almanac)
+{
+    windowAlmanac = almanac;
+}
+
 TForm1::TForm1(QWidget* owner) : TForm(owner)
 {
     Ui::TForm1 description;
@@ -35,14 +44,15 @@ void TForm1::FormCreate(QObject*)
     Sysutils::DecodeDate(Sysutils::Now(), year, month, day);
     SetText(Edit1, Sysutils::UnsignedShortToStr(year));
     SetText(Edit2, Sysutils::UnsignedShortToStr(month));
-    AddLine(RangeNotice);
+    AddLine(windowAlmanac == Almanac::Korea ? KoreanRangeNotice : RangeNotice);
 }
 
 void TForm1::Button1Click(QObject*)
 {
     const std::int32_t year = Sysutils::StrToInt(GetText(Edit1));
     const std::int32_t month = Sysutils::StrToInt(GetText(Edit2));
-    PrintMonth(year, month, [this](const AnsiString& line) { AddLine(line); });
+    PrintMonth(
+        year, month, [this](const AnsiString& line) { AddLine(line); }, windowAlmanac);
 }
 
 void TForm1::AddLine(const AnsiString& line)

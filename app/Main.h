@@ -1,5 +1,6 @@
 #pragma once
 
+#include "almanac.h"
 #include "ansi_string.h"
 #include "form.h"
 
@@ -28,3 +29,8 @@ public:
 };
 
 extern TForm1* Form1;
+
+// The calendar the window's calendars and notice use: the classic table as
+// designed, Korea's almanac when the program was started with --almanac korea.
+// Set before the form is created.
+void SetWindowAlmanac(Almanac almanac);

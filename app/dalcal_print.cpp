@@ -55,6 +55,7 @@ constexpr const char* kUsage =
     "  --encoding utf-8    write UTF-8 (the default)\n"
     "  --encoding cp949    write the CP949 bytes unchanged\n"
     "  --help              show this help\n"
+    "  --version           show the version\n"
     "\n"
     "Dates are proleptic Gregorian, also before 1582-10-15. A computed month whose new\n"
     "moon falls within two minutes of midnight may begin a day earlier or later (Delta T,\n"
@@ -236,6 +237,9 @@ int main(int argc, char** argv)
     const PrintRequest request = ParsePrintArguments(argc, argv);
     if (request.help) {
         return std::fputs(kUsage, stdout) >= 0 ? 0 : kExitRefused;
+    }
+    if (request.version) {
+        return std::puts("dalcal-print (dalcal) " DALCAL_VERSION) >= 0 ? 0 : kExitRefused;
     }
     int status = 0;
     try {

@@ -131,6 +131,8 @@ PrintRequest ParsePrintArguments(int argc, char** argv)
             optionsDone = true;
         } else if (arg == "--help" || arg == "-h") {
             request.help = true;
+        } else if (arg == "--version") {
+            request.version = true;
         } else if (arg == "--holidays") {
             flags.holidays = true;
         } else if (arg == "--terms") {
@@ -148,6 +150,6 @@ PrintRequest ParsePrintArguments(int argc, char** argv)
             UsageError("unknown option '" + std::string(arg) + "'");
         }
     }
-    if (!request.help) ChooseMode(request, flags);
+    if (!request.help && !request.version) ChooseMode(request, flags);
     return request;
 }

@@ -21,6 +21,7 @@ enum class ColorWhen { Auto, Always, Never };
 struct PrintRequest {
     PrintMode mode = PrintMode::Month;
     bool help = false;
+    bool version = false;
     bool cp949 = false;
     bool leap = false;
     Almanac almanac = Almanac::Korea;

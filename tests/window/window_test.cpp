@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QTimer>
 #include <QtTest>
@@ -14,6 +15,7 @@
 #include "range_notice.h"
 #include "resident_memory.h"
 #include "sysutils.h"
+#include "window_arguments.h"
 
 namespace {
 
@@ -99,6 +101,112 @@ private slots:
                             "2050\xB3\xE2\xB1\xEE\xC1\xF6 \xC7\xA5\xBD\xC3\xC7\xD4 "));
         QCOMPARE(qstrlen(RangeNotice), 42u);
         QVERIFY(shown_.empty());
+    }
+
+    // Korea's almanac: its own notice, Korea's dates (설날 2027 on 02-07);
+    // the designed classic table again afterwards.
+    void koreanAlmanacNoticeAndPress()
+    {
+        SetWindowAlmanac(Almanac::Korea);
+        application_.CreateForm(Form1);
+        QCOMPARE(MemoLines().value(1), QStringLiteral("음력 일자는  한국천문연구원 역법으로 1391년부터 2100년까지 표시함 "));
+        QCOMPARE(QByteArray(KoreanRangeNotice).left(12), QByteArray("\xC0\xBD\xB7\xC2 \xC0\xCF\xC0\xDA\xB4\xC2 "));
+        Press(QStringLiteral("2027"), QStringLiteral("2"));
+        QVERIFY(MemoLines().join(QLatin1Char('\n')).contains(QStringLiteral(" 7(정사) 1. 1|")));
+        Press(QStringLiteral("2076"), QStringLiteral("3"));  // a computed year
+        QVERIFY(!MemoLines().last().contains(QStringLiteral("     |")));
+        SetWindowAlmanac(Almanac::Classic);
+        application_.CreateForm(Form1);
+        QCOMPARE(MemoLines().value(1), QStringLiteral("음력 일자는  1900년부터 2050년까지 표시함 "));
+        Press(QStringLiteral("2027"), QStringLiteral("2"));
+        QVERIFY(MemoLines().join(QLatin1Char('\n')).contains(QStringLiteral(" 6(병진) 1. 1|")));
+        QVERIFY(shown_.empty());
+    }
+
+    void windowArguments_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<bool>("accepted");
+        QTest::addColumn<bool>("korea");
+        QTest::addColumn<QString>("error");
+        QTest::newRow("none") << QStringList{} << true << false << QString();
+        QTest::newRow("korea") << QStringList{"--almanac", "korea"} << true << true << QString();
+        QTest::newRow("=korea") << QStringList{"--almanac=korea"} << true << true << QString();
+        QTest::newRow("classic") << QStringList{"--almanac", "classic"} << true << false << QString();
+        QTest::newRow("unknown almanac") << QStringList{"--almanac", "china"} << false << false
+                                         << QStringLiteral("unknown almanac 'china' (use korea or classic)");
+        QTest::newRow("no value") << QStringList{"--almanac"} << false << false
+                                  << QStringLiteral("--almanac needs a value (korea or classic)");
+        QTest::newRow("unknown") << QStringList{"-platform", "xcb"} << false << false
+                                 << QStringLiteral("unknown argument '-platform'");
+    }
+
+    void windowArguments()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(bool, accepted);
+        QFETCH(bool, korea);
+        QFETCH(QString, error);
+        std::vector<QByteArray> bytes = {"dalcal"};
+        for (const QString& arg : args) bytes.push_back(arg.toUtf8());
+        std::vector<const char*> argv;
+        for (const QByteArray& b : bytes) argv.push_back(b.constData());
+        WindowArguments parsed;
+        std::string message;
+        QCOMPARE(ParseWindowArguments(static_cast<int>(argv.size()), argv.data(), parsed, message), accepted);
+        if (accepted) QCOMPARE(parsed.almanac == Almanac::Korea, korea);
+        QCOMPARE(QString::fromStdString(message), error);
+    }
+
+    void displayNamed()
+    {
+        QVERIFY(DisplayNamed(nullptr, ":0", nullptr));
+        QVERIFY(DisplayNamed(nullptr, nullptr, "wayland-0"));
+        QVERIFY(!DisplayNamed(nullptr, nullptr, nullptr));
+        QVERIFY(!DisplayNamed("", "", ""));
+        QVERIFY(!DisplayNamed("xcb", nullptr, "wayland-0"));
+        QVERIFY(!DisplayNamed("wayland", ":0", nullptr));
+        QVERIFY(DisplayNamed("offscreen", nullptr, nullptr));
+    }
+
+    // The program itself: refused arguments and a missing display end it
+    // with a message and a status, never with a window or a core dump.
+    void programRefusesWithoutAWindow_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("platform");
+        QTest::addColumn<QString>("display");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("unknown argument") << QStringList{"--bogus"} << "offscreen" << "" << 2
+                                          << "dalcal: unknown argument '--bogus'";
+        QTest::newRow("no display") << QStringList{"--almanac", "korea"} << "" << "" << 1
+                                    << "dalcal: no display to open the window on";
+        QTest::newRow("unreachable display") << QStringList{} << "xcb" << ":87" << 1
+                                             << "dalcal: cannot open a display for the window (DISPLAY :87";
+        QTest::newRow("version") << QStringList{"--version"} << "offscreen" << "" << 0 << "";
+    }
+
+    void programRefusesWithoutAWindow()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(QString, platform);
+        QFETCH(QString, display);
+        QFETCH(int, status);
+        QFETCH(QString, message);
+        QProcess process;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), platform);
+        environment.insert(QStringLiteral("DISPLAY"), display);
+        environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+        process.setProcessEnvironment(environment);
+        process.start(QStringLiteral(DALCAL_PROGRAM), args);
+        QVERIFY(process.waitForFinished(20000));
+        QCOMPARE(process.exitStatus(), QProcess::NormalExit);  // no abort, no core
+        QCOMPARE(process.exitCode(), status);
+        const QString errors = QString::fromUtf8(process.readAllStandardError());
+        QVERIFY2(message.isEmpty() ? errors.isEmpty() : errors.startsWith(message), qPrintable(errors));
+        if (status == 0) QCOMPARE(QString::fromUtf8(process.readAllStandardOutput()), QStringLiteral("dalcal 1.1.0\n"));
     }
 
     void editsShowThisYearAndMonth()
