@@ -1,6 +1,9 @@
 #!/usr/bin/env bash
-# Builds dalcal_<version>_amd64.deb, installs it with dpkg, runs the installed
-# dalcal-print and checks what the package put in place; removes it again.
+# Builds dalcal_<version>_amd64.deb, checks it with lintian (no error, no
+# warning) and its AppStream metadata and desktop entry with their validators,
+# installs it with dpkg, runs the installed programs and checks what the
+# package put in place (manual pages that match --help, completion, the
+# desktop action); removes it again.
 # Usage: scripts/package-test.sh (after scripts/build.sh build)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -14,6 +17,13 @@ deb=$(ls "$root"/build/package/dalcal_*_amd64.deb)
 echo "built $(basename "$deb")"
 dpkg-deb --field "$deb" Package Version Depends
 
+echo "== lintian"
+lintian --fail-on error,warning "$deb" 2>&1 | grep -v '^running with root privileges' || true
+lintian --fail-on error,warning "$deb" >/dev/null 2>&1 || { echo "lintian found errors or warnings" >&2; exit 1; }
+echo "== appstreamcli validate, desktop-file-validate"
+appstreamcli validate --no-net "$root/packaging/io.github.dalcal.metainfo.xml"
+desktop-file-validate "$root/app/dalcal.desktop"
+
 "${sudo[@]}" dpkg -i "$deb" >/dev/null
 trap '"${sudo[@]}" dpkg -r dalcal >/dev/null' EXIT
 failed=0
@@ -25,4 +35,28 @@ check grep -qx "2027-02-07 일요일 정사일" <(/usr/bin/dalcal-print --from-l
 check test -x /usr/bin/dalcal
 check test -f /usr/share/applications/dalcal.desktop
 check test -f /usr/share/icons/hicolor/32x32/apps/dalcal.xpm
+check grep -qx "Exec=dalcal --almanac korea" /usr/share/applications/dalcal.desktop
+check grep -qx "dalcal 1.1.0" <(/usr/bin/dalcal --version)
+check grep -qx "dalcal-print (dalcal) 1.1.0" <(/usr/bin/dalcal-print --version)
+check test -f /usr/share/doc/dalcal/copyright
+
+# Every option that --help names is in the manual page.
+man_has_help_options() {  # man_has_help_options PROGRAM
+    local page options option
+    page=$(LC_ALL=C MANWIDTH=200 man -l "/usr/share/man/man1/$1.1.gz" 2>/dev/null | col -b)
+    options=$("/usr/bin/$1" --help | grep -o -- '--[a-z][a-z-]*' | sort -u)
+    for option in $options; do
+        grep -q -- "$option" <<<"$page" || { echo "$1(1) lacks $option" >&2; return 1; }
+    done
+}
+check man_has_help_options dalcal
+check man_has_help_options dalcal-print
+
+# bash completion: options, and the values of --almanac.
+complete_words() {  # complete_words WORD...: what completing the last word offers
+    bash -c 'source /usr/share/bash-completion/completions/dalcal-print
+             COMP_WORDS=("$@"); COMP_CWORD=$(($# - 1)); _dalcal_print; echo "${COMPREPLY[*]}"' _ "$@"
+}
+check grep -qx -- "--almanac" <(complete_words dalcal-print --alm)
+check grep -qx "korea" <(complete_words dalcal-print --almanac k)
 exit "$failed"
