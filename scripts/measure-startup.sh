@@ -1,15 +1,17 @@
 #!/usr/bin/env bash
 # Time from starting dalcal to its window being mapped (shown), under a fresh
 # Xvfb. xev watches the root window, so nothing polls the X server meanwhile.
-# Usage: scripts/measure-startup.sh PATH/TO/dalcal [RUNS]
+# Usage: scripts/measure-startup.sh PATH/TO/dalcal [RUNS [ARGUMENTS...]]
 set -euo pipefail
 program=$1
 runs=${2:-20}
+shift $(($# < 2 ? $# : 2))
+arguments=("$@")
 events=$(mktemp)
 display_number=$(mktemp)
 Xvfb -displayfd 1 -nolisten tcp -screen 0 1920x1080x24 >"$display_number" 2>/dev/null &
 xvfb=$!
-trap 'kill $xvfb; rm -f "$events" "$display_number"' EXIT
+trap 'kill $xvfb; wait $xvfb 2>/dev/null; rm -f "$events" "$display_number"' EXIT
 until [[ -s "$display_number" ]]; do sleep 0.01; done  # written once the server accepts clients
 export DISPLAY=":$(cat "$display_number")"
 
@@ -19,7 +21,7 @@ for run in $(seq "$runs"); do
     watcher=$!
     sleep 0.3  # xev is listening
     start=$(date +%s%N)
-    "$program" >/dev/null 2>&1 &
+    "$program" "${arguments[@]}" >/dev/null 2>&1 &
     pid=$!
     until grep -q MapNotify "$events"; do
         kill -0 "$pid" 2>/dev/null || { echo "run $run: dalcal ended before its window was shown" >&2; exit 1; }
