@@ -9,11 +9,12 @@ shift $(($# < 2 ? $# : 2))
 arguments=("$@")
 events=$(mktemp)
 display_number=$(mktemp)
-Xvfb -displayfd 1 -nolisten tcp -screen 0 1920x1080x24 >"$display_number" 2>/dev/null &
+Xvfb -displayfd 1 -nolisten tcp -noreset -screen 0 1920x1080x24 >"$display_number" 2>/dev/null &
 xvfb=$!
 trap 'kill $xvfb; wait $xvfb 2>/dev/null; rm -f "$events" "$display_number"' EXIT
 until [[ -s "$display_number" ]]; do sleep 0.01; done  # written once the server accepts clients
 export DISPLAY=":$(cat "$display_number")"
+until xdpyinfo >/dev/null 2>&1; do sleep 0.05; done  # and answers
 
 times=()
 for run in $(seq "$runs"); do
