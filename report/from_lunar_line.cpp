@@ -5,6 +5,7 @@
 #include "cp949_literals.h"
 #include "sexagenary.h"
 #include "sysutils.h"
+#include "zero_pad.h"
 
 namespace {
 
@@ -14,12 +15,6 @@ constexpr const char* kLineFormat = "%d-%s%d-%s%d %s %s%s일%s";
 constexpr const char* kUncertainMark = " (±1일)";
 constexpr const char* kMissingFormat = "%d년 음력 %s%d월 %d일 없음";
 constexpr const char* kLeapPrefix = "윤";
-
-// "0" before a one-digit month or day: the runtime's Format pads with blanks only.
-const char* ZeroPad(std::int32_t value)
-{
-    return value < 10 ? "0" : "";
-}
 
 }  // namespace
 

@@ -9,6 +9,7 @@
 #include "sexagenary.h"
 #include "solar_terms.h"
 #include "sysutils.h"
+#include "zero_pad.h"
 
 namespace {
 
@@ -18,12 +19,6 @@ constexpr const char* kSubstituteSuffix = " 대체공휴일";
 constexpr const char* kUncertainMark = " (±1일)";
 constexpr const char* kHolidaysNotKnown = "   (공휴일은 2014-2100년만 표시함)";
 constexpr std::array<const char*, 7> kWeekdays = {"일", "월", "화", "수", "목", "금", "토"};
-
-// "0" before a one-digit number: the runtime's Format pads with blanks only.
-const char* ZeroPad(std::int32_t value)
-{
-    return value < 10 ? "0" : "";
-}
 
 struct Note {
     std::int32_t day;

@@ -9,17 +9,13 @@
 #include "holidays.h"
 #include "solar_terms.h"
 #include "sysutils.h"
+#include "zero_pad.h"
 
 namespace {
 
 constexpr const char* kHolidayFormat = "%d-%s%d-%s%d %s (%s)";
 constexpr const char* kTermFormat = "%d-%s%d-%s%d %s%d:%s%d %s%s";
 constexpr const char* kUncertainMark = " (±1일)";
-
-const char* ZeroPad(std::int32_t value)
-{
-    return value < 10 ? "0" : "";
-}
 
 }  // namespace
 

@@ -109,7 +109,8 @@ private slots:
     {
         SetWindowAlmanac(Almanac::Korea);
         application_.CreateForm(Form1);
-        QCOMPARE(MemoLines().value(1), QStringLiteral("음력 일자는  한국천문연구원 역법으로 1391년부터 2100년까지 표시함 "));
+        QCOMPARE(MemoLines().value(1),
+                 QStringLiteral("음력 일자는  한국천문연구원 역법으로 1391년부터 2100년까지 표시함 "));
         QCOMPARE(QByteArray(KoreanRangeNotice).left(12), QByteArray("\xC0\xBD\xB7\xC2 \xC0\xCF\xC0\xDA\xB4\xC2 "));
         Press(QStringLiteral("2027"), QStringLiteral("2"));
         QVERIFY(MemoLines().join(QLatin1Char('\n')).contains(QStringLiteral(" 7(정사) 1. 1|")));
@@ -178,13 +179,15 @@ private slots:
         QTest::addColumn<QString>("display");
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("message");
-        QTest::newRow("unknown argument") << QStringList{"--bogus"} << "offscreen" << "" << 2
-                                          << "dalcal: unknown argument '--bogus'";
-        QTest::newRow("no display") << QStringList{"--almanac", "korea"} << "" << "" << 1
-                                    << "dalcal: no display to open the window on";
-        QTest::newRow("unreachable display") << QStringList{} << "xcb" << ":87" << 1
-                                             << "dalcal: cannot open a display for the window (DISPLAY :87";
-        QTest::newRow("version") << QStringList{"--version"} << "offscreen" << "" << 0 << "";
+        QTest::newRow("unknown argument") << QStringList{"--bogus"} << "offscreen"
+                                          << "" << 2 << "dalcal: unknown argument '--bogus'";
+        QTest::newRow("no display") << QStringList{"--almanac", "korea"} << ""
+                                    << "" << 1 << "dalcal: no display to open the window on";
+        QTest::newRow("unreachable display")
+            << QStringList{} << "xcb"
+            << ":87" << 1 << "dalcal: cannot open a display for the window (DISPLAY :87";
+        QTest::newRow("version") << QStringList{"--version"} << "offscreen"
+                                 << "" << 0 << "";
     }
 
     void programRefusesWithoutAWindow()
