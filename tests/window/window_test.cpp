@@ -149,8 +149,10 @@ private slots:
         QFETCH(bool, korea);
         QFETCH(QString, error);
         std::vector<QByteArray> bytes = {"dalcal"};
+        bytes.reserve(static_cast<std::size_t>(args.size()) + 1);
         for (const QString& arg : args) bytes.push_back(arg.toUtf8());
         std::vector<const char*> argv;
+        argv.reserve(bytes.size());
         for (const QByteArray& b : bytes) argv.push_back(b.constData());
         WindowArguments parsed;
         std::string message;
