@@ -11,7 +11,6 @@
 namespace {
 
 constexpr std::int32_t kClassicFirstDay = DayCountOf(1900, 1, 31);
-constexpr auto kClassicNewYearOffsets = lunar_word::NewYearOffsets(LunarInfo);
 
 bool GetClassicLunarYear(std::int32_t lunarYear, LunarYearSpan& span)
 {

@@ -6,7 +6,7 @@
 #include "almanac.h"
 #include "cp949_literals.h"
 #include "dated_holidays.h"
-#include "exception.h"
+#include "sexagenary.h"
 
 // Sources of the rules:
 //   [R]    관공서의 공휴일에 관한 규정 (대통령령), 제2조 (the holidays) and
@@ -58,14 +58,9 @@ constexpr std::int32_t kConstitutionDayFromYear = 2026;                         
 constexpr std::int32_t kSunday = 0;
 constexpr std::int32_t kSaturday = 6;
 
-std::int32_t WeekdayOf(std::int32_t dayCount)  // 0 Sunday .. 6 Saturday
-{
-    return (dayCount + 1) % 7;  // day count 0, 0001-01-01, was a Monday
-}
-
 bool IsWeekend(std::int32_t dayCount)
 {
-    const std::int32_t weekday = WeekdayOf(dayCount);
+    const std::int32_t weekday = GetFirstWeekday(dayCount);
     return weekday == kSunday || weekday == kSaturday;
 }
 
@@ -129,7 +124,7 @@ std::vector<BaseHoliday> BaseHolidays(std::int32_t year)
 
 bool IsTriggered(const BaseHoliday& holiday, bool sharesItsDay)
 {
-    const std::int32_t weekday = WeekdayOf(holiday.day);
+    const std::int32_t weekday = GetFirstWeekday(holiday.day);
     switch (holiday.rule) {
         case SubstituteRule::SundayOrOverlap:
             return weekday == kSunday || sharesItsDay;

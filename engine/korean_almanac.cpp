@@ -72,12 +72,17 @@ bool GetKoreanLunarYearOfDay(std::int32_t dayCount, LunarYearSpan& span)
         span = TableYear(static_cast<std::size_t>(std::distance(kNewYearOffsets.begin(), next) - 1));
         return true;
     }
-    if (dayCount > KoreanLastDay()) return false;
+    if (dayCount > DayCountOf(kKoreanLastYear + 1, 12, 31)) return false;
     // A lunar year begins between 21 January and 20 February: the day lies in
-    // the lunar year of its Gregorian year or in the one before.
+    // the lunar year of its Gregorian year or in the one before (only the
+    // years asked for are computed; past 2100 the one before may end first).
     const std::int32_t gregorianYear = DateOfDayCount(dayCount).year;
-    if (!GetKoreanLunarYear(gregorianYear, span) || dayCount < span.firstDay) {
-        return GetKoreanLunarYear(gregorianYear - 1, span);
+    LunarYearSpan candidate;
+    for (const std::int32_t lunarYear : {gregorianYear, gregorianYear - 1}) {
+        if (!GetKoreanLunarYear(lunarYear, candidate) || dayCount < candidate.firstDay) continue;
+        if (dayCount >= candidate.firstDay + lunar_word::YearDays(candidate.word)) return false;
+        span = candidate;
+        return true;
     }
-    return true;
+    return false;
 }

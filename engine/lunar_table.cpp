@@ -36,5 +36,7 @@ static_assert(CountYears([](std::int32_t y) { return GetLunarYearDays(y) == 353;
 static_assert(GetLunarYearDays(1965) == 353);
 static_assert(GetLeapMonth(1984) == 10);
 static_assert(GetLunarYearDays(1900) == 384);
+static_assert(kClassicNewYearOffsets[2023 - kFirstLunarYear] == 44916);  // 2023-01-22
+static_assert(kClassicNewYearOffsets.back() == 54779);                   // 2050-01-23
 
 }  // namespace

@@ -1,18 +1,14 @@
 #pragma once
 
 #include <array>
-#include <bit>
 #include <cstdint>
+
+#include "lunar_word.h"
 
 // The Korean lunisolar calendar of the lunar years 1900 to 2049, one packed
 // word a year, and the four queries that read it. Nothing else reads the table.
 //
-// Layout of a word, bit 0 lowest:
-//   bits 0-3   number of the leap month (1-12; 0 = no leap month); the leap
-//              month follows the ordinary month of the same number
-//   bits 4-15  ordinary months: month m is bit 16 - m; set = 30 days, clear = 29
-//   bit 16     length of the leap month: set = 30 days, clear = 29
-//   bits 17-31 zero
+// Layout of a word: lunar_word.h; bits 17-31 are zero.
 
 inline constexpr std::int32_t kFirstLunarYear = 1900;
 inline constexpr std::int32_t kLastLunarYear = 2049;
@@ -44,10 +40,6 @@ constexpr bool IsLunarTableYear(std::int32_t year)
 }
 
 namespace lunar_table_detail {
-constexpr std::uint32_t kLeapMonthMask = 0xF;
-constexpr std::uint32_t kLeapMonthLongBit = 0x10000;
-constexpr std::uint32_t kOrdinaryMonthBits = 0xFFF0;
-
 constexpr std::uint32_t Entry(std::int32_t year)  // year in 1900..2049
 {
     return LunarInfo[static_cast<std::size_t>(year - kFirstLunarYear)];
@@ -57,33 +49,33 @@ constexpr std::uint32_t Entry(std::int32_t year)  // year in 1900..2049
 // Number of the year's leap month, 0 if it has none.
 constexpr std::int32_t GetLeapMonth(std::int32_t year)
 {
-    using namespace lunar_table_detail;
     if (!IsLunarTableYear(year)) return 0;
-    return static_cast<std::int32_t>(Entry(year) & kLeapMonthMask);
+    return lunar_word::LeapMonth(lunar_table_detail::Entry(year));
 }
 
 // Length of the year's leap month: 29 or 30, 0 if it has none.
 constexpr std::int32_t GetLeapMonthDays(std::int32_t year)
 {
-    using namespace lunar_table_detail;
-    if (GetLeapMonth(year) == 0) return 0;
-    return (Entry(year) & kLeapMonthLongBit) != 0 ? 30 : 29;
+    if (!IsLunarTableYear(year)) return 0;
+    return lunar_word::LeapMonthDays(lunar_table_detail::Entry(year));
 }
 
 // Days of the whole lunar year: twelve months of 29 days, one more for each
 // 30-day month, plus the leap month.
 constexpr std::int32_t GetLunarYearDays(std::int32_t year)
 {
-    using namespace lunar_table_detail;
     if (!IsLunarTableYear(year)) return 0;
-    return 348 + std::popcount(Entry(year) & kOrdinaryMonthBits) + GetLeapMonthDays(year);
+    return lunar_word::YearDays(lunar_table_detail::Entry(year));
 }
 
 // Length of the ordinary month (1..12), 29 or 30. The leap month's length
 // comes from GetLeapMonthDays only.
 constexpr std::int32_t GetLunarMonthDays(std::int32_t year, std::int32_t month)
 {
-    using namespace lunar_table_detail;
     if (!IsLunarTableYear(year) || month < 1 || month > 12) return 0;
-    return (Entry(year) & (0x10000u >> month)) != 0 ? 30 : 29;
+    return lunar_word::OrdinaryMonthDays(lunar_table_detail::Entry(year), month);
 }
+
+// Days from the epoch (lunar new year 1900, 1900-01-31) to each lunar new
+// year from 1900 to 2050, summed when the program is built.
+inline constexpr auto kClassicNewYearOffsets = lunar_word::NewYearOffsets(LunarInfo);
