@@ -3,11 +3,15 @@
 //   dalcal [--almanac korea|classic]
 //
 // Exit status: 0 when the window is closed (whatever it showed); 1 when no
-// display can be opened; 2 for an argument it does not know, before any window.
+// display can be opened, the window could not start, or --help or --version
+// could not be written; 2 for an argument it does not know, before any window.
 
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <string>
+#include <variant>
 
 #include "Main.h"
 #include "application.h"
@@ -15,17 +19,19 @@
 
 namespace {
 
-constexpr int kExitNoDisplay = 1;
+constexpr int kExitFailed = 1;
 constexpr int kExitUsage = 2;
 
 // The program entry: create the window and run it until it is closed. What
-// escapes is shown; the exit status is 0 on every path.
+// escapes start-up or the event loop is shown, and the status says the
+// program failed.
 int ProgramEntry()
 {
     try {
         Application->Initialize();
         Application->CreateForm(Form1);
         Application->Run();
+        return 0;
     } catch (const Exception& exception) {
         Application->ShowException(exception);
     } catch (...) {
@@ -35,7 +41,15 @@ int ProgramEntry()
             Application->ShowException(exception);
         }
     }
-    return 0;
+    return kExitFailed;
+}
+
+// Writes text to stdout; false, with a message, when it did not all get there.
+bool Print(const char* text)
+{
+    if (std::fputs(text, stdout) >= 0 && std::fflush(stdout) == 0) return true;
+    (void)std::fprintf(stderr, "dalcal: write error: %s\n", std::strerror(errno));
+    return false;
 }
 
 }  // namespace
@@ -44,18 +58,19 @@ int ProgramEntry()
 // the window and Qt are gone before main returns.
 int main(int argc, char** argv)
 {
-    WindowArguments arguments;
-    std::string error;
-    if (!ParseWindowArguments(argc, argv, arguments, error)) {
-        (void)std::fprintf(stderr, "dalcal: %s\nTry 'dalcal --help'.\n", error.c_str());
+    const char* const* args = argv;
+    const auto parsed = ParseWindowArguments({args, static_cast<std::size_t>(argc)});
+    if (const auto* usage = std::get_if<UsageError>(&parsed)) {
+        (void)std::fprintf(stderr, "dalcal: %s\nTry 'dalcal --help'.\n", usage->message.c_str());
         return kExitUsage;
     }
-    if (arguments.help) return std::fputs(kWindowUsage, stdout) >= 0 ? 0 : kExitNoDisplay;
-    if (arguments.version) return std::puts("dalcal " DALCAL_VERSION) >= 0 ? 0 : kExitNoDisplay;
+    const WindowArguments& arguments = std::get<WindowArguments>(parsed);
+    if (arguments.help) return Print(kWindowUsage) ? 0 : kExitFailed;
+    if (arguments.version) return Print("dalcal " DALCAL_VERSION "\n") ? 0 : kExitFailed;
     if (!DisplayNamed(std::getenv("QT_QPA_PLATFORM"), std::getenv("DISPLAY"), std::getenv("WAYLAND_DISPLAY"))) {
         (void)std::fputs("dalcal: no display to open the window on (DISPLAY and WAYLAND_DISPLAY are not set)\n",
                          stderr);
-        return kExitNoDisplay;
+        return kExitFailed;
     }
     SetWindowAlmanac(arguments.almanac);
     TApplication application;

@@ -1,14 +1,19 @@
 // dalcal-print: the month calendar of the window in a terminal, Korea's
 // holidays and solar terms, and lunar dates turned into Gregorian ones.
 //
-// Exit status: 0 done; 1 a value was refused (lines already written stay
-// written); 2 a usage error, reported before anything is printed.
+// Exit status: 0 done; 1 a value was refused or the output could not be
+// written (lines already written stay written); 2 a usage error, reported
+// before anything is printed.
 
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <exception>
 #include <string>
+#include <variant>
 
 #include "arguments.h"
 #include "cp949.h"
@@ -23,6 +28,7 @@
 namespace {
 
 constexpr int kExitRefused = 1;
+constexpr int kExitUsage = 2;
 constexpr std::int32_t kMonthsInYear = 12;
 
 constexpr const char* kUsage =
@@ -79,22 +85,11 @@ std::string MessageForTerminal(const AnsiString& text, bool cp949) noexcept
     }
 }
 
-// The argument as the program's text. Only a text beyond ASCII, which is no
-// number, needs iconv; should iconv be missing, it is quoted as "?".
-AnsiString ArgumentText(const std::string& arg)
-{
-    try {
-        return Cp949::FromUtf8(arg);
-    } catch (const Exception&) {
-        return "?";
-    }
-}
-
 // Parses one argument as the window parses its edit boxes; names the argument when refused.
 std::int32_t ParseNumber(const char* name, const std::string& arg)
 {
     try {
-        return Sysutils::StrToInt(ArgumentText(arg));
+        return Sysutils::StrToInt(Cp949::FromUtf8(arg));
     } catch (const EConvertError& error) {
         throw EConvertError(AnsiString(name) + ": " + error.Message());
     }
@@ -193,6 +188,14 @@ std::int32_t YearOrThisYear(const PrintRequest& request)
 // Prints what was asked; a refused value raises EConvertError. Returns the exit status.
 int Run(const PrintRequest& request)
 {
+    if (request.help) {
+        (void)std::fputs(kUsage, stdout);  // checked with the rest of the output
+        return 0;
+    }
+    if (request.version) {
+        (void)std::puts("dalcal-print (dalcal) " DALCAL_VERSION);
+        return 0;
+    }
     const Printer printer(request);
     switch (request.mode) {
         case PrintMode::Holidays:
@@ -230,26 +233,40 @@ int Run(const PrintRequest& request)
     return 0;
 }
 
+// Whether all output reached its reader; says why not (a full disk, a closed pipe).
+bool OutputWritten()
+{
+    if (std::fflush(stdout) == 0 && std::ferror(stdout) == 0) return true;
+    (void)std::fprintf(stderr, "dalcal-print: write error: %s\n", std::strerror(errno));
+    return false;
+}
+
+void Complain(const std::string& message)
+{
+    (void)std::fflush(stdout);
+    (void)std::fprintf(stderr, "dalcal-print: %s\n", message.c_str());
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
 {
-    const PrintRequest request = ParsePrintArguments(argc, argv);
-    if (request.help) {
-        return std::fputs(kUsage, stdout) >= 0 ? 0 : kExitRefused;
+    const char* const* args = argv;
+    const auto parsed = ParsePrintArguments({args, static_cast<std::size_t>(argc)});
+    if (const auto* usage = std::get_if<UsageError>(&parsed)) {
+        (void)std::fprintf(stderr, "dalcal-print: %s\nTry 'dalcal-print --help'.\n", usage->message.c_str());
+        return kExitUsage;
     }
-    if (request.version) {
-        return std::puts("dalcal-print (dalcal) " DALCAL_VERSION) >= 0 ? 0 : kExitRefused;
-    }
+    const PrintRequest& request = std::get<PrintRequest>(parsed);
     int status = 0;
     try {
         status = Run(request);
     } catch (const Exception& error) {
-        (void)std::fflush(stdout);
-        (void)std::fprintf(stderr, "dalcal-print: %s\n", MessageForTerminal(error.Message(), request.cp949).c_str());
+        Complain(MessageForTerminal(error.Message(), request.cp949));
+        return kExitRefused;
+    } catch (const std::exception& error) {  // out of memory, a bug: still one line and status 1
+        Complain(error.what());
         return kExitRefused;
     }
-    // Output that did not all reach its reader (a full disk, a closed pipe) is a failure.
-    const bool written = std::fflush(stdout) == 0 && std::ferror(stdout) == 0;
-    return written ? status : kExitRefused;
+    return OutputWritten() ? status : kExitRefused;
 }

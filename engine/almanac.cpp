@@ -2,23 +2,13 @@
 
 #include <string>
 
+#include "classic_almanac.h"
 #include "exception.h"
 #include "korean_almanac.h"
-#include "lunar_table.h"
 #include "lunar_year.h"
 #include "sysutils.h"
 
 namespace {
-
-constexpr std::int32_t kClassicFirstDay = DayCountOf(1900, 1, 31);
-
-bool GetClassicLunarYear(std::int32_t lunarYear, LunarYearSpan& span)
-{
-    if (!IsLunarTableYear(lunarYear)) return false;
-    const auto index = static_cast<std::size_t>(lunarYear - kFirstLunarYear);
-    span = {lunarYear, kClassicFirstDay + kClassicNewYearOffsets[index], LunarInfo[index], 0};
-    return true;
-}
 
 bool GetLunarYear(Almanac almanac, std::int32_t lunarYear, LunarYearSpan& span)
 {

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "day_count.h"
+#include "civil_date.h"
 #include "solar_to_lunar.h"
 
 // The two lunar calendars the program knows.

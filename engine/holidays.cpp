@@ -4,9 +4,9 @@
 #include <array>
 
 #include "almanac.h"
+#include "civil_date.h"
 #include "cp949_literals.h"
 #include "dated_holidays.h"
-#include "sexagenary.h"
 
 // Sources of the rules:
 //   [R]    관공서의 공휴일에 관한 규정 (대통령령), 제2조 (the holidays) and
@@ -60,7 +60,7 @@ constexpr std::int32_t kSaturday = 6;
 
 bool IsWeekend(std::int32_t dayCount)
 {
-    const std::int32_t weekday = GetFirstWeekday(dayCount);
+    const std::int32_t weekday = WeekdayOfDayCount(dayCount);
     return weekday == kSunday || weekday == kSaturday;
 }
 
@@ -124,7 +124,7 @@ std::vector<BaseHoliday> BaseHolidays(std::int32_t year)
 
 bool IsTriggered(const BaseHoliday& holiday, bool sharesItsDay)
 {
-    const std::int32_t weekday = GetFirstWeekday(holiday.day);
+    const std::int32_t weekday = WeekdayOfDayCount(holiday.day);
     switch (holiday.rule) {
         case SubstituteRule::SundayOrOverlap:
             return weekday == kSunday || sharesItsDay;

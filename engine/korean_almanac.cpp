@@ -5,7 +5,7 @@
 #include <mutex>
 #include <optional>
 
-#include "day_count.h"
+#include "civil_date.h"
 #include "korean_lunisolar.h"
 
 namespace {

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "day_count.h"
+#include "civil_date.h"
 #include "julian_day.h"
 
 // Korean civil time as Korea's almanac reckons it: UTC+9 from 1912-01-01,

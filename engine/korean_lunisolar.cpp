@@ -4,7 +4,7 @@
 #include <cmath>
 #include <vector>
 
-#include "day_count.h"
+#include "civil_date.h"
 #include "delta_t.h"
 #include "julian_day.h"
 #include "korean_civil_time.h"

@@ -19,45 +19,34 @@ constexpr std::int32_t NonNegativeRem(std::int64_t value, std::int32_t divisor)
     return static_cast<std::int32_t>(rem < 0 ? rem + divisor : rem);
 }
 
-// Days in the years 1 .. year - 1; none for year 1 and below.
-constexpr std::int64_t DaysBeforeYear(std::int32_t year)
-{
-    if (year <= 1) return 0;
-    const std::int64_t past = std::int64_t{year} - 1;
-    return past * 365 + past / 4 - past / 100 + past / 400;
-}
-
-// Days before each month of a common year.
-constexpr std::array<std::int32_t, 13> kDaysBeforeMonthInYear = {0,   31,  59,  90,  120, 151, 181,
-                                                                 212, 243, 273, 304, 334, 365};
-
 }  // namespace
 
 bool IsLeapYear(std::int32_t year)
 {
-    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+    return IsGregorianLeapYear(year);
 }
 
 std::int32_t GetSolarMonthDays(std::int32_t year, std::int32_t month)
 {
     if (month < 1 || month > 12) return 0;
-    if (month == 2 && IsLeapYear(year)) return 29;
-    return MonthDays[static_cast<std::size_t>(month - 1)];
+    return GregorianMonthDays(year, month);
 }
 
 std::int32_t GetDaysBeforeMonth(std::int32_t year, std::int32_t month)
 {
-    // The months 1 .. month - 1 of the year, at most all twelve.
+    // The months 1 .. month - 1 of the year, at most all twelve; the years
+    // before it only from year 1 on.
     const std::int32_t monthsBefore = std::clamp(month, 1, 13) - 1;  // [0, 12]
-    const std::int32_t leapDay = monthsBefore >= 2 && IsLeapYear(year) ? 1 : 0;
-    const std::int64_t count =
-        DaysBeforeYear(year) + kDaysBeforeMonthInYear[static_cast<std::size_t>(monthsBefore)] + leapDay;
+    const std::int64_t yearStart = DaysFromCivil(year, 1, 1);
+    const std::int64_t monthStart =
+        monthsBefore == 12 ? DaysFromCivil(std::int64_t{year} + 1, 1, 1) : DaysFromCivil(year, monthsBefore + 1, 1);
+    const std::int64_t count = (year > 1 ? yearStart : 0) + (monthStart - yearStart);
     return static_cast<std::int32_t>(std::min<std::int64_t>(count, std::numeric_limits<std::int32_t>::max()));
 }
 
 std::int32_t GetFirstWeekday(std::int32_t daysBefore)
 {
-    return NonNegativeRem(std::int64_t{daysBefore} + 1, 7);  // day count 0, 1 January 1, is a Monday
+    return WeekdayOfDayCount(daysBefore);
 }
 
 StemBranch GetYearStemBranch(std::int32_t year)

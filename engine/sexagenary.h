@@ -3,6 +3,8 @@
 #include <array>
 #include <cstdint>
 
+#include "civil_date.h"
+
 // Gregorian day arithmetic (proleptic, from 1 January of year 1) and the
 // sexagenary cycle of years, months and days. Plain integer functions.
 
@@ -14,8 +16,7 @@ struct StemBranch {
     friend bool operator==(const StemBranch&, const StemBranch&) = default;
 };
 
-// Days of the months of a common year, January first.
-inline constexpr std::array<std::int32_t, 12> MonthDays = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+// MonthDays, the days of the months of a common year, comes from civil_date.h.
 
 // The ten heavenly stems and twelve earthly branches, one CP949 syllable each.
 extern const std::array<const char*, 10> StemNames;

@@ -4,19 +4,18 @@
 #include <array>
 #include <vector>
 
+#include "civil_date.h"
 #include "cp949_literals.h"
 #include "holidays.h"
-#include "sexagenary.h"
 #include "solar_terms.h"
 #include "sysutils.h"
-#include "zero_pad.h"
+#include "uncertain_mark.h"
 
 namespace {
 
 constexpr const char* kHolidayFormat = "%2d월 %2d일(%s) %s%s";
-constexpr const char* kTermFormat = "%2d월 %2d일 %s %s%d:%s%d%s";
+constexpr const char* kTermFormat = "%2d월 %2d일 %s %.2d:%.2d%s";
 constexpr const char* kSubstituteSuffix = " 대체공휴일";
-constexpr const char* kUncertainMark = " (±1일)";
 constexpr const char* kHolidaysNotKnown = "   (공휴일은 2014-2100년만 표시함)";
 constexpr std::array<const char*, 7> kWeekdays = {"일", "월", "화", "수", "목", "금", "토"};
 
@@ -28,8 +27,7 @@ struct Note {
 
 AnsiString HolidayLine(const Holiday& holiday)
 {
-    const std::int32_t weekday =
-        GetFirstWeekday(GetDaysBeforeMonth(holiday.date.year, holiday.date.month) + holiday.date.day - 1);  // [0, 6]
+    const std::int32_t weekday = WeekdayOf(holiday.date);  // [0, 6]
     return Sysutils::Format(kHolidayFormat, holiday.date.month, holiday.date.day,
                             kWeekdays[static_cast<std::size_t>(weekday)], holiday.name.c_str(),
                             holiday.kind == HolidayKind::Substitute ? kSubstituteSuffix : "");
@@ -40,8 +38,8 @@ AnsiString TermLine(const SolarTerm& term)
     const std::int32_t hour = term.minuteOfDay / 60;
     const std::int32_t minute = term.minuteOfDay % 60;
     return Sysutils::Format(kTermFormat, term.date.month, term.date.day,
-                            SolarTermNames[static_cast<std::size_t>(term.index)], ZeroPad(hour), hour, ZeroPad(minute),
-                            minute, term.uncertainDay ? kUncertainMark : "");
+                            SolarTermNames[static_cast<std::size_t>(term.index)], hour, minute,
+                            term.uncertainDay ? kUncertainMark : "");
 }
 
 }  // namespace

@@ -20,8 +20,6 @@ constexpr const char* kNoLunarPart = "     |";        // 6: outside the almanac
 constexpr const char* kCellSeparator = " ";           // 1
 constexpr std::size_t kLongestRow = std::size_t{7} * 16;
 
-constexpr std::int32_t kDaysInWeek = 7;
-
 // The names of a position's stem and branch; the engine keeps its indices in
 // range. (The named local lets cppcheck see that a pointer is returned.)
 const char* StemName(StemBranch position)

@@ -9,13 +9,12 @@
 #include "holidays.h"
 #include "solar_terms.h"
 #include "sysutils.h"
-#include "zero_pad.h"
+#include "uncertain_mark.h"
 
 namespace {
 
-constexpr const char* kHolidayFormat = "%d-%s%d-%s%d %s (%s)";
-constexpr const char* kTermFormat = "%d-%s%d-%s%d %s%d:%s%d %s%s";
-constexpr const char* kUncertainMark = " (±1일)";
+constexpr const char* kHolidayFormat = "%d-%.2d-%.2d %s (%s)";
+constexpr const char* kTermFormat = "%d-%.2d-%.2d %.2d:%.2d %s%s";
 
 }  // namespace
 
@@ -27,8 +26,8 @@ void PrintHolidayList(std::int32_t year, const LineOutput& output)
                             std::to_string(kFirstHolidayYear) + "-" + std::to_string(kLastHolidayYear) + " only)");
     }
     for (const Holiday& h : holidays) {
-        output(Sysutils::Format(kHolidayFormat, h.date.year, ZeroPad(h.date.month), h.date.month, ZeroPad(h.date.day),
-                                h.date.day, h.name.c_str(), HolidayKindName(h.kind)));
+        output(Sysutils::Format(kHolidayFormat, h.date.year, h.date.month, h.date.day, h.name.c_str(),
+                                HolidayKindName(h.kind)));
     }
 }
 
@@ -42,8 +41,7 @@ void PrintSolarTermList(std::int32_t year, const LineOutput& output)
     for (const SolarTerm& t : terms) {
         const std::int32_t hour = t.minuteOfDay / 60;
         const std::int32_t minute = t.minuteOfDay % 60;
-        output(Sysutils::Format(kTermFormat, t.date.year, ZeroPad(t.date.month), t.date.month, ZeroPad(t.date.day),
-                                t.date.day, ZeroPad(hour), hour, ZeroPad(minute), minute,
+        output(Sysutils::Format(kTermFormat, t.date.year, t.date.month, t.date.day, hour, minute,
                                 SolarTermNames[static_cast<std::size_t>(t.index)],
                                 t.uncertainDay ? kUncertainMark : ""));
     }

@@ -1,14 +1,13 @@
 #!/usr/bin/env bash
 # Builds dalcal_<version>_amd64.deb, checks it with lintian (no error, no
 # warning) and its AppStream metadata and desktop entry with their validators,
-# installs it with dpkg, runs the installed programs and checks what the
-# package put in place (manual pages that match --help, completion, the
-# desktop action); removes it again.
+# unpacks it into a scratch folder (dpkg-deb -x: nothing is installed into or
+# removed from this machine, and no root is needed), runs the unpacked
+# programs and checks what the package holds (manual pages that match --help,
+# completion, the desktop action).
 # Usage: scripts/package-test.sh (after scripts/build.sh build)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-sudo=()
-[[ $(id -u) -eq 0 ]] || sudo=(sudo)
 
 rm -rf "$root/build/package"
 (cd "$root/build" && cpack -G DEB -B "$root/build/package" >"$root/build/cpack.log" 2>&1) ||
@@ -24,27 +23,39 @@ echo "== appstreamcli validate, desktop-file-validate"
 appstreamcli validate --no-net "$root/packaging/io.github.dalcal.metainfo.xml"
 desktop-file-validate "$root/app/dalcal.desktop"
 
-"${sudo[@]}" dpkg -i "$deb" >/dev/null
-trap '"${sudo[@]}" dpkg -r dalcal >/dev/null' EXIT
+unpacked=$(mktemp -d)
+trap 'rm -rf "$unpacked"' EXIT
+dpkg-deb -x "$deb" "$unpacked"
+usr="$unpacked/usr"
 failed=0
 check() {
     if "$@"; then echo "ok: ${*: -1}"; else echo "FAILED: $*" >&2; failed=1; fi
 }
-check cmp -s <(/usr/bin/dalcal-print --almanac classic 2026 7) "$root/tests/golden/2026-07.txt"
-check grep -qx "2027-02-07 일요일 정사일" <(/usr/bin/dalcal-print --from-lunar 2027 1 1)
-check test -x /usr/bin/dalcal
-check test -f /usr/share/applications/dalcal.desktop
-check test -f /usr/share/icons/hicolor/32x32/apps/dalcal.xpm
-check grep -qx "Exec=dalcal --almanac korea" /usr/share/applications/dalcal.desktop
-check grep -qx "dalcal 1.1.0" <(/usr/bin/dalcal --version)
-check grep -qx "dalcal-print (dalcal) 1.1.0" <(/usr/bin/dalcal-print --version)
-check test -f /usr/share/doc/dalcal/copyright
+check cmp -s <("$usr/bin/dalcal-print" --almanac classic 2026 7) "$root/tests/golden/2026-07.txt"
+check grep -qx "2027-02-07 일요일 정사일" <("$usr/bin/dalcal-print" --from-lunar 2027 1 1)
+check test -x "$usr/bin/dalcal"
+check test -f "$usr/share/applications/dalcal.desktop"
+check test -f "$usr/share/icons/hicolor/32x32/apps/dalcal.xpm"
+check grep -qx "Exec=dalcal --almanac korea" "$usr/share/applications/dalcal.desktop"
+check grep -qx "dalcal 1.1.0" <("$usr/bin/dalcal" --version)
+check grep -qx "dalcal-print (dalcal) 1.1.0" <("$usr/bin/dalcal-print" --version)
+check test -f "$usr/share/doc/dalcal/copyright"
+# dalcal-print is linked statically and loads nothing at run time, Korean
+# arguments included (no iconv module, no shared library).
+check test -z "$(readelf -l "$usr/bin/dalcal-print" | grep -E 'INTERP|DYNAMIC')"
+opens_no_library() {  # opens_no_library ARGS...: dalcal-print opens no shared object
+    strace -f -e trace=open,openat -o "$unpacked/opened" "$usr/bin/dalcal-print" "$@" >/dev/null 2>&1 || true
+    ! grep -E '\.so|gconv' "$unpacked/opened" >&2
+}
+check opens_no_library 2026 7월
+check opens_no_library --from-lunar 3 15 --years 2026–2028
+check opens_no_library --encoding cp949 2027 2
 
 # Every option that --help names is in the manual page.
 man_has_help_options() {  # man_has_help_options PROGRAM
     local page options option
-    page=$(LC_ALL=C MANWIDTH=200 man -l "/usr/share/man/man1/$1.1.gz" 2>/dev/null | col -b)
-    options=$("/usr/bin/$1" --help | grep -o -- '--[a-z][a-z-]*' | sort -u)
+    page=$(LC_ALL=C MANWIDTH=200 man -l "$usr/share/man/man1/$1.1.gz" 2>/dev/null | col -b)
+    options=$("$usr/bin/$1" --help | grep -o -- '--[a-z][a-z-]*' | sort -u)
     for option in $options; do
         grep -q -- "$option" <<<"$page" || { echo "$1(1) lacks $option" >&2; return 1; }
     done
@@ -54,8 +65,9 @@ check man_has_help_options dalcal-print
 
 # bash completion: options, and the values of --almanac.
 complete_words() {  # complete_words WORD...: what completing the last word offers
-    bash -c 'source /usr/share/bash-completion/completions/dalcal-print
-             COMP_WORDS=("$@"); COMP_CWORD=$(($# - 1)); _dalcal_print; echo "${COMPREPLY[*]}"' _ "$@"
+    bash -c 'source "$0"
+             COMP_WORDS=("$@"); COMP_CWORD=$(($# - 1)); _dalcal_print; echo "${COMPREPLY[*]}"' \
+        "$usr/share/bash-completion/completions/dalcal-print" "$@"
 }
 check grep -qx -- "--almanac" <(complete_words dalcal-print --alm)
 check grep -qx "korea" <(complete_words dalcal-print --almanac k)

@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include "day_count.h"
+#include "civil_date.h"
 #include "exception.h"
 
 void PrintTo(const LunarDate& d, std::ostream* os);  // solar_to_lunar_test.cpp

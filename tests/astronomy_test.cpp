@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "day_count.h"
+#include "civil_date.h"
 #include "delta_t.h"
 #include "julian_day.h"
 #include "new_moon.h"

@@ -38,6 +38,13 @@ TEST(Cp949, BadInputIsReplacedNeverLost)
               "a?b");                               // an emoji CP949 lacks
     EXPECT_EQ(Cp949::FromUtf8("a\xC3(b"), "a?(b");  // broken UTF-8
     EXPECT_EQ(Cp949::FromUtf8("\xFF\xFE"), "??");
+    // A sequence of the length its lead byte gives that encodes nothing is one
+    // "?"; a sequence cut short is a "?" a byte.
+    EXPECT_EQ(Cp949::FromUtf8("\xE0\x82\xA9"), "?");      // U+00A9 written too long
+    EXPECT_EQ(Cp949::FromUtf8("\xED\xA0\x80"), "?");      // a surrogate
+    EXPECT_EQ(Cp949::FromUtf8("\xF4\x90\x80\x80"), "?");  // past U+10FFFF
+    EXPECT_EQ(Cp949::FromUtf8("\xEA\xB0"), "??");         // 가 cut off
+    EXPECT_EQ(Cp949::FromUtf8("\xC0\xAF"), "??");         // a lead byte no character has
 }
 
 // What glibc's iconv makes of CP949 text, with its refusals replaced as
@@ -79,6 +86,57 @@ TEST(Cp949, EveryPairAsIconvConvertsIt)
             if (Cp949::ToUtf8(pair) != IconvToUtf8(pair)) {
                 if (++differences < 5) ADD_FAILURE() << std::hex << lead << " " << trail;
             }
+        }
+    }
+    EXPECT_EQ(differences, 0u);
+}
+
+}  // namespace
+
+namespace {
+
+// What glibc's iconv writes for one UTF-8 character, "?" where it refuses it.
+std::string IconvFromUtf8(const std::string& utf8)
+{
+    iconv_t cd = iconv_open("CP949", "UTF-8");
+    char buffer[16];
+    char* in = const_cast<char*>(utf8.data());
+    std::size_t inLeft = utf8.size();
+    char* outPtr = buffer;
+    std::size_t outLeft = sizeof buffer;
+    const bool done = iconv(cd, &in, &inLeft, &outPtr, &outLeft) != static_cast<std::size_t>(-1) && inLeft == 0;
+    iconv_close(cd);
+    return done ? std::string(buffer, sizeof buffer - outLeft) : "?";
+}
+
+std::string Utf8Of(unsigned codePoint)  // codePoint in [0x80, 0x10FFFF]
+{
+    std::string out;
+    if (codePoint < 0x800) {
+        out += static_cast<char>(0xC0 | (codePoint >> 6));
+    } else if (codePoint < 0x10000) {
+        out += static_cast<char>(0xE0 | (codePoint >> 12));
+        out += static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (codePoint >> 18));
+        out += static_cast<char>(0x80 | ((codePoint >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F));
+    }
+    out += static_cast<char>(0x80 | (codePoint & 0x3F));
+    return out;
+}
+
+// The build's table gives what iconv gives for every character beyond ASCII
+// of the Basic Multilingual Plane (surrogates aside) and a few past it.
+TEST(Cp949, EveryCharacterAsIconvWritesIt)
+{
+    std::size_t differences = 0;
+    for (unsigned codePoint = 0x80; codePoint <= 0x1F600; ++codePoint) {
+        if (codePoint >= 0xD800 && codePoint <= 0xDFFF) continue;
+        if (codePoint > 0xFFFF && codePoint % 97 != 0) continue;
+        const std::string utf8 = Utf8Of(codePoint);
+        if (Cp949::FromUtf8(utf8) != IconvFromUtf8(utf8)) {
+            if (++differences < 5) ADD_FAILURE() << "U+" << std::hex << codePoint;
         }
     }
     EXPECT_EQ(differences, 0u);

@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "day_count.h"
+#include "civil_date.h"
 #include "sexagenary.h"
 
 namespace {

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "day_count.h"
+#include "civil_date.h"
 #include "korean_almanac.h"
 #include "lunar_year.h"
 

@@ -1,9 +1,12 @@
 #pragma once
 
+#include <span>
 #include <string>
+#include <variant>
 #include <vector>
 
 #include "almanac.h"
+#include "command_line.h"
 
 // What dalcal-print was asked to do, read from its command line.
 
@@ -30,8 +33,6 @@ struct PrintRequest {
     std::vector<std::string> numbers;  // the positional arguments, as given
 };
 
-// The request, or a usage error: a message on stderr and exit status 2,
-// before anything is printed.
-PrintRequest ParsePrintArguments(int argc, char** argv);
-
-[[noreturn]] void UsageError(const std::string& message);
+// The request read from args (args[0] is the program), or the usage error
+// that main reports with exit status 2 before anything is printed.
+std::variant<PrintRequest, UsageError> ParsePrintArguments(std::span<const char* const> args);

@@ -3,8 +3,8 @@
 #include <string_view>
 #include <vector>
 
+#include "civil_date.h"
 #include "holidays.h"
-#include "sexagenary.h"
 
 namespace {
 
@@ -37,10 +37,9 @@ bool UseColor(ColorWhen when, bool stdoutIsTerminal, const char* noColor, const 
 
 CellStyle MonthColors(std::int32_t year, std::int32_t month, bool markHolidays, const Today& today)
 {
-    const std::int32_t daysBefore = GetDaysBeforeMonth(year, month);
     const std::uint32_t holidayDays = markHolidays ? HolidayDays(year, month) : 0;
-    return [=](std::int32_t day) {                                           // day in 1..31
-        const std::int32_t weekday = GetFirstWeekday(daysBefore + day - 1);  // [0, 6]
+    return [=](std::int32_t day) {                                   // day in 1..31
+        const std::int32_t weekday = WeekdayOf({year, month, day});  // [0, 6]
         const bool red = weekday == 0 || (holidayDays & (1u << day)) != 0;
         const bool isToday = today.year == year && today.month == month && today.day == day;
         AnsiString codes;

@@ -1,74 +1,11 @@
 #include "cp949.h"
 
-#include <iconv.h>
-
 #include <algorithm>
 #include <array>
-#include <cerrno>
 #include <cstdint>
-#include <cstring>
-
-#include "exception.h"
 
 namespace Cp949 {
 namespace {
-
-// Owns one iconv descriptor. Opening one costs more than converting a line,
-// so each thread keeps one per direction for as long as it runs.
-class Converter {
-public:
-    Converter(const char* to, const char* from) : cd_(iconv_open(to, from))
-    {
-        if (cd_ == reinterpret_cast<iconv_t>(-1)) {  // NOLINT(performance-no-int-to-ptr): iconv's failure value
-            throw Exception(AnsiString("No text conversion from ") + from + " to " + to + ": " + std::strerror(errno));
-        }
-    }
-    ~Converter() { iconv_close(cd_); }
-    Converter(const Converter&) = delete;
-    Converter& operator=(const Converter&) = delete;
-
-    // Converts all of input; calls skip(input) to replace and step over each
-    // byte sequence that cannot be converted.
-    template <class Skip>
-    std::string Run(std::string_view input, Skip skip)
-    {
-        iconv(cd_, nullptr, nullptr, nullptr, nullptr);  // start from the initial state
-        std::string out;
-        std::string chunk(input.size() * 3 + 16, '\0');  // CP949 -> UTF-8 grows by 3/2 at most
-        char* in = const_cast<char*>(input.data());      // iconv's signature; it does not write
-        std::size_t inLeft = input.size();
-        while (inLeft > 0) {
-            char* outPtr = chunk.data();
-            std::size_t outLeft = chunk.size();
-            const std::size_t done = iconv(cd_, &in, &inLeft, &outPtr, &outLeft);
-            out.append(chunk.data(), chunk.size() - outLeft);
-            if (done == static_cast<std::size_t>(-1) && errno != E2BIG) {
-                skip(out, in, inLeft);  // EILSEQ or a sequence cut off at the end (EINVAL)
-                iconv(cd_, nullptr, nullptr, nullptr, nullptr);
-            }
-        }
-        return out;
-    }
-
-private:
-    iconv_t cd_;
-};
-
-// Bytes to step over at a UTF-8 sequence that cannot be converted: the whole
-// character when it is well formed (CP949 lacks it), else the bad byte alone.
-std::size_t Utf8SkipLength(const char* in, std::size_t left)
-{
-    const auto lead = static_cast<unsigned char>(in[0]);
-    std::size_t length = 1;
-    if (lead >= 0xC2 && lead <= 0xDF) length = 2;
-    if (lead >= 0xE0 && lead <= 0xEF) length = 3;
-    if (lead >= 0xF0 && lead <= 0xF4) length = 4;
-    if (length > left) return 1;
-    for (std::size_t i = 1; i < length; ++i) {
-        if ((static_cast<unsigned char>(in[i]) & 0xC0) != 0x80) return 1;
-    }
-    return length;
-}
 
 // Unicode code points of the CP949 pairs, lead 0x81-0xFE by trail 0x41-0xFE,
 // as glibc's iconv gives them (0: iconv refuses the pair); made by the build.
@@ -80,12 +17,29 @@ constexpr std::array<std::uint16_t, kLeads* kTrails> kCodePoints = {
 #include "cp949_to_unicode.inc"
 };
 
+// The other direction, by code point, as glibc's iconv writes it; made by the build.
+struct Encoding {
+    std::uint16_t codePoint;
+    std::uint16_t pair;  // lead << 8 | trail
+};
+constexpr Encoding kEncodings[] = {
+#include "unicode_to_cp949.inc"
+};
+static_assert(std::ranges::is_sorted(kEncodings, {}, &Encoding::codePoint));
+
+constexpr const char* kReplacementCharacter = "\xEF\xBF\xBD";  // U+FFFD, in UTF-8
+
+unsigned Byte(std::string_view text, std::size_t i)
+{
+    return static_cast<unsigned char>(text[i]);
+}
+
 // The code point of the pair at text[i], 0 if there is none.
 unsigned PairCodePoint(std::string_view text, std::size_t i)
 {
     if (i + 1 >= text.size()) return 0;
-    const auto lead = static_cast<unsigned char>(text[i]);
-    const auto trail = static_cast<unsigned char>(text[i + 1]);
+    const unsigned lead = Byte(text, i);
+    const unsigned trail = Byte(text, i + 1);
     if (lead < kFirstLead || lead > 0xFE || trail < kFirstTrail || trail > 0xFE) return 0;
     return kCodePoints[(lead - kFirstLead) * kTrails + (trail - kFirstTrail)];
 }
@@ -99,6 +53,50 @@ void AppendUtf8(std::string& out, unsigned codePoint)  // codePoint in [0x80, 0x
         out += static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F));
     }
     out += static_cast<char>(0x80 | (codePoint & 0x3F));
+}
+
+// One character read from UTF-8: its code point, and the bytes it took.
+struct Utf8Character {
+    unsigned codePoint;  // 0 for bytes that are no character (ill-formed UTF-8)
+    std::size_t length;  // [1, 4]
+};
+
+// The character at text[i] (not ASCII). A well-formed sequence is taken
+// whole; a sequence whose length the lead byte gives but which encodes
+// nothing (too long a form, a surrogate, past U+10FFFF) is taken whole as no
+// character; anything else is one byte that is no character.
+Utf8Character ReadUtf8(std::string_view text, std::size_t i)
+{
+    const unsigned lead = Byte(text, i);
+    std::size_t length = 1;
+    unsigned codePoint = 0;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+        codePoint = lead & 0x1F;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        codePoint = lead & 0x0F;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        codePoint = lead & 0x07;
+    }
+    if (length == 1 || length > text.size() - i) return {0, 1};
+    for (std::size_t k = 1; k < length; ++k) {
+        const unsigned next = Byte(text, i + k);
+        if ((next & 0xC0) != 0x80) return {0, 1};
+        codePoint = (codePoint << 6) | (next & 0x3F);
+    }
+    constexpr std::array<unsigned, 5> kSmallest = {0, 0, 0x80, 0x800, 0x10000};  // by length
+    const bool encodesOne =
+        codePoint >= kSmallest[length] && codePoint <= 0x10FFFF && !(codePoint >= 0xD800 && codePoint <= 0xDFFF);
+    return {encodesOne ? codePoint : 0, length};
+}
+
+// The CP949 pair of a code point, 0 if CP949 lacks it.
+unsigned PairOf(unsigned codePoint)
+{
+    const auto* const found = std::ranges::lower_bound(kEncodings, codePoint, {}, &Encoding::codePoint);
+    return found != std::end(kEncodings) && found->codePoint == codePoint ? found->pair : 0;
 }
 
 // ASCII is the same in CP949 and UTF-8: nothing to convert.
@@ -115,7 +113,7 @@ std::string ToUtf8(std::string_view cp949)
     std::string out;
     out.reserve(cp949.size() * 3 / 2 + 3);
     for (std::size_t i = 0; i < cp949.size();) {
-        const auto byte = static_cast<unsigned char>(cp949[i]);
+        const unsigned byte = Byte(cp949, i);
         if (byte < 0x80) {
             out += static_cast<char>(byte);
             ++i;
@@ -123,7 +121,7 @@ std::string ToUtf8(std::string_view cp949)
             AppendUtf8(out, codePoint);
             i += 2;
         } else {
-            out += "\xEF\xBF\xBD";  // U+FFFD REPLACEMENT CHARACTER, for the byte that starts no character
+            out += kReplacementCharacter;  // for the byte that starts no character
             ++i;
         }
     }
@@ -133,13 +131,26 @@ std::string ToUtf8(std::string_view cp949)
 AnsiString FromUtf8(std::string_view utf8)
 {
     if (IsAscii(utf8)) return AnsiString(utf8);
-    thread_local Converter fromUtf8("CP949", "UTF-8");
-    return fromUtf8.Run(utf8, [](std::string& out, char*& in, std::size_t& left) {
-        out += '?';
-        const std::size_t length = Utf8SkipLength(in, left);
-        in += length;
-        left -= length;
-    });
+    AnsiString out;
+    out.reserve(utf8.size());  // never longer: a pair comes of two bytes or more
+    for (std::size_t i = 0; i < utf8.size();) {
+        const unsigned byte = Byte(utf8, i);
+        if (byte < 0x80) {
+            out += static_cast<char>(byte);
+            ++i;
+            continue;
+        }
+        const Utf8Character character = ReadUtf8(utf8, i);
+        const unsigned pair = character.codePoint <= 0xFFFF ? PairOf(character.codePoint) : 0;
+        if (pair != 0) {
+            out += static_cast<char>(pair >> 8);
+            out += static_cast<char>(pair & 0xFF);
+        } else {
+            out += '?';  // a character CP949 lacks, or bytes that are none
+        }
+        i += character.length;
+    }
+    return out;
 }
 
 }  // namespace Cp949

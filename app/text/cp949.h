@@ -6,11 +6,12 @@
 #include "ansi_string.h"
 
 // The one place where the program's CP949 text meets Unicode: the terminal
-// and the window call these, nothing else converts. Both follow glibc's iconv
-// and never fail on bad input: a CP949 byte that starts no character becomes
-// U+FFFD, and a character that CP949 lacks becomes "?". CP949 to UTF-8 reads
-// a table that iconv made when the program was built (so no run loads iconv's
-// CP949 modules for the program's own text); UTF-8 to CP949 calls iconv.
+// and the window call these, nothing else converts. Both follow glibc's iconv,
+// through tables that iconv made when the program was built (so no run loads
+// a conversion module), and never fail on bad input: a CP949 byte that starts
+// no character becomes U+FFFD; a character that CP949 lacks, and each byte of
+// UTF-8 that is no character, becomes "?" (a whole sequence of the right
+// length that encodes nothing, such as a surrogate, is one "?").
 namespace Cp949 {
 
 std::string ToUtf8(std::string_view cp949);

@@ -1,6 +1,7 @@
 // Feeds arbitrary bytes as the two edit boxes' text through what a press of
 // the window's button does (StrToInt of the year, then of the month, then
-// PrintMonth) and checks every line and the calendar as a whole.
+// PrintMonth), in each almanac, and checks every line and the calendar as a
+// whole; the two almanacs differ in the lunar dates only.
 //
 // Input: the year's text, a newline, the month's text (no newline: all of it
 // is the year's text and the month's is empty).
@@ -19,10 +20,10 @@
 
 namespace {
 
-// Lines are at most 120 bytes from lunar year 1900 on (a week of 16-byte leap
-// cells is 112; the header grows only with the digits of the year and month).
-// Before 1900 the lunar day counts back from 1900-01-31 and widens its field,
-// down to -693624 on 0001-01-01: a cell is then up to 21 bytes, a week 147.
+// Lines are at most 120 bytes (a week of 16-byte leap cells is 112; the header
+// grows only with the digits of the year and month). Before 1900 the classic
+// table's lunar day counts back from 1900-01-31 and widens its field, down to
+// -693624 on 0001-01-01: a cell is then up to 21 bytes, a week 147.
 constexpr std::size_t kLongestLine = 120;
 constexpr std::size_t kLongestEarlyRow = 7 * 21;
 
@@ -46,7 +47,7 @@ struct Press {
     std::vector<AnsiString> lines;
 };
 
-Press PressButton(std::string_view yearText, std::string_view monthText)
+Press PressButton(std::string_view yearText, std::string_view monthText, Almanac almanac)
 {
     Press press;
     try {
@@ -62,11 +63,37 @@ Press PressButton(std::string_view yearText, std::string_view monthText)
         return press;
     }
     try {
-        PrintMonth(press.year, press.month, [&press](const AnsiString& line) { press.lines.push_back(line); });
+        PrintMonth(
+            press.year, press.month, [&press](const AnsiString& line) { press.lines.push_back(line); }, almanac);
     } catch (const EConvertError&) {
         press.calendarRefused = true;
     }
     return press;
+}
+
+void CheckPress(const Press& press, Almanac almanac)
+{
+    for (std::size_t i = 0; i < press.lines.size(); ++i) {
+        const bool earlyRow = i >= 3 && press.year < 1900 && almanac == Almanac::Classic;
+        Require(press.lines[i].size() <= (earlyRow ? kLongestEarlyRow : kLongestLine));
+        Require(IsCp949(press.lines[i]));
+    }
+    if (press.yearRefused || press.monthRefused) {  // not an integer: nothing written
+        Require(press.lines.empty());
+        return;
+    }
+    const bool validDate = press.year >= 1 && press.year <= 9999 && press.month >= 1 && press.month <= 12;
+    if (!validDate) {  // the header lines, then the conversion error
+        Require(press.calendarRefused && press.lines.size() == 3);
+        return;
+    }
+    // A whole calendar: header lines and one row a week holding every day once.
+    Require(!press.calendarRefused && press.lines.size() >= 3 + 4 && press.lines.size() <= 3 + 6);
+    std::size_t cells = 0;
+    for (std::size_t i = 3; i < press.lines.size(); ++i) {
+        for (const char c : press.lines[i]) cells += c == '|' ? 1 : 0;
+    }
+    Require(cells == static_cast<std::size_t>(GetSolarMonthDays(press.year, press.month)));
 }
 
 }  // namespace
@@ -78,27 +105,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view yearText = input.substr(0, newline);
     const std::string_view monthText = newline == std::string_view::npos ? "" : input.substr(newline + 1);
 
-    const Press press = PressButton(yearText, monthText);
-    for (std::size_t i = 0; i < press.lines.size(); ++i) {
-        const bool earlyRow = i >= 3 && press.year < 1900;
-        Require(press.lines[i].size() <= (earlyRow ? kLongestEarlyRow : kLongestLine));
-        Require(IsCp949(press.lines[i]));
-    }
-    if (press.yearRefused || press.monthRefused) {  // not an integer: nothing written
-        Require(press.lines.empty());
-        return 0;
-    }
-    const bool validDate = press.year >= 1 && press.year <= 9999 && press.month >= 1 && press.month <= 12;
-    if (!validDate) {  // the header lines, then the conversion error
-        Require(press.calendarRefused && press.lines.size() == 3);
-        return 0;
-    }
-    // A whole calendar: header lines and one row a week holding every day once.
-    Require(!press.calendarRefused && press.lines.size() >= 3 + 4 && press.lines.size() <= 3 + 6);
-    std::size_t cells = 0;
-    for (std::size_t i = 3; i < press.lines.size(); ++i) {
-        for (const char c : press.lines[i]) cells += c == '|' ? 1 : 0;
-    }
-    Require(cells == static_cast<std::size_t>(GetSolarMonthDays(press.year, press.month)));
+    const Press classic = PressButton(yearText, monthText, Almanac::Classic);
+    const Press korea = PressButton(yearText, monthText, Almanac::Korea);
+    CheckPress(classic, Almanac::Classic);
+    CheckPress(korea, Almanac::Korea);
+    // The same header, rule, weekday line and number of rows in both.
+    Require(classic.lines.size() == korea.lines.size());
+    for (std::size_t i = 0; i < classic.lines.size() && i < 3; ++i) Require(classic.lines[i] == korea.lines[i]);
+    Require(classic.calendarRefused == korea.calendarRefused);
     return 0;
 }

@@ -154,11 +154,11 @@ private slots:
         std::vector<const char*> argv;
         argv.reserve(bytes.size());
         for (const QByteArray& b : bytes) argv.push_back(b.constData());
-        WindowArguments parsed;
-        std::string message;
-        QCOMPARE(ParseWindowArguments(static_cast<int>(argv.size()), argv.data(), parsed, message), accepted);
-        if (accepted) QCOMPARE(parsed.almanac == Almanac::Korea, korea);
-        QCOMPARE(QString::fromStdString(message), error);
+        const auto parsed = ParseWindowArguments(argv);
+        QCOMPARE(std::holds_alternative<WindowArguments>(parsed), accepted);
+        if (accepted) QCOMPARE(std::get<WindowArguments>(parsed).almanac == Almanac::Korea, korea);
+        const auto* usage = std::get_if<UsageError>(&parsed);
+        QCOMPARE(QString::fromStdString(usage != nullptr ? usage->message : std::string()), error);
     }
 
     void displayNamed()
@@ -212,6 +212,25 @@ private slots:
         const QString errors = QString::fromUtf8(process.readAllStandardError());
         QVERIFY2(message.isEmpty() ? errors.isEmpty() : errors.startsWith(message), qPrintable(errors));
         if (status == 0) QCOMPARE(QString::fromUtf8(process.readAllStandardOutput()), QStringLiteral("dalcal 1.1.0\n"));
+    }
+
+    // Help and version that cannot be written (a full disk) fail.
+    void unwrittenHelpFails_data()
+    {
+        QTest::addColumn<QString>("option");
+        QTest::newRow("help") << QStringLiteral("--help");
+        QTest::newRow("version") << QStringLiteral("--version");
+    }
+
+    void unwrittenHelpFails()
+    {
+        QFETCH(QString, option);
+        QProcess process;
+        process.setStandardOutputFile(QStringLiteral("/dev/full"));
+        process.start(QStringLiteral(DALCAL_PROGRAM), {option});
+        QVERIFY(process.waitForFinished(20000));
+        QCOMPARE(process.exitCode(), 1);
+        QVERIFY(process.readAllStandardError().startsWith("dalcal: write error: "));
     }
 
     void editsShowThisYearAndMonth()

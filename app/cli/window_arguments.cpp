@@ -1,5 +1,6 @@
 #include "window_arguments.h"
 
+#include <string>
 #include <string_view>
 
 const char* const kWindowUsage =
@@ -16,19 +17,6 @@ const char* const kWindowUsage =
 
 namespace {
 
-bool SetAlmanac(std::string_view name, WindowArguments& arguments, std::string& error)
-{
-    if (name == "korea") {
-        arguments.almanac = Almanac::Korea;
-    } else if (name == "classic") {
-        arguments.almanac = Almanac::Classic;
-    } else {
-        error = "unknown almanac '" + std::string(name) + "' (use korea or classic)";
-        return false;
-    }
-    return true;
-}
-
 bool Set(const char* value)
 {
     return value != nullptr && value[0] != '\0';
@@ -36,28 +24,22 @@ bool Set(const char* value)
 
 }  // namespace
 
-bool ParseWindowArguments(int argc, const char* const* argv, WindowArguments& arguments, std::string& error)
+std::variant<WindowArguments, UsageError> ParseWindowArguments(std::span<const char* const> args)
 {
-    for (int i = 1; i < argc; ++i) {
-        const std::string_view arg = argv[i];
+    WindowArguments arguments;
+    for (std::size_t i = 1; i < args.size(); ++i) {
+        const std::string_view arg = args[i];
         if (arg == "--help" || arg == "-h") {
             arguments.help = true;
         } else if (arg == "--version") {
             arguments.version = true;
-        } else if (arg == "--almanac") {
-            if (i + 1 >= argc) {
-                error = "--almanac needs a value (korea or classic)";
-                return false;
-            }
-            if (!SetAlmanac(argv[++i], arguments, error)) return false;
-        } else if (arg.starts_with("--almanac=")) {
-            if (!SetAlmanac(arg.substr(10), arguments, error)) return false;
+        } else if (const AlmanacOption almanac = ReadAlmanacOption(args, i, arguments.almanac); almanac.matched) {
+            if (almanac.problem) return *almanac.problem;
         } else {
-            error = "unknown argument '" + std::string(arg) + "'";
-            return false;
+            return UsageError{"unknown argument '" + std::string(arg) + "'"};
         }
     }
-    return true;
+    return arguments;
 }
 
 bool DisplayNamed(const char* qpaPlatform, const char* display, const char* waylandDisplay)

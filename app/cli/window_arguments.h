@@ -1,8 +1,10 @@
 #pragma once
 
-#include <string>
+#include <span>
+#include <variant>
 
 #include "almanac.h"
+#include "command_line.h"
 
 // What the window program was asked for on its command line (no Qt here).
 struct WindowArguments {
@@ -11,9 +13,9 @@ struct WindowArguments {
     bool version = false;
 };
 
-// Reads --almanac korea|classic (or --almanac=...), --help and --version.
-// Returns false with a one-line message for anything else.
-bool ParseWindowArguments(int argc, const char* const* argv, WindowArguments& arguments, std::string& error);
+// Reads --almanac korea|classic (or --almanac=...), --help and --version from
+// args (args[0] is the program); anything else is a usage error.
+std::variant<WindowArguments, UsageError> ParseWindowArguments(std::span<const char* const> args);
 
 // Whether a display is there to open, by the environment Qt reads: the
 // platform asked for in QT_QPA_PLATFORM (xcb needs DISPLAY, wayland needs

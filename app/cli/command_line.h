@@ -1,0 +1,45 @@
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "almanac.h"
+
+// What the command lines of both programs share. The parsers return their
+// errors; each program's main prints them and decides the exit status.
+
+// A command line that cannot be understood: main prints
+// "PROGRAM: MESSAGE" and a hint, and exits with status 2.
+struct UsageError {
+    std::string message;
+
+    friend bool operator==(const UsageError&, const UsageError&) = default;
+};
+
+// A step of parsing that either went well or found a usage error.
+using UsageProblem = std::optional<UsageError>;
+
+// An option that takes a value, at args[index]: "--name VALUE" (index then
+// moves onto the value) or "--name=VALUE".
+struct OptionValue {
+    bool matched = false;                   // args[index] is this option
+    std::optional<std::string_view> value;  // none: "--name" was the last argument
+};
+OptionValue ReadOptionValue(std::string_view name, std::span<const char* const> args, std::size_t& index);
+
+// A missing value, the same words for every option.
+UsageError ValueMissing(std::string_view name, std::string_view what);
+
+// The almanac that --almanac names ("korea" or "classic"), or the usage error.
+UsageProblem SetAlmanac(std::string_view name, Almanac& almanac);
+
+// The one --almanac option: reads it at args[index] into almanac; matched is
+// false where args[index] is another argument.
+struct AlmanacOption {
+    bool matched = false;
+    UsageProblem problem;
+};
+AlmanacOption ReadAlmanacOption(std::span<const char* const> args, std::size_t& index, Almanac& almanac);

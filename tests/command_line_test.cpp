@@ -1,0 +1,113 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "arguments.h"
+#include "window_arguments.h"
+
+namespace {
+
+std::vector<const char*> Argv(const char* program, const std::vector<const char*>& args)
+{
+    std::vector<const char*> argv = {program};
+    argv.insert(argv.end(), args.begin(), args.end());
+    return argv;
+}
+
+std::string PrintUsageError(const std::vector<const char*>& args)
+{
+    const auto parsed = ParsePrintArguments(Argv("dalcal-print", args));
+    const auto* usage = std::get_if<UsageError>(&parsed);
+    return usage != nullptr ? usage->message : "(accepted)";
+}
+
+PrintRequest PrintRequestOf(const std::vector<const char*>& args)
+{
+    const auto parsed = ParsePrintArguments(Argv("dalcal-print", args));
+    EXPECT_TRUE(std::holds_alternative<PrintRequest>(parsed)) << PrintUsageError(args);
+    return std::holds_alternative<PrintRequest>(parsed) ? std::get<PrintRequest>(parsed) : PrintRequest{};
+}
+
+// Every usage error of dalcal-print, returned to main, which exits with status 2.
+TEST(PrintArguments, EveryUsageErrorIsReturned)
+{
+    const struct {
+        std::vector<const char*> args;
+        const char* message;
+    } kCases[] = {
+        {{"--encoding", "latin1"}, "unknown encoding 'latin1' (use utf-8 or cp949)"},
+        {{"--encoding"}, "--encoding needs a value (utf-8 or cp949)"},
+        {{"--encoding="}, "unknown encoding '' (use utf-8 or cp949)"},
+        {{"--almanac", "china"}, "unknown almanac 'china' (use korea or classic)"},
+        {{"--almanac=", "2026"}, "unknown almanac '' (use korea or classic)"},
+        {{"--almanac"}, "--almanac needs a value (korea or classic)"},
+        {{"--color=sometimes"}, "unknown --color value 'sometimes' (use auto, always or never)"},
+        {{"--from-lunar", "1", "1", "--years"}, "--years needs a value (a span like 2026-2035)"},
+        {{"--from-lunar", "1", "1", "--years="}, "--years needs a value (a span like 2026-2035)"},
+        {{"--from-lunar", "1", "1", "--years", ""}, "--years needs a value (a span like 2026-2035)"},
+        {{"--year", "2026"}, "unknown option '--year'"},
+        {{"--holidays", "--terms"}, "choose one of --holidays, --terms and --from-lunar"},
+        {{"--leap", "2026", "7"}, "--leap needs --from-lunar"},
+        {{"--years", "2024-2029", "1", "1"}, "--years needs --from-lunar"},
+        {{"--holidays", "2026", "2027"}, "--holidays takes one YEAR, but got 2 argument(s)"},
+        {{"--terms", "2026", "2027"}, "--terms takes one YEAR, but got 2 argument(s)"},
+        {{"--from-lunar", "1", "1", "1", "--years=2024-2029"},
+         "--from-lunar with --years expects MONTH DAY, but got 3 argument(s)"},
+        {{"--from-lunar", "2027", "1"}, "--from-lunar expects YEAR MONTH DAY, but got 2 argument(s)"},
+        {{"2026", "7", "1"}, "expected YEAR, YEAR MONTH or nothing, but got 3 argument(s)"},
+    };
+    for (const auto& c : kCases) {
+        EXPECT_EQ(PrintUsageError(c.args), c.message) << c.args.front();
+    }
+}
+
+TEST(PrintArguments, ReadsWhatWasAsked)
+{
+    const PrintRequest month = PrintRequestOf({"--almanac=classic", "--encoding", "cp949", "2026", "-7"});
+    EXPECT_EQ(month.mode, PrintMode::Month);
+    EXPECT_EQ(month.almanac, Almanac::Classic);
+    EXPECT_TRUE(month.cp949);
+    EXPECT_EQ(month.numbers, (std::vector<std::string>{"2026", "-7"}));  // "-7" is a number
+
+    const PrintRequest years = PrintRequestOf({"--from-lunar", "--leap", "6", "1", "--years", "2025-2030"});
+    EXPECT_EQ(years.mode, PrintMode::FromLunarYears);
+    EXPECT_TRUE(years.leap);
+    EXPECT_EQ(years.years, "2025-2030");
+
+    EXPECT_EQ(PrintRequestOf({"--", "--holidays"}).numbers, std::vector<std::string>{"--holidays"});
+    EXPECT_EQ(PrintRequestOf({"--terms"}).mode, PrintMode::Terms);
+    EXPECT_EQ(PrintRequestOf({"--color=never", "2026"}).color, ColorWhen::Never);
+    // Help and version stand before any check of the rest.
+    EXPECT_TRUE(PrintRequestOf({"--help", "1", "2", "3", "4"}).help);
+    EXPECT_EQ(PrintUsageError({"--help", "--bogus"}), "unknown option '--bogus'");
+}
+
+TEST(WindowArguments, ShareTheAlmanacOption)
+{
+    const struct {
+        std::vector<const char*> args;
+        const char* message;  // nullptr: accepted
+        Almanac almanac;
+    } kCases[] = {
+        {{}, nullptr, Almanac::Classic},
+        {{"--almanac", "korea"}, nullptr, Almanac::Korea},
+        {{"--almanac=classic"}, nullptr, Almanac::Classic},
+        {{"--almanac", "china"}, "unknown almanac 'china' (use korea or classic)", Almanac::Classic},
+        {{"--almanac"}, "--almanac needs a value (korea or classic)", Almanac::Classic},
+        {{"2026"}, "unknown argument '2026'", Almanac::Classic},
+    };
+    for (const auto& c : kCases) {
+        const auto parsed = ParseWindowArguments(Argv("dalcal", c.args));
+        if (c.message == nullptr) {
+            ASSERT_TRUE(std::holds_alternative<WindowArguments>(parsed));
+            EXPECT_EQ(std::get<WindowArguments>(parsed).almanac, c.almanac);
+        } else {
+            ASSERT_TRUE(std::holds_alternative<UsageError>(parsed));
+            EXPECT_EQ(std::get<UsageError>(parsed).message, c.message);
+        }
+    }
+}
+
+}  // namespace

@@ -1,0 +1,105 @@
+// Feeds arbitrary command lines to both programs' parsers, and each argument
+// through the conversion dalcal-print reads it with (UTF-8 to CP949):
+// - a parser returns a request whose mode fits its numbers, or a usage error
+//   with a message;
+// - the conversion never grows the text, leaves ASCII as it is, writes only
+//   CP949 (it converts back without a replacement character), and what it
+//   writes converts back and forth to itself.
+//
+// Input: the arguments after the program's name, each ended by a NUL byte
+// (the last one by the end of the input).
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+#include "arguments.h"
+#include "cp949.h"
+#include "window_arguments.h"
+
+namespace {
+
+void Require(bool condition)
+{
+    if (!condition) std::abort();
+}
+
+std::vector<std::string> SplitArguments(std::string_view input)
+{
+    std::vector<std::string> arguments;
+    std::size_t start = 0;
+    while (start <= input.size()) {
+        const std::size_t end = std::min(input.find('\0', start), input.size());
+        arguments.emplace_back(input.substr(start, end - start));
+        start = end + 1;
+    }
+    return arguments;
+}
+
+std::size_t NumbersFor(PrintMode mode, std::size_t given)
+{
+    switch (mode) {
+        case PrintMode::Year:
+            return 1;
+        case PrintMode::FromLunar:
+            return 3;
+        case PrintMode::FromLunarYears:
+            return 2;
+        case PrintMode::Month:
+            return given == 0 ? 0 : 2;
+        case PrintMode::Holidays:
+        case PrintMode::Terms:
+            return given == 0 ? 0 : 1;
+    }
+    return given + 1;  // no such mode: fails the check
+}
+
+void CheckPrintParser(const std::vector<const char*>& argv)
+{
+    const auto parsed = ParsePrintArguments(argv);
+    if (const auto* usage = std::get_if<UsageError>(&parsed)) {
+        Require(!usage->message.empty());
+        return;
+    }
+    const PrintRequest& request = std::get<PrintRequest>(parsed);
+    if (request.help || request.version) return;
+    Require(request.numbers.size() == NumbersFor(request.mode, request.numbers.size()));
+    Require(request.years.empty() == (request.mode != PrintMode::FromLunarYears));
+}
+
+void CheckWindowParser(const std::vector<const char*>& argv)
+{
+    const auto parsed = ParseWindowArguments(argv);
+    if (const auto* usage = std::get_if<UsageError>(&parsed)) Require(!usage->message.empty());
+}
+
+void CheckConversion(const std::string& utf8)
+{
+    const AnsiString cp949 = Cp949::FromUtf8(utf8);
+    Require(cp949.size() <= utf8.size());
+    const bool ascii = std::ranges::all_of(utf8, [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    if (ascii) Require(cp949 == utf8);
+    const std::string back = Cp949::ToUtf8(cp949);
+    Require(back.find("\xEF\xBF\xBD") == std::string::npos);
+    Require(Cp949::FromUtf8(back) == cp949);
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    const std::vector<std::string> arguments =
+        SplitArguments(std::string_view(reinterpret_cast<const char*>(data), size));
+    std::vector<const char*> argv = {"dalcal-print"};
+    for (const std::string& argument : arguments) {
+        argv.push_back(argument.c_str());
+        CheckConversion(argument);
+    }
+    CheckPrintParser(argv);
+    CheckWindowParser(argv);
+    return 0;
+}
