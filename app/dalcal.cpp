@@ -10,6 +10,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <exception>
+#include <span>
 #include <string>
 #include <variant>
 
@@ -52,14 +54,11 @@ bool Print(const char* text)
     return false;
 }
 
-}  // namespace
-
 // Start-up: the application object lives exactly as long as the program, so
 // the window and Qt are gone before main returns.
-int main(int argc, char** argv)
+int Main(std::span<const char* const> args)
 {
-    const char* const* args = argv;
-    const auto parsed = ParseWindowArguments({args, static_cast<std::size_t>(argc)});
+    const auto parsed = ParseWindowArguments(args);
     if (const auto* usage = std::get_if<UsageError>(&parsed)) {
         (void)std::fprintf(stderr, "dalcal: %s\nTry 'dalcal --help'.\n", usage->message.c_str());
         return kExitUsage;
@@ -78,4 +77,17 @@ int main(int argc, char** argv)
     const int status = ProgramEntry();
     Application = nullptr;
     return status;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    try {
+        const char* const* args = argv;
+        return Main({args, static_cast<std::size_t>(argc)});
+    } catch (const std::exception& error) {  // out of memory before the window: one line and status 1
+        (void)std::fprintf(stderr, "dalcal: %s\n", error.what());
+        return kExitFailed;
+    }
 }

@@ -12,6 +12,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <exception>
+#include <span>
 #include <string>
 #include <variant>
 
@@ -241,18 +242,15 @@ bool OutputWritten()
     return false;
 }
 
-void Complain(const std::string& message)
+void Complain(const char* message) noexcept
 {
     (void)std::fflush(stdout);
-    (void)std::fprintf(stderr, "dalcal-print: %s\n", message.c_str());
+    (void)std::fprintf(stderr, "dalcal-print: %s\n", message);
 }
 
-}  // namespace
-
-int main(int argc, char** argv)
+int Main(std::span<const char* const> args)
 {
-    const char* const* args = argv;
-    const auto parsed = ParsePrintArguments({args, static_cast<std::size_t>(argc)});
+    const auto parsed = ParsePrintArguments(args);
     if (const auto* usage = std::get_if<UsageError>(&parsed)) {
         (void)std::fprintf(stderr, "dalcal-print: %s\nTry 'dalcal-print --help'.\n", usage->message.c_str());
         return kExitUsage;
@@ -262,11 +260,21 @@ int main(int argc, char** argv)
     try {
         status = Run(request);
     } catch (const Exception& error) {
-        Complain(MessageForTerminal(error.Message(), request.cp949));
-        return kExitRefused;
-    } catch (const std::exception& error) {  // out of memory, a bug: still one line and status 1
-        Complain(error.what());
+        Complain(MessageForTerminal(error.Message(), request.cp949).c_str());
         return kExitRefused;
     }
     return OutputWritten() ? status : kExitRefused;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    try {
+        const char* const* args = argv;
+        return Main({args, static_cast<std::size_t>(argc)});
+    } catch (const std::exception& error) {  // out of memory, a fault: still one line and status 1
+        Complain(error.what());
+        return kExitRefused;
+    }
 }

@@ -51,6 +51,15 @@ run --help
 check "--help exits 0 and explains usage" test "$status" -eq 0
 check "--help text" grep -q "Usage: dalcal-print" "$work/out"
 
+# Output that cannot be written (a full disk) is status 1 with a message, for every kind of output.
+for args in "--help" "--version" "2026 7" "--holidays 2026" "--from-lunar 2027 1 1"; do
+    # shellcheck disable=SC2086 # the words of args are the arguments
+    "$program" $args >/dev/full 2>"$work/err"
+    status=$?
+    check "$args to a full disk: status 1" test "$status" -eq 1
+    check "$args to a full disk: says so" grep -q "dalcal-print: write error: " "$work/err"
+done
+
 # Usage errors: status 2, a message naming the problem, nothing printed.
 usage_error() {  # usage_error NAME PATTERN ARGS...
     local name=$1 pattern=$2
@@ -67,6 +76,7 @@ usage_error "unknown encoding" "unknown encoding 'latin1'" --encoding latin1 202
 usage_error "encoding without value" "needs a value" --encoding
 usage_error "unknown almanac" "unknown almanac 'china'" --almanac china 2026 7
 usage_error "almanac without value" "--almanac needs a value" --almanac
+usage_error "--years= without value" "--years needs a value" --from-lunar 1 1 --years=
 usage_error "--leap alone" "--leap needs --from-lunar" --leap 2026 7
 usage_error "--from-lunar with two numbers" "expects YEAR MONTH DAY, but got 2" --from-lunar 2027 1
 usage_error "--from-lunar with four numbers" "expects YEAR MONTH DAY, but got 4" --from-lunar 2027 1 1 1

@@ -25,6 +25,17 @@ std::uint32_t HolidayDays(std::int32_t year, std::int32_t month)
     return days;
 }
 
+// The escape sequence that starts a marked cell: a colour (or none), reversed for today.
+AnsiString SelectGraphicRendition(const char* colour, bool reverse)
+{
+    AnsiString sequence = "\x1b[";
+    if (colour != nullptr) sequence.append(colour);
+    if (colour != nullptr && reverse) sequence.push_back(';');
+    if (reverse) sequence.append(kReverse);
+    sequence.push_back('m');
+    return sequence;
+}
+
 }  // namespace
 
 bool UseColor(ColorWhen when, bool stdoutIsTerminal, const char* noColor, const char* term)
@@ -42,11 +53,8 @@ CellStyle MonthColors(std::int32_t year, std::int32_t month, bool markHolidays, 
         const std::int32_t weekday = WeekdayOf({year, month, day});  // [0, 6]
         const bool red = weekday == 0 || (holidayDays & (1u << day)) != 0;
         const bool isToday = today.year == year && today.month == month && today.day == day;
-        AnsiString codes;
-        if (red) codes = kRed;
-        if (!red && weekday == 6) codes = kBlue;
-        if (isToday) codes += codes.empty() ? kReverse : AnsiString(";") + kReverse;
-        if (codes.empty()) return CellMarks{};
-        return CellMarks{"\x1b[" + codes + "m", kReset};
+        const char* colour = red ? kRed : weekday == 6 ? kBlue : nullptr;
+        if (colour == nullptr && !isToday) return CellMarks{};
+        return CellMarks{SelectGraphicRendition(colour, isToday), kReset};
     };
 }

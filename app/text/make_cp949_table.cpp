@@ -104,7 +104,12 @@ std::string FromUnicodeTable()
     for (unsigned codePoint = 0x80; codePoint <= 0xFFFF; ++codePoint) {
         if (codePoint >= kFirstSurrogate && codePoint <= kLastSurrogate) continue;
         const unsigned pair = PairOf(fromUtf32, codePoint);
-        if (pair != 0) text += "{" + std::to_string(codePoint) + "," + std::to_string(pair) + "},\n";
+        if (pair == 0) continue;
+        text += '{';  // appended piece by piece: GCC 12 misreads "{" + string at -O3 (-Wrestrict)
+        text += std::to_string(codePoint);
+        text += ',';
+        text += std::to_string(pair);
+        text += "},\n";
     }
     return text;
 }
