@@ -25,6 +25,6 @@ run-clang-tidy -quiet -p "$root/build-lint" -j "$(nproc)" "${units[@]/#/$root/}"
 echo "== cppcheck"
 cppcheck --quiet --error-exitcode=1 --std=c++20 --language=c++ --inline-suppr \
     --enable=warning,performance,portability --suppress=missingIncludeSystem \
-    -I runtime -I app/text -I app/forms -I app -I astronomy -I engine -I report \
+    -I runtime -I app/text -I app/forms -I app/cli -I app/print -I app -I astronomy -I engine -I report \
     app astronomy engine report runtime
 echo "lint: clean"

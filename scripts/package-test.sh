@@ -44,7 +44,9 @@ check test -f "$usr/share/doc/dalcal/copyright"
 # arguments included (no iconv module, no shared library).
 check test -z "$(readelf -l "$usr/bin/dalcal-print" | grep -E 'INTERP|DYNAMIC')"
 opens_no_library() {  # opens_no_library ARGS...: dalcal-print opens no shared object
+    rm -f "$unpacked/opened"
     strace -f -e trace=open,openat -o "$unpacked/opened" "$usr/bin/dalcal-print" "$@" >/dev/null 2>&1 || true
+    grep -q '+++ exited with' "$unpacked/opened" || { echo "strace saw no run" >&2; return 1; }
     ! grep -E '\.so|gconv' "$unpacked/opened" >&2
 }
 check opens_no_library 2026 7월

@@ -40,7 +40,7 @@ try() {  # try KIND: configure, build and test one kind in a clean environment
     local warnings
     warnings=$(grep -c 'warning:' "$dir.log" || true)
     ctest --test-dir "$dir" -j "$(nproc)" >>"$dir.log" 2>&1 || { echo "$kind: tests failed (see $dir.log)"; return 1; }
-    echo "$kind: built ($type, $cxx, $warnings warnings) and passed $(grep -o '[0-9]* tests passed' "$dir.log" | tail -1)"
+    echo "$kind: built ($type, $cxx, $warnings warnings); $(grep -E '^[0-9]+% tests passed' "$dir.log" | tail -1)"
 }
 
 mkdir -p "$base"

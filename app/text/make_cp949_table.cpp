@@ -40,11 +40,12 @@ public:
     Converter& operator=(const Converter&) = delete;
 
     // The bytes iconv makes of exactly the whole input, or "" if it refuses.
-    std::string Convert(std::string input)
+    std::string Convert(const std::string& input)
     {
+        std::string in = input;  // iconv's signature wants it writable; it does not write
         std::array<char, 16> out{};
-        char* inPtr = input.data();
-        std::size_t inLeft = input.size();
+        char* inPtr = in.data();
+        std::size_t inLeft = in.size();
         char* outPtr = out.data();
         std::size_t outLeft = out.size();
         iconv(cd_, nullptr, nullptr, nullptr, nullptr);
