@@ -7,19 +7,30 @@
 
 #include <unistd.h>
 
+#include <algorithm>
+#include <array>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
 #include <exception>
+#include <optional>
 #include <span>
 #include <string>
 #include <variant>
+#include <vector>
 
+#include "argument_values.h"
 #include "arguments.h"
+#include "calendar_events.h"
+#include "calendar_names.h"
 #include "cp949.h"
+#include "date_reading.h"
 #include "exception.h"
 #include "from_lunar_line.h"
+#include "icalendar.h"
+#include "json_documents.h"
 #include "month_notes.h"
 #include "print_month.h"
 #include "sysutils.h"
@@ -86,16 +97,6 @@ std::string MessageForTerminal(const AnsiString& text, bool cp949) noexcept
     }
 }
 
-// Parses one argument as the window parses its edit boxes; names the argument when refused.
-std::int32_t ParseNumber(const char* name, const std::string& arg)
-{
-    try {
-        return Sysutils::StrToInt(Cp949::FromUtf8(arg));
-    } catch (const EConvertError& error) {
-        throw EConvertError(AnsiString(name) + ": " + error.Message());
-    }
-}
-
 Today TodayNow()
 {
     std::uint16_t year = 0;
@@ -124,6 +125,12 @@ public:
         (void)std::fwrite(text.data(), 1, text.size(), stdout);  // checked once, at the end
     }
 
+    // A whole document (JSON, iCalendar), UTF-8 already.
+    static void Document(const std::string& utf8)
+    {
+        (void)std::fwrite(utf8.data(), 1, utf8.size(), stdout);  // checked once, at the end
+    }
+
     // A month's grid and, in Korea's almanac, its holidays and terms below.
     void Month(std::int32_t year, std::int32_t month) const
     {
@@ -138,52 +145,125 @@ private:
     bool color_;
 };
 
-// FROM-TO of --years, each within the almanac.
-struct YearSpan {
-    std::int32_t from;
-    std::int32_t to;
-};
-
-YearSpan ParseYearSpan(const PrintRequest& request)
+// The moment every event of an iCalendar file is stamped with: SOURCE_DATE_EPOCH
+// where set to a number of seconds (the file is then the same on every run), else now.
+std::int64_t StampSeconds()
 {
-    const std::size_t dash = request.years.find('-', 1);  // not a leading minus sign
-    if (dash == std::string::npos) {
-        throw EConvertError("--years: \"" + request.years + "\" is not a span like 2026-2035");
+    const char* const epoch = std::getenv("SOURCE_DATE_EPOCH");
+    if (epoch != nullptr && epoch[0] != '\0' && std::strspn(epoch, "0123456789") == std::strlen(epoch) &&
+        std::strlen(epoch) <= 12) {
+        return std::stoll(epoch);
     }
-    const YearSpan span{ParseNumber("--years", request.years.substr(0, dash)),
-                        ParseNumber("--years", request.years.substr(dash + 1))};
-    const AlmanacRange range = RangeOf(request.almanac);
-    if (span.from > span.to) throw EConvertError("--years: " + request.years + " runs backwards");
-    if (span.from < range.firstYear || span.to > range.lastYear) {
-        throw EConvertError("--years: " + request.years + " is not within the almanac's lunar years " +
-                            std::to_string(range.firstYear) + "-" + std::to_string(range.lastYear));
-    }
-    return span;
+    return std::max<std::int64_t>(0, std::time(nullptr));
 }
 
-// One line a year; returns whether any year had the day.
+std::string Utf8(const AnsiString& cp949)
+{
+    return Cp949::ToUtf8(cp949);
+}
+
+// The span of --holidays or --terms: this year when none is given.
+YearSpan SpanOrThisYear(const PrintRequest& request, const char* option, std::int32_t first, std::int32_t last,
+                        const char* what)
+{
+    if (request.numbers.empty()) {
+        const std::int32_t year = TodayNow().year;
+        return ParseYearSpan(option, std::to_string(year), true, first, last, what);
+    }
+    return ParseYearSpan(option, request.numbers[0], true, first, last, what);
+}
+
+void PrintHolidays(const PrintRequest& request, const Printer& printer)
+{
+    const YearSpan span =
+        SpanOrThisYear(request, "--holidays", kFirstHolidayYear, kLastHolidayYear, "Korea's public holidays");
+    if (request.format == OutputFormat::Text) {
+        for (std::int32_t year = span.from; year <= span.to; ++year) PrintHolidayList(year, printer.Output());
+        return;
+    }
+    std::vector<Holiday> holidays;
+    for (std::int32_t year = span.from; year <= span.to; ++year) {
+        std::vector<Holiday> ofYear;
+        GetHolidays(year, ofYear);
+        holidays.insert(holidays.end(), ofYear.begin(), ofYear.end());
+    }
+    if (request.format == OutputFormat::Json) {
+        Printer::Document(HolidaysJson(holidays) + "\n");
+    } else {
+        Printer::Document(
+            ICalendar(Utf8(HolidayCalendarName(span.from, span.to)), HolidayEvents(holidays), StampSeconds()));
+    }
+}
+
+void PrintTerms(const PrintRequest& request, const Printer& printer)
+{
+    const YearSpan span =
+        SpanOrThisYear(request, "--terms", kFirstSolarTermYear, kLastSolarTermYear, "the solar terms");
+    if (request.format == OutputFormat::Text) {
+        for (std::int32_t year = span.from; year <= span.to; ++year) PrintSolarTermList(year, printer.Output());
+        return;
+    }
+    std::vector<SolarTerm> terms;
+    for (std::int32_t year = span.from; year <= span.to; ++year) {
+        std::array<SolarTerm, kSolarTermsInYear> ofYear{};
+        GetSolarTerms(year, ofYear);
+        terms.insert(terms.end(), ofYear.begin(), ofYear.end());
+    }
+    if (request.format == OutputFormat::Json) {
+        Printer::Document(SolarTermsJson(terms) + "\n");
+    } else {
+        Printer::Document(
+            ICalendar(Utf8(SolarTermCalendarName(span.from, span.to)), SolarTermEvents(terms), StampSeconds()));
+    }
+}
+
+void PrintLunarDate(const PrintRequest& request, const Printer& printer)
+{
+    const std::int32_t year = ParseNumber("YEAR", request.numbers[0]);
+    const std::int32_t month = ParseNumber("MONTH", request.numbers[1]);
+    const std::int32_t day = ParseNumber("DAY", request.numbers[2]);
+    const GregorianDate date = LunarToSolar(request.almanac, year, month, day, request.leap);
+    const DateReading reading = ReadDate(request.almanac, date);
+    if (request.format == OutputFormat::Json) {
+        Printer::Document(DateReadingJson(reading) + "\n");
+    } else {
+        printer.Write(DateReadingLine(reading));
+    }
+}
+
+// The lunar date in each year of --years; returns whether any year had it.
 bool PrintLunarDateInYears(const PrintRequest& request, const Printer& printer)
 {
     const std::int32_t month = ParseNumber("MONTH", request.numbers[0]);
     const std::int32_t day = ParseNumber("DAY", request.numbers[1]);
     if (month < 1 || month > 12) throw EConvertError("MONTH: lunar month " + std::to_string(month) + " is not 1-12");
     if (day < 1 || day > 30) throw EConvertError("DAY: lunar day " + std::to_string(day) + " is not 1-30");
-    const YearSpan span = ParseYearSpan(request);
+    const AlmanacRange range = RangeOf(request.almanac);
+    const YearSpan span =
+        ParseYearSpan("--years", request.years, false, range.firstYear, range.lastYear, "the almanac's lunar dates");
+    std::vector<LunarDateOfYear> years;
     bool found = false;
     for (std::int32_t year = span.from; year <= span.to; ++year) {
+        std::optional<DateReading> reading;
         try {
-            printer.Write(FromLunarLine(request.almanac, year, month, day, request.leap));
+            reading = ReadDate(request.almanac, LunarToSolar(request.almanac, year, month, day, request.leap));
             found = true;
         } catch (const EConvertError&) {
-            printer.Write(MissingLunarDateLine(year, month, day, request.leap));
         }
+        if (request.format == OutputFormat::Text) {
+            printer.Write(reading ? DateReadingLine(*reading) : MissingLunarDateLine(year, month, day, request.leap));
+        }
+        years.push_back({year, reading});
+    }
+    if (request.format == OutputFormat::Json) Printer::Document(LunarYearsJson(years) + "\n");
+    if (request.format == OutputFormat::Ics) {
+        const std::string lunarName = Utf8(LunarDateName(month, day, request.leap));
+        const LunarAnniversary anniversary{month, day, request.leap,
+                                           request.summary.empty() ? lunarName : request.summary};
+        const std::string calendarName = request.summary.empty() ? lunarName : request.summary + " (" + lunarName + ")";
+        Printer::Document(ICalendar(calendarName, AnniversaryEvents(anniversary, years), StampSeconds()));
     }
     return found;
-}
-
-std::int32_t YearOrThisYear(const PrintRequest& request)
-{
-    return request.numbers.empty() ? TodayNow().year : ParseNumber("YEAR", request.numbers[0]);
 }
 
 // Prints what was asked; a refused value raises EConvertError. Returns the exit status.
@@ -199,19 +279,24 @@ int Run(const PrintRequest& request)
     }
     const Printer printer(request);
     switch (request.mode) {
-        case PrintMode::Holidays:
-            PrintHolidayList(YearOrThisYear(request), printer.Output());
-            return 0;
-        case PrintMode::Terms:
-            PrintSolarTermList(YearOrThisYear(request), printer.Output());
-            return 0;
-        case PrintMode::FromLunar: {
-            const std::int32_t year = ParseNumber("YEAR", request.numbers[0]);
-            const std::int32_t month = ParseNumber("MONTH", request.numbers[1]);
-            const std::int32_t day = ParseNumber("DAY", request.numbers[2]);
-            printer.Write(FromLunarLine(request.almanac, year, month, day, request.leap));
+        case PrintMode::Date: {
+            const DateReading reading = ReadDate(request.almanac, ParseIsoDate(request.numbers[0]));
+            if (request.format == OutputFormat::Json) {
+                Printer::Document(DateReadingJson(reading) + "\n");
+            } else {
+                printer.Write(DateReadingLine(reading));
+            }
             return 0;
         }
+        case PrintMode::Holidays:
+            PrintHolidays(request, printer);
+            return 0;
+        case PrintMode::Terms:
+            PrintTerms(request, printer);
+            return 0;
+        case PrintMode::FromLunar:
+            PrintLunarDate(request, printer);
+            return 0;
         case PrintMode::FromLunarYears:
             return PrintLunarDateInYears(request, printer) ? 0 : kExitRefused;
         case PrintMode::Year: {

@@ -12,6 +12,15 @@ inline constexpr std::int32_t kUtcPlus9FromDay = DayCountOf(1912, 1, 1);
 inline constexpr double kUtcPlus9Days = 9.0 / 24.0;
 inline constexpr double kUtcPlus8Days = 8.0 / 24.0;
 
+inline constexpr std::int32_t kUtcPlus9Minutes = 9 * 60;
+inline constexpr std::int32_t kUtcPlus8Minutes = 8 * 60;
+
+// The civil offset from UTC, in minutes, on a civil day.
+constexpr std::int32_t CivilUtcOffsetMinutes(std::int32_t dayCount)
+{
+    return dayCount < kUtcPlus9FromDay ? kUtcPlus8Minutes : kUtcPlus9Minutes;
+}
+
 // The civil offset from UTC, in days, on a civil day.
 constexpr double CivilUtcOffsetDays(std::int32_t dayCount)
 {

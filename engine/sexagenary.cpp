@@ -70,3 +70,15 @@ StemBranch GetDayStemBranch(std::int32_t daysBefore, std::int32_t day)
     const std::int64_t t = std::int64_t{daysBefore} + day + 14;  // day number + 14
     return {NonNegativeRem(t, 10), NonNegativeRem(t, 12)};
 }
+
+StemBranch GetLunarYearStemBranch(std::int32_t lunarYear)
+{
+    return GetYearStemBranch(lunarYear);
+}
+
+StemBranch GetLunarMonthStemBranch(std::int32_t lunarYear, std::int32_t lunarMonth)
+{
+    // Month 1 of a 갑 or 기 year is 병인; each year moves month 1 on by two stems.
+    const std::int64_t yearStem = GetYearStemBranch(lunarYear).stem;  // [0, 9]
+    return {NonNegativeRem(2 * yearStem + lunarMonth + 1, 10), NonNegativeRem(std::int64_t{lunarMonth} + 1, 12)};
+}

@@ -41,3 +41,10 @@ std::int32_t GetFirstWeekday(std::int32_t daysBefore);
 StemBranch GetYearStemBranch(std::int32_t year);
 StemBranch GetMonthStemBranch(std::int32_t year, std::int32_t month);
 StemBranch GetDayStemBranch(std::int32_t daysBefore, std::int32_t day);
+
+// The positions of a lunar year (세차) and of a lunar month (월건, month in
+// 1..12) as Korea's almanac names them: month 1 is always 인, and its stem
+// follows from the year's. A leap month carries the position of the month it
+// repeats.
+StemBranch GetLunarYearStemBranch(std::int32_t lunarYear);
+StemBranch GetLunarMonthStemBranch(std::int32_t lunarYear, std::int32_t lunarMonth);

@@ -50,3 +50,11 @@ bool GetSolarTerms(std::int32_t year, std::array<SolarTerm, kSolarTermsInYear>& 
     }
     return true;
 }
+
+UtcMinute SolarTermUtc(const SolarTerm& term)
+{
+    const std::int32_t civilDay = DayCountOf(term.date.year, term.date.month, term.date.day);  // years 1900..2100
+    const std::int32_t minutes = term.minuteOfDay - CivilUtcOffsetMinutes(civilDay);           // (-540, 1440)
+    const std::int32_t dayShift = minutes < 0 ? -1 : 0;
+    return {DateOfDayCount(civilDay + dayShift), minutes - dayShift * 1440};
+}

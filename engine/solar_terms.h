@@ -34,3 +34,10 @@ bool GetSolarTerms(std::int32_t year, std::array<SolarTerm, kSolarTermsInYear>& 
 
 // One term of a year; false outside 1900..2100 or for an index outside 0..23.
 bool GetSolarTerm(std::int32_t year, std::int32_t index, SolarTerm& term);
+
+// The moment of a term in UTC, to the minute.
+struct UtcMinute {
+    GregorianDate date;
+    std::int32_t minuteOfDay;  // [0, 1440)
+};
+UtcMinute SolarTermUtc(const SolarTerm& term);

@@ -5,10 +5,10 @@
 #include "almanac.h"
 #include "ansi_string.h"
 
-// The Gregorian day of a lunar date, as one line of CP949 text: the ISO date,
-// a blank, the weekday and the day's stem-branch, e.g. "2027-02-07 일요일 갑자일".
-// A month of the computed years whose first day is not certain adds " (±1일)".
-// A lunar date the almanac does not have raises EConvertError saying why.
+// The Gregorian day of a lunar date, as the full reading of that day
+// (DateReadingLine): the ISO date, a blank, the weekday and the day's
+// stem-branch, e.g. "2027-02-07 일요일 정사일 · 음력 2027년 1월 1일 ...". A
+// lunar date the almanac does not have raises EConvertError saying why.
 AnsiString FromLunarLine(Almanac almanac, std::int32_t lunarYear, std::int32_t lunarMonth, std::int32_t lunarDay,
                          bool leap);
 

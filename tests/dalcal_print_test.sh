@@ -93,16 +93,16 @@ check "Korea before its first day: blank lunar part" grep -q "12(무자)     | 1
 
 # --from-lunar: the Gregorian day of a lunar date.
 run --from-lunar 2027 1 1
-check "--from-lunar 설날 2027" test "$(cat "$work/out")" = "2027-02-07 일요일 정사일"
+check "--from-lunar 설날 2027" test "$(cat "$work/out")" = "2027-02-07 일요일 정사일 · 음력 2027년 1월 1일 (정미년 임인월) · 설날 (공휴일)"
 check "--from-lunar exits 0" test "$status" -eq 0
 run --almanac classic --from-lunar 2027 1 1
-check "--from-lunar classic" test "$(cat "$work/out")" = "2027-02-06 토요일 병진일"
+check "--from-lunar classic" test "$(cat "$work/out")" = "2027-02-06 토요일 병진일 · 음력 2027년 1월 1일 (정미년 임인월) · 설날 전날 (공휴일)"
 run --from-lunar 2025 6 1 --leap
-check "--from-lunar leap month" test "$(cat "$work/out")" = "2025-07-25 금요일 을미일"
+check "--from-lunar leap month" test "$(cat "$work/out")" = "2025-07-25 금요일 을미일 · 음력 2025년 윤6월 1일 (을사년 계미월)"
 run --from-lunar 2074 7 1
-check "--from-lunar uncertain month marked" test "$(cat "$work/out")" = "2074-08-22 수요일 경진일 (±1일)"
+check "--from-lunar uncertain month marked" test "$(cat "$work/out")" = "2074-08-22 수요일 경진일 · 음력 2074년 7월 1일 (갑오년 임신월) (±1일)"
 run --encoding cp949 --from-lunar 2027 1 1
-check "--from-lunar in CP949" cmp -s "$work/out" <(echo "2027-02-07 일요일 정사일" | iconv -f UTF-8 -t CP949)
+check "--from-lunar in CP949" cmp -s "$work/out" <(echo "2027-02-07 일요일 정사일 · 음력 2027년 1월 1일 (정미년 임인월) · 설날 (공휴일)" | iconv -f UTF-8 -t CP949)
 
 refused() {  # refused NAME PATTERN ARGS...: status 1, nothing on stdout, the reason on stderr
     local name=$1 pattern=$2
@@ -186,26 +186,26 @@ check "--holidays: a substitute day" grep -qx "2026-03-02 삼일절 (대체공�
 check "--holidays: an election" grep -qx "2026-06-03 제9회 전국동시지방선거 (선거일)" "$work/out"
 run --holidays 2025
 check "--holidays: a designated day" grep -qx "2025-01-27 설 연휴 임시공휴일 (임시공휴일)" "$work/out"
-refused "holidays not known" "of 2013 are not known (2014-2100 only)" --holidays 2013
-usage_error "--holidays with two years" "takes one YEAR, but got 2" --holidays 2026 2027
+refused "holidays not known" "2013 is not within the years 2014-2100 of which Korea's public holidays are known" --holidays 2013
+usage_error "--holidays with two years" "takes one YEAR or FROM-TO, but got 2" --holidays 2026 2027
 usage_error "--holidays and --terms" "choose one of" --holidays --terms 2026
 run --terms 2026
 check "--terms: 24 lines" test "$(wc -l <"$work/out")" -eq 24
 check "--terms: 소한 first" test "$(head -1 "$work/out")" = "2026-01-05 17:23 소한"
 check "--terms: 동지 last" test "$(tail -1 "$work/out")" = "2026-12-22 05:50 동지"
-refused "terms before 1900" "1900-2100 only" --terms 1899
+refused "terms before 1900" "not within the years 1900-2100" --terms 1899
 
 # --from-lunar MONTH DAY --years: a lunar date every year.
 run --from-lunar 1 30 --years 2024-2029
 check "--years: one line a year" test "$(wc -l <"$work/out")" -eq 6
-check "--years: a year with the day" grep -qx "2025-02-27 목요일 정묘일" "$work/out"
+check "--years: a year with the day" grep -qx "2025-02-27 목요일 정묘일 · 음력 2025년 1월 30일 (을사년 무인월)" "$work/out"
 check "--years: a year without it" grep -qx "2024년 음력 1월 30일 없음" "$work/out"
 check "--years: exit 0 when a year had it" test "$status" -eq 0
 run --from-lunar 6 1 --leap --years 2025-2026
-check "--years --leap" test "$(cat "$work/out")" = "$(printf '2025-07-25 금요일 을미일\n2026년 음력 윤6월 1일 없음')"
+check "--years --leap" test "$(cat "$work/out")" = "$(printf '2025-07-25 금요일 을미일 · 음력 2025년 윤6월 1일 (을사년 계미월)\n2026년 음력 윤6월 1일 없음')"
 check "--years: exit 1 when no year had it" test "$(bash -c '"$0" --from-lunar 6 1 --leap --years 2026-2026 >/dev/null 2>&1; echo $?' "$program")" -eq 1
 refused "--years backwards" "runs backwards" --from-lunar 1 1 --years 2029-2024
-refused "--years outside the almanac" "not within the almanac's lunar years 1391-2100" --from-lunar 1 1 --years 1000-2000
+refused "--years outside the almanac" "not within the years 1391-2100" --from-lunar 1 1 --years 1000-2000
 refused "--years not a span" '"abc" is not a span' --from-lunar 1 1 --years abc
 refused "--years month 13" "lunar month 13 is not 1-12" --from-lunar 13 1 --years 2026-2027
 usage_error "--years alone" "--years needs --from-lunar" --years 2024-2029 1 1

@@ -33,12 +33,15 @@ TEST(KoreanLiterals, CalendarTextIsCp949)
 
 TEST(KoreanLiterals, FromLunarLineIsCp949)
 {
-    // "2027-02-07 일요일 정사일"
+    // "2027-02-07 일요일 정사일 · 음력 2027년 1월 1일 (정미년 임인월) · 설날 (공휴일)"
     EXPECT_EQ(FromLunarLine(Almanac::Korea, 2027, 1, 1, false),
-              "2027-02-07 \xC0\xCF\xBF\xE4\xC0\xCF \xC1\xA4\xBB\xE7\xC0\xCF");
-    // "2074-08-22 수요일 경진일 (±1일)"
+              "2027-02-07 \xC0\xCF\xBF\xE4\xC0\xCF \xC1\xA4\xBB\xE7\xC0\xCF \xA1\xA4 \xC0\xBD\xB7\xC2 2027\xB3\xE2 "
+              "1\xBF\xF9 1\xC0\xCF (\xC1\xA4\xB9\xCC\xB3\xE2 \xC0\xD3\xC0\xCE\xBF\xF9) \xA1\xA4 \xBC\xB3\xB3\xAF "
+              "(\xB0\xF8\xC8\xDE\xC0\xCF)");
+    // "2074-08-22 수요일 경진일 · 음력 2074년 7월 1일 (갑오년 임신월) (±1일)"
     EXPECT_EQ(FromLunarLine(Almanac::Korea, 2074, 7, 1, false),
-              "2074-08-22 \xBC\xF6\xBF\xE4\xC0\xCF \xB0\xE6\xC1\xF8\xC0\xCF (\xA1\xBE"
+              "2074-08-22 \xBC\xF6\xBF\xE4\xC0\xCF \xB0\xE6\xC1\xF8\xC0\xCF \xA1\xA4 \xC0\xBD\xB7\xC2 2074\xB3\xE2 "
+              "7\xBF\xF9 1\xC0\xCF (\xB0\xA9\xBF\xC0\xB3\xE2 \xC0\xD3\xBD\xC5\xBF\xF9) (\xA1\xBE"
               "1\xC0\xCF)");
     // The other weekdays: 월 화 목 금 토 (수 and 일 above).
     const char* const kWeekdayBytes[] = {"\xBF\xF9", "\xC8\xAD", "\xB8\xF1", "\xB1\xDD", "\xC5\xE4"};

@@ -55,6 +55,27 @@ UsageProblem SetYears(PrintRequest& request, std::string_view span)
     return std::nullopt;
 }
 
+UsageProblem SetSummary(PrintRequest& request, std::string_view summary)
+{
+    if (summary.empty()) return ValueMissing("--summary", "the events' name");
+    request.summary = summary;
+    return std::nullopt;
+}
+
+UsageProblem SetFormat(PrintRequest& request, OutputFormat format)
+{
+    if (request.format != OutputFormat::Text && request.format != format)
+        return Refuse("choose one of --json and --ics");
+    request.format = format;
+    return std::nullopt;
+}
+
+// A date rather than a year: a dash after the first character ("-5" is a year).
+bool LooksLikeDate(std::string_view arg)
+{
+    return arg.find('-', 1) != std::string_view::npos;
+}
+
 // The options that take a value as "--name VALUE" or "--name=VALUE".
 struct ValueOption {
     std::string_view name;
@@ -64,6 +85,7 @@ struct ValueOption {
 constexpr ValueOption kValueOptions[] = {
     {"--encoding", "utf-8 or cp949", SetEncoding},
     {"--years", "a span like 2026-2035", SetYears},
+    {"--summary", "the events' name", SetSummary},
 };
 
 std::string Count(std::size_t count)
@@ -89,6 +111,10 @@ UsageProblem ReadOption(std::span<const char* const> args, std::size_t& i, Print
         request.leap = true;
     } else if (arg == "--color") {
         request.color = ColorWhen::Auto;
+    } else if (arg == "--json") {
+        return SetFormat(request, OutputFormat::Json);
+    } else if (arg == "--ics") {
+        return SetFormat(request, OutputFormat::Ics);
     } else if (arg.starts_with("--color=")) {
         return SetColor(request, arg.substr(8));
     } else if (const AlmanacOption almanac = ReadAlmanacOption(args, i, request.almanac); almanac.matched) {
@@ -115,7 +141,7 @@ UsageProblem ChooseMode(PrintRequest& request, const ModeFlags& flags)
     if (!request.years.empty() && !flags.fromLunar) return Refuse("--years needs --from-lunar");
     if (flags.holidays || flags.terms) {
         const std::string option = flags.holidays ? "--holidays" : "--terms";
-        if (count > 1) return Refuse(option + " takes one YEAR, but got " + Count(count));
+        if (count > 1) return Refuse(option + " takes one YEAR or FROM-TO, but got " + Count(count));
         request.mode = flags.holidays ? PrintMode::Holidays : PrintMode::Terms;
     } else if (flags.fromLunar && !request.years.empty()) {
         if (count != 2) return Refuse("--from-lunar with --years expects MONTH DAY, but got " + Count(count));
@@ -124,11 +150,33 @@ UsageProblem ChooseMode(PrintRequest& request, const ModeFlags& flags)
         if (count != 3) return Refuse("--from-lunar expects YEAR MONTH DAY, but got " + Count(count));
         request.mode = PrintMode::FromLunar;
     } else if (count == 1) {
-        request.mode = PrintMode::Year;
+        request.mode = LooksLikeDate(request.numbers[0]) ? PrintMode::Date : PrintMode::Year;
     } else if (count == 0 || count == 2) {
         request.mode = PrintMode::Month;
     } else {
         return Refuse("expected YEAR, YEAR MONTH or nothing, but got " + Count(count));
+    }
+    return std::nullopt;
+}
+
+// Which modes each output format serves, and what goes with what.
+UsageProblem CheckFormat(const PrintRequest& request)
+{
+    const PrintMode mode = request.mode;
+    if (request.format == OutputFormat::Json) {
+        if (request.cp949) return Refuse("--json writes UTF-8: leave out --encoding cp949");
+        if (mode == PrintMode::Month || mode == PrintMode::Year) {
+            return Refuse("--json goes with a date, --holidays, --terms or --from-lunar");
+        }
+    }
+    if (request.format == OutputFormat::Ics) {
+        if (request.cp949) return Refuse("--ics writes UTF-8: leave out --encoding cp949");
+        if (mode != PrintMode::Holidays && mode != PrintMode::Terms && mode != PrintMode::FromLunarYears) {
+            return Refuse("--ics goes with --holidays, --terms or --from-lunar MONTH DAY --years FROM-TO");
+        }
+    }
+    if (!request.summary.empty() && !(request.format == OutputFormat::Ics && mode == PrintMode::FromLunarYears)) {
+        return Refuse("--summary goes with --ics --from-lunar MONTH DAY --years FROM-TO");
     }
     return std::nullopt;
 }
@@ -152,5 +200,6 @@ std::variant<PrintRequest, UsageError> ParsePrintArguments(std::span<const char*
     }
     if (request.help || request.version) return request;
     if (UsageProblem problem = ChooseMode(request, flags)) return *std::move(problem);
+    if (UsageProblem problem = CheckFormat(request)) return *std::move(problem);
     return request;
 }

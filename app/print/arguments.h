@@ -13,13 +13,17 @@
 enum class PrintMode {
     Month,           // [YEAR MONTH]: a month (this month without numbers)
     Year,            // YEAR: the twelve months of a year
-    Holidays,        // --holidays [YEAR]
-    Terms,           // --terms [YEAR]
+    Date,            // YYYY-MM-DD: everything known of one day
+    Holidays,        // --holidays [YEAR | FROM-TO]
+    Terms,           // --terms [YEAR | FROM-TO]
     FromLunar,       // --from-lunar YEAR MONTH DAY [--leap]
     FromLunarYears,  // --from-lunar MONTH DAY --years FROM-TO [--leap]
 };
 
 enum class ColorWhen { Auto, Always, Never };
+
+// What the output is written as: text lines, one JSON document, or an iCalendar file.
+enum class OutputFormat { Text, Json, Ics };
 
 struct PrintRequest {
     PrintMode mode = PrintMode::Month;
@@ -29,6 +33,8 @@ struct PrintRequest {
     bool leap = false;
     Almanac almanac = Almanac::Korea;
     ColorWhen color = ColorWhen::Auto;
+    OutputFormat format = OutputFormat::Text;
+    std::string summary;               // --summary: the name of the events of --ics (UTF-8), empty: a default
     std::string years;                 // FROM-TO, with --years
     std::vector<std::string> numbers;  // the positional arguments, as given
 };

@@ -1,0 +1,160 @@
+#include "icalendar.h"
+
+#include <array>
+
+#include "sysutils.h"
+
+namespace {
+
+constexpr std::size_t kMaxLineOctets = 75;
+constexpr std::int32_t kUnixEpochDay = DayCountOf(1970, 1, 1);
+constexpr std::int64_t kSecondsPerDay = 86400;
+constexpr const char* kReplacementCharacter = "\xEF\xBF\xBD";
+
+bool IsContinuationByte(char c)
+{
+    return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
+}
+
+// The length of the well-formed UTF-8 sequence at text[i], 0 if there is none.
+std::size_t Utf8SequenceLength(std::string_view text, std::size_t i)
+{
+    const auto lead = static_cast<unsigned char>(text[i]);
+    std::size_t length = 0;
+    unsigned codePoint = 0;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+        codePoint = lead & 0x1Fu;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        codePoint = lead & 0x0Fu;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        codePoint = lead & 0x07u;
+    }
+    if (length == 0 || length > text.size() - i) return 0;
+    for (std::size_t k = 1; k < length; ++k) {
+        if (!IsContinuationByte(text[i + k])) return 0;
+        codePoint = (codePoint << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3Fu);
+    }
+    constexpr std::array<unsigned, 5> kSmallest = {0, 0, 0x80, 0x800, 0x10000};
+    const bool wellFormed = codePoint >= kSmallest[length] && codePoint <= 0x10FFFF &&
+                            !(codePoint >= 0xD800 && codePoint <= 0xDFFF);
+    return wellFormed ? length : 0;
+}
+
+std::string DateValue(const GregorianDate& date)
+{
+    return Sysutils::Format("%.4d%.2d%.2d", date.year, date.month, date.day);
+}
+
+std::string StampValue(std::int64_t unixSeconds)
+{
+    const std::int64_t days = unixSeconds / kSecondsPerDay;  // unixSeconds >= 0
+    const auto secondOfDay = static_cast<std::int32_t>(unixSeconds % kSecondsPerDay);
+    const GregorianDate date = DateOfDayCount(static_cast<std::int32_t>(kUnixEpochDay + days));
+    return DateValue(date) + Sysutils::Format("T%.2d%.2d%.2dZ", secondOfDay / 3600, secondOfDay / 60 % 60,
+                                              secondOfDay % 60);
+}
+
+void AddLine(std::string& out, std::string_view line)
+{
+    out += FoldLine(line);
+}
+
+void AddEvent(std::string& out, const CalendarEvent& event, const std::string& stamp)
+{
+    AddLine(out, "BEGIN:VEVENT");
+    AddLine(out, "UID:" + EscapeText(event.uid));
+    AddLine(out, "DTSTAMP:" + stamp);
+    if (event.utcMinuteOfDay) {
+        const std::int32_t minute = *event.utcMinuteOfDay;
+        AddLine(out, "DTSTART:" + DateValue(event.date) + Sysutils::Format("T%.2d%.2d00Z", minute / 60, minute % 60));
+    } else {
+        const std::int32_t day = DayCountOf(event.date.year, event.date.month, event.date.day);
+        AddLine(out, "DTSTART;VALUE=DATE:" + DateValue(event.date));
+        AddLine(out, "DTEND;VALUE=DATE:" + DateValue(DateOfDayCount(day + 1)));
+    }
+    AddLine(out, "SUMMARY:" + EscapeText(event.summary));
+    if (!event.description.empty()) AddLine(out, "DESCRIPTION:" + EscapeText(event.description));
+    if (!event.category.empty()) AddLine(out, "CATEGORIES:" + EscapeText(event.category));
+    AddLine(out, "TRANSP:TRANSPARENT");
+    AddLine(out, "END:VEVENT");
+}
+
+}  // namespace
+
+std::string EscapeText(std::string_view utf8)
+{
+    std::string out;
+    for (std::size_t i = 0; i < utf8.size();) {
+        const char c = utf8[i];
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte >= 0x80) {
+            const std::size_t length = Utf8SequenceLength(utf8, i);
+            out += length == 0 ? std::string(kReplacementCharacter) : std::string(utf8.substr(i, length));
+            i += length == 0 ? 1 : length;
+            continue;
+        }
+        if (c == '\\' || c == ';' || c == ',') {
+            out += '\\';
+            out += c;
+        } else if (c == '\n') {
+            out += "\\n";
+        } else if (c == '\r' && i + 1 < utf8.size() && utf8[i + 1] == '\n') {
+            // CRLF is one newline: the LF writes it
+        } else if (byte >= 0x20 && byte != 0x7F) {
+            out += c;
+        } else if (c == '\t') {
+            out += c;
+        }  // other control characters have no place in a TEXT value
+        ++i;
+    }
+    return out;
+}
+
+std::string FoldLine(std::string_view line)
+{
+    std::string out;
+    std::size_t limit = kMaxLineOctets;  // the first line; later ones start with a blank
+    while (line.size() > limit) {
+        std::size_t cut = limit;
+        while (cut > 0 && IsContinuationByte(line[cut])) --cut;  // not inside a character
+        if (cut == 0) cut = limit;                                  // no character starts there: bytes as they are
+        out.append(line.substr(0, cut));
+        out += "\r\n ";
+        line.remove_prefix(cut);
+        limit = kMaxLineOctets - 1;
+    }
+    out.append(line);
+    out += "\r\n";
+    return out;
+}
+
+std::string Fingerprint(std::string_view text)
+{
+    std::uint64_t hash = 14695981039346656037ULL;  // FNV-1a, 64 bits
+    for (const char c : text) {
+        hash ^= static_cast<unsigned char>(c);
+        hash *= 1099511628211ULL;
+    }
+    std::string hex(16, '0');
+    for (std::size_t i = 0; i < hex.size(); ++i) hex[15 - i] = "0123456789abcdef"[(hash >> (4 * i)) & 0xF];
+    return hex;
+}
+
+std::string ICalendar(std::string_view calendarName, const std::vector<CalendarEvent>& events,
+                      std::int64_t stampUnixSeconds)
+{
+    const std::string stamp = StampValue(stampUnixSeconds);
+    std::string out;
+    AddLine(out, "BEGIN:VCALENDAR");
+    AddLine(out, "VERSION:2.0");
+    AddLine(out, "PRODID:-//dalcal//dalcal-print//KO");
+    AddLine(out, "CALSCALE:GREGORIAN");
+    AddLine(out, "METHOD:PUBLISH");
+    AddLine(out, "X-WR-CALNAME:" + EscapeText(calendarName));
+    for (const CalendarEvent& event : events) AddEvent(out, event, stamp);
+    AddLine(out, "END:VCALENDAR");
+    return out;
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "civil_date.h"
+
+// An iCalendar file (RFC 5545) for people to import or subscribe to: a
+// VCALENDAR of VEVENTs, CRLF line ends, lines folded at 75 octets (never
+// inside a UTF-8 sequence), TEXT values escaped. Texts are UTF-8.
+
+struct CalendarEvent {
+    std::string uid;          // unique in the file, and the same on every run for the same event
+    std::string summary;
+    std::string description;  // empty: none
+    std::string category;     // empty: none
+    GregorianDate date;       // an all-day event on this day, or the UTC date of a moment
+    std::optional<std::int32_t> utcMinuteOfDay;  // a moment (DTSTART in UTC, no DTEND) rather than a day
+};
+
+// The whole file. stampUnixSeconds is the DTSTAMP of every event (seconds
+// since 1970-01-01 UTC, at least 0).
+std::string ICalendar(std::string_view calendarName, const std::vector<CalendarEvent>& events,
+                      std::int64_t stampUnixSeconds);
+
+// A TEXT value (RFC 5545 3.3.11): backslash, semicolon, comma and newline
+// escaped; other control characters left out and bytes that are no UTF-8
+// replaced by U+FFFD, so that no value can break out of its property.
+std::string EscapeText(std::string_view utf8);
+
+// One content line folded to lines of at most 75 octets, each ended by CRLF
+// and continued after a blank; a fold never falls inside a UTF-8 sequence.
+std::string FoldLine(std::string_view line);
+
+// A short stable fingerprint of a text (64-bit FNV-1a, 16 hex digits), for UIDs.
+std::string Fingerprint(std::string_view text);

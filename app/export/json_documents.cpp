@@ -1,0 +1,169 @@
+#include "json_documents.h"
+
+#include "cp949.h"
+#include "json_writer.h"
+#include "sysutils.h"
+
+namespace {
+
+std::string Utf8(const AnsiString& cp949)
+{
+    return Cp949::ToUtf8(cp949);
+}
+
+std::string UtcText(const UtcMinute& utc)
+{
+    return IsoDate(utc.date) + "T" + ClockTime(utc.minuteOfDay) + "Z";
+}
+
+void WriteLunar(JsonWriter& json, const std::optional<LunarReading>& lunar)
+{
+    if (!lunar) {
+        json.Null();
+        return;
+    }
+    json.BeginObject();
+    json.Key("year");
+    json.Number(lunar->date.year);
+    json.Key("month");
+    json.Number(lunar->date.month);
+    json.Key("day");
+    json.Number(lunar->date.day);
+    json.Key("leap");
+    json.Bool(lunar->date.leap != 0);
+    json.Key("yearStemBranch");
+    json.String(Utf8(StemBranchName(lunar->year)));
+    json.Key("monthStemBranch");
+    json.String(Utf8(StemBranchName(lunar->month)));
+    json.Key("uncertain");
+    json.Bool(lunar->uncertain);
+    json.EndObject();
+}
+
+void WriteHolidayMembers(JsonWriter& json, const Holiday& holiday)
+{
+    json.Key("name");
+    json.String(Utf8(holiday.name));
+    json.Key("kind");
+    json.String(Utf8(HolidayKindName(holiday.kind)));
+}
+
+void WriteTermMembers(JsonWriter& json, const SolarTerm& term)
+{
+    json.Key("name");
+    json.String(Utf8(SolarTermNames.at(static_cast<std::size_t>(term.index))));
+    json.Key("time");
+    json.String(ClockTime(term.minuteOfDay));
+    json.Key("utc");
+    json.String(UtcText(SolarTermUtc(term)));
+    json.Key("uncertain");
+    json.Bool(term.uncertainDay);
+}
+
+void WriteDateReading(JsonWriter& json, const DateReading& reading)
+{
+    json.BeginObject();
+    json.Key("date");
+    json.String(IsoDate(reading.date));
+    json.Key("weekday");
+    json.String(Utf8(WeekdayName(reading.weekday)));
+    json.Key("dayStemBranch");
+    json.String(Utf8(StemBranchName(reading.day)));
+    json.Key("almanac");
+    json.String(reading.almanac == Almanac::Korea ? "korea" : "classic");
+    json.Key("lunar");
+    WriteLunar(json, reading.lunar);
+    json.Key("holidays");
+    if (reading.holidays) {
+        json.BeginArray();
+        for (const Holiday& holiday : *reading.holidays) {
+            json.BeginObject();
+            WriteHolidayMembers(json, holiday);
+            json.EndObject();
+        }
+        json.EndArray();
+    } else {
+        json.Null();
+    }
+    json.Key("solarTerm");
+    if (reading.solarTerm) {
+        json.BeginObject();
+        WriteTermMembers(json, *reading.solarTerm);
+        json.EndObject();
+    } else {
+        json.Null();
+    }
+    json.Key("events");
+    json.BeginArray();
+    json.EndArray();
+    json.EndObject();
+}
+
+}  // namespace
+
+std::string IsoDate(const GregorianDate& date)
+{
+    return Sysutils::Format("%.4d-%.2d-%.2d", date.year, date.month, date.day);
+}
+
+std::string ClockTime(std::int32_t minuteOfDay)
+{
+    return Sysutils::Format("%.2d:%.2d", minuteOfDay / 60, minuteOfDay % 60);
+}
+
+std::string DateReadingJson(const DateReading& reading)
+{
+    JsonWriter json;
+    WriteDateReading(json, reading);
+    return json.Text();
+}
+
+std::string HolidaysJson(const std::vector<Holiday>& holidays)
+{
+    JsonWriter json;
+    json.BeginArray();
+    for (const Holiday& holiday : holidays) {
+        json.BeginObject();
+        json.Key("date");
+        json.String(IsoDate(holiday.date));
+        WriteHolidayMembers(json, holiday);
+        json.EndObject();
+    }
+    json.EndArray();
+    return json.Text();
+}
+
+std::string SolarTermsJson(const std::vector<SolarTerm>& terms)
+{
+    JsonWriter json;
+    json.BeginArray();
+    for (const SolarTerm& term : terms) {
+        json.BeginObject();
+        json.Key("date");
+        json.String(IsoDate(term.date));
+        WriteTermMembers(json, term);
+        json.EndObject();
+    }
+    json.EndArray();
+    return json.Text();
+}
+
+std::string LunarYearsJson(const std::vector<LunarDateOfYear>& years)
+{
+    JsonWriter json;
+    json.BeginArray();
+    for (const LunarDateOfYear& year : years) {
+        json.BeginObject();
+        json.Key("year");
+        json.Number(year.lunarYear);
+        json.Key("date");
+        if (year.reading) {
+            WriteDateReading(json, *year.reading);
+        } else {
+            json.Null();
+        }
+        json.EndObject();
+    }
+    json.EndArray();
+    return json.Text();
+}

@@ -1,0 +1,95 @@
+#include "date_reading.h"
+
+#include <array>
+
+#include "cp949_literals.h"
+#include "sysutils.h"
+#include "uncertain_mark.h"
+
+namespace {
+
+constexpr std::array<const char*, kDaysInWeek> kWeekdayNames = {"일요일", "월요일", "화요일", "수요일",
+                                                                "목요일", "금요일", "토요일"};
+constexpr const char* kDayFormat = "%d-%.2d-%.2d %s %s일";
+constexpr const char* kLunarFormat = "음력 %d년 %s%d월 %d일 (%s년 %s월)%s";
+constexpr const char* kPartSeparator = " · ";
+constexpr const char* kLeapPrefix = "윤";
+constexpr const char* kNoLunarDate = " · 음력 없음";
+constexpr const char* kHolidayFormat = " · %s (%s)";
+constexpr const char* kHolidaysNotKnown = " · 공휴일 모름";
+constexpr const char* kTermFormat = " · %s %.2d:%.2d%s";
+
+std::optional<LunarReading> ReadLunar(Almanac almanac, const GregorianDate& date)
+{
+    LunarDate lunar;
+    SolarToLunar(almanac, date.year, date.month, date.day, lunar.year, lunar.month, lunar.day, lunar.leap);
+    // The classic table counts days back before its first year: those are no lunar dates.
+    if (lunar.month == 0 || lunar.day < 1) return std::nullopt;
+    return LunarReading{lunar, GetLunarYearStemBranch(lunar.year), GetLunarMonthStemBranch(lunar.year, lunar.month),
+                        IsUncertainLunarMonth(almanac, lunar.year, lunar.month, lunar.leap != 0)};
+}
+
+std::optional<SolarTerm> TermOn(const GregorianDate& date)
+{
+    std::array<SolarTerm, kSolarTermsInYear> terms{};
+    if (!GetSolarTerms(date.year, terms)) return std::nullopt;
+    for (const SolarTerm& term : terms) {
+        if (term.date == date) return term;
+    }
+    return std::nullopt;
+}
+
+std::optional<std::vector<Holiday>> HolidaysOn(const GregorianDate& date)
+{
+    std::vector<Holiday> holidays;
+    if (!GetHolidays(date.year, holidays)) return std::nullopt;
+    std::erase_if(holidays, [&date](const Holiday& holiday) { return holiday.date != date; });
+    return holidays;
+}
+
+}  // namespace
+
+AnsiString LunarDateText(const LunarReading& lunar)
+{
+    return Sysutils::Format(kLunarFormat, lunar.date.year, lunar.date.leap != 0 ? kLeapPrefix : "", lunar.date.month,
+                            lunar.date.day, StemBranchName(lunar.year), StemBranchName(lunar.month),
+                            lunar.uncertain ? kUncertainMark : "");
+}
+
+const char* WeekdayName(std::int32_t weekday)
+{
+    const char* const name = kWeekdayNames.at(static_cast<std::size_t>(weekday));
+    return name;
+}
+
+AnsiString StemBranchName(const StemBranch& position)
+{
+    return AnsiString(StemNames.at(static_cast<std::size_t>(position.stem))) +
+           BranchNames.at(static_cast<std::size_t>(position.branch));
+}
+
+DateReading ReadDate(Almanac almanac, const GregorianDate& date)
+{
+    (void)Sysutils::EncodeDate(date.year, date.month, date.day);  // raises for a day that does not exist
+    return {
+        date,        WeekdayOf(date),          GetDayStemBranch(GetDaysBeforeMonth(date.year, date.month), date.day),
+        almanac,     ReadLunar(almanac, date), HolidaysOn(date),
+        TermOn(date)};
+}
+
+AnsiString DateReadingLine(const DateReading& reading)
+{
+    AnsiString line = Sysutils::Format(kDayFormat, reading.date.year, reading.date.month, reading.date.day,
+                                       WeekdayName(reading.weekday), StemBranchName(reading.day));
+    line += reading.lunar ? kPartSeparator + LunarDateText(*reading.lunar) : AnsiString(kNoLunarDate);
+    if (!reading.holidays) line += kHolidaysNotKnown;
+    for (const Holiday& holiday : reading.holidays.value_or(std::vector<Holiday>{})) {
+        line += Sysutils::Format(kHolidayFormat, holiday.name, HolidayKindName(holiday.kind));
+    }
+    if (reading.solarTerm) {
+        const SolarTerm& term = *reading.solarTerm;
+        line += Sysutils::Format(kTermFormat, SolarTermNames.at(static_cast<std::size_t>(term.index)),
+                                 term.minuteOfDay / 60, term.minuteOfDay % 60, term.uncertainDay ? kUncertainMark : "");
+    }
+    return line;
+}

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+#include "almanac.h"
+#include "ansi_string.h"
+#include "civil_date.h"
+#include "holidays.h"
+#include "sexagenary.h"
+#include "solar_terms.h"
+
+// Everything the program knows of one Gregorian day, computed once and then
+// written as text (DateReadingLine) or as JSON and iCalendar by the programs.
+
+struct LunarReading {
+    LunarDate date;    // leap = 1 in a leap month
+    StemBranch year;   // 세차 of the lunar year
+    StemBranch month;  // 월건 of the lunar month (a leap month: the month it repeats)
+    bool uncertain;    // a computed month that may begin a day earlier or later
+};
+
+struct DateReading {
+    GregorianDate date;
+    std::int32_t weekday;  // 0 Sunday .. 6 Saturday
+    StemBranch day;        // 일진
+    Almanac almanac;
+    std::optional<LunarReading> lunar;             // none outside the almanac
+    std::optional<std::vector<Holiday>> holidays;  // none where the year's holidays are not known
+    std::optional<SolarTerm> solarTerm;            // the term that falls on the day, if any
+};
+
+// The reading of a day of years 1..9999 (EConvertError for one that does not exist).
+DateReading ReadDate(Almanac almanac, const GregorianDate& date);
+
+// One line of CP949 text, the ISO date first:
+//   "2027-02-07 일요일 정사일 · 음력 2027년 1월 1일 (정미년 임인월) · 설날 (공휴일)"
+// then " (±1일)" after an uncertain lunar date, each holiday with its kind,
+// and the solar term with its Korean time; outside the almanac "음력 없음",
+// and "공휴일 모름" for a year whose holidays are not known.
+AnsiString DateReadingLine(const DateReading& reading);
+
+// The lunar date and its stem-branches, CP949:
+// "음력 2025년 윤6월 1일 (을사년 계미월)", " (±1일)" after an uncertain one.
+AnsiString LunarDateText(const LunarReading& lunar);
+
+// The Korean names (CP949) of a weekday (0 Sunday .. 6 Saturday), "일요일" ..
+// "토요일", and of a stem-branch position, "정사".
+const char* WeekdayName(std::int32_t weekday);
+AnsiString StemBranchName(const StemBranch& position);
