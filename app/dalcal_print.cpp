@@ -8,34 +8,23 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <array>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
 #include <exception>
-#include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 #include <variant>
-#include <vector>
 
-#include "argument_values.h"
 #include "arguments.h"
-#include "calendar_events.h"
-#include "calendar_names.h"
 #include "cp949.h"
-#include "date_reading.h"
 #include "exception.h"
-#include "from_lunar_line.h"
-#include "icalendar.h"
-#include "json_documents.h"
-#include "month_notes.h"
-#include "print_month.h"
+#include "print_run.h"
 #include "sysutils.h"
 #include "terminal_style.h"
-#include "year_lists.h"
 
 namespace {
 
@@ -81,17 +70,11 @@ constexpr const char* kUsage =
     "within a minute of midnight, are marked (±1일).\n"
     "Exit status: 0 printed, 1 a value refused, 2 a usage error.\n";
 
-// Text from the program, CP949, in the encoding asked for.
-std::string ForTerminal(const AnsiString& text, bool cp949)
-{
-    return cp949 ? text : Cp949::ToUtf8(text);
-}
-
 // The same for an error message, which must get out even when conversion fails.
 std::string MessageForTerminal(const AnsiString& text, bool cp949) noexcept
 {
     try {
-        return ForTerminal(text, cp949);
+        return cp949 ? text : Cp949::ToUtf8(text);
     } catch (...) {
         return text;
     }
@@ -106,45 +89,6 @@ Today TodayNow()
     return {year, month, day};
 }
 
-class Printer {
-public:
-    explicit Printer(const PrintRequest& request)
-        : request_(request),
-          color_(UseColor(request.color, isatty(STDOUT_FILENO) == 1, std::getenv("NO_COLOR"), std::getenv("TERM")))
-    {
-    }
-
-    LineOutput Output() const
-    {
-        return [this](const AnsiString& line) { Write(line); };
-    }
-
-    void Write(const AnsiString& line) const
-    {
-        const std::string text = ForTerminal(line, request_.cp949) + "\n";
-        (void)std::fwrite(text.data(), 1, text.size(), stdout);  // checked once, at the end
-    }
-
-    // A whole document (JSON, iCalendar), UTF-8 already.
-    static void Document(const std::string& utf8)
-    {
-        (void)std::fwrite(utf8.data(), 1, utf8.size(), stdout);  // checked once, at the end
-    }
-
-    // A month's grid and, in Korea's almanac, its holidays and terms below.
-    void Month(std::int32_t year, std::int32_t month) const
-    {
-        const bool korea = request_.almanac == Almanac::Korea;
-        const CellStyle style = color_ ? MonthColors(year, month, korea, TodayNow()) : CellStyle{};
-        PrintMonth(year, month, Output(), request_.almanac, style);
-        if (korea) PrintMonthNotes(year, month, Output());
-    }
-
-private:
-    const PrintRequest& request_;
-    bool color_;
-};
-
 // The moment every event of an iCalendar file is stamped with: SOURCE_DATE_EPOCH
 // where set to a number of seconds (the file is then the same on every run), else now.
 std::int64_t StampSeconds()
@@ -155,168 +99,6 @@ std::int64_t StampSeconds()
         return std::stoll(epoch);
     }
     return std::max<std::int64_t>(0, std::time(nullptr));
-}
-
-std::string Utf8(const AnsiString& cp949)
-{
-    return Cp949::ToUtf8(cp949);
-}
-
-// The span of --holidays or --terms: this year when none is given.
-YearSpan SpanOrThisYear(const PrintRequest& request, const char* option, std::int32_t first, std::int32_t last,
-                        const char* what)
-{
-    if (request.numbers.empty()) {
-        const std::int32_t year = TodayNow().year;
-        return ParseYearSpan(option, std::to_string(year), true, first, last, what);
-    }
-    return ParseYearSpan(option, request.numbers[0], true, first, last, what);
-}
-
-void PrintHolidays(const PrintRequest& request, const Printer& printer)
-{
-    const YearSpan span =
-        SpanOrThisYear(request, "--holidays", kFirstHolidayYear, kLastHolidayYear, "Korea's public holidays");
-    if (request.format == OutputFormat::Text) {
-        for (std::int32_t year = span.from; year <= span.to; ++year) PrintHolidayList(year, printer.Output());
-        return;
-    }
-    std::vector<Holiday> holidays;
-    for (std::int32_t year = span.from; year <= span.to; ++year) {
-        std::vector<Holiday> ofYear;
-        GetHolidays(year, ofYear);
-        holidays.insert(holidays.end(), ofYear.begin(), ofYear.end());
-    }
-    if (request.format == OutputFormat::Json) {
-        Printer::Document(HolidaysJson(holidays) + "\n");
-    } else {
-        Printer::Document(
-            ICalendar(Utf8(HolidayCalendarName(span.from, span.to)), HolidayEvents(holidays), StampSeconds()));
-    }
-}
-
-void PrintTerms(const PrintRequest& request, const Printer& printer)
-{
-    const YearSpan span =
-        SpanOrThisYear(request, "--terms", kFirstSolarTermYear, kLastSolarTermYear, "the solar terms");
-    if (request.format == OutputFormat::Text) {
-        for (std::int32_t year = span.from; year <= span.to; ++year) PrintSolarTermList(year, printer.Output());
-        return;
-    }
-    std::vector<SolarTerm> terms;
-    for (std::int32_t year = span.from; year <= span.to; ++year) {
-        std::array<SolarTerm, kSolarTermsInYear> ofYear{};
-        GetSolarTerms(year, ofYear);
-        terms.insert(terms.end(), ofYear.begin(), ofYear.end());
-    }
-    if (request.format == OutputFormat::Json) {
-        Printer::Document(SolarTermsJson(terms) + "\n");
-    } else {
-        Printer::Document(
-            ICalendar(Utf8(SolarTermCalendarName(span.from, span.to)), SolarTermEvents(terms), StampSeconds()));
-    }
-}
-
-void PrintLunarDate(const PrintRequest& request, const Printer& printer)
-{
-    const std::int32_t year = ParseNumber("YEAR", request.numbers[0]);
-    const std::int32_t month = ParseNumber("MONTH", request.numbers[1]);
-    const std::int32_t day = ParseNumber("DAY", request.numbers[2]);
-    const GregorianDate date = LunarToSolar(request.almanac, year, month, day, request.leap);
-    const DateReading reading = ReadDate(request.almanac, date);
-    if (request.format == OutputFormat::Json) {
-        Printer::Document(DateReadingJson(reading) + "\n");
-    } else {
-        printer.Write(DateReadingLine(reading));
-    }
-}
-
-// The lunar date in each year of --years; returns whether any year had it.
-bool PrintLunarDateInYears(const PrintRequest& request, const Printer& printer)
-{
-    const std::int32_t month = ParseNumber("MONTH", request.numbers[0]);
-    const std::int32_t day = ParseNumber("DAY", request.numbers[1]);
-    if (month < 1 || month > 12) throw EConvertError("MONTH: lunar month " + std::to_string(month) + " is not 1-12");
-    if (day < 1 || day > 30) throw EConvertError("DAY: lunar day " + std::to_string(day) + " is not 1-30");
-    const AlmanacRange range = RangeOf(request.almanac);
-    const YearSpan span =
-        ParseYearSpan("--years", request.years, false, range.firstYear, range.lastYear, "the almanac's lunar dates");
-    std::vector<LunarDateOfYear> years;
-    bool found = false;
-    for (std::int32_t year = span.from; year <= span.to; ++year) {
-        std::optional<DateReading> reading;
-        try {
-            reading = ReadDate(request.almanac, LunarToSolar(request.almanac, year, month, day, request.leap));
-            found = true;
-        } catch (const EConvertError&) {
-        }
-        if (request.format == OutputFormat::Text) {
-            printer.Write(reading ? DateReadingLine(*reading) : MissingLunarDateLine(year, month, day, request.leap));
-        }
-        years.push_back({year, reading});
-    }
-    if (request.format == OutputFormat::Json) Printer::Document(LunarYearsJson(years) + "\n");
-    if (request.format == OutputFormat::Ics) {
-        const std::string lunarName = Utf8(LunarDateName(month, day, request.leap));
-        const LunarAnniversary anniversary{month, day, request.leap,
-                                           request.summary.empty() ? lunarName : request.summary};
-        const std::string calendarName = request.summary.empty() ? lunarName : request.summary + " (" + lunarName + ")";
-        Printer::Document(ICalendar(calendarName, AnniversaryEvents(anniversary, years), StampSeconds()));
-    }
-    return found;
-}
-
-// Prints what was asked; a refused value raises EConvertError. Returns the exit status.
-int Run(const PrintRequest& request)
-{
-    if (request.help) {
-        (void)std::fputs(kUsage, stdout);  // checked with the rest of the output
-        return 0;
-    }
-    if (request.version) {
-        (void)std::puts("dalcal-print (dalcal) " DALCAL_VERSION);
-        return 0;
-    }
-    const Printer printer(request);
-    switch (request.mode) {
-        case PrintMode::Date: {
-            const DateReading reading = ReadDate(request.almanac, ParseIsoDate(request.numbers[0]));
-            if (request.format == OutputFormat::Json) {
-                Printer::Document(DateReadingJson(reading) + "\n");
-            } else {
-                printer.Write(DateReadingLine(reading));
-            }
-            return 0;
-        }
-        case PrintMode::Holidays:
-            PrintHolidays(request, printer);
-            return 0;
-        case PrintMode::Terms:
-            PrintTerms(request, printer);
-            return 0;
-        case PrintMode::FromLunar:
-            PrintLunarDate(request, printer);
-            return 0;
-        case PrintMode::FromLunarYears:
-            return PrintLunarDateInYears(request, printer) ? 0 : kExitRefused;
-        case PrintMode::Year: {
-            const std::int32_t year = ParseNumber("YEAR", request.numbers[0]);
-            for (std::int32_t month = 1; month <= kMonthsInYear; ++month) {
-                if (month > 1) printer.Write("");
-                printer.Month(year, month);
-            }
-            return 0;
-        }
-        case PrintMode::Month:
-            break;
-    }
-    if (request.numbers.empty()) {
-        const Today today = TodayNow();
-        printer.Month(today.year, today.month);
-    } else {
-        printer.Month(ParseNumber("YEAR", request.numbers[0]), ParseNumber("MONTH", request.numbers[1]));
-    }
-    return 0;
 }
 
 // Whether all output reached its reader; says why not (a full disk, a closed pipe).
@@ -341,9 +123,19 @@ int Main(std::span<const char* const> args)
         return kExitUsage;
     }
     const PrintRequest& request = std::get<PrintRequest>(parsed);
+    if (request.help || request.version) {
+        (void)std::fputs(request.help ? kUsage : "dalcal-print (dalcal) " DALCAL_VERSION "\n", stdout);
+        return OutputWritten() ? 0 : kExitRefused;
+    }
+    const RunContext context{
+        UseColor(request.color, isatty(STDOUT_FILENO) == 1, std::getenv("NO_COLOR"), std::getenv("TERM")), TodayNow(),
+        StampSeconds()};
+    const ByteOutput toStdout = [](std::string_view bytes) {
+        (void)std::fwrite(bytes.data(), 1, bytes.size(), stdout);  // checked once, at the end
+    };
     int status = 0;
     try {
-        status = Run(request);
+        status = RunPrintRequest(request, context, toStdout);
     } catch (const Exception& error) {
         Complain(MessageForTerminal(error.Message(), request.cp949).c_str());
         return kExitRefused;

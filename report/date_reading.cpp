@@ -19,7 +19,9 @@ constexpr const char* kHolidayFormat = " · %s (%s)";
 constexpr const char* kHolidaysNotKnown = " · 공휴일 모름";
 constexpr const char* kTermFormat = " · %s %.2d:%.2d%s";
 
-std::optional<LunarReading> ReadLunar(Almanac almanac, const GregorianDate& date)
+}  // namespace
+
+std::optional<LunarReading> ReadLunarDate(Almanac almanac, const GregorianDate& date)
 {
     LunarDate lunar;
     SolarToLunar(almanac, date.year, date.month, date.day, lunar.year, lunar.month, lunar.day, lunar.leap);
@@ -28,6 +30,8 @@ std::optional<LunarReading> ReadLunar(Almanac almanac, const GregorianDate& date
     return LunarReading{lunar, GetLunarYearStemBranch(lunar.year), GetLunarMonthStemBranch(lunar.year, lunar.month),
                         IsUncertainLunarMonth(almanac, lunar.year, lunar.month, lunar.leap != 0)};
 }
+
+namespace {
 
 std::optional<SolarTerm> TermOn(const GregorianDate& date)
 {
@@ -71,10 +75,13 @@ AnsiString StemBranchName(const StemBranch& position)
 DateReading ReadDate(Almanac almanac, const GregorianDate& date)
 {
     (void)Sysutils::EncodeDate(date.year, date.month, date.day);  // raises for a day that does not exist
-    return {
-        date,        WeekdayOf(date),          GetDayStemBranch(GetDaysBeforeMonth(date.year, date.month), date.day),
-        almanac,     ReadLunar(almanac, date), HolidaysOn(date),
-        TermOn(date)};
+    return {date,
+            WeekdayOf(date),
+            GetDayStemBranch(GetDaysBeforeMonth(date.year, date.month), date.day),
+            almanac,
+            ReadLunarDate(almanac, date),
+            HolidaysOn(date),
+            TermOn(date)};
 }
 
 AnsiString DateReadingLine(const DateReading& reading)

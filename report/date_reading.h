@@ -31,6 +31,10 @@ struct DateReading {
     std::optional<SolarTerm> solarTerm;            // the term that falls on the day, if any
 };
 
+// The lunar part alone of a day's reading (none outside the almanac), for
+// callers that need no holidays and terms; the day must exist.
+std::optional<LunarReading> ReadLunarDate(Almanac almanac, const GregorianDate& date);
+
 // The reading of a day of years 1..9999 (EConvertError for one that does not exist).
 DateReading ReadDate(Almanac almanac, const GregorianDate& date);
 

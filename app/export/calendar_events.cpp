@@ -22,8 +22,8 @@ std::string CompactDate(const GregorianDate& date)
 // The lunar date of a day in Korea's almanac, as a description ("" outside it).
 std::string LunarDescription(const GregorianDate& date)
 {
-    const DateReading reading = ReadDate(Almanac::Korea, date);
-    return reading.lunar ? Utf8(LunarDateText(*reading.lunar)) : std::string();
+    const std::optional<LunarReading> lunar = ReadLunarDate(Almanac::Korea, date);
+    return lunar ? Utf8(LunarDateText(*lunar)) : std::string();
 }
 
 }  // namespace
@@ -49,8 +49,8 @@ std::vector<CalendarEvent> SolarTermEvents(const std::vector<SolarTerm>& terms)
         const UtcMinute utc = SolarTermUtc(term);
         const std::string name = Utf8(SolarTermNames.at(static_cast<std::size_t>(term.index)));
         events.push_back({Sysutils::Format("solar-term-%.4d-%.2d", term.date.year, term.index) + kUidDomain, name,
-                          IsoDate(term.date) + " " + ClockTime(term.minuteOfDay) + " KST",
-                          Utf8(kSolarTermCategory), utc.date, utc.minuteOfDay});
+                          IsoDate(term.date) + " " + ClockTime(term.minuteOfDay) + " KST", Utf8(kSolarTermCategory),
+                          utc.date, utc.minuteOfDay});
     }
     return events;
 }
@@ -58,8 +58,8 @@ std::vector<CalendarEvent> SolarTermEvents(const std::vector<SolarTerm>& terms)
 std::vector<CalendarEvent> AnniversaryEvents(const LunarAnniversary& anniversary,
                                              const std::vector<LunarDateOfYear>& years)
 {
-    const std::string lunarDate = Sysutils::Format("%.2d%.2d%s", anniversary.month, anniversary.day,
-                                                   anniversary.leap ? "-leap" : "");
+    const std::string lunarDate =
+        Sysutils::Format("%.2d%.2d%s", anniversary.month, anniversary.day, anniversary.leap ? "-leap" : "");
     std::vector<CalendarEvent> events;
     for (const LunarDateOfYear& year : years) {
         if (!year.reading) continue;

@@ -38,8 +38,8 @@ std::size_t Utf8SequenceLength(std::string_view text, std::size_t i)
         codePoint = (codePoint << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3Fu);
     }
     constexpr std::array<unsigned, 5> kSmallest = {0, 0, 0x80, 0x800, 0x10000};
-    const bool wellFormed = codePoint >= kSmallest[length] && codePoint <= 0x10FFFF &&
-                            !(codePoint >= 0xD800 && codePoint <= 0xDFFF);
+    const bool wellFormed =
+        codePoint >= kSmallest[length] && codePoint <= 0x10FFFF && !(codePoint >= 0xD800 && codePoint <= 0xDFFF);
     return wellFormed ? length : 0;
 }
 
@@ -53,8 +53,8 @@ std::string StampValue(std::int64_t unixSeconds)
     const std::int64_t days = unixSeconds / kSecondsPerDay;  // unixSeconds >= 0
     const auto secondOfDay = static_cast<std::int32_t>(unixSeconds % kSecondsPerDay);
     const GregorianDate date = DateOfDayCount(static_cast<std::int32_t>(kUnixEpochDay + days));
-    return DateValue(date) + Sysutils::Format("T%.2d%.2d%.2dZ", secondOfDay / 3600, secondOfDay / 60 % 60,
-                                              secondOfDay % 60);
+    return DateValue(date) +
+           Sysutils::Format("T%.2d%.2d%.2dZ", secondOfDay / 3600, secondOfDay / 60 % 60, secondOfDay % 60);
 }
 
 void AddLine(std::string& out, std::string_view line)
@@ -120,7 +120,7 @@ std::string FoldLine(std::string_view line)
     while (line.size() > limit) {
         std::size_t cut = limit;
         while (cut > 0 && IsContinuationByte(line[cut])) --cut;  // not inside a character
-        if (cut == 0) cut = limit;                                  // no character starts there: bytes as they are
+        if (cut == 0) cut = limit;                               // no character starts there: bytes as they are
         out.append(line.substr(0, cut));
         out += "\r\n ";
         line.remove_prefix(cut);

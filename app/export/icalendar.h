@@ -13,11 +13,11 @@
 // inside a UTF-8 sequence), TEXT values escaped. Texts are UTF-8.
 
 struct CalendarEvent {
-    std::string uid;          // unique in the file, and the same on every run for the same event
+    std::string uid;  // unique in the file, and the same on every run for the same event
     std::string summary;
-    std::string description;  // empty: none
-    std::string category;     // empty: none
-    GregorianDate date;       // an all-day event on this day, or the UTC date of a moment
+    std::string description;                     // empty: none
+    std::string category;                        // empty: none
+    GregorianDate date;                          // an all-day event on this day, or the UTC date of a moment
     std::optional<std::int32_t> utcMinuteOfDay;  // a moment (DTSTART in UTC, no DTEND) rather than a day
 };
 

@@ -1,0 +1,213 @@
+#include "print_run.h"
+
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "argument_values.h"
+#include "calendar_events.h"
+#include "calendar_names.h"
+#include "cp949.h"
+#include "date_reading.h"
+#include "exception.h"
+#include "from_lunar_line.h"
+#include "icalendar.h"
+#include "json_documents.h"
+#include "month_notes.h"
+#include "print_month.h"
+#include "year_lists.h"
+
+namespace {
+
+constexpr std::int32_t kMonthsInYear = 12;
+
+// Writes a run's output: the program's CP949 lines in the encoding asked
+// for, or whole documents (UTF-8 already).
+class Printer {
+public:
+    Printer(const PrintRequest& request, const RunContext& context, const ByteOutput& output)
+        : request_(request), context_(context), output_(output)
+    {
+    }
+
+    LineOutput Output() const
+    {
+        return [this](const AnsiString& line) { Write(line); };
+    }
+
+    void Write(const AnsiString& line) const { output_((request_.cp949 ? line : Cp949::ToUtf8(line)) + "\n"); }
+
+    void Document(const std::string& utf8) const { output_(utf8); }
+
+    std::int32_t ThisYear() const { return context_.today.year; }
+    std::int64_t StampSeconds() const { return context_.stampSeconds; }
+
+    // A month's grid and, in Korea's almanac, its holidays and terms below.
+    void Month(std::int32_t year, std::int32_t month) const
+    {
+        const bool korea = request_.almanac == Almanac::Korea;
+        const CellStyle style = context_.color ? MonthColors(year, month, korea, context_.today) : CellStyle{};
+        PrintMonth(year, month, Output(), request_.almanac, style);
+        if (korea) PrintMonthNotes(year, month, Output());
+    }
+
+private:
+    const PrintRequest& request_;
+    const RunContext& context_;
+    const ByteOutput& output_;
+};
+
+std::string Utf8(const AnsiString& cp949)
+{
+    return Cp949::ToUtf8(cp949);
+}
+
+// The span of --holidays or --terms: this year when none is given.
+YearSpan SpanOrThisYear(const PrintRequest& request, const Printer& printer, const char* option, std::int32_t first,
+                        std::int32_t last, const char* what)
+{
+    if (request.numbers.empty()) {
+        const std::int32_t year = printer.ThisYear();
+        return ParseYearSpan(option, std::to_string(year), true, first, last, what);
+    }
+    return ParseYearSpan(option, request.numbers[0], true, first, last, what);
+}
+
+void PrintHolidays(const PrintRequest& request, const Printer& printer)
+{
+    const YearSpan span =
+        SpanOrThisYear(request, printer, "--holidays", kFirstHolidayYear, kLastHolidayYear, "Korea's public holidays");
+    if (request.format == OutputFormat::Text) {
+        for (std::int32_t year = span.from; year <= span.to; ++year) PrintHolidayList(year, printer.Output());
+        return;
+    }
+    std::vector<Holiday> holidays;
+    for (std::int32_t year = span.from; year <= span.to; ++year) {
+        std::vector<Holiday> ofYear;
+        GetHolidays(year, ofYear);
+        holidays.insert(holidays.end(), ofYear.begin(), ofYear.end());
+    }
+    if (request.format == OutputFormat::Json) {
+        printer.Document(HolidaysJson(holidays) + "\n");
+    } else {
+        printer.Document(
+            ICalendar(Utf8(HolidayCalendarName(span.from, span.to)), HolidayEvents(holidays), printer.StampSeconds()));
+    }
+}
+
+void PrintTerms(const PrintRequest& request, const Printer& printer)
+{
+    const YearSpan span =
+        SpanOrThisYear(request, printer, "--terms", kFirstSolarTermYear, kLastSolarTermYear, "the solar terms");
+    if (request.format == OutputFormat::Text) {
+        for (std::int32_t year = span.from; year <= span.to; ++year) PrintSolarTermList(year, printer.Output());
+        return;
+    }
+    std::vector<SolarTerm> terms;
+    for (std::int32_t year = span.from; year <= span.to; ++year) {
+        std::array<SolarTerm, kSolarTermsInYear> ofYear{};
+        GetSolarTerms(year, ofYear);
+        terms.insert(terms.end(), ofYear.begin(), ofYear.end());
+    }
+    if (request.format == OutputFormat::Json) {
+        printer.Document(SolarTermsJson(terms) + "\n");
+    } else {
+        printer.Document(
+            ICalendar(Utf8(SolarTermCalendarName(span.from, span.to)), SolarTermEvents(terms), printer.StampSeconds()));
+    }
+}
+
+void PrintLunarDate(const PrintRequest& request, const Printer& printer)
+{
+    const std::int32_t year = ParseNumber("YEAR", request.numbers[0]);
+    const std::int32_t month = ParseNumber("MONTH", request.numbers[1]);
+    const std::int32_t day = ParseNumber("DAY", request.numbers[2]);
+    const GregorianDate date = LunarToSolar(request.almanac, year, month, day, request.leap);
+    const DateReading reading = ReadDate(request.almanac, date);
+    if (request.format == OutputFormat::Json) {
+        printer.Document(DateReadingJson(reading) + "\n");
+    } else {
+        printer.Write(DateReadingLine(reading));
+    }
+}
+
+// The lunar date in each year of --years; returns whether any year had it.
+bool PrintLunarDateInYears(const PrintRequest& request, const Printer& printer)
+{
+    const std::int32_t month = ParseNumber("MONTH", request.numbers[0]);
+    const std::int32_t day = ParseNumber("DAY", request.numbers[1]);
+    if (month < 1 || month > 12) throw EConvertError("MONTH: lunar month " + std::to_string(month) + " is not 1-12");
+    if (day < 1 || day > 30) throw EConvertError("DAY: lunar day " + std::to_string(day) + " is not 1-30");
+    const AlmanacRange range = RangeOf(request.almanac);
+    const YearSpan span =
+        ParseYearSpan("--years", request.years, false, range.firstYear, range.lastYear, "the almanac's lunar dates");
+    std::vector<LunarDateOfYear> years;
+    bool found = false;
+    for (std::int32_t year = span.from; year <= span.to; ++year) {
+        std::optional<DateReading> reading;
+        try {
+            reading = ReadDate(request.almanac, LunarToSolar(request.almanac, year, month, day, request.leap));
+            found = true;
+        } catch (const EConvertError&) {
+        }
+        if (request.format == OutputFormat::Text) {
+            printer.Write(reading ? DateReadingLine(*reading) : MissingLunarDateLine(year, month, day, request.leap));
+        }
+        years.push_back({year, reading});
+    }
+    if (request.format == OutputFormat::Json) printer.Document(LunarYearsJson(years) + "\n");
+    if (request.format == OutputFormat::Ics) {
+        const std::string lunarName = Utf8(LunarDateName(month, day, request.leap));
+        const LunarAnniversary anniversary{month, day, request.leap,
+                                           request.summary.empty() ? lunarName : request.summary};
+        const std::string calendarName = request.summary.empty() ? lunarName : request.summary + " (" + lunarName + ")";
+        printer.Document(ICalendar(calendarName, AnniversaryEvents(anniversary, years), printer.StampSeconds()));
+    }
+    return found;
+}
+
+}  // namespace
+
+int RunPrintRequest(const PrintRequest& request, const RunContext& context, const ByteOutput& output)
+{
+    const Printer printer(request, context, output);
+    switch (request.mode) {
+        case PrintMode::Date: {
+            const DateReading reading = ReadDate(request.almanac, ParseIsoDate(request.numbers[0]));
+            if (request.format == OutputFormat::Json) {
+                printer.Document(DateReadingJson(reading) + "\n");
+            } else {
+                printer.Write(DateReadingLine(reading));
+            }
+            return 0;
+        }
+        case PrintMode::Holidays:
+            PrintHolidays(request, printer);
+            return 0;
+        case PrintMode::Terms:
+            PrintTerms(request, printer);
+            return 0;
+        case PrintMode::FromLunar:
+            PrintLunarDate(request, printer);
+            return 0;
+        case PrintMode::FromLunarYears:
+            return PrintLunarDateInYears(request, printer) ? 0 : 1;
+        case PrintMode::Year: {
+            const std::int32_t year = ParseNumber("YEAR", request.numbers[0]);
+            for (std::int32_t month = 1; month <= kMonthsInYear; ++month) {
+                if (month > 1) printer.Write("");
+                printer.Month(year, month);
+            }
+            return 0;
+        }
+        case PrintMode::Month:
+            break;
+    }
+    if (request.numbers.empty()) {
+        printer.Month(context.today.year, context.today.month);
+    } else {
+        printer.Month(ParseNumber("YEAR", request.numbers[0]), ParseNumber("MONTH", request.numbers[1]));
+    }
+    return 0;
+}

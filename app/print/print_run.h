@@ -1,0 +1,26 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string_view>
+
+#include "arguments.h"
+#include "terminal_style.h"
+
+// Carrying out what dalcal-print was asked (all but --help and --version),
+// apart from main so that the tests and the fuzzers run it whole.
+
+// Where a run writes: bytes in the encoding asked for, lines ended.
+using ByteOutput = std::function<void(std::string_view bytes)>;
+
+// What a run takes from its surroundings, which main reads and tests fix.
+struct RunContext {
+    bool color = false;             // colour the cells (a terminal that wants it)
+    Today today;                    // the local date: the default month and year, today's cell
+    std::int64_t stampSeconds = 0;  // DTSTAMP of iCalendar events, seconds since 1970 (UTC)
+};
+
+// Writes what the request asks for to output. A refused value raises
+// EConvertError (what was written stays written). Returns the exit status:
+// 0, or 1 where --from-lunar --years found the date in none of the years.
+int RunPrintRequest(const PrintRequest& request, const RunContext& context, const ByteOutput& output);

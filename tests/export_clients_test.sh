@@ -1,0 +1,118 @@
+#!/usr/bin/env bash
+# dalcal-print's JSON and iCalendar, read by the programs people read them
+# with: jq, Python's icalendar, khal and calcurse. Nothing outside a scratch
+# folder is touched (khal and calcurse get their own configuration there).
+# Usage: export_clients_test.sh PATH/TO/dalcal-print
+set -u
+program=$1
+python=/usr/bin/python3
+passed=0
+failed=0
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+export SOURCE_DATE_EPOCH=1700000000 HOME=$work XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data
+
+check() {  # check NAME CONDITION...
+    local name=$1
+    shift
+    if "$@"; then
+        passed=$((passed + 1))
+    else
+        failed=$((failed + 1))
+        echo "FAILED: $name" >&2
+    fi
+}
+
+# --- JSON through jq
+json() {  # json FILTER ARGS...: true when jq -e FILTER holds of dalcal-print --json ARGS
+    local filter=$1
+    shift
+    "$program" --json "$@" | jq -e "$filter" >/dev/null
+}
+check "date: every key" json 'keys == ["almanac","date","dayStemBranch","events","holidays","lunar","solarTerm","weekday"]' 2027-02-07
+check "date: 설날" json '.lunar == {"year":2027,"month":1,"day":1,"leap":false,"yearStemBranch":"정미","monthStemBranch":"임인","uncertain":false} and .holidays == [{"name":"설날","kind":"공휴일"}]' 2027-02-07
+check "date: a leap month keeps the month it repeats" json '.lunar.leap and .lunar.month == 6 and .lunar.monthStemBranch == "계미"' 2025-07-25
+check "date: outside the almanac and the holidays, null" json '.lunar == null and .holidays == null and .solarTerm == null' 1300-01-01
+check "date: no holiday is an empty array, not null" json '.holidays == []' 2026-07-01
+check "date: a solar term" json '.solarTerm == {"name":"입춘","time":"05:02","utc":"2026-02-03T20:02Z","uncertain":false}' 2026-02-04
+check "date: uncertain month" json '.lunar.uncertain' 2074-08-22
+check "date: classic table" json '.almanac == "classic" and .lunar.day == 2' --almanac classic 2027-02-07
+check "holidays: a span in date order" json 'length > 30 and (map(.date) == (map(.date) | sort)) and all(.[]; .kind | IN("공휴일","대체공휴일","선거일","임시공휴일"))' --holidays 2026-2027
+check "terms: 24 a year" json 'length == 48 and .[0] == {"date":"2026-01-05","name":"소한","time":"17:23","utc":"2026-01-05T08:23Z","uncertain":false}' --terms 2026-2027
+check "from-lunar: the day object" json '.date == "2027-02-07"' --from-lunar 2027 1 1
+check "from-lunar --years: null where the year lacks it" json 'map(.date == null) == [true, false]' --from-lunar 1 30 --years 2024-2025
+
+# --- iCalendar: the same text every run, lines within 75 octets, UTF-8 throughout
+"$program" --ics --holidays 2026-2027 >"$work/holidays.ics"
+"$program" --ics --terms 2026 >"$work/terms.ics"
+summary=$'어머니 생신, 제사; a\\b'
+"$program" --ics --from-lunar 3 15 --years 2026-2030 --summary "$summary" >"$work/birthday.ics"
+"$program" --ics --from-lunar 3 15 --years 2026-2027 --summary $'two\nlines\nSUMMARY:injected' >"$work/newline.ics"
+check "ics: the same bytes every run" cmp -s "$work/holidays.ics" <("$program" --ics --holidays 2026-2027)
+check "ics: CRLF line ends, at most 75 octets" \
+    test -z "$(LC_ALL=C awk '!/\r$/ || length($0) > 76' "$work/holidays.ics" "$work/birthday.ics")"
+
+# Python's icalendar: events, UIDs, texts as given.
+check "icalendar: parses, and agrees with the JSON" "$python" - "$work" "$summary" <<'PY'
+import json, subprocess, sys
+import icalendar
+work, summary = sys.argv[1], sys.argv[2]
+def events(name):
+    cal = icalendar.Calendar.from_ical(open(f"{work}/{name}", "rb").read())
+    return cal, list(cal.walk("VEVENT"))
+cal, holidays = events("holidays.ics")
+assert cal["VERSION"] == "2.0" and cal["CALSCALE"] == "GREGORIAN" and cal["METHOD"] == "PUBLISH"
+assert len({str(e["UID"]) for e in holidays}) == len(holidays)
+program = sys.argv[0]
+_, terms = events("terms.ics")
+assert len(terms) == 24 and all(e.get("DTEND") is None and e["DTSTART"].dt.tzinfo is not None for e in terms)
+_, birthdays = events("birthday.ics")
+assert [str(e["SUMMARY"]) for e in birthdays] == [summary] * 5
+assert [e["DTSTART"].dt.isoformat() for e in birthdays][:2] == ["2026-05-01", "2027-04-21"]
+_, newline = events("newline.ics")
+assert [str(e["SUMMARY"]) for e in newline] == ["two\nlines\nSUMMARY:injected"] * 2
+for e in holidays:
+    assert (e["DTEND"].dt - e["DTSTART"].dt).days == 1 and str(e["TRANSP"]) == "TRANSPARENT"
+PY
+pairs() {  # the JSON's "date name" pairs, sorted
+    "$program" --json "$@" | jq -r '.[] | "\(.date) \(.name)"' | sort
+}
+
+# khal: imports every event, lists them as the JSON has them, and a second
+# import of the same file updates instead of doubling.
+mkdir -p "$work/khal/calendar"
+cat >"$work/khal/config" <<KHAL
+[calendars]
+[[dalcal]]
+path = $work/khal/calendar
+type = calendar
+[locale]
+timeformat = %H:%M
+dateformat = %Y-%m-%d
+longdateformat = %Y-%m-%d
+datetimeformat = %Y-%m-%d %H:%M
+longdatetimeformat = %Y-%m-%d %H:%M
+local_timezone = UTC
+default_timezone = UTC
+[sqlite]
+path = $work/khal/khal.db
+KHAL
+khal_list() {
+    khal -c "$work/khal/config" list --format "{start-date} {title}" --day-format "" 2026-01-01 2027-12-31 | sort
+}
+khal -c "$work/khal/config" import --batch -a dalcal "$work/holidays.ics" >/dev/null 2>&1
+check "khal: lists the holidays as the JSON has them" cmp -s <(khal_list) <(pairs --holidays 2026-2027)
+khal -c "$work/khal/config" import --batch -a dalcal <("$program" --ics --holidays 2026-2027) >/dev/null 2>&1
+check "khal: a second import doubles nothing" cmp -s <(khal_list) <(pairs --holidays 2026-2027)
+
+# calcurse: nothing skipped (a summary with commas, semicolons and a backslash
+# included; calcurse keeps no line break in a summary, so that one is Python's).
+for file in holidays terms birthday; do
+    report=$(calcurse -D "$work/calcurse" -i "$work/$file.ics" 2>&1)
+    check "calcurse: $file, nothing skipped" grep -q " 0 skipped" <<<"$report"
+done
+check "calcurse: 43 holidays, 24 terms, 5 birthdays" \
+    test "$(cat "$work/calcurse/apts" | wc -l)" -eq $((43 + 24 + 5))
+
+echo "$passed passed, $failed failed"
+[[ $failed -eq 0 ]]
