@@ -30,7 +30,6 @@ namespace {
 
 constexpr int kExitRefused = 1;
 constexpr int kExitUsage = 2;
-constexpr std::int32_t kMonthsInYear = 12;
 
 constexpr const char* kUsage =
     "Usage: dalcal-print [OPTION...] [YEAR [MONTH]]\n"

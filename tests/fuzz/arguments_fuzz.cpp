@@ -2,6 +2,9 @@
 // through the conversion dalcal-print reads it with (UTF-8 to CP949):
 // - a parser returns a request whose mode fits its numbers, or a usage error
 //   with a message;
+// - dalcal-print carries the request out (spans of a few years, to stay
+//   fast): it writes, or refuses with EConvertError; its JSON parses as JSON
+//   and its iCalendar as the calendar it means to write;
 // - the conversion never grows the text, leaves ASCII as it is, writes only
 //   CP949 (it converts back without a replacement character), and what it
 //   writes converts back and forth to itself.
@@ -19,6 +22,10 @@
 
 #include "arguments.h"
 #include "cp949.h"
+#include "exception.h"
+#include "output_checks.h"
+#include "print_run.h"
+#include "sysutils.h"
 #include "window_arguments.h"
 
 namespace {
@@ -44,6 +51,7 @@ std::size_t NumbersFor(PrintMode mode, std::size_t given)
 {
     switch (mode) {
         case PrintMode::Year:
+        case PrintMode::Date:
             return 1;
         case PrintMode::FromLunar:
             return 3;
@@ -58,6 +66,35 @@ std::size_t NumbersFor(PrintMode mode, std::size_t given)
     return given + 1;  // no such mode: fails the check
 }
 
+// A span of more than a few years, which would make the run slow: "A-B" with
+// numbers far apart.
+bool LongSpan(const std::string& text)
+{
+    const std::size_t dash = text.find('-', 1);
+    if (dash == std::string::npos) return false;
+    try {
+        const std::int64_t from = Sysutils::StrToInt(Cp949::FromUtf8(text.substr(0, dash)));
+        const std::int64_t to = Sysutils::StrToInt(Cp949::FromUtf8(text.substr(dash + 1)));
+        return to - from > 3;
+    } catch (const EConvertError&) {
+        return false;
+    }
+}
+
+void CheckRun(const PrintRequest& request)
+{
+    if (LongSpan(request.years) || (!request.numbers.empty() && LongSpan(request.numbers[0]))) return;
+    std::string output;
+    const RunContext context{true, {2026, 12, 7}, 1700000000};
+    try {
+        RunPrintRequest(request, context, [&output](std::string_view bytes) { output += bytes; });
+    } catch (const EConvertError&) {
+        return;  // refused; what was written stays
+    }
+    if (request.format == OutputFormat::Json) Require(IsJsonText(output));
+    if (request.format == OutputFormat::Ics) Require(IsProgramICalendar(output));
+}
+
 void CheckPrintParser(const std::vector<const char*>& argv)
 {
     const auto parsed = ParsePrintArguments(argv);
@@ -69,6 +106,7 @@ void CheckPrintParser(const std::vector<const char*>& argv)
     if (request.help || request.version) return;
     Require(request.numbers.size() == NumbersFor(request.mode, request.numbers.size()));
     Require(request.years.empty() == (request.mode != PrintMode::FromLunarYears));
+    CheckRun(request);
 }
 
 void CheckWindowParser(const std::vector<const char*>& argv)

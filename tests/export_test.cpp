@@ -1,0 +1,113 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "icalendar.h"
+#include "json_writer.h"
+
+namespace {
+
+// This file's narrow literals are CP949; what these writers take is UTF-8.
+std::string U8(const char8_t* text)
+{
+    return reinterpret_cast<const char*>(text);
+}
+
+TEST(JsonWriter, EscapesWhatRfc8259Requires)
+{
+    const struct {
+        const char* text;
+        const char* quoted;
+    } kCases[] = {
+        {"", R"("")"},
+        {"a\"b\\c", R"("a\"b\\c")"},
+        {"line\nnext\ttab", R"("line\nnext\ttab")"},
+        {"\x01\x1f\x7f", R"("\u0001\u001f\u007f")"},
+    };
+    for (const auto& c : kCases) EXPECT_EQ(JsonQuoted(c.text), c.quoted) << c.text;
+    EXPECT_EQ(JsonQuoted(U8(u8"설날 /")), U8(u8"\"설날 /\""));  // UTF-8 and the solidus as they are
+}
+
+TEST(JsonWriter, PutsCommasAndColons)
+{
+    JsonWriter json;
+    json.BeginArray();
+    json.BeginObject();
+    json.Key("a");
+    json.Number(-1);
+    json.Key("b");
+    json.BeginArray();
+    json.Bool(true);
+    json.Null();
+    json.EndArray();
+    json.EndObject();
+    json.BeginObject();
+    json.EndObject();
+    json.String("x");
+    json.EndArray();
+    EXPECT_EQ(json.Text(), R"([{"a":-1,"b":[true,null]},{},"x"])");
+}
+
+TEST(ICalendar, EscapesTextSoNoValueBreaksOut)
+{
+    const struct {
+        const char* text;
+        const char* escaped;
+    } kCases[] = {
+        {"a,b;c\\d", "a\\,b\\;c\\\\d"},
+        {"two\nlines", "two\\nlines"},
+        {"crlf\r\nend", "crlf\\nend"},
+        {"x\nSUMMARY:y", "x\\nSUMMARY:y"},
+        {"bell\x07 tab\t", "bell tab\t"},       // control characters left out, the tab kept
+        {"bad \xFF utf-8", "bad \xEF\xBF\xBD utf-8"},  // a byte that is no UTF-8: U+FFFD
+        {"cut \xEC\x96", "cut \xEF\xBF\xBD\xEF\xBF\xBD"},
+    };
+    for (const auto& c : kCases) EXPECT_EQ(EscapeText(c.text), c.escaped) << c.text;
+    EXPECT_EQ(EscapeText(U8(u8"어머니 생신")), U8(u8"어머니 생신"));
+}
+
+TEST(ICalendar, FoldsAt75OctetsBetweenCharacters)
+{
+    // 74 ASCII bytes then a three-byte syllable: the fold goes before it, not inside.
+    const std::string line = std::string(74, 'a') + U8(u8"가") + "b";
+    EXPECT_EQ(FoldLine(line), std::string(74, 'a') + "\r\n " + U8(u8"가") + "b\r\n");
+    EXPECT_EQ(FoldLine(std::string(75, 'a')), std::string(75, 'a') + "\r\n");
+    EXPECT_EQ(FoldLine(std::string(76, 'a')), std::string(75, 'a') + "\r\n a\r\n");
+    // Syllables throughout: every physical line at most 75 octets, whole syllables only.
+    std::string korean;
+    for (int i = 0; i < 60; ++i) korean += U8(u8"한");
+    const std::string folded = FoldLine("SUMMARY:" + korean);
+    std::size_t start = 0;
+    std::string unfolded;
+    while (start < folded.size()) {
+        const std::size_t end = folded.find("\r\n", start);
+        ASSERT_NE(end, std::string::npos);
+        const std::string physical = folded.substr(start, end - start);
+        EXPECT_LE(physical.size(), 75u);
+        EXPECT_EQ((physical.size() - (start == 0 ? 8 : 1)) % 3, 0u) << physical;  // whole syllables
+        unfolded += start == 0 ? physical : physical.substr(1);
+        start = end + 2;
+    }
+    EXPECT_EQ(unfolded, "SUMMARY:" + korean);
+}
+
+TEST(ICalendar, AllDayEventsAndMoments)
+{
+    const std::string text =
+        ICalendar("dalcal", {{"a@dalcal", "a", "", "b", {2027, 12, 31}, std::nullopt},
+                             {"b@dalcal", "c", "", "", {2026, 2, 3}, 20 * 60 + 2}},
+                  0);
+    EXPECT_NE(text.find("DTSTART;VALUE=DATE:20271231\r\nDTEND;VALUE=DATE:20280101\r\n"), std::string::npos);
+    EXPECT_NE(text.find("DTSTART:20260203T200200Z\r\nSUMMARY:"), std::string::npos);  // no DTEND
+    EXPECT_NE(text.find("DTSTAMP:19700101T000000Z\r\n"), std::string::npos);
+    EXPECT_EQ(text.find("DESCRIPTION"), std::string::npos);  // none given, none written
+}
+
+TEST(ICalendar, FingerprintIsFnv1a)
+{
+    EXPECT_EQ(Fingerprint(""), "cbf29ce484222325");  // the FNV-1a 64-bit offset basis
+    EXPECT_EQ(Fingerprint("a"), "af63dc4c8601ec8c");  // FNV's published test vector
+    EXPECT_NE(Fingerprint(U8(u8"어머니 생신")), Fingerprint(U8(u8"아버지 생신")));
+}
+
+}  // namespace
