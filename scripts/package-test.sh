@@ -71,6 +71,18 @@ complete_words() {  # complete_words WORD...: what completing the last word offe
              COMP_WORDS=("$@"); COMP_CWORD=$(($# - 1)); _dalcal_print; echo "${COMPREPLY[*]}"' \
         "$usr/share/bash-completion/completions/dalcal-print" "$@"
 }
+check grep -qx -- "--json" <(complete_words dalcal-print --js)
 check grep -qx -- "--almanac" <(complete_words dalcal-print --alm)
 check grep -qx "korea" <(complete_words dalcal-print --almanac k)
+
+# zsh and fish completion where those shells look, naming every option --help names.
+completes_help_options() {  # completes_help_options FILE PREFIX: each option, as PREFIX + its name
+    local option
+    for option in $("$usr/bin/dalcal-print" --help | grep -o -- '--[a-z][a-z-]*' | sort -u); do
+        grep -q -- "$2${option#--}" "$1" || { echo "$1 lacks $option" >&2; return 1; }
+    done
+}
+check completes_help_options "$usr/share/bash-completion/completions/dalcal-print" --
+check completes_help_options "$usr/share/zsh/vendor-completions/_dalcal-print" --
+check completes_help_options "$usr/share/fish/vendor_completions.d/dalcal-print.fish" "-l "
 exit "$failed"

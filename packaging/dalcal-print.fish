@@ -1,0 +1,15 @@
+# fish completion for dalcal-print
+complete -c dalcal-print -f
+complete -c dalcal-print -l almanac -x -a 'korea classic' -d 'Lunar calendar'
+complete -c dalcal-print -l encoding -x -a 'utf-8 cp949' -d 'Output encoding'
+complete -c dalcal-print -l color -a 'auto always never' -d 'Colour on a terminal'
+complete -c dalcal-print -l holidays -d 'Public holidays of a year or FROM-TO'
+complete -c dalcal-print -l terms -d 'Solar terms of a year or FROM-TO'
+complete -c dalcal-print -l from-lunar -d 'A lunar date to its Gregorian day'
+complete -c dalcal-print -l leap -d 'A day of a leap month'
+complete -c dalcal-print -l years -x -d 'With --from-lunar MONTH DAY: every year of FROM-TO'
+complete -c dalcal-print -l json -d 'One JSON document'
+complete -c dalcal-print -l ics -d 'An iCalendar file'
+complete -c dalcal-print -l summary -x -d 'The events'"'"' name with --ics'
+complete -c dalcal-print -l help -d 'Show the help'
+complete -c dalcal-print -l version -d 'Show the version'
