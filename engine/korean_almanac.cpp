@@ -2,8 +2,7 @@
 
 #include <algorithm>
 #include <array>
-#include <mutex>
-#include <optional>
+#include <iterator>
 
 #include "civil_date.h"
 #include "korean_lunisolar.h"
@@ -30,15 +29,32 @@ LunarYearSpan TableYear(std::size_t index)  // index in [0, kTableYears)
             kKoreanTableWords[index], 0};
 }
 
-// The years after the table, each computed on first use.
+// The years after the table, computed by the build (make_computed_tables)
+// with ComputeKoreanLunarYear: {year, first day, word, uncertain months}.
+constexpr LunarYearSpan kComputedYearSpans[] = {
+#include "computed_lunar_years.inc"
+};
+static_assert(std::size(kComputedYearSpans) == kComputedYears);
+static_assert(kComputedYearSpans[0].year == kKoreanTableLastYear + 1);
+static_assert(kComputedYearSpans[0].firstDay == kKoreanTableFirstDay + kNewYearOffsets.back());
+
+// Each computed year begins the day after the one before ends.
+constexpr bool ComputedYearsFollowEachOther()
+{
+    for (std::size_t i = 1; i < kComputedYears; ++i) {
+        const LunarYearSpan& before = kComputedYearSpans[i - 1];
+        if (kComputedYearSpans[i].year != before.year + 1 ||
+            kComputedYearSpans[i].firstDay != before.firstDay + lunar_word::YearDays(before.word)) {
+            return false;
+        }
+    }
+    return true;
+}
+static_assert(ComputedYearsFollowEachOther());
+
 LunarYearSpan ComputedYear(std::int32_t lunarYear)  // in (kKoreanTableLastYear, kKoreanLastYear]
 {
-    static std::mutex mutex;
-    static std::array<std::optional<LunarYearSpan>, kComputedYears> cache;
-    const auto index = static_cast<std::size_t>(lunarYear - kKoreanTableLastYear - 1);
-    const std::scoped_lock lock(mutex);
-    if (!cache[index]) cache[index] = ComputeKoreanLunarYear(lunarYear);
-    return *cache[index];
+    return kComputedYearSpans[static_cast<std::size_t>(lunarYear - kKoreanTableLastYear - 1)];
 }
 
 }  // namespace

@@ -7,7 +7,7 @@
 
 // Korea's lunar calendar: lunar years 1391 to 2050 from KASI's published
 // almanac (korean_almanac_table.h), 2051 to 2100 computed from the Sun and the
-// Moon (korean_lunisolar.h), each computed year once per process.
+// Moon (korean_lunisolar.h) when the program is built.
 
 inline constexpr std::int32_t kKoreanFirstYear = kKoreanTableFirstYear;
 inline constexpr std::int32_t kKoreanLastYear = 2100;

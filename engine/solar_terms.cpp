@@ -1,12 +1,9 @@
 #include "solar_terms.h"
 
-#include <cmath>
+#include <iterator>
 
 #include "cp949_literals.h"
-#include "delta_t.h"
-#include "julian_day.h"
 #include "korean_civil_time.h"
-#include "sun_position.h"
 
 const std::array<const char*, kSolarTermsInYear> SolarTermNames = {
     "소한", "대한", "입춘", "우수", "경칩", "춘분", "청명", "곡우", "입하", "소만", "망종", "하지",
@@ -15,11 +12,17 @@ const std::array<const char*, kSolarTermsInYear> SolarTermNames = {
 
 namespace {
 
-constexpr double kMinutesPerDay = 1440.0;
-
-// Near 6 January the Sun is at 285 degrees; each term follows about 15.2 days later.
-constexpr double kFirstTermDayOfYear = 5.0;
-constexpr double kDaysPerTerm = 365.2422 / kSolarTermsInYear;
+// Every term of 1900-2100, computed by the build (make_computed_tables) with
+// ComputeSolarTerm: {day count, minute of the day, uncertain}.
+struct TermEntry {
+    std::int32_t dayCount;
+    std::int16_t minuteOfDay;
+    bool uncertainDay;
+};
+constexpr TermEntry kTerms[] = {
+#include "computed_solar_terms.inc"
+};
+static_assert(std::size(kTerms) == std::size_t{kSolarTermsInYear} * (kLastSolarTermYear - kFirstSolarTermYear + 1));
 
 }  // namespace
 
@@ -28,17 +31,8 @@ bool GetSolarTerm(std::int32_t year, std::int32_t index, SolarTerm& term)
     if (year < kFirstSolarTermYear || year > kLastSolarTermYear || index < 0 || index >= kSolarTermsInYear) {
         return false;
     }
-    const double guessJdUT = JdUTOfDayCount(DayCountOf(year, 1, 1)) + kFirstTermDayOfYear + kDaysPerTerm * index;
-    const double jdUT = JdUTFromJdeTT(SunLongitudeMomentJdeTT(SolarTermLongitudeDeg(index), JdeTTFromJdUT(guessJdUT)));
-    const double civilDays = CivilDaysOfJdUT(jdUT);                      // day count with the time of day
-    const double localMinutes = std::round(civilDays * kMinutesPerDay);  // whole minutes since 0001-01-01
-    const double day = std::floor(localMinutes / kMinutesPerDay);
-    const double exactMinuteOfDay = (civilDays - day) * kMinutesPerDay;  // may be just under 0 or past 1440
-
-    term.index = index;
-    term.date = DateOfDayCount(static_cast<std::int32_t>(day));
-    term.minuteOfDay = static_cast<std::int32_t>(localMinutes - day * kMinutesPerDay);  // [0, 1440)
-    term.uncertainDay = exactMinuteOfDay < 1.0 || exactMinuteOfDay > kMinutesPerDay - 1.0;
+    const TermEntry& entry = kTerms[static_cast<std::size_t>((year - kFirstSolarTermYear) * kSolarTermsInYear + index)];
+    term = {index, DateOfDayCount(entry.dayCount), entry.minuteOfDay, entry.uncertainDay};
     return true;
 }
 

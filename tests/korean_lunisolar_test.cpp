@@ -5,6 +5,7 @@
 #include "civil_date.h"
 #include "korean_almanac.h"
 #include "lunar_year.h"
+#include "solar_term_computation.h"
 
 namespace {
 
@@ -36,6 +37,36 @@ TEST(KoreanLunisolar, ReproducesEveryMonthOfThePublishedAlmanac)
     // KASI's calendar reaches 2050-12-31: every month but the last of lunar
     // 2050, whose length the table takes from the packages' month data.
     EXPECT_EQ(publishedMonths, 151 * 12 + 56 - 1);
+}
+
+}  // namespace
+
+namespace {
+
+// The program reads tables the build computed; they must be the computation's
+// answers, in the right places.
+TEST(ComputedTables, AreTheComputation)
+{
+    for (std::int32_t year = kKoreanTableLastYear + 1; year <= kKoreanLastYear; ++year) {
+        LunarYearSpan read;
+        ASSERT_TRUE(GetKoreanLunarYear(year, read));
+        const LunarYearSpan computed = ComputeKoreanLunarYear(year);
+        EXPECT_EQ(read.year, computed.year);
+        EXPECT_EQ(read.firstDay, computed.firstDay) << year;
+        EXPECT_EQ(read.word, computed.word) << year;
+        EXPECT_EQ(read.uncertainMonths, computed.uncertainMonths) << year;
+    }
+    for (std::int32_t year = kFirstSolarTermYear; year <= kLastSolarTermYear; year += year < 2090 ? 7 : 1) {
+        for (std::int32_t index = 0; index < kSolarTermsInYear; ++index) {
+            SolarTerm read{};
+            ASSERT_TRUE(GetSolarTerm(year, index, read));
+            const SolarTerm computed = ComputeSolarTerm(year, index);
+            EXPECT_EQ(read.index, computed.index);
+            EXPECT_EQ(read.date, computed.date) << year << " " << index;
+            EXPECT_EQ(read.minuteOfDay, computed.minuteOfDay) << year << " " << index;
+            EXPECT_EQ(read.uncertainDay, computed.uncertainDay) << year << " " << index;
+        }
+    }
 }
 
 }  // namespace

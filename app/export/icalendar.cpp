@@ -43,9 +43,30 @@ std::size_t Utf8SequenceLength(std::string_view text, std::size_t i)
     return wellFormed ? length : 0;
 }
 
-std::string DateValue(const GregorianDate& date)
+// value as exactly `digits` decimal digits (value in [0, 10^digits)).
+void AppendDigits(std::string& out, std::int32_t value, int digits)
 {
-    return Sysutils::Format("%.4d%.2d%.2d", date.year, date.month, date.day);
+    for (int place = digits - 1; place >= 0; --place) {
+        std::int32_t divisor = 1;
+        for (int i = 0; i < place; ++i) divisor *= 10;
+        out += static_cast<char>('0' + value / divisor % 10);
+    }
+}
+
+std::string DateValue(const GregorianDate& date)  // years 1..9999
+{
+    std::string value;
+    AppendDigits(value, date.year, 4);
+    AppendDigits(value, date.month, 2);
+    AppendDigits(value, date.day, 2);
+    return value;
+}
+
+// Bytes that a TEXT value takes as they are: printable ASCII but the three
+// that need a backslash.
+bool IsPlainText(char c)
+{
+    return c >= 0x20 && c < 0x7F && c != '\\' && c != ';' && c != ',';
 }
 
 std::string StampValue(std::int64_t unixSeconds)
@@ -57,27 +78,76 @@ std::string StampValue(std::int64_t unixSeconds)
            Sysutils::Format("T%.2d%.2d%.2dZ", secondOfDay / 3600, secondOfDay / 60 % 60, secondOfDay % 60);
 }
 
+void AppendEscapedText(std::string& out, std::string_view utf8)
+{
+    out.reserve(out.size() + utf8.size());
+    for (std::size_t i = 0; i < utf8.size();) {
+        const char c = utf8[i];
+        if (IsPlainText(c)) {
+            std::size_t end = i + 1;
+            while (end < utf8.size() && IsPlainText(utf8[end])) ++end;
+            out.append(utf8.substr(i, end - i));
+            i = end;
+        } else if (static_cast<unsigned char>(c) >= 0x80) {
+            const std::size_t length = Utf8SequenceLength(utf8, i);
+            if (length == 0) {
+                out += kReplacementCharacter;  // a byte that is no UTF-8
+                ++i;
+            } else {
+                out.append(utf8.substr(i, length));
+                i += length;
+            }
+        } else {
+            if (c == '\\' || c == ';' || c == ',') {
+                out += '\\';
+                out += c;
+            } else if (c == '\n') {
+                out += "\\n";
+            } else if (c == '\t') {
+                out += c;
+            }  // CR (of CRLF, whose LF writes the newline) and other control characters have no place here
+            ++i;
+        }
+    }
+}
+
 void AddLine(std::string& out, std::string_view line)
 {
+    if (line.size() <= kMaxLineOctets) {  // most lines: nothing to fold
+        out.append(line);
+        out += "\r\n";
+        return;
+    }
     out += FoldLine(line);
+}
+
+// NAME:VALUE with the value escaped as TEXT.
+void AddTextProperty(std::string& out, std::string_view name, std::string_view value)
+{
+    std::string line(name);
+    AppendEscapedText(line, value);
+    AddLine(out, line);
 }
 
 void AddEvent(std::string& out, const CalendarEvent& event, const std::string& stamp)
 {
     AddLine(out, "BEGIN:VEVENT");
-    AddLine(out, "UID:" + EscapeText(event.uid));
+    AddTextProperty(out, "UID:", event.uid);
     AddLine(out, "DTSTAMP:" + stamp);
     if (event.utcMinuteOfDay) {
         const std::int32_t minute = *event.utcMinuteOfDay;
-        AddLine(out, "DTSTART:" + DateValue(event.date) + Sysutils::Format("T%.2d%.2d00Z", minute / 60, minute % 60));
+        std::string start = "DTSTART:" + DateValue(event.date) + "T";
+        AppendDigits(start, minute / 60, 2);
+        AppendDigits(start, minute % 60, 2);
+        AddLine(out, start + "00Z");
     } else {
         const std::int32_t day = DayCountOf(event.date.year, event.date.month, event.date.day);
         AddLine(out, "DTSTART;VALUE=DATE:" + DateValue(event.date));
         AddLine(out, "DTEND;VALUE=DATE:" + DateValue(DateOfDayCount(day + 1)));
     }
-    AddLine(out, "SUMMARY:" + EscapeText(event.summary));
-    if (!event.description.empty()) AddLine(out, "DESCRIPTION:" + EscapeText(event.description));
-    if (!event.category.empty()) AddLine(out, "CATEGORIES:" + EscapeText(event.category));
+    AddTextProperty(out, "SUMMARY:", event.summary);
+    if (!event.description.empty()) AddTextProperty(out, "DESCRIPTION:", event.description);
+    if (!event.category.empty()) AddTextProperty(out, "CATEGORIES:", event.category);
     AddLine(out, "TRANSP:TRANSPARENT");
     AddLine(out, "END:VEVENT");
 }
@@ -87,29 +157,7 @@ void AddEvent(std::string& out, const CalendarEvent& event, const std::string& s
 std::string EscapeText(std::string_view utf8)
 {
     std::string out;
-    for (std::size_t i = 0; i < utf8.size();) {
-        const char c = utf8[i];
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte >= 0x80) {
-            const std::size_t length = Utf8SequenceLength(utf8, i);
-            out += length == 0 ? std::string(kReplacementCharacter) : std::string(utf8.substr(i, length));
-            i += length == 0 ? 1 : length;
-            continue;
-        }
-        if (c == '\\' || c == ';' || c == ',') {
-            out += '\\';
-            out += c;
-        } else if (c == '\n') {
-            out += "\\n";
-        } else if (c == '\r' && i + 1 < utf8.size() && utf8[i + 1] == '\n') {
-            // CRLF is one newline: the LF writes it
-        } else if (byte >= 0x20 && byte != 0x7F) {
-            out += c;
-        } else if (c == '\t') {
-            out += c;
-        }  // other control characters have no place in a TEXT value
-        ++i;
-    }
+    AppendEscapedText(out, utf8);
     return out;
 }
 
@@ -147,13 +195,15 @@ std::string ICalendar(std::string_view calendarName, const std::vector<CalendarE
                       std::int64_t stampUnixSeconds)
 {
     const std::string stamp = StampValue(stampUnixSeconds);
+    constexpr std::size_t kEventBytes = 320;  // about what one event takes
     std::string out;
+    out.reserve((events.size() + 1) * kEventBytes);
     AddLine(out, "BEGIN:VCALENDAR");
     AddLine(out, "VERSION:2.0");
     AddLine(out, "PRODID:-//dalcal//dalcal-print//KO");
     AddLine(out, "CALSCALE:GREGORIAN");
     AddLine(out, "METHOD:PUBLISH");
-    AddLine(out, "X-WR-CALNAME:" + EscapeText(calendarName));
+    AddTextProperty(out, "X-WR-CALNAME:", calendarName);
     for (const CalendarEvent& event : events) AddEvent(out, event, stamp);
     AddLine(out, "END:VCALENDAR");
     return out;

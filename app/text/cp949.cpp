@@ -47,12 +47,15 @@ unsigned PairCodePoint(std::string_view text, std::size_t i)
 void AppendUtf8(std::string& out, unsigned codePoint)  // codePoint in [0x80, 0xFFFF]
 {
     if (codePoint < 0x800) {
-        out += static_cast<char>(0xC0 | (codePoint >> 6));
-    } else {
-        out += static_cast<char>(0xE0 | (codePoint >> 12));
-        out += static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F));
+        const std::array<char, 2> bytes = {static_cast<char>(0xC0 | (codePoint >> 6)),
+                                           static_cast<char>(0x80 | (codePoint & 0x3F))};
+        out.append(bytes.data(), bytes.size());
+        return;
     }
-    out += static_cast<char>(0x80 | (codePoint & 0x3F));
+    const std::array<char, 3> bytes = {static_cast<char>(0xE0 | (codePoint >> 12)),
+                                       static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F)),
+                                       static_cast<char>(0x80 | (codePoint & 0x3F))};
+    out.append(bytes.data(), bytes.size());
 }
 
 // One character read from UTF-8: its code point, and the bytes it took.
@@ -114,9 +117,11 @@ std::string ToUtf8(std::string_view cp949)
     out.reserve(cp949.size() * 3 / 2 + 3);
     for (std::size_t i = 0; i < cp949.size();) {
         const unsigned byte = Byte(cp949, i);
-        if (byte < 0x80) {
-            out += static_cast<char>(byte);
-            ++i;
+        if (byte < 0x80) {  // a run of ASCII, as it is
+            std::size_t end = i + 1;
+            while (end < cp949.size() && Byte(cp949, end) < 0x80) ++end;
+            out.append(cp949.substr(i, end - i));
+            i = end;
         } else if (const unsigned codePoint = PairCodePoint(cp949, i); codePoint != 0) {
             AppendUtf8(out, codePoint);
             i += 2;
