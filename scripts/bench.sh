@@ -17,3 +17,8 @@ hyperfine -N --warmup 100 --runs 2000 \
     'build/app/dalcal-print 2026 7' 'lunar 2026 7 1' 'build/app/dalcal-print 2026' 'cal -y 2026' \
     'build/app/dalcal-print --holidays 2026' 'build/app/dalcal-print --terms 2026' \
     'build/app/dalcal-print --encoding cp949 2026 7' 'build/app/dalcal-print --almanac classic 2026 7' 'true'
+echo "== dates that leave the program (hyperfine)"
+hyperfine -N --warmup 20 --runs 300 \
+    'build/app/dalcal-print 2027-02-07' 'lunar 2026 7 1' 'build/app/dalcal-print 2026 7' \
+    'build/app/dalcal-print --ics --holidays 2014-2100' 'build/app/dalcal-print --json --holidays 2014-2100' \
+    'build/app/dalcal-print --terms 1900-2100 --json'

@@ -7,11 +7,9 @@
 
 namespace {
 
-// This file's narrow literals are CP949; what these writers take is UTF-8.
-std::string U8(const char8_t* text)
-{
-    return reinterpret_cast<const char*>(text);
-}
+// This file's narrow literals are CP949; what these writers take is UTF-8,
+// written here as bytes: 설날 EC84A4 EB82A0, 가 EAB080, 한 ED959C,
+// 어머니 생신 EC96B4 EBA8B8 EB8B88 20 EC839D EC8BA0, 아버지 EC9584 EBB284 ECA780.
 
 TEST(JsonWriter, EscapesWhatRfc8259Requires)
 {
@@ -25,7 +23,8 @@ TEST(JsonWriter, EscapesWhatRfc8259Requires)
         {"\x01\x1f\x7f", R"("\u0001\u001f\u007f")"},
     };
     for (const auto& c : kCases) EXPECT_EQ(JsonQuoted(c.text), c.quoted) << c.text;
-    EXPECT_EQ(JsonQuoted(U8(u8"설날 /")), U8(u8"\"설날 /\""));  // UTF-8 and the solidus as they are
+    EXPECT_EQ(JsonQuoted(std::string("\xEC\x84\xA4\xEB\x82\xA0 /")),
+              std::string("\"\xEC\x84\xA4\xEB\x82\xA0 /\""));  // UTF-8 and the solidus as they are
 }
 
 TEST(JsonWriter, PutsCommasAndColons)
@@ -58,24 +57,25 @@ TEST(ICalendar, EscapesTextSoNoValueBreaksOut)
         {"two\nlines", "two\\nlines"},
         {"crlf\r\nend", "crlf\\nend"},
         {"x\nSUMMARY:y", "x\\nSUMMARY:y"},
-        {"bell\x07 tab\t", "bell tab\t"},       // control characters left out, the tab kept
+        {"bell\x07 tab\t", "bell tab\t"},              // control characters left out, the tab kept
         {"bad \xFF utf-8", "bad \xEF\xBF\xBD utf-8"},  // a byte that is no UTF-8: U+FFFD
         {"cut \xEC\x96", "cut \xEF\xBF\xBD\xEF\xBF\xBD"},
     };
     for (const auto& c : kCases) EXPECT_EQ(EscapeText(c.text), c.escaped) << c.text;
-    EXPECT_EQ(EscapeText(U8(u8"어머니 생신")), U8(u8"어머니 생신"));
+    EXPECT_EQ(EscapeText(std::string("\xEC\x96\xB4\xEB\xA8\xB8\xEB\x8B\x88 \xEC\x83\x9D\xEC\x8B\xA0")),
+              std::string("\xEC\x96\xB4\xEB\xA8\xB8\xEB\x8B\x88 \xEC\x83\x9D\xEC\x8B\xA0"));
 }
 
 TEST(ICalendar, FoldsAt75OctetsBetweenCharacters)
 {
     // 74 ASCII bytes then a three-byte syllable: the fold goes before it, not inside.
-    const std::string line = std::string(74, 'a') + U8(u8"가") + "b";
-    EXPECT_EQ(FoldLine(line), std::string(74, 'a') + "\r\n " + U8(u8"가") + "b\r\n");
+    const std::string line = std::string(74, 'a') + std::string("\xEA\xB0\x80") + "b";
+    EXPECT_EQ(FoldLine(line), std::string(74, 'a') + "\r\n " + std::string("\xEA\xB0\x80") + "b\r\n");
     EXPECT_EQ(FoldLine(std::string(75, 'a')), std::string(75, 'a') + "\r\n");
     EXPECT_EQ(FoldLine(std::string(76, 'a')), std::string(75, 'a') + "\r\n a\r\n");
     // Syllables throughout: every physical line at most 75 octets, whole syllables only.
     std::string korean;
-    for (int i = 0; i < 60; ++i) korean += U8(u8"한");
+    for (int i = 0; i < 60; ++i) korean += std::string("\xED\x95\x9C");
     const std::string folded = FoldLine("SUMMARY:" + korean);
     std::size_t start = 0;
     std::string unfolded;
@@ -93,10 +93,10 @@ TEST(ICalendar, FoldsAt75OctetsBetweenCharacters)
 
 TEST(ICalendar, AllDayEventsAndMoments)
 {
-    const std::string text =
-        ICalendar("dalcal", {{"a@dalcal", "a", "", "b", {2027, 12, 31}, std::nullopt},
-                             {"b@dalcal", "c", "", "", {2026, 2, 3}, 20 * 60 + 2}},
-                  0);
+    const std::string text = ICalendar("dalcal",
+                                       {{"a@dalcal", "a", "", "b", {2027, 12, 31}, std::nullopt},
+                                        {"b@dalcal", "c", "", "", {2026, 2, 3}, 20 * 60 + 2}},
+                                       0);
     EXPECT_NE(text.find("DTSTART;VALUE=DATE:20271231\r\nDTEND;VALUE=DATE:20280101\r\n"), std::string::npos);
     EXPECT_NE(text.find("DTSTART:20260203T200200Z\r\nSUMMARY:"), std::string::npos);  // no DTEND
     EXPECT_NE(text.find("DTSTAMP:19700101T000000Z\r\n"), std::string::npos);
@@ -105,9 +105,10 @@ TEST(ICalendar, AllDayEventsAndMoments)
 
 TEST(ICalendar, FingerprintIsFnv1a)
 {
-    EXPECT_EQ(Fingerprint(""), "cbf29ce484222325");  // the FNV-1a 64-bit offset basis
+    EXPECT_EQ(Fingerprint(""), "cbf29ce484222325");   // the FNV-1a 64-bit offset basis
     EXPECT_EQ(Fingerprint("a"), "af63dc4c8601ec8c");  // FNV's published test vector
-    EXPECT_NE(Fingerprint(U8(u8"어머니 생신")), Fingerprint(U8(u8"아버지 생신")));
+    EXPECT_NE(Fingerprint(std::string("\xEC\x96\xB4\xEB\xA8\xB8\xEB\x8B\x88 \xEC\x83\x9D\xEC\x8B\xA0")),
+              Fingerprint(std::string("\xEC\x95\x84\xEB\xB2\x84\xEC\xA7\x80 \xEC\x83\x9D\xEC\x8B\xA0")));
 }
 
 }  // namespace

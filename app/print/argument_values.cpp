@@ -19,7 +19,10 @@ bool AllDigits(std::string_view text, std::size_t shortest, std::size_t longest)
 
 std::string Quoted(const std::string& arg)
 {
-    return "\"" + Cp949::FromUtf8(arg) + "\"";
+    std::string quoted = "\"";  // appended piece by piece: GCC 12 misreads "\"" + string at -O3 (-Wrestrict)
+    quoted += Cp949::FromUtf8(arg);
+    quoted += '"';
+    return quoted;
 }
 
 std::string IsoMonth(const GregorianDate& date)
