@@ -11,16 +11,13 @@ class JsonReader {
 public:
     explicit JsonReader(std::string_view text) : text_(text) {}
 
-    bool Document()
-    {
-        return Value(0) && (SkipSpace(), pos_ == text_.size());
-    }
+    bool Document() { return Value(0) && (SkipSpace(), pos_ == text_.size()); }
 
 private:
     void SkipSpace()
     {
-        while (pos_ < text_.size() && (text_[pos_] == ' ' || text_[pos_] == '\n' || text_[pos_] == '\r' ||
-                                       text_[pos_] == '\t')) {
+        while (pos_ < text_.size() &&
+               (text_[pos_] == ' ' || text_[pos_] == '\n' || text_[pos_] == '\r' || text_[pos_] == '\t')) {
             ++pos_;
         }
     }
@@ -54,8 +51,8 @@ private:
                 const char e = text_[pos_++];
                 if (e == 'u') {
                     for (int i = 0; i < 4; ++i) {
-                        if (pos_ >= text_.size() || std::string_view("0123456789abcdefABCDEF").find(text_[pos_]) ==
-                                                        std::string_view::npos) {
+                        if (pos_ >= text_.size() ||
+                            std::string_view("0123456789abcdefABCDEF").find(text_[pos_]) == std::string_view::npos) {
                             return false;
                         }
                         ++pos_;
@@ -122,8 +119,11 @@ bool IsUtf8(std::string_view text)
 {
     for (std::size_t i = 0; i < text.size();) {
         const auto lead = static_cast<unsigned char>(text[i]);
-        std::size_t length = lead < 0x80 ? 1 : lead >= 0xC2 && lead <= 0xDF ? 2 : lead >= 0xE0 && lead <= 0xEF ? 3
-                                           : lead >= 0xF0 && lead <= 0xF4 ? 4 : 0;
+        std::size_t length = lead < 0x80                    ? 1
+                             : lead >= 0xC2 && lead <= 0xDF ? 2
+                             : lead >= 0xE0 && lead <= 0xEF ? 3
+                             : lead >= 0xF0 && lead <= 0xF4 ? 4
+                                                            : 0;
         if (length == 0 || i + length > text.size()) return false;
         for (std::size_t k = 1; k < length; ++k) {
             if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) return false;
@@ -157,10 +157,23 @@ bool IsProgramICalendar(std::string_view text)
         }
         start = end + 2;
     }
-    constexpr std::array<std::string_view, 17> kNames = {
-        "BEGIN:",       "END:",   "VERSION:",    "PRODID:",  "CALSCALE:",      "METHOD:",
-        "X-WR-CALNAME:", "UID:",  "DTSTAMP:",    "DTSTART:", "DTSTART;VALUE=DATE:", "DTEND;VALUE=DATE:",
-        "SUMMARY:",     "DESCRIPTION:", "CATEGORIES:", "TRANSP:", "RRULE:"};
+    constexpr std::array<std::string_view, 17> kNames = {"BEGIN:",
+                                                         "END:",
+                                                         "VERSION:",
+                                                         "PRODID:",
+                                                         "CALSCALE:",
+                                                         "METHOD:",
+                                                         "X-WR-CALNAME:",
+                                                         "UID:",
+                                                         "DTSTAMP:",
+                                                         "DTSTART:",
+                                                         "DTSTART;VALUE=DATE:",
+                                                         "DTEND;VALUE=DATE:",
+                                                         "SUMMARY:",
+                                                         "DESCRIPTION:",
+                                                         "CATEGORIES:",
+                                                         "TRANSP:",
+                                                         "RRULE:"};
     std::vector<std::string> open;
     for (const std::string& line : lines) {
         bool known = false;
