@@ -1,5 +1,7 @@
 #include "calendar_events.h"
 
+#include <map>
+
 #include "calendar_names.h"
 #include "cp949.h"
 #include "date_reading.h"
@@ -32,9 +34,12 @@ std::vector<CalendarEvent> HolidayEvents(const std::vector<Holiday>& holidays)
 {
     std::vector<CalendarEvent> events;
     events.reserve(holidays.size());
+    std::map<AnsiString, std::string> names;  // a few dozen names, each converted once
     for (const Holiday& holiday : holidays) {
         const std::string kind = Utf8(HolidayKindName(holiday.kind));
-        const std::string name = Utf8(holiday.name);
+        auto [found, added] = names.try_emplace(holiday.name);
+        if (added) found->second = Utf8(holiday.name);
+        const std::string& name = found->second;
         events.push_back({"holiday-" + CompactDate(holiday.date) + "-" + Fingerprint(kind + "\n" + name) + kUidDomain,
                           name, LunarDescription(holiday.date), kind, holiday.date, std::nullopt});
     }

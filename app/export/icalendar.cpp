@@ -78,36 +78,45 @@ std::string StampValue(std::int64_t unixSeconds)
            Sysutils::Format("T%.2d%.2d%.2dZ", secondOfDay / 3600, secondOfDay / 60 % 60, secondOfDay % 60);
 }
 
+// The length of the run at text[i] that a TEXT value takes as it is: plain
+// ASCII and well-formed UTF-8.
+std::size_t PlainRunLength(std::string_view text, std::size_t i)
+{
+    std::size_t end = i;
+    while (end < text.size()) {
+        if (IsPlainText(text[end])) {
+            ++end;
+        } else if (static_cast<unsigned char>(text[end]) >= 0x80) {
+            const std::size_t length = Utf8SequenceLength(text, end);
+            if (length == 0) break;
+            end += length;
+        } else {
+            break;
+        }
+    }
+    return end - i;
+}
+
 void AppendEscapedText(std::string& out, std::string_view utf8)
 {
     out.reserve(out.size() + utf8.size());
     for (std::size_t i = 0; i < utf8.size();) {
-        const char c = utf8[i];
-        if (IsPlainText(c)) {
-            std::size_t end = i + 1;
-            while (end < utf8.size() && IsPlainText(utf8[end])) ++end;
-            out.append(utf8.substr(i, end - i));
-            i = end;
-        } else if (static_cast<unsigned char>(c) >= 0x80) {
-            const std::size_t length = Utf8SequenceLength(utf8, i);
-            if (length == 0) {
-                out += kReplacementCharacter;  // a byte that is no UTF-8
-                ++i;
-            } else {
-                out.append(utf8.substr(i, length));
-                i += length;
-            }
-        } else {
-            if (c == '\\' || c == ';' || c == ',') {
-                out += '\\';
-                out += c;
-            } else if (c == '\n') {
-                out += "\\n";
-            } else if (c == '\t') {
-                out += c;
-            }  // CR (of CRLF, whose LF writes the newline) and other control characters have no place here
-            ++i;
+        if (const std::size_t run = PlainRunLength(utf8, i); run > 0) {
+            out.append(utf8.substr(i, run));
+            i += run;
+            continue;
         }
+        const char c = utf8[i++];
+        if (static_cast<unsigned char>(c) >= 0x80) {
+            out += kReplacementCharacter;  // a byte that is no UTF-8
+        } else if (c == '\\' || c == ';' || c == ',') {
+            out += '\\';
+            out += c;
+        } else if (c == '\n') {
+            out += "\\n";
+        } else if (c == '\t') {
+            out += c;
+        }  // CR (of CRLF, whose LF writes the newline) and other control characters have no place here
     }
 }
 
