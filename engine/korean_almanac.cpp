@@ -41,7 +41,7 @@ static_assert(kComputedYearSpans[0].firstDay == kKoreanTableFirstDay + kNewYearO
 // Each computed year begins the day after the one before ends.
 constexpr bool ComputedYearsFollowEachOther()
 {
-    for (std::size_t i = 1; i < kComputedYears; ++i) {
+    for (std::size_t i = 1; i < std::size(kComputedYearSpans); ++i) {
         const LunarYearSpan& before = kComputedYearSpans[i - 1];
         if (kComputedYearSpans[i].year != before.year + 1 ||
             kComputedYearSpans[i].firstDay != before.firstDay + lunar_word::YearDays(before.word)) {

@@ -40,8 +40,14 @@ std::vector<CalendarEvent> HolidayEvents(const std::vector<Holiday>& holidays)
         auto [found, added] = names.try_emplace(holiday.name);
         if (added) found->second = Utf8(holiday.name);
         const std::string& name = found->second;
-        events.push_back({"holiday-" + CompactDate(holiday.date) + "-" + Fingerprint(kind + "\n" + name) + kUidDomain,
-                          name, LunarDescription(holiday.date), kind, holiday.date, std::nullopt});
+        std::string uid = "holiday-" + CompactDate(holiday.date);
+        uid += '-';
+        std::string identity = kind;  // what makes a holiday this holiday: its kind and name
+        identity += '\n';
+        identity += name;
+        uid += Fingerprint(identity);
+        uid += kUidDomain;
+        events.push_back({uid, name, LunarDescription(holiday.date), kind, holiday.date, std::nullopt});
     }
     return events;
 }

@@ -1,5 +1,6 @@
 #include "argument_values.h"
 
+#include <algorithm>
 #include <string_view>
 
 #include "cp949.h"
@@ -10,11 +11,8 @@ namespace {
 
 bool AllDigits(std::string_view text, std::size_t shortest, std::size_t longest)
 {
-    if (text.size() < shortest || text.size() > longest) return false;
-    for (const char c : text) {
-        if (c < '0' || c > '9') return false;
-    }
-    return true;
+    return text.size() >= shortest && text.size() <= longest &&
+           std::ranges::all_of(text, [](char c) { return c >= '0' && c <= '9'; });
 }
 
 std::string Quoted(const std::string& arg)
