@@ -1,5 +1,8 @@
 #include "format.h"
 
+#include <algorithm>
+#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -55,33 +58,42 @@ Specifier ReadSpecifier(std::string_view pattern, std::size_t& pos)
     return specifier;
 }
 
-// The digits of value, at least minDigits of them, with "-" before a negative.
-AnsiString Decimal(std::int32_t value, std::int32_t minDigits)
+// Up to 4096 digits of precision and a sign, written from the end of a buffer.
+using DecimalBuffer = std::array<char, kMaxFormatField + 16>;
+
+// The digits of value, at least minDigits of them, with "-" before a negative,
+// written at the end of buffer.
+std::string_view Decimal(std::int32_t value, std::int32_t minDigits, DecimalBuffer& buffer)
 {
     std::int64_t magnitude = value;
     const bool negative = magnitude < 0;
     if (negative) magnitude = -magnitude;
-    AnsiString digits = std::to_string(magnitude);
-    if (std::ssize(digits) < minDigits) {
-        digits.insert(0, static_cast<std::size_t>(minDigits) - digits.size(), '0');
-    }
-    return negative ? "-" + digits : digits;
+    std::size_t start = buffer.size();
+    do {
+        buffer[--start] = static_cast<char>('0' + magnitude % 10);
+        magnitude /= 10;
+    } while (magnitude > 0);
+    while (std::ssize(buffer) - static_cast<std::ptrdiff_t>(start) < minDigits) buffer[--start] = '0';
+    if (negative) buffer[--start] = '-';
+    return {buffer.data() + start, buffer.size() - start};
 }
 
-AnsiString Convert(const Specifier& specifier, const FormatArg& arg, std::string_view pattern)
+// The text a specifier makes of its argument (in buffer, for a number).
+std::string_view Convert(const Specifier& specifier, const FormatArg& arg, std::string_view pattern,
+                         DecimalBuffer& buffer)
 {
-    if (specifier.type == 'd' && !arg.IsText()) return Decimal(arg.Integer(), specifier.precision);
+    if (specifier.type == 'd' && !arg.IsText()) return Decimal(arg.Integer(), specifier.precision, buffer);
     if (specifier.type == 's' && arg.IsText()) {
         std::string_view text = arg.Text();
         if (specifier.precision >= 0 && std::ssize(text) > specifier.precision) {
             text = text.substr(0, static_cast<std::size_t>(specifier.precision));
         }
-        return AnsiString(text);
+        return text;
     }
     RaiseInvalid(pattern);
 }
 
-void AppendPadded(AnsiString& out, const AnsiString& body, const Specifier& specifier)
+void AppendPadded(AnsiString& out, std::string_view body, const Specifier& specifier)
 {
     const std::size_t fill =
         std::ssize(body) < specifier.width ? static_cast<std::size_t>(specifier.width) - body.size() : 0;
@@ -99,11 +111,13 @@ AnsiString FormatList(std::string_view pattern, std::span<const FormatArg> args)
     std::size_t nextArg = 0;
     std::size_t pos = 0;
     while (pos < pattern.size()) {
-        const char c = pattern[pos++];
-        if (c != '%') {
-            out += c;
+        if (pattern[pos] != '%') {  // a run of plain text, as it is
+            const std::size_t percent = std::min(pattern.find('%', pos), pattern.size());
+            out.append(pattern.substr(pos, percent - pos));
+            pos = percent;
             continue;
         }
+        ++pos;
         if (pos < pattern.size() && pattern[pos] == '%') {
             out += '%';
             ++pos;
@@ -113,7 +127,8 @@ AnsiString FormatList(std::string_view pattern, std::span<const FormatArg> args)
         if (nextArg >= args.size()) {
             throw Exception("No argument for format '" + AnsiString(pattern) + "'");
         }
-        AppendPadded(out, Convert(specifier, args[nextArg++], pattern), specifier);
+        DecimalBuffer buffer;
+        AppendPadded(out, Convert(specifier, args[nextArg++], pattern, buffer), specifier);
     }
     return out;
 }
