@@ -37,10 +37,9 @@ std::int32_t GetDaysBeforeMonth(std::int32_t year, std::int32_t month)
     // The months 1 .. month - 1 of the year, at most all twelve; the years
     // before it only from year 1 on.
     const std::int32_t monthsBefore = std::clamp(month, 1, 13) - 1;  // [0, 12]
-    const std::int64_t yearStart = DaysFromCivil(year, 1, 1);
     const std::int64_t monthStart =
         monthsBefore == 12 ? DaysFromCivil(std::int64_t{year} + 1, 1, 1) : DaysFromCivil(year, monthsBefore + 1, 1);
-    const std::int64_t count = (year > 1 ? yearStart : 0) + (monthStart - yearStart);
+    const std::int64_t count = year > 1 ? monthStart : monthStart - DaysFromCivil(year, 1, 1);
     return static_cast<std::int32_t>(std::min<std::int64_t>(count, std::numeric_limits<std::int32_t>::max()));
 }
 

@@ -35,17 +35,30 @@ constexpr std::int32_t GregorianMonthDays(std::int64_t year, std::int32_t month)
     return MonthDays[static_cast<std::size_t>(month - 1)];
 }
 
+// Days before each month of a common year, January first, summed from MonthDays.
+inline constexpr std::array<std::int32_t, 12> kDaysBeforeMonth = [] {
+    std::array<std::int32_t, 12> before{};
+    for (std::size_t month = 1; month < before.size(); ++month)
+        before[month] = before[month - 1] + MonthDays[month - 1];
+    return before;
+}();
+static_assert(kDaysBeforeMonth[11] == 334);
+
+// value / divisor rounded down (divisor > 0), for years before year 1.
+constexpr std::int64_t FloorDivide(std::int64_t value, std::int64_t divisor)
+{
+    return value / divisor - (value % divisor < 0 ? 1 : 0);
+}
+
 // The day count of year-month-day: any year of at most 2^40 in size, month
-// 1..12, day 1..31.
+// 1..12, day 1..31. The days of the years before it, of the months before it
+// (with 29 February in a leap year), and of the month.
 constexpr std::int64_t DaysFromCivil(std::int64_t year, std::int32_t month, std::int32_t day)
 {
-    const std::int64_t y = month <= 2 ? year - 1 : year;                    // years counted from March
-    const std::int64_t era = (y >= 0 ? y : y - 399) / 400;                  // floor(y / 400)
-    const std::int64_t yearOfEra = y - era * 400;                           // [0, 399]
-    const std::int32_t shiftedMonth = (month + 9) % 12;                     // [0, 11], March = 0
-    const std::int32_t dayOfYear = (153 * shiftedMonth + 2) / 5 + day - 1;  // [0, 365]
-    const std::int64_t dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;  // [0, 146096]
-    return era * 146097 + dayOfEra - 306;  // 306: 0000-03-01 to 0001-01-01
+    const std::int64_t past = year - 1;  // whole years since 0001-01-01 (negative before it)
+    const std::int64_t yearDays = past * 365 + FloorDivide(past, 4) - FloorDivide(past, 100) + FloorDivide(past, 400);
+    const std::int32_t leapDay = month > 2 && IsGregorianLeapYear(year) ? 1 : 0;
+    return yearDays + kDaysBeforeMonth[static_cast<std::size_t>(month - 1)] + leapDay + day - 1;
 }
 
 // The day count of a date of years 1..9999: [0, 3652058].
