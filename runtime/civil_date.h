@@ -36,12 +36,14 @@ constexpr std::int32_t GregorianMonthDays(std::int64_t year, std::int32_t month)
 }
 
 // Days before each month of a common year, January first, summed from MonthDays.
-inline constexpr std::array<std::int32_t, 12> kDaysBeforeMonth = [] {
+constexpr std::array<std::int32_t, 12> DaysBeforeEachMonth()
+{
     std::array<std::int32_t, 12> before{};
     for (std::size_t month = 1; month < before.size(); ++month)
         before[month] = before[month - 1] + MonthDays[month - 1];
     return before;
-}();
+}
+inline constexpr std::array<std::int32_t, 12> kDaysBeforeMonth = DaysBeforeEachMonth();
 static_assert(kDaysBeforeMonth[11] == 334);
 
 // value / divisor rounded down (divisor > 0), for years before year 1.
