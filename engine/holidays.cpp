@@ -207,8 +207,7 @@ bool GetHolidays(std::int32_t year, std::vector<Holiday>& holidays)
     }
     const std::vector<Holiday> substitutes = SubstituteDays(base);
     holidays.insert(holidays.end(), substitutes.begin(), substitutes.end());
-    std::stable_sort(holidays.begin(), holidays.end(), [](const Holiday& a, const Holiday& b) {
-        return DayCountOf(a.date.year, a.date.month, a.date.day) < DayCountOf(b.date.year, b.date.month, b.date.day);
-    });
+    std::stable_sort(holidays.begin(), holidays.end(),
+                     [](const Holiday& a, const Holiday& b) { return a.date < b.date; });
     return true;
 }

@@ -11,13 +11,23 @@ namespace {
 constexpr std::array<const char*, kDaysInWeek> kWeekdayNames = {"일요일", "월요일", "화요일", "수요일",
                                                                 "목요일", "금요일", "토요일"};
 constexpr const char* kDayFormat = "%d-%.2d-%.2d %s %s일";
-constexpr const char* kLunarFormat = "음력 %d년 %s%d월 %d일 (%s년 %s월)%s";
+constexpr const char* kLunarFormat = "음력 %d년 %s%d월 %d일 (%s%s년 %s%s월)%s";
 constexpr const char* kPartSeparator = " · ";
 constexpr const char* kLeapPrefix = "윤";
 constexpr const char* kNoLunarDate = " · 음력 없음";
 constexpr const char* kHolidayFormat = " · %s (%s)";
 constexpr const char* kHolidaysNotKnown = " · 공휴일 모름";
 constexpr const char* kTermFormat = " · %s %.2d:%.2d%s";
+
+const char* StemName(const StemBranch& position)
+{
+    return StemNames.at(static_cast<std::size_t>(position.stem));
+}
+
+const char* BranchName(const StemBranch& position)
+{
+    return BranchNames.at(static_cast<std::size_t>(position.branch));
+}
 
 }  // namespace
 
@@ -56,8 +66,8 @@ std::optional<std::vector<Holiday>> HolidaysOn(const GregorianDate& date)
 AnsiString LunarDateText(const LunarReading& lunar)
 {
     return Sysutils::Format(kLunarFormat, lunar.date.year, lunar.date.leap != 0 ? kLeapPrefix : "", lunar.date.month,
-                            lunar.date.day, StemBranchName(lunar.year), StemBranchName(lunar.month),
-                            lunar.uncertain ? kUncertainMark : "");
+                            lunar.date.day, StemName(lunar.year), BranchName(lunar.year), StemName(lunar.month),
+                            BranchName(lunar.month), lunar.uncertain ? kUncertainMark : "");
 }
 
 const char* WeekdayName(std::int32_t weekday)
@@ -68,8 +78,7 @@ const char* WeekdayName(std::int32_t weekday)
 
 AnsiString StemBranchName(const StemBranch& position)
 {
-    return AnsiString(StemNames.at(static_cast<std::size_t>(position.stem))) +
-           BranchNames.at(static_cast<std::size_t>(position.branch));
+    return AnsiString(StemName(position)) + BranchName(position);
 }
 
 DateReading ReadDate(Almanac almanac, const GregorianDate& date)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <compare>
 #include <cstdint>
 
 // The proleptic Gregorian calendar as day counts: days from 0001-01-01 (0 for
@@ -13,7 +14,8 @@ struct GregorianDate {
     std::int32_t month = 0;  // 1..12
     std::int32_t day = 0;    // 1..31
 
-    friend bool operator==(const GregorianDate&, const GregorianDate&) = default;
+    // Chronological, as the fields are ordered.
+    friend auto operator<=>(const GregorianDate&, const GregorianDate&) = default;
 };
 
 // Days of the months of a common year, January first.

@@ -1,6 +1,7 @@
 #include "calendar_events.h"
 
 #include <map>
+#include <utility>
 
 #include "calendar_names.h"
 #include "cp949.h"
@@ -16,16 +17,25 @@ std::string Utf8(const AnsiString& cp949)
     return Cp949::ToUtf8(cp949);
 }
 
-std::string CompactDate(const GregorianDate& date)
-{
-    return Sysutils::Format("%.4d%.2d%.2d", date.year, date.month, date.day);
-}
-
 // The lunar date of a day in Korea's almanac, as a description ("" outside it).
 std::string LunarDescription(const GregorianDate& date)
 {
     const std::optional<LunarReading> lunar = ReadLunarDate(Almanac::Korea, date);
     return lunar ? Utf8(LunarDateText(*lunar)) : std::string();
+}
+
+// What a holiday's events share with every other day of the same holiday.
+struct HolidayLabel {
+    std::string name;
+    std::string kind;
+    std::string fingerprint;  // of what makes a holiday this holiday: its kind and name
+};
+
+HolidayLabel LabelOf(const Holiday& holiday)
+{
+    HolidayLabel label{Utf8(holiday.name), Utf8(HolidayKindName(holiday.kind)), {}};
+    label.fingerprint = Fingerprint(label.kind + '\n' + label.name);
+    return label;
 }
 
 }  // namespace
@@ -34,20 +44,18 @@ std::vector<CalendarEvent> HolidayEvents(const std::vector<Holiday>& holidays)
 {
     std::vector<CalendarEvent> events;
     events.reserve(holidays.size());
-    std::map<AnsiString, std::string> names;  // a few dozen names, each converted once
+    std::map<std::pair<AnsiString, HolidayKind>, HolidayLabel> labels;  // a few dozen, each made once
     for (const Holiday& holiday : holidays) {
-        const std::string kind = Utf8(HolidayKindName(holiday.kind));
-        auto [found, added] = names.try_emplace(holiday.name);
-        if (added) found->second = Utf8(holiday.name);
-        const std::string& name = found->second;
-        std::string uid = "holiday-" + CompactDate(holiday.date);
+        auto [found, added] = labels.try_emplace({holiday.name, holiday.kind});
+        if (added) found->second = LabelOf(holiday);
+        const HolidayLabel& label = found->second;
+        std::string uid = "holiday-";
+        AppendDateValue(uid, holiday.date);
         uid += '-';
-        std::string identity = kind;  // what makes a holiday this holiday: its kind and name
-        identity += '\n';
-        identity += name;
-        uid += Fingerprint(identity);
+        uid += label.fingerprint;
         uid += kUidDomain;
-        events.push_back({uid, name, LunarDescription(holiday.date), kind, holiday.date, std::nullopt});
+        events.push_back(
+            {std::move(uid), label.name, LunarDescription(holiday.date), label.kind, holiday.date, std::nullopt});
     }
     return events;
 }

@@ -1,8 +1,9 @@
 #include "icalendar.h"
 
 #include <array>
+#include <utility>
 
-#include "sysutils.h"
+#include "civil_date.h"
 
 namespace {
 
@@ -43,23 +44,15 @@ std::size_t Utf8SequenceLength(std::string_view text, std::size_t i)
     return wellFormed ? length : 0;
 }
 
-// value as exactly `digits` decimal digits (value in [0, 10^digits)).
-void AppendDigits(std::string& out, std::int32_t value, int digits)
+// value as exactly `digits` decimal digits (value in [0, 10^digits), digits 1..4).
+void AppendDigits(std::string& out, std::int32_t value, std::size_t digits)
 {
-    for (int place = digits - 1; place >= 0; --place) {
-        std::int32_t divisor = 1;
-        for (int i = 0; i < place; ++i) divisor *= 10;
-        out += static_cast<char>('0' + value / divisor % 10);
+    std::array<char, 4> text{};
+    for (std::size_t i = digits; i > 0; --i) {
+        text.at(i - 1) = static_cast<char>('0' + value % 10);
+        value /= 10;
     }
-}
-
-std::string DateValue(const GregorianDate& date)  // years 1..9999
-{
-    std::string value;
-    AppendDigits(value, date.year, 4);
-    AppendDigits(value, date.month, 2);
-    AppendDigits(value, date.day, 2);
-    return value;
+    out.append(text.data(), digits);
 }
 
 // Bytes that a TEXT value takes as they are: printable ASCII but the three
@@ -69,13 +62,24 @@ bool IsPlainText(char c)
     return c >= 0x20 && c < 0x7F && c != '\\' && c != ';' && c != ',';
 }
 
+// A UTC time of day as THHMMSSZ (minuteOfDay and second in range).
+void AppendUtcTime(std::string& out, std::int32_t minuteOfDay, std::int32_t second)
+{
+    out += 'T';
+    AppendDigits(out, minuteOfDay / 60, 2);
+    AppendDigits(out, minuteOfDay % 60, 2);
+    AppendDigits(out, second, 2);
+    out += 'Z';
+}
+
 std::string StampValue(std::int64_t unixSeconds)
 {
     const std::int64_t days = unixSeconds / kSecondsPerDay;  // unixSeconds >= 0
     const auto secondOfDay = static_cast<std::int32_t>(unixSeconds % kSecondsPerDay);
-    const GregorianDate date = DateOfDayCount(static_cast<std::int32_t>(kUnixEpochDay + days));
-    return DateValue(date) +
-           Sysutils::Format("T%.2d%.2d%.2dZ", secondOfDay / 3600, secondOfDay / 60 % 60, secondOfDay % 60);
+    std::string value;
+    AppendDateValue(value, DateOfDayCount(static_cast<std::int32_t>(kUnixEpochDay + days)));
+    AppendUtcTime(value, secondOfDay / 60, secondOfDay % 60);
+    return value;
 }
 
 // The length of the run at text[i] that a TEXT value takes as it is: plain
@@ -99,7 +103,6 @@ std::size_t PlainRunLength(std::string_view text, std::size_t i)
 
 void AppendEscapedText(std::string& out, std::string_view utf8)
 {
-    out.reserve(out.size() + utf8.size());
     for (std::size_t i = 0; i < utf8.size();) {
         if (const std::size_t run = PlainRunLength(utf8, i); run > 0) {
             out.append(utf8.substr(i, run));
@@ -120,39 +123,59 @@ void AppendEscapedText(std::string& out, std::string_view utf8)
     }
 }
 
-void AddLine(std::string& out, std::string_view line)
+// Ends the content line written from out[start] on: folded where it is longer
+// than a line may be, then CRLF.
+void EndLine(std::string& out, std::size_t start)
 {
-    if (line.size() <= kMaxLineOctets) {  // most lines: nothing to fold
-        out.append(line);
+    if (out.size() - start <= kMaxLineOctets) {  // most lines: nothing to fold
         out += "\r\n";
         return;
     }
-    out += FoldLine(line);
+    const std::string folded = FoldLine(std::string_view(out).substr(start));
+    out.resize(start);
+    out += folded;
+}
+
+void AddLine(std::string& out, std::string_view line)
+{
+    const std::size_t start = out.size();
+    out += line;
+    EndLine(out, start);
 }
 
 // NAME:VALUE with the value escaped as TEXT.
 void AddTextProperty(std::string& out, std::string_view name, std::string_view value)
 {
-    std::string line(name);
-    AppendEscapedText(line, value);
-    AddLine(out, line);
+    const std::size_t start = out.size();
+    out += name;
+    AppendEscapedText(out, value);
+    EndLine(out, start);
 }
 
-void AddEvent(std::string& out, const CalendarEvent& event, const std::string& stamp)
+// NAME:YYYYMMDD, a line that never needs folding.
+void AddDateProperty(std::string& out, std::string_view name, const GregorianDate& date)
+{
+    out += name;
+    AppendDateValue(out, date);
+    out += "\r\n";
+}
+
+void AddEvent(std::string& out, const CalendarEvent& event, std::string_view stamp)
 {
     AddLine(out, "BEGIN:VEVENT");
     AddTextProperty(out, "UID:", event.uid);
-    AddLine(out, "DTSTAMP:" + stamp);
+    out += "DTSTAMP:";
+    out += stamp;
+    out += "\r\n";
     if (event.utcMinuteOfDay) {
-        const std::int32_t minute = *event.utcMinuteOfDay;
-        std::string start = "DTSTART:" + DateValue(event.date) + "T";
-        AppendDigits(start, minute / 60, 2);
-        AppendDigits(start, minute % 60, 2);
-        AddLine(out, start + "00Z");
+        out += "DTSTART:";
+        AppendDateValue(out, event.date);
+        AppendUtcTime(out, *event.utcMinuteOfDay, 0);
+        out += "\r\n";
     } else {
         const std::int32_t day = DayCountOf(event.date.year, event.date.month, event.date.day);
-        AddLine(out, "DTSTART;VALUE=DATE:" + DateValue(event.date));
-        AddLine(out, "DTEND;VALUE=DATE:" + DateValue(DateOfDayCount(day + 1)));
+        AddDateProperty(out, "DTSTART;VALUE=DATE:", event.date);
+        AddDateProperty(out, "DTEND;VALUE=DATE:", DateOfDayCount(day + 1));
     }
     AddTextProperty(out, "SUMMARY:", event.summary);
     if (!event.description.empty()) AddTextProperty(out, "DESCRIPTION:", event.description);
@@ -162,6 +185,13 @@ void AddEvent(std::string& out, const CalendarEvent& event, const std::string& s
 }
 
 }  // namespace
+
+void AppendDateValue(std::string& out, const GregorianDate& date)
+{
+    AppendDigits(out, date.year, 4);
+    AppendDigits(out, date.month, 2);
+    AppendDigits(out, date.day, 2);
+}
 
 std::string EscapeText(std::string_view utf8)
 {
@@ -200,20 +230,40 @@ std::string Fingerprint(std::string_view text)
     return hex;
 }
 
+ICalendarWriter::ICalendarWriter(std::string_view calendarName, std::int64_t stampUnixSeconds, TextOutput output)
+    : stamp_(StampValue(stampUnixSeconds)), output_(std::move(output))
+{
+    buffer_.reserve(kPieceBytes + kPieceBytes / 4);
+    AddLine(buffer_, "BEGIN:VCALENDAR");
+    AddLine(buffer_, "VERSION:2.0");
+    AddLine(buffer_, "PRODID:-//dalcal//dalcal-print//KO");
+    AddLine(buffer_, "CALSCALE:GREGORIAN");
+    AddLine(buffer_, "METHOD:PUBLISH");
+    AddTextProperty(buffer_, "X-WR-CALNAME:", calendarName);
+}
+
+void ICalendarWriter::Add(const CalendarEvent& event)
+{
+    AddEvent(buffer_, event, stamp_);
+    if (buffer_.size() >= kPieceBytes) {
+        output_(buffer_);
+        buffer_.clear();
+    }
+}
+
+void ICalendarWriter::Finish()
+{
+    AddLine(buffer_, "END:VCALENDAR");
+    output_(buffer_);
+    buffer_.clear();
+}
+
 std::string ICalendar(std::string_view calendarName, const std::vector<CalendarEvent>& events,
                       std::int64_t stampUnixSeconds)
 {
-    const std::string stamp = StampValue(stampUnixSeconds);
-    constexpr std::size_t kEventBytes = 320;  // about what one event takes
-    std::string out;
-    out.reserve((events.size() + 1) * kEventBytes);
-    AddLine(out, "BEGIN:VCALENDAR");
-    AddLine(out, "VERSION:2.0");
-    AddLine(out, "PRODID:-//dalcal//dalcal-print//KO");
-    AddLine(out, "CALSCALE:GREGORIAN");
-    AddLine(out, "METHOD:PUBLISH");
-    AddTextProperty(out, "X-WR-CALNAME:", calendarName);
-    for (const CalendarEvent& event : events) AddEvent(out, event, stamp);
-    AddLine(out, "END:VCALENDAR");
-    return out;
+    std::string file;
+    ICalendarWriter writer(calendarName, stampUnixSeconds, [&file](std::string_view piece) { file += piece; });
+    for (const CalendarEvent& event : events) writer.Add(event);
+    writer.Finish();
+    return file;
 }

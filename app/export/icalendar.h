@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -21,8 +22,26 @@ struct CalendarEvent {
     std::optional<std::int32_t> utcMinuteOfDay;  // a moment (DTSTART in UTC, no DTEND) rather than a day
 };
 
-// The whole file. stampUnixSeconds is the DTSTAMP of every event (seconds
-// since 1970-01-01 UTC, at least 0).
+// Where a file is written, piece by piece.
+using TextOutput = std::function<void(std::string_view)>;
+
+// A file written to output as its events are added, in pieces of about
+// 64 KiB: a long file never sits in memory whole. stampUnixSeconds is the
+// DTSTAMP of every event (seconds since 1970-01-01 UTC, at least 0).
+class ICalendarWriter {
+public:
+    ICalendarWriter(std::string_view calendarName, std::int64_t stampUnixSeconds, TextOutput output);
+    void Add(const CalendarEvent& event);
+    void Finish();  // ends the calendar; add nothing after it
+
+private:
+    static constexpr std::size_t kPieceBytes = 64 * 1024;
+    std::string stamp_;
+    TextOutput output_;
+    std::string buffer_;
+};
+
+// A whole file with these events, as one string.
 std::string ICalendar(std::string_view calendarName, const std::vector<CalendarEvent>& events,
                       std::int64_t stampUnixSeconds);
 
@@ -34,6 +53,9 @@ std::string EscapeText(std::string_view utf8);
 // One content line folded to lines of at most 75 octets, each ended by CRLF
 // and continued after a blank; a fold never falls inside a UTF-8 sequence.
 std::string FoldLine(std::string_view line);
+
+// A DATE value (YYYYMMDD, years 1..9999) appended to out.
+void AppendDateValue(std::string& out, const GregorianDate& date);
 
 // A short stable fingerprint of a text (64-bit FNV-1a, 16 hex digits), for UIDs.
 std::string Fingerprint(std::string_view text);

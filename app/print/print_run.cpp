@@ -40,8 +40,13 @@ public:
 
     void Document(const std::string& utf8) const { output_(utf8); }
 
+    // An iCalendar file, written as its events are added.
+    ICalendarWriter Calendar(std::string_view name) const
+    {
+        return ICalendarWriter(name, context_.stampSeconds, output_);
+    }
+
     std::int32_t ThisYear() const { return context_.today.year; }
-    std::int64_t StampSeconds() const { return context_.stampSeconds; }
 
     // A month's grid and, in Korea's almanac, its holidays and terms below.
     void Month(std::int32_t year, std::int32_t month) const
@@ -82,18 +87,23 @@ void PrintHolidays(const PrintRequest& request, const Printer& printer)
         for (std::int32_t year = span.from; year <= span.to; ++year) PrintHolidayList(year, printer.Output());
         return;
     }
+    if (request.format == OutputFormat::Ics) {  // year by year, as it is made
+        ICalendarWriter calendar = printer.Calendar(Utf8(HolidayCalendarName(span.from, span.to)));
+        std::vector<Holiday> ofYear;
+        for (std::int32_t year = span.from; year <= span.to; ++year) {
+            GetHolidays(year, ofYear);
+            for (const CalendarEvent& event : HolidayEvents(ofYear)) calendar.Add(event);
+        }
+        calendar.Finish();
+        return;
+    }
     std::vector<Holiday> holidays;
     for (std::int32_t year = span.from; year <= span.to; ++year) {
         std::vector<Holiday> ofYear;
         GetHolidays(year, ofYear);
         holidays.insert(holidays.end(), ofYear.begin(), ofYear.end());
     }
-    if (request.format == OutputFormat::Json) {
-        printer.Document(HolidaysJson(holidays) + "\n");
-    } else {
-        printer.Document(
-            ICalendar(Utf8(HolidayCalendarName(span.from, span.to)), HolidayEvents(holidays), printer.StampSeconds()));
-    }
+    printer.Document(HolidaysJson(holidays) + "\n");
 }
 
 void PrintTerms(const PrintRequest& request, const Printer& printer)
@@ -112,10 +122,11 @@ void PrintTerms(const PrintRequest& request, const Printer& printer)
     }
     if (request.format == OutputFormat::Json) {
         printer.Document(SolarTermsJson(terms) + "\n");
-    } else {
-        printer.Document(
-            ICalendar(Utf8(SolarTermCalendarName(span.from, span.to)), SolarTermEvents(terms), printer.StampSeconds()));
+        return;
     }
+    ICalendarWriter calendar = printer.Calendar(Utf8(SolarTermCalendarName(span.from, span.to)));
+    for (const CalendarEvent& event : SolarTermEvents(terms)) calendar.Add(event);
+    calendar.Finish();
 }
 
 void PrintLunarDate(const PrintRequest& request, const Printer& printer)
@@ -162,7 +173,9 @@ bool PrintLunarDateInYears(const PrintRequest& request, const Printer& printer)
         const LunarAnniversary anniversary{month, day, request.leap,
                                            request.summary.empty() ? lunarName : request.summary};
         const std::string calendarName = request.summary.empty() ? lunarName : request.summary + " (" + lunarName + ")";
-        printer.Document(ICalendar(calendarName, AnniversaryEvents(anniversary, years), printer.StampSeconds()));
+        ICalendarWriter calendar = printer.Calendar(calendarName);
+        for (const CalendarEvent& event : AnniversaryEvents(anniversary, years)) calendar.Add(event);
+        calendar.Finish();
     }
     return found;
 }

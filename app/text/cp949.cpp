@@ -28,6 +28,7 @@ constexpr Encoding kEncodings[] = {
 static_assert(std::ranges::is_sorted(kEncodings, {}, &Encoding::codePoint));
 
 constexpr const char* kReplacementCharacter = "\xEF\xBF\xBD";  // U+FFFD, in UTF-8
+constexpr std::size_t kReplacementLength = 3;
 
 unsigned Byte(std::string_view text, std::size_t i)
 {
@@ -44,18 +45,18 @@ unsigned PairCodePoint(std::string_view text, std::size_t i)
     return kCodePoints[(lead - kFirstLead) * kTrails + (trail - kFirstTrail)];
 }
 
-void AppendUtf8(std::string& out, unsigned codePoint)  // codePoint in [0x80, 0xFFFF]
+// Writes codePoint (in [0x80, 0xFFFF]) as UTF-8 at out[at]; returns the bytes written.
+std::size_t PutUtf8(std::string& out, std::size_t at, unsigned codePoint)
 {
     if (codePoint < 0x800) {
-        const std::array<char, 2> bytes = {static_cast<char>(0xC0 | (codePoint >> 6)),
-                                           static_cast<char>(0x80 | (codePoint & 0x3F))};
-        out.append(bytes.data(), bytes.size());
-        return;
+        out[at] = static_cast<char>(0xC0 | (codePoint >> 6));
+        out[at + 1] = static_cast<char>(0x80 | (codePoint & 0x3F));
+        return 2;
     }
-    const std::array<char, 3> bytes = {static_cast<char>(0xE0 | (codePoint >> 12)),
-                                       static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F)),
-                                       static_cast<char>(0x80 | (codePoint & 0x3F))};
-    out.append(bytes.data(), bytes.size());
+    out[at] = static_cast<char>(0xE0 | (codePoint >> 12));
+    out[at + 1] = static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F));
+    out[at + 2] = static_cast<char>(0x80 | (codePoint & 0x3F));
+    return 3;
 }
 
 // One character read from UTF-8: its code point, and the bytes it took.
@@ -113,23 +114,23 @@ bool IsAscii(std::string_view text)
 std::string ToUtf8(std::string_view cp949)
 {
     if (IsAscii(cp949)) return std::string(cp949);
-    std::string out;
-    out.reserve(cp949.size() * 3 / 2 + 3);
+    // Written in place: no byte takes more than the three of U+FFFD.
+    std::string out(cp949.size() * kReplacementLength, '\0');
+    std::size_t length = 0;
     for (std::size_t i = 0; i < cp949.size();) {
-        const unsigned byte = Byte(cp949, i);
-        if (byte < 0x80) {  // a run of ASCII, as it is
-            std::size_t end = i + 1;
-            while (end < cp949.size() && Byte(cp949, end) < 0x80) ++end;
-            out.append(cp949.substr(i, end - i));
-            i = end;
+        if (const unsigned byte = Byte(cp949, i); byte < 0x80) {
+            out[length++] = static_cast<char>(byte);
+            ++i;
         } else if (const unsigned codePoint = PairCodePoint(cp949, i); codePoint != 0) {
-            AppendUtf8(out, codePoint);
+            length += PutUtf8(out, length, codePoint);
             i += 2;
         } else {
-            out += kReplacementCharacter;  // for the byte that starts no character
+            out.replace(length, kReplacementLength, kReplacementCharacter);  // for the byte that starts no character
+            length += kReplacementLength;
             ++i;
         }
     }
+    out.resize(length);
     return out;
 }
 
