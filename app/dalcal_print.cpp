@@ -25,6 +25,7 @@
 #include "print_run.h"
 #include "sysutils.h"
 #include "terminal_style.h"
+#include "user_files.h"
 
 namespace {
 
@@ -35,6 +36,7 @@ constexpr const char* kUsage =
     "Usage: dalcal-print [OPTION...] [YEAR [MONTH]]\n"
     "       dalcal-print [OPTION...] YYYY-MM-DD\n"
     "       dalcal-print [OPTION...] --holidays [YEAR|FROM-TO] | --terms [YEAR|FROM-TO]\n"
+    "       dalcal-print [OPTION...] --events [YEAR|FROM-TO]\n"
     "       dalcal-print [OPTION...] --from-lunar YEAR MONTH DAY [--leap]\n"
     "       dalcal-print [OPTION...] --from-lunar MONTH DAY --years FROM-TO [--leap]\n"
     "\n"
@@ -42,7 +44,7 @@ constexpr const char* kUsage =
     "the twelve months of YEAR: each day with its stem-branch name and its lunar\n"
     "date ('*' for a leap lunar month), and below each month its public holidays\n"
     "and solar terms. YYYY-MM-DD reads one day whole: weekday, stem-branch, lunar\n"
-    "date with its year's and month's stem-branch, holidays and solar term.\n"
+    "date with its year's and month's stem-branch, holidays, solar term, events.\n"
     "  --holidays [SPAN]   Korea's public holidays of a year or FROM-TO (2014-2100)\n"
     "  --terms [SPAN]      the 24 solar terms of a year or FROM-TO (1900-2100),\n"
     "                      Korean time\n"
@@ -50,11 +52,15 @@ constexpr const char* kUsage =
     "                      whole; --leap for a leap month\n"
     "  --years FROM-TO     with --from-lunar MONTH DAY: that lunar date in every\n"
     "                      year of the span (a lunar birthday, a 제사)\n"
+    "  --events [SPAN]     your own dates of a year or FROM-TO (1391-2100), from\n"
+    "                      $XDG_CONFIG_HOME/dalcal/events (~/.config/dalcal/events)\n"
+    "  --events-file FILE  read your dates from FILE instead\n"
+    "  --no-events         read no events file\n"
     "\n"
-    "  --json              one JSON document (UTF-8) for a date, --holidays, --terms\n"
-    "                      or --from-lunar; keys in dalcal-print(1)\n"
-    "  --ics               an iCalendar file (RFC 5545) of --holidays, --terms or\n"
-    "                      --from-lunar MONTH DAY --years FROM-TO, to import\n"
+    "  --json              one JSON document (UTF-8) for a date, --holidays, --terms,\n"
+    "                      --events or --from-lunar; keys in dalcal-print(1)\n"
+    "  --ics               an iCalendar file (RFC 5545) of --holidays, --terms,\n"
+    "                      --events or --from-lunar MONTH DAY --years FROM-TO\n"
     "  --summary TEXT      the events' name with --ics --from-lunar ... --years\n"
     "                      (default: the lunar date, e.g. \"음력 3월 15일\")\n"
     "\n"
@@ -78,6 +84,11 @@ constexpr const char* kUsage =
     "the Earth's clock error, is not known that far ahead): such dates, and solar terms\n"
     "within a minute of midnight, are marked (±1일). SOURCE_DATE_EPOCH, where set,\n"
     "stamps the events of --ics, which are then the same bytes on every run.\n"
+    "Your events show below each month of Korea's almanac and in a date's reading.\n"
+    "Holidays designated after this program was built can be added, one a line\n"
+    "(YYYY-MM-DD NAME [KIND]), in /etc/dalcal/holidays or\n"
+    "$XDG_CONFIG_HOME/dalcal/holidays. A line that cannot be read is reported as\n"
+    "FILE:LINE and skipped; the files are only read. Formats: dalcal-print(1).\n"
     "Exit status: 0 printed, 1 a value refused, 2 a usage error.\n";
 
 // The same for an error message, which must get out even when conversion fails.
@@ -119,6 +130,23 @@ bool OutputWritten()
     return false;
 }
 
+std::string Environment(const char* name)
+{
+    const char* const value = std::getenv(name);
+    return value != nullptr ? value : "";
+}
+
+// The user's events and added holidays; each line or file that cannot be
+// used is one message on stderr, and the rest is used.
+UserDates ReadUserDates(const PrintRequest& request)
+{
+    const UserFileChoice choice{request.eventsFile, request.noEvents};
+    const UserFilePaths paths = LocateUserFiles(choice, Environment("XDG_CONFIG_HOME"), Environment("HOME"));
+    return ReadUserDates(paths, [](const std::string& message) {
+        (void)std::fprintf(stderr, "%s\n", message.c_str());
+    });
+}
+
 void Complain(const char* message) noexcept
 {
     (void)std::fflush(stdout);
@@ -139,7 +167,7 @@ int Main(std::span<const char* const> args)
     }
     const RunContext context{
         UseColor(request.color, isatty(STDOUT_FILENO) == 1, std::getenv("NO_COLOR"), std::getenv("TERM")), TodayNow(),
-        StampSeconds()};
+        StampSeconds(), ReadUserDates(request)};
     const ByteOutput toStdout = [](std::string_view bytes) {
         (void)std::fwrite(bytes.data(), 1, bytes.size(), stdout);  // checked once, at the end
     };

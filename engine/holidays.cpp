@@ -46,6 +46,7 @@ struct BaseHoliday {
     SubstituteRule rule;
     std::int32_t substituteFrom;  // the first day after which (or after whose three-day block) to look
     const char* substituteName;   // 설날 and 추석 for every day of their three
+    std::int32_t source = kBuiltInHoliday;
 };
 
 constexpr std::int32_t kNever = 0x7FFFFFFF;
@@ -93,7 +94,7 @@ void AddLunarBlock(std::vector<BaseHoliday>& list, std::int32_t middle, const st
     }
 }
 
-std::vector<BaseHoliday> BaseHolidays(std::int32_t year)
+std::vector<BaseHoliday> BaseHolidays(std::int32_t year, std::span<const AddedHoliday> added)
 {
     constexpr auto kWeekendRule = SubstituteRule::WeekendOrOverlap;
     std::vector<BaseHoliday> list;
@@ -116,6 +117,13 @@ std::vector<BaseHoliday> BaseHolidays(std::int32_t year)
         if (dated.date.year != year) continue;
         const std::int32_t count = DayCountOf(dated.date.year, dated.date.month, dated.date.day);
         list.push_back({count, dated.name, dated.kind, SubstituteRule::None, count, dated.name});
+    }
+    for (const AddedHoliday& day : added) {
+        if (day.date.year != year) continue;
+        const std::int32_t count = DayCountOf(day.date.year, day.date.month, day.date.day);
+        const bool listed = std::ranges::any_of(list, [&](const BaseHoliday& h) { return h.day == count && day.name == h.name; });
+        if (listed) continue;  // added by a file that was written before the program knew it
+        list.push_back({count, day.name.c_str(), day.kind, SubstituteRule::None, count, day.name.c_str(), day.source});
     }
     std::stable_sort(list.begin(), list.end(),
                      [](const BaseHoliday& a, const BaseHoliday& b) { return a.day < b.day; });
@@ -197,13 +205,13 @@ const char* HolidayKindName(HolidayKind kind)
     return "";
 }
 
-bool GetHolidays(std::int32_t year, std::vector<Holiday>& holidays)
+bool GetHolidays(std::int32_t year, std::vector<Holiday>& holidays, std::span<const AddedHoliday> added)
 {
     holidays.clear();
     if (year < kFirstHolidayYear || year > kLastHolidayYear) return false;
-    const std::vector<BaseHoliday> base = BaseHolidays(year);
+    const std::vector<BaseHoliday> base = BaseHolidays(year, added);
     for (const BaseHoliday& holiday : base) {
-        holidays.push_back({DateOfDayCount(holiday.day), holiday.name, holiday.kind});
+        holidays.push_back({DateOfDayCount(holiday.day), holiday.name, holiday.kind, holiday.source});
     }
     const std::vector<Holiday> substitutes = SubstituteDays(base);
     holidays.insert(holidays.end(), substitutes.begin(), substitutes.end());

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <span>
 #include <vector>
 
 #include "ansi_string.h"
@@ -18,10 +19,24 @@ enum class HolidayKind {
     Designated,  // 임시공휴일: designated by the government for one year
 };
 
+// Where a holiday comes from: the built-in list, or the index of the list of
+// added days (a file) it was read from.
+inline constexpr std::int32_t kBuiltInHoliday = -1;
+
 struct Holiday {
     GregorianDate date;
     AnsiString name;  // Korean, CP949; a substitute day carries the name of the holiday(s) it stands for
     HolidayKind kind;
+    std::int32_t source = kBuiltInHoliday;
+};
+
+// A day added to the built-in list (designated after the program was built):
+// a holiday like the others, on which no substitute day falls.
+struct AddedHoliday {
+    GregorianDate date;  // a year 2014..2100
+    AnsiString name;     // CP949
+    HolidayKind kind;
+    std::int32_t source;  // which list of added days it was read from (0, 1, ...)
 };
 
 inline constexpr std::int32_t kFirstHolidayYear = 2014;
@@ -31,8 +46,8 @@ inline constexpr std::int32_t kLastHolidayYear = 2100;
 const char* HolidayKindName(HolidayKind kind);
 
 // The holidays of a year in date order (two holidays on one day are both
-// listed). Returns false, and leaves holidays empty, for a year outside
-// 2014..2100: its holidays are not known, which is not the same as none.
-// Election days and designated holidays are those announced so far; future
-// ones are not guessed.
-bool GetHolidays(std::int32_t year, std::vector<Holiday>& holidays);
+// listed), with the added days of that year. Returns false, and leaves
+// holidays empty, for a year outside 2014..2100: its holidays are not known,
+// which is not the same as none. Election days and designated holidays are
+// those announced when the program was built; future ones are not guessed.
+bool GetHolidays(std::int32_t year, std::vector<Holiday>& holidays, std::span<const AddedHoliday> added = {});

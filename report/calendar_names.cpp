@@ -5,6 +5,7 @@
 
 const char* const kSolarTermCategory = "절기";
 const char* const kLunarAnniversaryCategory = "음력 기념일";
+const char* const kUserEventCategory = "내 날짜";
 
 namespace {
 
@@ -28,4 +29,9 @@ AnsiString HolidayCalendarName(std::int32_t fromYear, std::int32_t toYear)
 AnsiString SolarTermCalendarName(std::int32_t fromYear, std::int32_t toYear)
 {
     return "24절기 " + Years(fromYear, toYear);
+}
+
+AnsiString EventCalendarName(std::int32_t fromYear, std::int32_t toYear)
+{
+    return "내 날짜 " + Years(fromYear, toYear);
 }

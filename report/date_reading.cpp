@@ -1,6 +1,7 @@
 #include "date_reading.h"
 
 #include <array>
+#include <utility>
 
 #include "cp949_literals.h"
 #include "sysutils.h"
@@ -53,10 +54,10 @@ std::optional<SolarTerm> TermOn(const GregorianDate& date)
     return std::nullopt;
 }
 
-std::optional<std::vector<Holiday>> HolidaysOn(const GregorianDate& date)
+std::optional<std::vector<Holiday>> HolidaysOn(const GregorianDate& date, const UserDates& user)
 {
     std::vector<Holiday> holidays;
-    if (!GetHolidays(date.year, holidays)) return std::nullopt;
+    if (!GetUserHolidays(date.year, user, holidays)) return std::nullopt;
     std::erase_if(holidays, [&date](const Holiday& holiday) { return holiday.date != date; });
     return holidays;
 }
@@ -81,16 +82,19 @@ AnsiString StemBranchName(const StemBranch& position)
     return AnsiString(StemName(position)) + BranchName(position);
 }
 
-DateReading ReadDate(Almanac almanac, const GregorianDate& date)
+DateReading ReadDate(Almanac almanac, const GregorianDate& date, const UserDates& user)
 {
     (void)Sysutils::EncodeDate(date.year, date.month, date.day);  // raises for a day that does not exist
+    std::vector<EventDay> events = EventsIn(user, date.year, date.year);
+    std::erase_if(events, [&date](const EventDay& day) { return day.observance.date != date; });
     return {date,
             WeekdayOf(date),
             GetDayStemBranch(GetDaysBeforeMonth(date.year, date.month), date.day),
             almanac,
             ReadLunarDate(almanac, date),
-            HolidaysOn(date),
-            TermOn(date)};
+            HolidaysOn(date, user),
+            TermOn(date),
+            std::move(events)};
 }
 
 AnsiString DateReadingLine(const DateReading& reading)
@@ -107,5 +111,6 @@ AnsiString DateReadingLine(const DateReading& reading)
         line += Sysutils::Format(kTermFormat, SolarTermNames.at(static_cast<std::size_t>(term.index)),
                                  term.minuteOfDay / 60, term.minuteOfDay % 60, term.uncertainDay ? kUncertainMark : "");
     }
+    for (const EventDay& event : reading.events) line += kPartSeparator + EventText(event);
     return line;
 }

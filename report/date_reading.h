@@ -10,6 +10,7 @@
 #include "holidays.h"
 #include "sexagenary.h"
 #include "solar_terms.h"
+#include "user_dates.h"
 
 // Everything the program knows of one Gregorian day, computed once and then
 // written as text (DateReadingLine) or as JSON and iCalendar by the programs.
@@ -29,19 +30,21 @@ struct DateReading {
     std::optional<LunarReading> lunar;             // none outside the almanac
     std::optional<std::vector<Holiday>> holidays;  // none where the year's holidays are not known
     std::optional<SolarTerm> solarTerm;            // the term that falls on the day, if any
+    std::vector<EventDay> events;                  // the user's events that fall on the day
 };
 
 // The lunar part alone of a day's reading (none outside the almanac), for
 // callers that need no holidays and terms; the day must exist.
 std::optional<LunarReading> ReadLunarDate(Almanac almanac, const GregorianDate& date);
 
-// The reading of a day of years 1..9999 (EConvertError for one that does not exist).
-DateReading ReadDate(Almanac almanac, const GregorianDate& date);
+// The reading of a day of years 1..9999 (EConvertError for one that does not
+// exist), with the user's added holidays and events.
+DateReading ReadDate(Almanac almanac, const GregorianDate& date, const UserDates& user = {});
 
 // One line of CP949 text, the ISO date first:
 //   "2027-02-07 일요일 정사일 · 음력 2027년 1월 1일 (정미년 임인월) · 설날 (공휴일)"
 // then " (±1일)" after an uncertain lunar date, each holiday with its kind,
-// and the solar term with its Korean time; outside the almanac "음력 없음",
+// the solar term with its Korean time and the user's events (EventText); outside the almanac "음력 없음",
 // and "공휴일 모름" for a year whose holidays are not known.
 AnsiString DateReadingLine(const DateReading& reading);
 

@@ -14,6 +14,7 @@
 namespace {
 
 constexpr const char* kHolidayFormat = "%2d월 %2d일(%s) %s%s";
+constexpr const char* kEventFormat = "%2d월 %2d일(%s) %s";
 constexpr const char* kTermFormat = "%2d월 %2d일 %s %.2d:%.2d%s";
 constexpr const char* kSubstituteSuffix = " 대체공휴일";
 constexpr const char* kHolidaysNotKnown = "   (공휴일은 2014-2100년만 표시함)";
@@ -21,7 +22,7 @@ constexpr std::array<const char*, 7> kWeekdays = {"일", "월", "화", "수", "�
 
 struct Note {
     std::int32_t day;
-    std::int32_t order;  // holidays before terms on the same day
+    std::int32_t order;  // holidays, then events, then terms on the same day
     AnsiString line;
 };
 
@@ -31,6 +32,13 @@ AnsiString HolidayLine(const Holiday& holiday)
     return Sysutils::Format(kHolidayFormat, holiday.date.month, holiday.date.day,
                             kWeekdays[static_cast<std::size_t>(weekday)], holiday.name.c_str(),
                             holiday.kind == HolidayKind::Substitute ? kSubstituteSuffix : "");
+}
+
+AnsiString EventLine(const EventDay& day)
+{
+    const GregorianDate& date = day.observance.date;
+    return Sysutils::Format(kEventFormat, date.month, date.day, kWeekdays[static_cast<std::size_t>(WeekdayOf(date))],
+                            EventText(day));
 }
 
 AnsiString TermLine(const SolarTerm& term)
@@ -44,19 +52,22 @@ AnsiString TermLine(const SolarTerm& term)
 
 }  // namespace
 
-void PrintMonthNotes(std::int32_t year, std::int32_t month, const LineOutput& output)
+void PrintMonthNotes(std::int32_t year, std::int32_t month, const LineOutput& output, const UserDates& user)
 {
     if (month < 1 || month > 12) return;
     std::vector<Note> notes;
     std::vector<Holiday> holidays;
-    const bool holidaysKnown = GetHolidays(year, holidays);
+    const bool holidaysKnown = GetUserHolidays(year, user, holidays);
     for (const Holiday& holiday : holidays) {
         if (holiday.date.month == month) notes.push_back({holiday.date.day, 0, HolidayLine(holiday)});
+    }
+    for (const EventDay& day : EventsIn(user, year, year)) {
+        if (day.observance.date.month == month) notes.push_back({day.observance.date.day, 1, EventLine(day)});
     }
     // The two terms of a month are those of index 2(month - 1) and the next.
     for (std::int32_t index = 2 * (month - 1); index < 2 * month; ++index) {
         SolarTerm term{};
-        if (GetSolarTerm(year, index, term)) notes.push_back({term.date.day, 1, TermLine(term)});
+        if (GetSolarTerm(year, index, term)) notes.push_back({term.date.day, 2, TermLine(term)});
     }
     std::ranges::stable_sort(
         notes, [](const Note& a, const Note& b) { return a.day != b.day ? a.day < b.day : a.order < b.order; });

@@ -13,21 +13,33 @@
 
 namespace {
 
-constexpr const char* kHolidayFormat = "%d-%.2d-%.2d %s (%s)";
+constexpr const char* kHolidayFormat = "%d-%.2d-%.2d %s (%s%s)";
+constexpr const char* kAddedMark = ", 추가";
+constexpr const char* kEventFormat = "%d-%.2d-%.2d %s";
 constexpr const char* kTermFormat = "%d-%.2d-%.2d %.2d:%.2d %s%s";
 
 }  // namespace
 
-void PrintHolidayList(std::int32_t year, const LineOutput& output)
+void PrintHolidayList(std::int32_t year, const LineOutput& output, const UserDates& user)
 {
     std::vector<Holiday> holidays;
-    if (!GetHolidays(year, holidays)) {
+    if (!GetUserHolidays(year, user, holidays)) {
         throw EConvertError("Korea's public holidays of " + std::to_string(year) + " are not known (" +
                             std::to_string(kFirstHolidayYear) + "-" + std::to_string(kLastHolidayYear) + " only)");
     }
     for (const Holiday& h : holidays) {
         output(Sysutils::Format(kHolidayFormat, h.date.year, h.date.month, h.date.day, h.name.c_str(),
-                                HolidayKindName(h.kind)));
+                                HolidayKindName(h.kind), h.source != kBuiltInHoliday ? kAddedMark : ""));
+    }
+}
+
+void PrintEventList(std::int32_t fromYear, std::int32_t toYear, const UserDates& user, const LineOutput& output)
+{
+    for (std::int32_t year = fromYear; year <= toYear; ++year) {  // a year at a time: a long span is never held whole
+        for (const EventDay& day : EventsIn(user, year, year)) {
+            const GregorianDate& date = day.observance.date;
+            output(Sysutils::Format(kEventFormat, date.year, date.month, date.day, EventText(day)));
+        }
     }
 }
 

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "civil_date.h"
+#include "utf8.h"
 
 namespace {
 
@@ -15,33 +16,6 @@ constexpr const char* kReplacementCharacter = "\xEF\xBF\xBD";
 bool IsContinuationByte(char c)
 {
     return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
-}
-
-// The length of the well-formed UTF-8 sequence at text[i], 0 if there is none.
-std::size_t Utf8SequenceLength(std::string_view text, std::size_t i)
-{
-    const auto lead = static_cast<unsigned char>(text[i]);
-    std::size_t length = 0;
-    unsigned codePoint = 0;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2;
-        codePoint = lead & 0x1Fu;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-        codePoint = lead & 0x0Fu;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-        codePoint = lead & 0x07u;
-    }
-    if (length == 0 || length > text.size() - i) return 0;
-    for (std::size_t k = 1; k < length; ++k) {
-        if (!IsContinuationByte(text[i + k])) return 0;
-        codePoint = (codePoint << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3Fu);
-    }
-    constexpr std::array<unsigned, 5> kSmallest = {0, 0, 0x80, 0x800, 0x10000};
-    const bool wellFormed =
-        codePoint >= kSmallest[length] && codePoint <= 0x10FFFF && !(codePoint >= 0xD800 && codePoint <= 0xDFFF);
-    return wellFormed ? length : 0;
 }
 
 // value as exactly `digits` decimal digits (value in [0, 10^digits), digits 1..4).
@@ -91,7 +65,7 @@ std::size_t PlainRunLength(std::string_view text, std::size_t i)
         if (IsPlainText(text[end])) {
             ++end;
         } else if (static_cast<unsigned char>(text[end]) >= 0x80) {
-            const std::size_t length = Utf8SequenceLength(text, end);
+            const std::size_t length = Utf8::SequenceLength(text, end);
             if (length == 0) break;
             end += length;
         } else {

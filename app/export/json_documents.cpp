@@ -40,12 +40,32 @@ void WriteLunar(JsonWriter& json, const std::optional<LunarReading>& lunar)
     json.EndObject();
 }
 
-void WriteHolidayMembers(JsonWriter& json, const Holiday& holiday)
+// "built-in", or the file an added day was read from.
+std::string_view HolidaySource(const Holiday& holiday, const HolidaySources& sources)
+{
+    if (holiday.source == kBuiltInHoliday) return "built-in";
+    const auto index = static_cast<std::size_t>(holiday.source);
+    return index < sources.size() ? std::string_view(sources[index]) : std::string_view("added");
+}
+
+void WriteHolidayMembers(JsonWriter& json, const Holiday& holiday, const HolidaySources& sources)
 {
     json.Key("name");
     json.String(Utf8(holiday.name));
     json.Key("kind");
     json.String(Utf8(HolidayKindName(holiday.kind)));
+    json.Key("source");
+    json.String(HolidaySource(holiday, sources));
+}
+
+void WriteEventMembers(JsonWriter& json, const EventDay& day)
+{
+    json.Key("name");
+    json.String(day.event.utf8Name);
+    json.Key("moved");
+    json.Bool(day.observance.moved);
+    json.Key("rule");
+    json.String(DateRuleKindName(day.event.rule.kind));
 }
 
 void WriteTermMembers(JsonWriter& json, const SolarTerm& term)
@@ -60,7 +80,7 @@ void WriteTermMembers(JsonWriter& json, const SolarTerm& term)
     json.Bool(term.uncertainDay);
 }
 
-void WriteDateReading(JsonWriter& json, const DateReading& reading)
+void WriteDateReading(JsonWriter& json, const DateReading& reading, const HolidaySources& sources)
 {
     json.BeginObject();
     json.Key("date");
@@ -78,7 +98,7 @@ void WriteDateReading(JsonWriter& json, const DateReading& reading)
         json.BeginArray();
         for (const Holiday& holiday : *reading.holidays) {
             json.BeginObject();
-            WriteHolidayMembers(json, holiday);
+            WriteHolidayMembers(json, holiday, sources);
             json.EndObject();
         }
         json.EndArray();
@@ -95,6 +115,11 @@ void WriteDateReading(JsonWriter& json, const DateReading& reading)
     }
     json.Key("events");
     json.BeginArray();
+    for (const EventDay& day : reading.events) {
+        json.BeginObject();
+        WriteEventMembers(json, day);
+        json.EndObject();
+    }
     json.EndArray();
     json.EndObject();
 }
@@ -111,14 +136,14 @@ std::string ClockTime(std::int32_t minuteOfDay)
     return Sysutils::Format("%.2d:%.2d", minuteOfDay / 60, minuteOfDay % 60);
 }
 
-std::string DateReadingJson(const DateReading& reading)
+std::string DateReadingJson(const DateReading& reading, const HolidaySources& sources)
 {
     JsonWriter json;
-    WriteDateReading(json, reading);
+    WriteDateReading(json, reading, sources);
     return json.Text();
 }
 
-std::string HolidaysJson(const std::vector<Holiday>& holidays)
+std::string HolidaysJson(const std::vector<Holiday>& holidays, const HolidaySources& sources)
 {
     JsonWriter json;
     json.BeginArray();
@@ -126,7 +151,22 @@ std::string HolidaysJson(const std::vector<Holiday>& holidays)
         json.BeginObject();
         json.Key("date");
         json.String(IsoDate(holiday.date));
-        WriteHolidayMembers(json, holiday);
+        WriteHolidayMembers(json, holiday, sources);
+        json.EndObject();
+    }
+    json.EndArray();
+    return json.Text();
+}
+
+std::string EventsJson(const std::vector<EventDay>& days)
+{
+    JsonWriter json;
+    json.BeginArray();
+    for (const EventDay& day : days) {
+        json.BeginObject();
+        json.Key("date");
+        json.String(IsoDate(day.observance.date));
+        WriteEventMembers(json, day);
         json.EndObject();
     }
     json.EndArray();
@@ -148,7 +188,7 @@ std::string SolarTermsJson(const std::vector<SolarTerm>& terms)
     return json.Text();
 }
 
-std::string LunarYearsJson(const std::vector<LunarDateOfYear>& years)
+std::string LunarYearsJson(const std::vector<LunarDateOfYear>& years, const HolidaySources& sources)
 {
     JsonWriter json;
     json.BeginArray();
@@ -158,7 +198,7 @@ std::string LunarYearsJson(const std::vector<LunarDateOfYear>& years)
         json.Number(year.lunarYear);
         json.Key("date");
         if (year.reading) {
-            WriteDateReading(json, *year.reading);
+            WriteDateReading(json, *year.reading, sources);
         } else {
             json.Null();
         }

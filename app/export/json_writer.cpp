@@ -2,14 +2,25 @@
 
 #include <array>
 
+#include "utf8.h"
+
 std::string JsonQuoted(std::string_view utf8)
 {
     constexpr std::array<char, 16> kHexDigits = {'0', '1', '2', '3', '4', '5', '6', '7',
                                                  '8', '9', 'a', 'b', 'c', 'd', 'e', 'f'};
     std::string out = "\"";
-    for (const char c : utf8) {
+    for (std::size_t i = 0; i < utf8.size(); ++i) {
+        const char c = utf8[i];
         const auto byte = static_cast<unsigned char>(c);
-        if (c == '"' || c == '\\') {
+        if (byte >= 0x80) {
+            const std::size_t length = Utf8::SequenceLength(utf8, i);
+            if (length == 0) {
+                out += "\uFFFD";  // a byte that is no UTF-8 (a file name can hold any)
+            } else {
+                out.append(utf8.substr(i, length));
+                i += length - 1;
+            }
+        } else if (c == '"' || c == '\\') {
             out += '\\';
             out += c;
         } else if (c == '\n') {

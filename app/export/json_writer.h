@@ -33,5 +33,6 @@ private:
 };
 
 // A string as a JSON string literal, quotes included: the quote, the backslash
-// and the control characters escaped, everything else (UTF-8) as it is.
+// and the control characters escaped, a byte that is no UTF-8 written as
+// U+FFFD, everything else (UTF-8) as it is.
 std::string JsonQuoted(std::string_view utf8);

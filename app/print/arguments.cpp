@@ -9,6 +9,7 @@ struct ModeFlags {
     bool holidays = false;
     bool terms = false;
     bool fromLunar = false;
+    bool events = false;
 };
 
 UsageProblem Refuse(std::string message)
@@ -62,6 +63,13 @@ UsageProblem SetSummary(PrintRequest& request, std::string_view summary)
     return std::nullopt;
 }
 
+UsageProblem SetEventsFile(PrintRequest& request, std::string_view path)
+{
+    if (path.empty()) return ValueMissing("--events-file", "a file of events");
+    request.eventsFile = path;
+    return std::nullopt;
+}
+
 UsageProblem SetFormat(PrintRequest& request, OutputFormat format)
 {
     if (request.format != OutputFormat::Text && request.format != format)
@@ -86,6 +94,7 @@ constexpr ValueOption kValueOptions[] = {
     {"--encoding", "utf-8 or cp949", SetEncoding},
     {"--years", "a span like 2026-2035", SetYears},
     {"--summary", "the events' name", SetSummary},
+    {"--events-file", "a file of events", SetEventsFile},
 };
 
 std::string Count(std::size_t count)
@@ -107,6 +116,10 @@ UsageProblem ReadOption(std::span<const char* const> args, std::size_t& i, Print
         flags.terms = true;
     } else if (arg == "--from-lunar") {
         flags.fromLunar = true;
+    } else if (arg == "--events") {
+        flags.events = true;
+    } else if (arg == "--no-events") {
+        request.noEvents = true;
     } else if (arg == "--leap") {
         request.leap = true;
     } else if (arg == "--color") {
@@ -134,15 +147,16 @@ UsageProblem ReadOption(std::span<const char* const> args, std::size_t& i, Print
 // Decides the mode from the flags and the count of numbers.
 UsageProblem ChooseMode(PrintRequest& request, const ModeFlags& flags)
 {
-    const int chosen = int{flags.holidays} + int{flags.terms} + int{flags.fromLunar};
-    if (chosen > 1) return Refuse("choose one of --holidays, --terms and --from-lunar");
+    const int chosen = int{flags.holidays} + int{flags.terms} + int{flags.fromLunar} + int{flags.events};
+    if (chosen > 1) return Refuse("choose one of --holidays, --terms, --events and --from-lunar");
+    if (request.noEvents && request.eventsFile) return Refuse("choose one of --events-file and --no-events");
     const std::size_t count = request.numbers.size();
     if (request.leap && !flags.fromLunar) return Refuse("--leap needs --from-lunar");
     if (!request.years.empty() && !flags.fromLunar) return Refuse("--years needs --from-lunar");
-    if (flags.holidays || flags.terms) {
-        const std::string option = flags.holidays ? "--holidays" : "--terms";
+    if (flags.holidays || flags.terms || flags.events) {
+        const std::string option = flags.holidays ? "--holidays" : flags.terms ? "--terms" : "--events";
         if (count > 1) return Refuse(option + " takes one YEAR or FROM-TO, but got " + Count(count));
-        request.mode = flags.holidays ? PrintMode::Holidays : PrintMode::Terms;
+        request.mode = flags.holidays ? PrintMode::Holidays : flags.terms ? PrintMode::Terms : PrintMode::Events;
     } else if (flags.fromLunar && !request.years.empty()) {
         if (count != 2) return Refuse("--from-lunar with --years expects MONTH DAY, but got " + Count(count));
         request.mode = PrintMode::FromLunarYears;
@@ -166,13 +180,14 @@ UsageProblem CheckFormat(const PrintRequest& request)
     if (request.format == OutputFormat::Json) {
         if (request.cp949) return Refuse("--json writes UTF-8: leave out --encoding cp949");
         if (mode == PrintMode::Month || mode == PrintMode::Year) {
-            return Refuse("--json goes with a date, --holidays, --terms or --from-lunar");
+            return Refuse("--json goes with a date, --holidays, --terms, --events or --from-lunar");
         }
     }
     if (request.format == OutputFormat::Ics) {
         if (request.cp949) return Refuse("--ics writes UTF-8: leave out --encoding cp949");
-        if (mode != PrintMode::Holidays && mode != PrintMode::Terms && mode != PrintMode::FromLunarYears) {
-            return Refuse("--ics goes with --holidays, --terms or --from-lunar MONTH DAY --years FROM-TO");
+        if (mode != PrintMode::Holidays && mode != PrintMode::Terms && mode != PrintMode::Events &&
+            mode != PrintMode::FromLunarYears) {
+            return Refuse("--ics goes with --holidays, --terms, --events or --from-lunar MONTH DAY --years FROM-TO");
         }
     }
     if (!request.summary.empty() && !(request.format == OutputFormat::Ics && mode == PrintMode::FromLunarYears)) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <span>
 #include <string>
 #include <variant>
@@ -16,6 +17,7 @@ enum class PrintMode {
     Date,            // YYYY-MM-DD: everything known of one day
     Holidays,        // --holidays [YEAR | FROM-TO]
     Terms,           // --terms [YEAR | FROM-TO]
+    Events,          // --events [YEAR | FROM-TO]: the user's events
     FromLunar,       // --from-lunar YEAR MONTH DAY [--leap]
     FromLunarYears,  // --from-lunar MONTH DAY --years FROM-TO [--leap]
 };
@@ -31,6 +33,8 @@ struct PrintRequest {
     bool version = false;
     bool cp949 = false;
     bool leap = false;
+    bool noEvents = false;                 // --no-events: read no events file
+    std::optional<std::string> eventsFile;  // --events-file: read this one rather than the user's
     Almanac almanac = Almanac::Korea;
     ColorWhen color = ColorWhen::Auto;
     OutputFormat format = OutputFormat::Text;

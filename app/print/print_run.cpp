@@ -14,6 +14,7 @@
 #include "from_lunar_line.h"
 #include "icalendar.h"
 #include "json_documents.h"
+#include "korean_almanac.h"
 #include "month_notes.h"
 #include "print_month.h"
 #include "year_lists.h"
@@ -21,6 +22,9 @@
 namespace {
 
 constexpr std::int32_t kMonthsInYear = 12;
+// --events spans: the years of Korea's almanac, where lunar anniversaries are kept.
+constexpr std::int32_t kFirstEventYear = kKoreanFirstYear;
+constexpr std::int32_t kLastEventYear = kKoreanLastYear;
 
 // Writes a run's output: the program's CP949 lines in the encoding asked
 // for, or whole documents (UTF-8 already).
@@ -48,14 +52,20 @@ public:
 
     std::int32_t ThisYear() const { return context_.today.year; }
 
-    // A month's grid and, in Korea's almanac, its holidays and terms below.
+    // A month's grid and, in Korea's almanac, its holidays, terms and the user's events below.
     void Month(std::int32_t year, std::int32_t month) const
     {
         const bool korea = request_.almanac == Almanac::Korea;
-        const CellStyle style = context_.color ? MonthColors(year, month, korea, context_.today) : CellStyle{};
+        const CellStyle style =
+            context_.color ? MonthColors(year, month, korea, context_.today, User().holidays) : CellStyle{};
         PrintMonth(year, month, Output(), request_.almanac, style);
-        if (korea) PrintMonthNotes(year, month, Output());
+        if (korea) PrintMonthNotes(year, month, Output(), User());
     }
+
+    const UserDates& User() const { return context_.user; }
+
+    // Everything known of a day, the user's dates included.
+    DateReading Read(const GregorianDate& date) const { return ReadDate(request_.almanac, date, User()); }
 
 private:
     const PrintRequest& request_;
@@ -84,14 +94,16 @@ void PrintHolidays(const PrintRequest& request, const Printer& printer)
     const YearSpan span =
         SpanOrThisYear(request, printer, "--holidays", kFirstHolidayYear, kLastHolidayYear, "Korea's public holidays");
     if (request.format == OutputFormat::Text) {
-        for (std::int32_t year = span.from; year <= span.to; ++year) PrintHolidayList(year, printer.Output());
+        for (std::int32_t year = span.from; year <= span.to; ++year) {
+            PrintHolidayList(year, printer.Output(), printer.User());
+        }
         return;
     }
     if (request.format == OutputFormat::Ics) {  // year by year, as it is made
         ICalendarWriter calendar = printer.Calendar(Utf8(HolidayCalendarName(span.from, span.to)));
         std::vector<Holiday> ofYear;
         for (std::int32_t year = span.from; year <= span.to; ++year) {
-            GetHolidays(year, ofYear);
+            GetUserHolidays(year, printer.User(), ofYear);
             for (const CalendarEvent& event : HolidayEvents(ofYear)) calendar.Add(event);
         }
         calendar.Finish();
@@ -100,10 +112,10 @@ void PrintHolidays(const PrintRequest& request, const Printer& printer)
     std::vector<Holiday> holidays;
     for (std::int32_t year = span.from; year <= span.to; ++year) {
         std::vector<Holiday> ofYear;
-        GetHolidays(year, ofYear);
+        GetUserHolidays(year, printer.User(), ofYear);
         holidays.insert(holidays.end(), ofYear.begin(), ofYear.end());
     }
-    printer.Document(HolidaysJson(holidays) + "\n");
+    printer.Document(HolidaysJson(holidays, printer.User().holidaySources) + "\n");
 }
 
 void PrintTerms(const PrintRequest& request, const Printer& printer)
@@ -129,15 +141,33 @@ void PrintTerms(const PrintRequest& request, const Printer& printer)
     calendar.Finish();
 }
 
+// The user's events of a span of years, by date.
+void PrintEvents(const PrintRequest& request, const Printer& printer)
+{
+    const YearSpan span =
+        SpanOrThisYear(request, printer, "--events", kFirstEventYear, kLastEventYear, "the events' years");
+    if (request.format == OutputFormat::Text) {
+        PrintEventList(span.from, span.to, printer.User(), printer.Output());
+    } else if (request.format == OutputFormat::Json) {
+        printer.Document(EventsJson(EventsIn(printer.User(), span.from, span.to)) + "\n");
+    } else {
+        ICalendarWriter calendar = printer.Calendar(Utf8(EventCalendarName(span.from, span.to)));
+        for (std::int32_t year = span.from; year <= span.to; ++year) {  // a year at a time, as it is made
+            for (const CalendarEvent& event : UserEventEvents(EventsIn(printer.User(), year, year))) calendar.Add(event);
+        }
+        calendar.Finish();
+    }
+}
+
 void PrintLunarDate(const PrintRequest& request, const Printer& printer)
 {
     const std::int32_t year = ParseNumber("YEAR", request.numbers[0]);
     const std::int32_t month = ParseNumber("MONTH", request.numbers[1]);
     const std::int32_t day = ParseNumber("DAY", request.numbers[2]);
     const GregorianDate date = LunarToSolar(request.almanac, year, month, day, request.leap);
-    const DateReading reading = ReadDate(request.almanac, date);
+    const DateReading reading = printer.Read(date);
     if (request.format == OutputFormat::Json) {
-        printer.Document(DateReadingJson(reading) + "\n");
+        printer.Document(DateReadingJson(reading, printer.User().holidaySources) + "\n");
     } else {
         printer.Write(DateReadingLine(reading));
     }
@@ -158,7 +188,7 @@ bool PrintLunarDateInYears(const PrintRequest& request, const Printer& printer)
     for (std::int32_t year = span.from; year <= span.to; ++year) {
         std::optional<DateReading> reading;
         try {
-            reading = ReadDate(request.almanac, LunarToSolar(request.almanac, year, month, day, request.leap));
+            reading = printer.Read(LunarToSolar(request.almanac, year, month, day, request.leap));
             found = true;
         } catch (const EConvertError&) {
         }
@@ -167,7 +197,9 @@ bool PrintLunarDateInYears(const PrintRequest& request, const Printer& printer)
         }
         years.push_back({year, reading});
     }
-    if (request.format == OutputFormat::Json) printer.Document(LunarYearsJson(years) + "\n");
+    if (request.format == OutputFormat::Json) {
+        printer.Document(LunarYearsJson(years, printer.User().holidaySources) + "\n");
+    }
     if (request.format == OutputFormat::Ics) {
         const std::string lunarName = Utf8(LunarDateName(month, day, request.leap));
         const LunarAnniversary anniversary{month, day, request.leap,
@@ -187,9 +219,9 @@ int RunPrintRequest(const PrintRequest& request, const RunContext& context, cons
     const Printer printer(request, context, output);
     switch (request.mode) {
         case PrintMode::Date: {
-            const DateReading reading = ReadDate(request.almanac, ParseIsoDate(request.numbers[0]));
+            const DateReading reading = printer.Read(ParseIsoDate(request.numbers[0]));
             if (request.format == OutputFormat::Json) {
-                printer.Document(DateReadingJson(reading) + "\n");
+                printer.Document(DateReadingJson(reading, printer.User().holidaySources) + "\n");
             } else {
                 printer.Write(DateReadingLine(reading));
             }
@@ -200,6 +232,9 @@ int RunPrintRequest(const PrintRequest& request, const RunContext& context, cons
             return 0;
         case PrintMode::Terms:
             PrintTerms(request, printer);
+            return 0;
+        case PrintMode::Events:
+            PrintEvents(request, printer);
             return 0;
         case PrintMode::FromLunar:
             PrintLunarDate(request, printer);

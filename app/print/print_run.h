@@ -6,6 +6,7 @@
 
 #include "arguments.h"
 #include "terminal_style.h"
+#include "user_dates.h"
 
 // Carrying out what dalcal-print was asked (all but --help and --version),
 // apart from main so that the tests and the fuzzers run it whole.
@@ -18,6 +19,7 @@ struct RunContext {
     bool color = false;             // colour the cells (a terminal that wants it)
     Today today;                    // the local date: the default month and year, today's cell
     std::int64_t stampSeconds = 0;  // DTSTAMP of iCalendar events, seconds since 1970 (UTC)
+    UserDates user;                 // the user's events and added holidays, read from their files
 };
 
 // Writes what the request asks for to output. A refused value raises

@@ -14,10 +14,10 @@ constexpr const char* kReverse = "7";
 constexpr const char* kReset = "\x1b[0m";
 
 // Bit d set: day d of the month is a public holiday.
-std::uint32_t HolidayDays(std::int32_t year, std::int32_t month)
+std::uint32_t HolidayDays(std::int32_t year, std::int32_t month, std::span<const AddedHoliday> added)
 {
     std::vector<Holiday> holidays;
-    GetHolidays(year, holidays);
+    GetHolidays(year, holidays, added);
     std::uint32_t days = 0;
     for (const Holiday& h : holidays) {
         if (h.date.month == month) days |= 1u << h.date.day;  // day in 1..31
@@ -46,9 +46,10 @@ bool UseColor(ColorWhen when, bool stdoutIsTerminal, const char* noColor, const 
     return stdoutIsTerminal && !noColorSet && !dumb;
 }
 
-CellStyle MonthColors(std::int32_t year, std::int32_t month, bool markHolidays, const Today& today)
+CellStyle MonthColors(std::int32_t year, std::int32_t month, bool markHolidays, const Today& today,
+                      std::span<const AddedHoliday> added)
 {
-    const std::uint32_t holidayDays = markHolidays ? HolidayDays(year, month) : 0;
+    const std::uint32_t holidayDays = markHolidays ? HolidayDays(year, month, added) : 0;
     return [=](std::int32_t day) {                                   // day in 1..31
         const std::int32_t weekday = WeekdayOf({year, month, day});  // [0, 6]
         const bool red = weekday == 0 || (holidayDays & (1u << day)) != 0;

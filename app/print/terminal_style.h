@@ -1,8 +1,10 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 
 #include "arguments.h"
+#include "holidays.h"
 #include "print_month.h"
 
 // Colour on a terminal, as Korean paper calendars print a month: Sundays and
@@ -18,6 +20,7 @@ struct Today {
     std::int32_t day = 0;
 };
 
-// The cell style of a month; holidays only where they are Korea's (the
-// Korean almanac's calendar).
-CellStyle MonthColors(std::int32_t year, std::int32_t month, bool markHolidays, const Today& today);
+// The cell style of a month; holidays (with the user's added days) only where
+// they are Korea's (the Korean almanac's calendar).
+CellStyle MonthColors(std::int32_t year, std::int32_t month, bool markHolidays, const Today& today,
+                      std::span<const AddedHoliday> added = {});

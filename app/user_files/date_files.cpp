@@ -1,0 +1,228 @@
+#include "date_files.h"
+
+#include <array>
+#include <charconv>
+#include <map>
+#include <optional>
+#include <utility>
+
+#include "cp949.h"
+#include "utf8.h"
+
+namespace {
+
+// The words of the files. This file's literals stay UTF-8, as the files are.
+constexpr std::array<std::string_view, 2> kLunarWords = {"음력", "lunar"};
+constexpr std::array<std::string_view, 2> kSolarWords = {"양력", "solar"};
+constexpr std::array<std::string_view, 2> kLeapWords = {"윤", "leap"};
+
+struct KindWord {
+    std::string_view utf8;
+    HolidayKind kind;
+};
+constexpr std::array<KindWord, 4> kKindWords = {{
+    {"공휴일", HolidayKind::Holiday},
+    {"대체공휴일", HolidayKind::Substitute},
+    {"선거일", HolidayKind::Election},
+    {"임시공휴일", HolidayKind::Designated},
+}};
+static_assert(sizeof("가") == 4, "compile this file with its Korean text as UTF-8");
+
+constexpr std::int32_t kFirstYear = 1;
+constexpr std::int32_t kLastYear = 9999;
+
+bool IsBlank(char c)
+{
+    return c == ' ' || c == '\t';
+}
+
+std::string_view Trimmed(std::string_view text)
+{
+    while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
+    while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
+    return text;
+}
+
+// The first word of text, and the rest after the blanks that follow it.
+std::pair<std::string_view, std::string_view> FirstWord(std::string_view text)
+{
+    std::size_t end = 0;
+    while (end < text.size() && !IsBlank(text[end])) ++end;
+    return {text.substr(0, end), Trimmed(text.substr(end))};
+}
+
+bool HasControlCharacter(std::string_view text)
+{
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if ((byte < 0x20 && c != '\t') || byte == 0x7F) return true;
+    }
+    return false;
+}
+
+// A number of one to four digits, nothing else.
+std::optional<std::int32_t> SmallNumber(std::string_view text)
+{
+    constexpr std::size_t kMaxDigits = 4;
+    if (text.empty() || text.size() > kMaxDigits) return std::nullopt;
+    std::int32_t value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size() || text.front() == '-' || text.front() == '+') {
+        return std::nullopt;
+    }
+    return value;
+}
+
+// "M-D" as two numbers.
+std::optional<std::pair<std::int32_t, std::int32_t>> MonthDay(std::string_view text)
+{
+    const std::size_t dash = text.find('-');
+    if (dash == std::string_view::npos) return std::nullopt;
+    const auto month = SmallNumber(text.substr(0, dash));
+    const auto day = SmallNumber(text.substr(dash + 1));
+    if (!month || !day) return std::nullopt;
+    return std::pair{*month, *day};
+}
+
+// "YYYY-MM-DD" (month and day may have one digit) as a date, not yet checked.
+std::optional<GregorianDate> IsoDate(std::string_view text)
+{
+    const std::size_t dash = text.find('-');
+    if (dash == std::string_view::npos) return std::nullopt;
+    const auto year = SmallNumber(text.substr(0, dash));
+    const auto monthDay = MonthDay(text.substr(dash + 1));
+    if (!year || !monthDay) return std::nullopt;
+    return GregorianDate{*year, monthDay->first, monthDay->second};
+}
+
+std::string Quoted(std::string_view text)
+{
+    return "\"" + std::string(text) + "\"";
+}
+
+template <std::size_t N>
+bool IsOneOf(std::string_view word, const std::array<std::string_view, N>& words)
+{
+    for (const std::string_view w : words) {
+        if (word == w) return true;
+    }
+    return false;
+}
+
+// What is wrong with a date, "" if nothing.
+std::string DateProblem(const GregorianDate& date, std::int32_t firstYear, std::int32_t lastYear)
+{
+    if (date.year < firstYear || date.year > lastYear) {
+        return "year " + std::to_string(date.year) + " is outside " + std::to_string(firstYear) + "-" +
+               std::to_string(lastYear);
+    }
+    if (date.month < 1 || date.month > 12) return "month " + std::to_string(date.month) + " is not 1-12";
+    if (date.day < 1 || date.day > GregorianMonthDays(date.year, date.month)) {
+        return "month " + std::to_string(date.month) + " of " + std::to_string(date.year) + " has no day " +
+               std::to_string(date.day);
+    }
+    return "";
+}
+
+// The date rule of an events line's first word (and the next, after 음력 or
+// 양력); the words it took are removed from rest. Returns why it cannot be
+// read, "" if it can.
+std::string ReadRule(std::string_view word, std::string_view& rest, DateRule& rule)
+{
+    const bool lunar = IsOneOf(word, kLunarWords);
+    if (!lunar && !IsOneOf(word, kSolarWords)) {
+        const std::optional<GregorianDate> date = IsoDate(word);
+        if (!date) return "\"" + std::string(word) + "\" is not 음력 M-D, 양력 M-D or YYYY-MM-DD";
+        rule = {DateRuleKind::Once, date->year, date->month, date->day, false};
+        return DateProblem(*date, kFirstYear, kLastYear);
+    }
+    auto [monthDayWord, afterDate] = FirstWord(rest);
+    rest = afterDate;
+    rule = {lunar ? DateRuleKind::Lunar : DateRuleKind::Solar, 0, 0, 0, false};
+    for (const std::string_view leapWord : kLeapWords) {
+        if (lunar && monthDayWord.starts_with(leapWord)) {
+            rule.leap = true;
+            monthDayWord.remove_prefix(leapWord.size());
+            break;
+        }
+    }
+    const auto monthDay = MonthDay(monthDayWord);
+    if (!monthDay) return Quoted(monthDayWord) + " is not a month and day (M-D)";
+    rule.month = monthDay->first;
+    rule.day = monthDay->second;
+    if (rule.month < 1 || rule.month > 12) return "month " + std::to_string(rule.month) + " is not 1-12";
+    if (!IsValidDateRule(rule)) {
+        return std::string(lunar ? "a lunar month" : "month " + std::to_string(rule.month)) + " has no day " +
+               std::to_string(rule.day);
+    }
+    return "";
+}
+
+// Calls read(line, text) for every line that holds something, after checking
+// that it is UTF-8; reports the others' problems.
+template <typename ReadLine>
+void ForEachLine(std::string_view text, std::vector<LineProblem>& problems, ReadLine read)
+{
+    std::int32_t number = 0;
+    while (!text.empty()) {
+        const std::size_t end = text.find('\n');
+        std::string_view line = text.substr(0, end);
+        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+        ++number;
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        if (!Utf8::IsWellFormed(line)) {
+            problems.push_back({number, "not UTF-8 text"});
+            continue;
+        }
+        line = Trimmed(line.substr(0, line.find('#')));
+        if (line.empty()) continue;
+        if (HasControlCharacter(line)) {
+            problems.push_back({number, "a control character in the line"});
+            continue;
+        }
+        if (std::string why = read(number, line); !why.empty()) problems.push_back({number, std::move(why)});
+    }
+}
+
+}  // namespace
+
+EventsFile ParseEventsFile(std::string_view text)
+{
+    EventsFile file;
+    std::map<std::string, std::int32_t> lineOfEvent;  // one event, one entry in a calendar
+    ForEachLine(text, file.problems, [&](std::int32_t number, std::string_view line) -> std::string {
+        auto [word, rest] = FirstWord(line);
+        DateRule rule;
+        if (std::string why = ReadRule(word, rest, rule); !why.empty()) return why;
+        if (rest.empty()) return "no name after the date";
+        const auto [seen, added] = lineOfEvent.try_emplace(DateRuleIdentity(rule) + std::string(rest), number);
+        if (!added) return "the same event as line " + std::to_string(seen->second);
+        file.events.push_back({rule, Cp949::FromUtf8(rest), std::string(rest)});
+        return "";
+    });
+    return file;
+}
+
+HolidaysFile ParseHolidaysFile(std::string_view text)
+{
+    HolidaysFile file;
+    ForEachLine(text, file.problems, [&file](std::int32_t, std::string_view line) -> std::string {
+        auto [word, name] = FirstWord(line);
+        const std::optional<GregorianDate> date = IsoDate(word);
+        if (!date) return Quoted(word) + " is not a date (YYYY-MM-DD)";
+        if (std::string why = DateProblem(*date, kFirstHolidayYear, kLastHolidayYear); !why.empty()) return why;
+        HolidayKind kind = HolidayKind::Designated;
+        const std::size_t lastBlank = name.find_last_of(" \t");
+        const std::string_view lastWord = lastBlank == std::string_view::npos ? name : name.substr(lastBlank + 1);
+        for (const KindWord& kindWord : kKindWords) {
+            if (lastWord != kindWord.utf8) continue;
+            kind = kindWord.kind;
+            name = Trimmed(name.substr(0, name.size() - lastWord.size()));
+            break;
+        }
+        if (name.empty()) return "no name after the date";
+        file.holidays.push_back({*date, Cp949::FromUtf8(name), kind, 0});
+        return "";
+    });
+    return file;
+}

@@ -1,0 +1,123 @@
+#include "user_files.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
+#include "date_files.h"
+
+namespace {
+
+constexpr off_t kLargestFile = 16 * 1024 * 1024;  // bytes; no list of dates comes near it
+constexpr const char* kEventsName = "/dalcal/events";
+constexpr const char* kHolidaysName = "/dalcal/holidays";
+
+// Closes the file it holds when it goes.
+class FileDescriptor {
+public:
+    explicit FileDescriptor(int fd) : fd_(fd) {}
+    FileDescriptor(const FileDescriptor&) = delete;
+    FileDescriptor& operator=(const FileDescriptor&) = delete;
+    ~FileDescriptor()
+    {
+        if (fd_ >= 0) close(fd_);
+    }
+    int Get() const { return fd_; }
+
+private:
+    int fd_;
+};
+
+// The text of a file; none, and no report unless it was asked for by name,
+// when it does not exist.
+std::optional<std::string> ReadFile(const std::string& path, bool named, const ProblemReport& report)
+{
+    const FileDescriptor file(open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
+    if (file.Get() < 0) {
+        if (named || (errno != ENOENT && errno != ENOTDIR)) report(path + ": " + std::strerror(errno));
+        return std::nullopt;
+    }
+    struct stat status {};
+    if (fstat(file.Get(), &status) != 0) {
+        report(path + ": " + std::strerror(errno));
+        return std::nullopt;
+    }
+    if (!S_ISREG(status.st_mode)) {
+        report(path + ": " + (S_ISDIR(status.st_mode) ? "is a folder, not a file" : "is not a regular file"));
+        return std::nullopt;
+    }
+    if (status.st_size > kLargestFile) {
+        report(path + ": is larger than 16 MiB; not read");
+        return std::nullopt;
+    }
+    std::string text(static_cast<std::size_t>(status.st_size), '\0');
+    std::size_t got = 0;
+    while (got < text.size()) {
+        const ssize_t n = read(file.Get(), text.data() + got, text.size() - got);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) {
+            report(path + ": " + std::strerror(errno));
+            return std::nullopt;
+        }
+        if (n == 0) break;  // shorter than when it was measured
+        got += static_cast<std::size_t>(n);
+    }
+    text.resize(got);
+    return text;
+}
+
+void ReportProblems(const std::string& path, const std::vector<LineProblem>& problems, const ProblemReport& report)
+{
+    for (const LineProblem& problem : problems) report(path + ":" + std::to_string(problem.line) + ": " + problem.why);
+}
+
+}  // namespace
+
+UserFilePaths LocateUserFiles(const UserFileChoice& choice, const std::string& configHome, const std::string& home)
+{
+    std::string configFolder;
+    if (configHome.starts_with('/')) {
+        configFolder = configHome;
+    } else if (home.starts_with('/')) {
+        configFolder = home + "/.config";
+    }
+    UserFilePaths paths;
+    if (choice.eventsFile) {
+        paths.events = choice.eventsFile;
+        paths.eventsNamed = true;
+    } else if (!choice.noEvents && !configFolder.empty()) {
+        paths.events = configFolder + kEventsName;
+    }
+    if (choice.noEvents) paths.events.reset();
+    paths.holidays.emplace_back(kSystemHolidaysFile);
+    if (!configFolder.empty()) paths.holidays.push_back(configFolder + kHolidaysName);
+    return paths;
+}
+
+UserDates ReadUserDates(const UserFilePaths& paths, const ProblemReport& report)
+{
+    UserDates user;
+    if (paths.events) {
+        if (const std::optional<std::string> text = ReadFile(*paths.events, paths.eventsNamed, report)) {
+            EventsFile file = ParseEventsFile(*text);
+            ReportProblems(*paths.events, file.problems, report);
+            user.events = std::move(file.events);
+        }
+    }
+    for (const std::string& path : paths.holidays) {
+        const std::optional<std::string> text = ReadFile(path, false, report);
+        if (!text) continue;
+        HolidaysFile file = ParseHolidaysFile(*text);
+        ReportProblems(path, file.problems, report);
+        const auto source = static_cast<std::int32_t>(user.holidaySources.size());
+        for (AddedHoliday& holiday : file.holidays) {
+            holiday.source = source;
+            user.holidays.push_back(std::move(holiday));
+        }
+        user.holidaySources.push_back(path);
+    }
+    return user;
+}

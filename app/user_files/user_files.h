@@ -1,0 +1,39 @@
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "user_dates.h"
+
+// Where the user's date files are, and reading them. The files are only ever
+// read: opened read-only, never created, moved or touched.
+
+// Where the user's files are looked for, and which to read.
+struct UserFileChoice {
+    std::optional<std::string> eventsFile;  // --events-file; none: the events file of the configuration folder
+    bool noEvents = false;                  // --no-events
+};
+
+// The files the choice names: events, then the administrator's and the
+// user's added holidays. configHome is $XDG_CONFIG_HOME, home $HOME (empty:
+// unset); a relative configHome is ignored, as the XDG specification says.
+struct UserFilePaths {
+    std::optional<std::string> events;
+    bool eventsNamed = false;  // given on the command line: its absence is reported
+    std::vector<std::string> holidays;
+};
+UserFilePaths LocateUserFiles(const UserFileChoice& choice, const std::string& configHome, const std::string& home);
+
+// The administrator's file of added holidays.
+inline constexpr const char* kSystemHolidaysFile = "/etc/dalcal/holidays";
+
+// Where a line ("FILE:LINE: what is wrong") or a file ("FILE: what is wrong")
+// that could not be used is reported.
+using ProblemReport = std::function<void(const std::string& message)>;
+
+// Reads the files: an absent file is no dates and no message; a file that
+// cannot be read (a folder, no permission, too large) is one message and
+// nothing from it; a bad line is one message and the rest of the file is used.
+UserDates ReadUserDates(const UserFilePaths& paths, const ProblemReport& report);

@@ -1,0 +1,91 @@
+#include "yearly_dates.h"
+
+#include <algorithm>
+
+#include "korean_almanac.h"
+
+namespace {
+
+constexpr std::int32_t kFirstYear = 1;
+constexpr std::int32_t kLastYear = 9999;
+constexpr std::int32_t kLongestLunarMonth = 30;
+constexpr std::int32_t kFebruary = 2;
+constexpr std::int32_t kLeapDay = 29;
+
+// The anniversary in one lunar year of Korea's almanac; false outside it.
+bool LunarObservance(const DateRule& rule, std::int32_t lunarYear, Observance& observance)
+{
+    LunarYearSpan span;
+    if (!GetKoreanLunarYear(lunarYear, span)) return false;
+    bool moved = false;
+    std::int32_t index = MonthIndex(span, rule.month, rule.leap);
+    if (index < 0) {  // a leap month this year lacks: its ordinary month
+        index = MonthIndex(span, rule.month, false);
+        moved = true;
+    }
+    if (index < 0) return false;  // month outside 1..12, refused when the rule was read
+    std::int32_t day = rule.day;
+    if (const std::int32_t monthDays = MonthDaysAt(span, index); day > monthDays) {
+        day = monthDays;
+        moved = true;
+    }
+    const std::int32_t dayCount = span.firstDay + DaysBeforeMonthAt(span, index) + day - 1;
+    observance = {DateOfDayCount(dayCount), lunarYear, moved};
+    return true;
+}
+
+Observance SolarObservance(const DateRule& rule, std::int32_t year)
+{
+    if (rule.month == kFebruary && rule.day == kLeapDay && !IsGregorianLeapYear(year)) {
+        return {{year, kFebruary, kLeapDay - 1}, year, true};
+    }
+    return {{year, rule.month, rule.day}, year, false};
+}
+
+}  // namespace
+
+bool IsValidDateRule(const DateRule& rule)
+{
+    if (rule.month < 1 || rule.month > 12 || rule.day < 1) return false;
+    switch (rule.kind) {
+        case DateRuleKind::Lunar:
+            return rule.day <= kLongestLunarMonth;
+        case DateRuleKind::Solar:
+            return !rule.leap && rule.day <= GregorianMonthDays(2000, rule.month);  // a leap year: 2-29 is kept
+        case DateRuleKind::Once:
+            return !rule.leap && rule.year >= kFirstYear && rule.year <= kLastYear &&
+                   rule.day <= GregorianMonthDays(rule.year, rule.month);
+    }
+    return false;
+}
+
+std::vector<Observance> ObservancesIn(const DateRule& rule, std::int32_t fromYear, std::int32_t toYear)
+{
+    std::vector<Observance> observances;
+    fromYear = std::max(fromYear, kFirstYear);
+    toYear = std::min(toYear, kLastYear);
+    if (!IsValidDateRule(rule) || fromYear > toYear) return observances;
+    switch (rule.kind) {
+        case DateRuleKind::Lunar:
+            // A lunar year starts in January or February: its dates fall in
+            // its own Gregorian year or the next.
+            for (std::int32_t year = std::max(fromYear - 1, kKoreanFirstYear); year <= std::min(toYear, kKoreanLastYear);
+                 ++year) {
+                Observance observance;
+                if (LunarObservance(rule, year, observance) && observance.date.year >= fromYear &&
+                    observance.date.year <= toYear) {
+                    observances.push_back(observance);
+                }
+            }
+            break;
+        case DateRuleKind::Solar:
+            for (std::int32_t year = fromYear; year <= toYear; ++year) observances.push_back(SolarObservance(rule, year));
+            break;
+        case DateRuleKind::Once:
+            if (rule.year >= fromYear && rule.year <= toYear) {
+                observances.push_back({{rule.year, rule.month, rule.day}, rule.year, false});
+            }
+            break;
+    }
+    return observances;
+}
