@@ -48,7 +48,12 @@ TEST(PrintArguments, EveryUsageErrorIsReturned)
         {{"--from-lunar", "1", "1", "--years="}, "--years needs a value (a span like 2026-2035)"},
         {{"--from-lunar", "1", "1", "--years", ""}, "--years needs a value (a span like 2026-2035)"},
         {{"--year", "2026"}, "unknown option '--year'"},
-        {{"--holidays", "--terms"}, "choose one of --holidays, --terms and --from-lunar"},
+        {{"--holidays", "--terms"}, "choose one of --holidays, --terms, --events and --from-lunar"},
+        {{"--events", "--from-lunar"}, "choose one of --holidays, --terms, --events and --from-lunar"},
+        {{"--events", "2026", "2027"}, "--events takes one YEAR or FROM-TO, but got 2 argument(s)"},
+        {{"--events-file"}, "--events-file needs a value (a file of events)"},
+        {{"--events-file="}, "--events-file needs a value (a file of events)"},
+        {{"--events-file", "x", "--no-events"}, "choose one of --events-file and --no-events"},
         {{"--leap", "2026", "7"}, "--leap needs --from-lunar"},
         {{"--years", "2024-2029", "1", "1"}, "--years needs --from-lunar"},
         {{"--holidays", "2026", "2027"}, "--holidays takes one YEAR or FROM-TO, but got 2 argument(s)"},
@@ -78,6 +83,11 @@ TEST(PrintArguments, ReadsWhatWasAsked)
 
     EXPECT_EQ(PrintRequestOf({"--", "--holidays"}).numbers, std::vector<std::string>{"--holidays"});
     EXPECT_EQ(PrintRequestOf({"--terms"}).mode, PrintMode::Terms);
+    const PrintRequest events = PrintRequestOf({"--events", "2026-2030", "--events-file", "my events", "--ics"});
+    EXPECT_EQ(events.mode, PrintMode::Events);
+    EXPECT_EQ(events.eventsFile, "my events");
+    EXPECT_EQ(events.format, OutputFormat::Ics);
+    EXPECT_TRUE(PrintRequestOf({"--no-events", "2026", "7"}).noEvents);
     EXPECT_EQ(PrintRequestOf({"--color=never", "2026"}).color, ColorWhen::Never);
     // Help and version stand before any check of the rest.
     EXPECT_TRUE(PrintRequestOf({"--help", "1", "2", "3", "4"}).help);

@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <set>
 #include <string>
 
+#include "calendar_events.h"
 #include "icalendar.h"
+#include "json_documents.h"
 #include "json_writer.h"
 
 namespace {
@@ -21,6 +24,8 @@ TEST(JsonWriter, EscapesWhatRfc8259Requires)
         {"a\"b\\c", R"("a\"b\\c")"},
         {"line\nnext\ttab", R"("line\nnext\ttab")"},
         {"\x01\x1f\x7f", R"("\u0001\u001f\u007f")"},
+        {"/home/\xFF\xC0\x80/x", R"("/home/\uFFFD\uFFFD\uFFFD/x")"},  // a path's bytes that are no UTF-8
+        {"\xED\xA0\x80", R"("\uFFFD\uFFFD\uFFFD")"},                  // a surrogate
     };
     for (const auto& c : kCases) EXPECT_EQ(JsonQuoted(c.text), c.quoted) << c.text;
     EXPECT_EQ(JsonQuoted(std::string("\xEC\x84\xA4\xEB\x82\xA0 /")),
@@ -109,6 +114,40 @@ TEST(ICalendar, FingerprintIsFnv1a)
     EXPECT_EQ(Fingerprint("a"), "af63dc4c8601ec8c");  // FNV's published test vector
     EXPECT_NE(Fingerprint(std::string("\xEC\x96\xB4\xEB\xA8\xB8\xEB\x8B\x88 \xEC\x83\x9D\xEC\x8B\xA0")),
               Fingerprint(std::string("\xEC\x95\x84\xEB\xB2\x84\xEC\xA7\x80 \xEC\x83\x9D\xEC\x8B\xA0")));
+}
+
+}  // namespace
+
+namespace {
+
+UserEvent Anniversary(std::int32_t month, std::int32_t day, bool leap, const std::string& name)
+{
+    return {{DateRuleKind::Lunar, 0, month, day, leap}, name, name};
+}
+
+TEST(UserEvents, JsonAndStableUniqueUids)
+{
+    UserDates user;
+    user.events = {Anniversary(12, 30, false, "a"), Anniversary(12, 30, false, "b"), Anniversary(12, 1, false, "a")};
+    const std::vector<EventDay> days = EventsIn(user, 2024, 2025);
+    ASSERT_EQ(days.size(), 6u);
+    EXPECT_EQ(EventsJson({days[0]}), R"([{"date":"2024-01-11","name":"a","moved":false,"rule":"lunar"}])");
+    const std::vector<CalendarEvent> events = UserEventEvents(days);
+    std::set<std::string> uids;
+    for (const CalendarEvent& event : events) uids.insert(event.uid);
+    EXPECT_EQ(uids.size(), events.size());  // by rule, name and year
+    EXPECT_EQ(UserEventEvents(EventsIn(user, 2024, 2025))[3].uid, events[3].uid);  // the same on every run
+    EXPECT_TRUE(events[0].uid.starts_with("event-2023-")) << events[0].uid;  // lunar 2023's 12-1, in January 2024
+    // A holiday's source: built in, or the file it was added from.
+    user.holidays = {{{2026, 3, 2}, "x", HolidayKind::Designated, 0}};
+    user.holidaySources = {"/etc/dalcal/holidays"};
+    std::vector<Holiday> holidays;
+    ASSERT_TRUE(GetUserHolidays(2026, user, holidays));
+    const std::string json = HolidaysJson(holidays, user.holidaySources);
+    EXPECT_NE(json.find(R"({"date":"2026-03-02","name":"x","kind":")"), std::string::npos);
+    EXPECT_NE(json.find(R"(","source":"/etc/dalcal/holidays"})"), std::string::npos);
+    EXPECT_NE(json.find(R"({"date":"2026-01-01",)"), std::string::npos);
+    EXPECT_NE(json.find(R"("source":"built-in")"), std::string::npos);
 }
 
 }  // namespace

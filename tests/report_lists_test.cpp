@@ -1,4 +1,5 @@
 // The lines below a month, the year lists of dalcal-print, and its colours.
+#include <algorithm>
 #include <cstring>
 #include <vector>
 
@@ -11,11 +12,17 @@
 
 namespace {
 
-std::vector<AnsiString> Lines(void (*print)(std::int32_t, std::int32_t, const LineOutput&), std::int32_t year,
-                              std::int32_t month)
+std::vector<AnsiString> NotesOf(std::int32_t year, std::int32_t month, const UserDates& user = {})
 {
     std::vector<AnsiString> lines;
-    print(year, month, [&lines](const AnsiString& line) { lines.push_back(line); });
+    PrintMonthNotes(year, month, [&lines](const AnsiString& line) { lines.push_back(line); }, user);
+    return lines;
+}
+
+std::vector<AnsiString> HolidayListOf(std::int32_t year, const UserDates& user = {})
+{
+    std::vector<AnsiString> lines;
+    PrintHolidayList(year, [&lines](const AnsiString& line) { lines.push_back(line); }, user);
     return lines;
 }
 
@@ -28,7 +35,7 @@ std::vector<AnsiString> Lines(void (*print)(std::int32_t, const LineOutput&), st
 
 TEST(MonthNotes, HolidaysAndTermsInDateOrder)
 {
-    EXPECT_EQ(Lines(PrintMonthNotes, 2026, 5), (std::vector<AnsiString>{
+    EXPECT_EQ(NotesOf(2026, 5), (std::vector<AnsiString>{
                                                    " 5월  5일(화) 어린이날",
                                                    " 5월  5일 입하 20:49",
                                                    " 5월 21일 소만 09:37",
@@ -39,24 +46,75 @@ TEST(MonthNotes, HolidaysAndTermsInDateOrder)
 
 TEST(MonthNotes, YearsWithoutKnownHolidaysSaySo)
 {
-    const std::vector<AnsiString> lines = Lines(PrintMonthNotes, 1990, 1);
+    const std::vector<AnsiString> lines = NotesOf(1990, 1);
     ASSERT_EQ(lines.size(), 3u);  // two terms, then the notice
     EXPECT_EQ(lines[2], "   (공휴일은 2014-2100년만 표시함)");
-    EXPECT_TRUE(Lines(PrintMonthNotes, 2026, 13).empty());
-    EXPECT_EQ(Lines(PrintMonthNotes, 2200, 1), std::vector<AnsiString>{"   (공휴일은 2014-2100년만 표시함)"});
+    EXPECT_TRUE(NotesOf(2026, 13).empty());
+    EXPECT_EQ(NotesOf(2200, 1), std::vector<AnsiString>{"   (공휴일은 2014-2100년만 표시함)"});
 }
 
 TEST(YearLists, HolidaysAndTerms)
 {
-    const std::vector<AnsiString> holidays = Lines(PrintHolidayList, 2025);
+    const std::vector<AnsiString> holidays = HolidayListOf(2025);
     ASSERT_EQ(holidays.size(), 20u);
     EXPECT_EQ(holidays[1], "2025-01-27 설 연휴 임시공휴일 (임시공휴일)");
     EXPECT_EQ(holidays[9], "2025-05-06 부처님오신날·어린이날 (대체공휴일)");
     const std::vector<AnsiString> terms = Lines(PrintSolarTermList, 2025);
     ASSERT_EQ(terms.size(), 24u);
     EXPECT_EQ(terms[2], "2025-02-03 23:10 입춘");
-    EXPECT_THROW(Lines(PrintHolidayList, 2013), EConvertError);
+    EXPECT_THROW(HolidayListOf(2013), EConvertError);
     EXPECT_THROW(Lines(PrintSolarTermList, 2101), EConvertError);
+}
+
+// A family's dates as the events file gives them, and one added holiday.
+UserDates FamilyDates()
+{
+    UserDates user;
+    user.events = {
+        {{DateRuleKind::Lunar, 0, 3, 15, false}, "어머니 생신", "mother"},
+        {{DateRuleKind::Lunar, 0, 12, 30, false}, "할아버지 기일", "grandfather"},
+        {{DateRuleKind::Solar, 0, 2, 29, false}, "윤일 생일", "leap day"},
+        {{DateRuleKind::Once, 2026, 3, 2, false}, "이사", "moving"},
+    };
+    user.holidays = {{{2026, 3, 2}, "임시공휴일", HolidayKind::Designated, 0}};
+    user.holidaySources = {"/tmp/holidays"};
+    return user;
+}
+
+TEST(MonthNotes, UserDatesAmongHolidaysAndTerms)
+{
+    // The added day takes 3-2, so 삼일절's substitute day moves to 3-3.
+    EXPECT_EQ(NotesOf(2026, 3, FamilyDates()), (std::vector<AnsiString>{
+                                                   " 3월  1일(일) 삼일절",
+                                                   " 3월  2일(월) 임시공휴일",
+                                                   " 3월  2일(월) 이사",
+                                                   " 3월  3일(화) 삼일절 대체공휴일",
+                                                   " 3월  5일 경칩 22:59",
+                                                   " 3월 20일 춘분 23:46",
+                                               }));
+    // 음력 12-30 of lunar 2025 has 29 days; 2-29 in a common year.
+    const std::vector<AnsiString> february = NotesOf(2026, 2, FamilyDates());
+    EXPECT_NE(std::find(february.begin(), february.end(), " 2월 16일(월) 할아버지 기일 (음력 12.30, 옮김)"),
+              february.end());
+    EXPECT_NE(std::find(february.begin(), february.end(), " 2월 28일(토) 윤일 생일 (양력 2.29, 옮김)"), february.end());
+    EXPECT_EQ(NotesOf(2026, 5, FamilyDates())[0], " 5월  1일(금) 어머니 생신 (음력 3.15)");
+}
+
+TEST(YearLists, AddedHolidaysAndEvents)
+{
+    const std::vector<AnsiString> holidays = HolidayListOf(2026, FamilyDates());
+    EXPECT_NE(std::find(holidays.begin(), holidays.end(), "2026-03-02 임시공휴일 (임시공휴일, 추가)"), holidays.end());
+    EXPECT_NE(std::find(holidays.begin(), holidays.end(), "2026-03-03 삼일절 (대체공휴일)"), holidays.end());
+    std::vector<AnsiString> events;
+    PrintEventList(2024, 2025, FamilyDates(), [&events](const AnsiString& line) { events.push_back(line); });
+    EXPECT_EQ(events, (std::vector<AnsiString>{
+                          "2024-02-09 할아버지 기일 (음력 12.30)",
+                          "2024-02-29 윤일 생일",
+                          "2024-04-23 어머니 생신 (음력 3.15)",
+                          "2025-01-28 할아버지 기일 (음력 12.30, 옮김)",  // lunar 2024's, by its Gregorian date
+                          "2025-02-28 윤일 생일 (양력 2.29, 옮김)",
+                          "2025-04-12 어머니 생신 (음력 3.15)",
+                      }));
 }
 
 struct ColorCase {

@@ -15,7 +15,7 @@ std::string JsonQuoted(std::string_view utf8)
         if (byte >= 0x80) {
             const std::size_t length = Utf8::SequenceLength(utf8, i);
             if (length == 0) {
-                out += "\uFFFD";  // a byte that is no UTF-8 (a file name can hold any)
+                out += "\\uFFFD";  // a byte that is no UTF-8 (a file name can hold any)
             } else {
                 out.append(utf8.substr(i, length));
                 i += length - 1;

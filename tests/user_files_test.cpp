@@ -1,0 +1,112 @@
+// Where the user's files are found and how they are read. Every file here is
+// made in a temporary folder: the real home is never read.
+#include "user_files.h"
+
+#include <sys/stat.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+TEST(UserFiles, Locations)
+{
+    struct Case {
+        UserFileChoice choice;
+        const char* configHome;
+        const char* home;
+        std::optional<std::string> events;
+        std::vector<std::string> holidays;
+    };
+    const std::string system = kSystemHolidaysFile;
+    const Case cases[] = {
+        {{}, "/x/config", "/home/a", "/x/config/dalcal/events", {system, "/x/config/dalcal/holidays"}},
+        {{}, "", "/home/a", "/home/a/.config/dalcal/events", {system, "/home/a/.config/dalcal/holidays"}},
+        {{}, "relative", "/home/a", "/home/a/.config/dalcal/events", {system, "/home/a/.config/dalcal/holidays"}},
+        {{}, "", "", std::nullopt, {system}},
+        {{std::string("mine"), false}, "/x", "/h", "mine", {system, "/x/dalcal/holidays"}},
+        {{std::nullopt, true}, "/x", "/h", std::nullopt, {system, "/x/dalcal/holidays"}},
+    };
+    for (const Case& c : cases) {
+        const UserFilePaths paths = LocateUserFiles(c.choice, c.configHome, c.home);
+        EXPECT_EQ(paths.events, c.events) << c.configHome << " " << c.home;
+        EXPECT_EQ(paths.holidays, c.holidays) << c.configHome << " " << c.home;
+    }
+}
+
+class UserFileReading : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        folder_ = fs::temp_directory_path() / ("dalcal-user-files-" + std::to_string(getpid()));
+        fs::remove_all(folder_);
+        fs::create_directories(folder_);
+    }
+    void TearDown() override { fs::remove_all(folder_); }
+
+    std::string Write(const std::string& name, const std::string& text) const
+    {
+        const fs::path path = folder_ / name;
+        std::ofstream(path, std::ios::binary) << text;
+        return path.string();
+    }
+
+    std::string Path(const std::string& name) const { return (folder_ / name).string(); }
+
+    fs::path folder_;
+};
+
+TEST_F(UserFileReading, BadLinesAndFilesAreReportedAndTheRestIsUsed)
+{
+    const std::string events = Write("events", "lunar 3-15 mother\nlunar 3-40 bad\nsolar 5-8 parents\n");
+    const std::string added = Write("holidays", "2026-03-02 a day off\n2026-02-30 bad\n");
+    fs::create_directory(Path("folder"));
+    const UserFilePaths paths{events, true, {Path("absent"), Path("folder"), added}};
+    std::vector<std::string> messages;
+    const UserDates user = ReadUserDates(paths, [&messages](const std::string& m) { messages.push_back(m); });
+    EXPECT_EQ(messages, (std::vector<std::string>{
+                            events + ":2: a lunar month has no day 40",
+                            Path("folder") + ": is a folder, not a file",
+                            added + ":2: month 2 of 2026 has no day 30",
+                        }));
+    EXPECT_EQ(user.events.size(), 2u);
+    ASSERT_EQ(user.holidays.size(), 1u);
+    // The added day's source is the file it came from (absent and unreadable files are none).
+    ASSERT_EQ(user.holidaySources.size(), 1u);
+    EXPECT_EQ(user.holidaySources[static_cast<std::size_t>(user.holidays[0].source)], added);
+}
+
+TEST_F(UserFileReading, AnEventsFileAskedForByNameMustExist)
+{
+    std::vector<std::string> messages;
+    const auto report = [&messages](const std::string& m) { messages.push_back(m); };
+    ReadUserDates({Path("absent"), false, {}}, report);
+    EXPECT_TRUE(messages.empty());
+    ReadUserDates({Path("absent"), true, {}}, report);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0], Path("absent") + ": No such file or directory");
+}
+
+TEST_F(UserFileReading, FilesAreNeverChanged)
+{
+    const std::string events = Write("events", "lunar 3-15 mother\nbad line\n");
+    const fs::file_time_type before = fs::last_write_time(events);
+    struct stat statusBefore {};
+    ASSERT_EQ(stat(events.c_str(), &statusBefore), 0);
+    ReadUserDates({events, true, {events}}, [](const std::string&) {});
+    struct stat statusAfter {};
+    ASSERT_EQ(stat(events.c_str(), &statusAfter), 0);
+    EXPECT_EQ(fs::last_write_time(events), before);
+    EXPECT_EQ(statusAfter.st_size, statusBefore.st_size);
+    std::ifstream in(events, std::ios::binary);
+    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    EXPECT_EQ(text, "lunar 3-15 mother\nbad line\n");
+}
+
+}  // namespace
