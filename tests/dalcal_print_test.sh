@@ -8,6 +8,9 @@ passed=0
 failed=0
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
+# The user's files are looked for here, never in the real home.
+export XDG_CONFIG_HOME="$work/config" HOME="$work/home"
+mkdir -p "$XDG_CONFIG_HOME/dalcal" "$HOME"
 
 check() {  # check NAME CONDITION...
     local name=$1
@@ -210,6 +213,41 @@ refused "--years not a span" '"abc" is not a span' --from-lunar 1 1 --years abc
 refused "--years month 13" "lunar month 13 is not 1-12" --from-lunar 13 1 --years 2026-2027
 usage_error "--years alone" "--years needs --from-lunar" --years 2024-2029 1 1
 usage_error "--years with three numbers" "expects MONTH DAY, but got 3" --from-lunar 2026 1 1 --years 2024-2029
+
+# The user's own dates: the events file and added holidays, read and never written.
+printf '%s\n' '# family' '음력 3-15 어머니 생신' '음력 12-30 할아버지 기일' '양력 2-30 잘못' '2027-03-04 이사' \
+    >"$XDG_CONFIG_HOME/dalcal/events"
+printf '2026-03-02 임시공휴일\n2026-13-01 잘못\n' >"$XDG_CONFIG_HOME/dalcal/holidays"
+touch -d '2020-01-01 00:00' "$XDG_CONFIG_HOME/dalcal/events" "$XDG_CONFIG_HOME/dalcal/holidays"
+before=$(stat -c '%Y %s' "$XDG_CONFIG_HOME/dalcal/events" "$XDG_CONFIG_HOME/dalcal/holidays")
+run 2026 3
+check "events: a bad line reported by file and number" grep -qx "$XDG_CONFIG_HOME/dalcal/events:4: month 2 has no day 30" "$work/err"
+check "holidays: a bad line reported by file and number" grep -qx "$XDG_CONFIG_HOME/dalcal/holidays:2: month 13 is not 1-12" "$work/err"
+check "bad lines: the calendar is still printed, status 0" test "$status" -eq 0
+check "an added holiday in the notes" grep -qx " 3월  2일(월) 임시공휴일" "$work/out"
+check "a substitute day moved by it" grep -qx " 3월  3일(화) 삼일절 대체공휴일" "$work/out"
+run 2026 2
+check "a day-30 anniversary in a short month" grep -qx " 2월 16일(월) 할아버지 기일 (음력 12.30, 옮김)" "$work/out"
+run --events 2027
+check "--events: the year's events by date" test "$(cut -d' ' -f1 "$work/out" | tr '\n' ' ')" = "2027-02-06 2027-03-04 2027-04-21 "
+run --events 2027 --json
+check "--events --json" grep -q '{"date":"2027-04-21","name":"어머니 생신","moved":false,"rule":"lunar"}' "$work/out"
+run --holidays 2026 --json
+check "--holidays --json: an added day's source" grep -q "\"source\":\"$XDG_CONFIG_HOME/dalcal/holidays\"" "$work/out"
+run 2027-03-04
+check "a date's reading names its events" grep -q " · 이사$" "$work/out"
+run --no-events 2027-03-04
+check "--no-events" test "$(grep -c 이사 "$work/out")" -eq 0
+printf '양력 1-1 새해\n' >"$work/other-events"
+run --events-file "$work/other-events" --events 2030
+check "--events-file" test "$(cat "$work/out")" = "2030-01-01 새해"
+run --events-file "$work/absent" 2026 1
+check "--events-file that is absent: said, calendar printed" test "$status" -eq 0 -a -s "$work/out"
+check "--events-file that is absent: its name" grep -q "^$work/absent: " "$work/err"
+mkdir "$work/folder"
+run --events-file "$work/folder" 2026 1
+check "an events file that is a folder" grep -qx "$work/folder: is a folder, not a file" "$work/err"
+check "the files are never modified" test "$(stat -c '%Y %s' "$XDG_CONFIG_HOME/dalcal/events" "$XDG_CONFIG_HOME/dalcal/holidays")" = "$before"
 
 echo "$passed passed, $failed failed"
 test "$failed" -eq 0

@@ -75,21 +75,23 @@ TEST(HolidaysFile, KindIsTheLastWordWhenItIsOne)
     const std::string text = "2026-03-02 a day off\n"                      // the default kind
                              "2028-04-12 " + kElection + " " + kElection + "\n"  // 선거일 선거일: name and kind
                              "2026-05-01 workers " + kHoliday + "\n"
-                             "2026-06-03 " + kDesignated + "\n"             // a kind alone: no name
+                             "2026-06-03 " + kDesignated + "\n"             // a kind alone: the name too
                              "2013-12-31 early\n"                           // before 2014
                              "2101-01-01 late\n"
                              "2026-13-01 month\n"
                              "2026-3 short\n"
                              "2026-03-03\n";
     const HolidaysFile file = ParseHolidaysFile(text);
-    EXPECT_EQ(ProblemLines(file.problems), (std::vector<std::int32_t>{4, 5, 6, 7, 8, 9}));
-    ASSERT_EQ(file.holidays.size(), 3u);
+    EXPECT_EQ(ProblemLines(file.problems), (std::vector<std::int32_t>{5, 6, 7, 8, 9}));
+    ASSERT_EQ(file.holidays.size(), 4u);
     EXPECT_EQ(file.holidays[0].name, "a day off");
     EXPECT_EQ(file.holidays[0].kind, HolidayKind::Designated);
     EXPECT_EQ(file.holidays[1].name, "선거일");
     EXPECT_EQ(file.holidays[1].kind, HolidayKind::Election);
     EXPECT_EQ(file.holidays[2].date, (GregorianDate{2026, 5, 1}));
     EXPECT_EQ(file.holidays[2].kind, HolidayKind::Holiday);
+    EXPECT_EQ(file.holidays[3].name, "임시공휴일");
+    EXPECT_EQ(file.holidays[3].kind, HolidayKind::Designated);
 }
 
 }  // namespace

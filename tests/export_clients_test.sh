@@ -30,7 +30,7 @@ json() {  # json FILTER ARGS...: true when jq -e FILTER holds of dalcal-print --
     "$program" --json "$@" | jq -e "$filter" >/dev/null
 }
 check "date: every key" json 'keys == ["almanac","date","dayStemBranch","events","holidays","lunar","solarTerm","weekday"]' 2027-02-07
-check "date: 설날" json '.lunar == {"year":2027,"month":1,"day":1,"leap":false,"yearStemBranch":"정미","monthStemBranch":"임인","uncertain":false} and .holidays == [{"name":"설날","kind":"공휴일"}]' 2027-02-07
+check "date: 설날" json '.lunar == {"year":2027,"month":1,"day":1,"leap":false,"yearStemBranch":"정미","monthStemBranch":"임인","uncertain":false} and .holidays == [{"name":"설날","kind":"공휴일","source":"built-in"}]' 2027-02-07
 check "date: a leap month keeps the month it repeats" json '.lunar.leap and .lunar.month == 6 and .lunar.monthStemBranch == "계미"' 2025-07-25
 check "date: outside the almanac and the holidays, null" json '.lunar == null and .holidays == null and .solarTerm == null' 1300-01-01
 check "date: no holiday is an empty array, not null" json '.holidays == []' 2026-07-01
@@ -42,9 +42,15 @@ check "terms: 24 a year" json 'length == 48 and .[0] == {"date":"2026-01-05","na
 check "from-lunar: the day object" json '.date == "2027-02-07"' --from-lunar 2027 1 1
 check "from-lunar --years: null where the year lacks it" json 'map(.date == null) == [true, false]' --from-lunar 1 30 --years 2024-2025
 
+events=$work/events
+printf '%s\n' '음력 3-15 어머니 생신' '음력 12-30 할아버지 기일' '양력 2-29 윤일 생일' '2027-03-04 이사, 새 집' >"$events"
+check "events: by date, each with its rule" json 'length == 7 and (map(.date) == (map(.date) | sort)) and .[0] == {"date":"2026-02-16","name":"할아버지 기일","moved":true,"rule":"lunar"}' --events 2026-2027 --events-file "$events"
+check "date: its events" json '.events == [{"name":"이사, 새 집","moved":false,"rule":"once"}]' 2027-03-04 --events-file "$events"
+
 # --- iCalendar: the same text every run, lines within 75 octets, UTF-8 throughout
 "$program" --ics --holidays 2026-2027 >"$work/holidays.ics"
 "$program" --ics --terms 2026 >"$work/terms.ics"
+"$program" --ics --events 2026-2027 --events-file "$events" >"$work/events.ics"
 summary=$'어머니 생신, 제사; a\\b'
 "$program" --ics --from-lunar 3 15 --years 2026-2030 --summary "$summary" >"$work/birthday.ics"
 "$program" --ics --from-lunar 3 15 --years 2026-2027 --summary $'two\nlines\nSUMMARY:injected' >"$work/newline.ics"
@@ -73,6 +79,10 @@ _, newline = events("newline.ics")
 assert [str(e["SUMMARY"]) for e in newline] == ["two\nlines\nSUMMARY:injected"] * 2
 for e in holidays:
     assert (e["DTEND"].dt - e["DTSTART"].dt).days == 1 and str(e["TRANSP"]) == "TRANSPARENT"
+_, mine = events("events.ics")
+assert len(mine) == 7 and len({str(e["UID"]) for e in mine}) == 7
+assert "이사, 새 집" in [str(e["SUMMARY"]) for e in mine]
+assert all((e["DTEND"].dt - e["DTSTART"].dt).days == 1 for e in mine)
 PY
 pairs() {  # the JSON's "date name" pairs, sorted
     "$program" --json "$@" | jq -r '.[] | "\(.date) \(.name)"' | sort
@@ -104,15 +114,18 @@ khal -c "$work/khal/config" import --batch -a dalcal "$work/holidays.ics" >/dev/
 check "khal: lists the holidays as the JSON has them" cmp -s <(khal_list) <(pairs --holidays 2026-2027)
 khal -c "$work/khal/config" import --batch -a dalcal <("$program" --ics --holidays 2026-2027) >/dev/null 2>&1
 check "khal: a second import doubles nothing" cmp -s <(khal_list) <(pairs --holidays 2026-2027)
+khal -c "$work/khal/config" import --batch -a dalcal "$work/events.ics" >/dev/null 2>&1
+check "khal: the user's events as the JSON has them" \
+    cmp -s <(khal_list) <( (pairs --holidays 2026-2027; pairs --events 2026-2027 --events-file "$events") | sort)
 
 # calcurse: nothing skipped (a summary with commas, semicolons and a backslash
 # included; calcurse keeps no line break in a summary, so that one is Python's).
-for file in holidays terms birthday; do
+for file in holidays terms birthday events; do
     report=$(calcurse -D "$work/calcurse" -i "$work/$file.ics" 2>&1)
     check "calcurse: $file, nothing skipped" grep -q " 0 skipped" <<<"$report"
 done
-check "calcurse: 43 holidays, 24 terms, 5 birthdays" \
-    test "$(cat "$work/calcurse/apts" | wc -l)" -eq $((43 + 24 + 5))
+check "calcurse: 43 holidays, 24 terms, 5 birthdays, 7 events" \
+    test "$(cat "$work/calcurse/apts" | wc -l)" -eq $((43 + 24 + 5 + 7))
 
 echo "$passed passed, $failed failed"
 [[ $failed -eq 0 ]]

@@ -217,7 +217,8 @@ HolidaysFile ParseHolidaysFile(std::string_view text)
         for (const KindWord& kindWord : kKindWords) {
             if (lastWord != kindWord.utf8) continue;
             kind = kindWord.kind;
-            name = Trimmed(name.substr(0, name.size() - lastWord.size()));
+            // A kind alone ("2026-03-02 임시공휴일") is the day's name too.
+            if (lastWord.size() < name.size()) name = Trimmed(name.substr(0, name.size() - lastWord.size()));
             break;
         }
         if (name.empty()) return "no name after the date";

@@ -19,7 +19,8 @@
 // Added holidays (/etc/dalcal/holidays, $XDG_CONFIG_HOME/dalcal/holidays):
 //   2026-03-02 임시공휴일 지정일 임시공휴일
 //   YYYY-MM-DD NAME [KIND]: a last word that is a kind (공휴일, 대체공휴일,
-//   선거일, 임시공휴일) is the kind, 임시공휴일 where none is given.
+//   선거일, 임시공휴일) is the kind, 임시공휴일 where none is given; a kind
+//   alone is the name too ("2026-03-02 임시공휴일").
 
 // A line that was not used, and why (English, for the message "FILE:LINE: why").
 struct LineProblem {
