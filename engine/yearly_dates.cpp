@@ -69,8 +69,8 @@ std::vector<Observance> ObservancesIn(const DateRule& rule, std::int32_t fromYea
         case DateRuleKind::Lunar:
             // A lunar year starts in January or February: its dates fall in
             // its own Gregorian year or the next.
-            for (std::int32_t year = std::max(fromYear - 1, kKoreanFirstYear); year <= std::min(toYear, kKoreanLastYear);
-                 ++year) {
+            for (std::int32_t year = std::max(fromYear - 1, kKoreanFirstYear);
+                 year <= std::min(toYear, kKoreanLastYear); ++year) {
                 Observance observance;
                 if (LunarObservance(rule, year, observance) && observance.date.year >= fromYear &&
                     observance.date.year <= toYear) {
@@ -79,7 +79,8 @@ std::vector<Observance> ObservancesIn(const DateRule& rule, std::int32_t fromYea
             }
             break;
         case DateRuleKind::Solar:
-            for (std::int32_t year = fromYear; year <= toYear; ++year) observances.push_back(SolarObservance(rule, year));
+            for (std::int32_t year = fromYear; year <= toYear; ++year)
+                observances.push_back(SolarObservance(rule, year));
             break;
         case DateRuleKind::Once:
             if (rule.year >= fromYear && rule.year <= toYear) {

@@ -19,7 +19,7 @@ std::vector<EventDay> EventsIn(const UserDates& user, std::int32_t fromYear, std
     std::vector<EventDay> days;
     for (const UserEvent& event : user.events) {
         for (const Observance& observance : ObservancesIn(event.rule, fromYear, toYear)) {
-            days.push_back({event, observance});
+            days.push_back({&event, observance});
         }
     }
     std::ranges::stable_sort(days, {}, [](const EventDay& day) { return day.observance.date; });
@@ -33,19 +33,20 @@ bool GetUserHolidays(std::int32_t year, const UserDates& user, std::vector<Holid
 
 AnsiString EventText(const EventDay& day)
 {
-    const DateRule& rule = day.event.rule;
+    const DateRule& rule = day.event->rule;
     const char* const moved = day.observance.moved ? kMovedMark : "";
     switch (rule.kind) {
         case DateRuleKind::Lunar:
-            return Sysutils::Format(kLunarFormat, day.event.name, rule.leap ? kLeapPrefix : "", rule.month, rule.day,
+            return Sysutils::Format(kLunarFormat, day.event->name, rule.leap ? kLeapPrefix : "", rule.month, rule.day,
                                     moved);
         case DateRuleKind::Solar:
-            if (day.observance.moved) return Sysutils::Format(kSolarFormat, day.event.name, rule.month, rule.day, moved);
+            if (day.observance.moved)
+                return Sysutils::Format(kSolarFormat, day.event->name, rule.month, rule.day, moved);
             break;
         case DateRuleKind::Once:
             break;
     }
-    return day.event.name;
+    return day.event->name;
 }
 
 const char* DateRuleKindName(DateRuleKind kind)

@@ -23,9 +23,9 @@ struct UserDates {
     std::vector<std::string> holidaySources;  // the files the added days came from, by AddedHoliday::source
 };
 
-// One day an event falls on.
+// One day an event falls on; event points into the UserDates it came from.
 struct EventDay {
-    UserEvent event;
+    const UserEvent* event;
     Observance observance;
 };
 

@@ -10,13 +10,13 @@
 namespace {
 
 // UTF-8 of the Korean words the files use.
-const std::string kLunar = "\xEC\x9D\x8C\xEB\xA0\xA5";                              // 음력
-const std::string kSolar = "\xEC\x96\x91\xEB\xA0\xA5";                              // 양력
-const std::string kLeap = "\xEC\x9C\xA4";                                           // 윤
-const std::string kMother = "\xEC\x96\xB4\xEB\xA8\xB8\xEB\x8B\x88";                 // 어머니
-const std::string kElection = "\xEC\x84\xA0\xEA\xB1\xB0\xEC\x9D\xBC";               // 선거일
-const std::string kHoliday = "\xEA\xB3\xB5\xED\x9C\xB4\xEC\x9D\xBC";                // 공휴일
-const std::string kDesignated = "\xEC\x9E\x84\xEC\x8B\x9C" + kHoliday;              // 임시공휴일
+const std::string kLunar = "\xEC\x9D\x8C\xEB\xA0\xA5";                  // 음력
+const std::string kSolar = "\xEC\x96\x91\xEB\xA0\xA5";                  // 양력
+const std::string kLeap = "\xEC\x9C\xA4";                               // 윤
+const std::string kMother = "\xEC\x96\xB4\xEB\xA8\xB8\xEB\x8B\x88";     // 어머니
+const std::string kElection = "\xEC\x84\xA0\xEA\xB1\xB0\xEC\x9D\xBC";   // 선거일
+const std::string kHoliday = "\xEA\xB3\xB5\xED\x9C\xB4\xEC\x9D\xBC";    // 공휴일
+const std::string kDesignated = "\xEC\x9E\x84\xEC\x8B\x9C" + kHoliday;  // 임시공휴일
 
 std::vector<std::int32_t> ProblemLines(const std::vector<LineProblem>& problems)
 {
@@ -33,9 +33,9 @@ TEST(EventsFile, ReadsEveryKindOfLine)
     const EventsFile file = ParseEventsFile(text);
     EXPECT_TRUE(file.problems.empty()) << file.problems.front().why;
     const std::vector<DateRule> rules = {
-        {DateRuleKind::Lunar, 0, 3, 15, false},   {DateRuleKind::Lunar, 0, 6, 1, true},
-        {DateRuleKind::Lunar, 0, 12, 30, true},   {DateRuleKind::Solar, 0, 5, 8, false},
-        {DateRuleKind::Solar, 0, 2, 29, false},   {DateRuleKind::Once, 2027, 3, 4, false},
+        {DateRuleKind::Lunar, 0, 3, 15, false},  {DateRuleKind::Lunar, 0, 6, 1, true},
+        {DateRuleKind::Lunar, 0, 12, 30, true},  {DateRuleKind::Solar, 0, 5, 8, false},
+        {DateRuleKind::Solar, 0, 2, 29, false},  {DateRuleKind::Once, 2027, 3, 4, false},
         {DateRuleKind::Once, 2027, 3, 4, false},
     };
     ASSERT_EQ(file.events.size(), rules.size());
@@ -48,19 +48,20 @@ TEST(EventsFile, ReadsEveryKindOfLine)
 
 TEST(EventsFile, BadLinesAreReportedByNumberAndTheRestIsUsed)
 {
-    const std::string text = "lunar 13-1 a\n"        // 1: month 13
-                             "solar 2-30 b\n"        // 2: no such day
-                             "2026-02-30 c\n"        // 3: no such date
-                             "yearly 3-1 d\n"        // 4: an unknown kind
-                             "lunar 3-15\n"          // 5: no name
-                             "lunar 3-15 ok\n"       // 6
-                             "\xFF\xFE bytes\n"      // 7: not UTF-8
-                             "lunar 3-15 ok\n"       // 8: the same as 6
-                             "10000-01-01 e\n"       // 9: a year of five digits
-                             "lunar 3-x f\n"         // 10: no day
-                             "solar 1-31 tab\there\n"  // 11: fine, a tab in the name
-                             "lunar 1-1 \x01 g\n"    // 12: a control character
-                             "lunar leap3-31 h";     // 13: day 31, no newline at the end
+    const std::string text =
+        "lunar 13-1 a\n"          // 1: month 13
+        "solar 2-30 b\n"          // 2: no such day
+        "2026-02-30 c\n"          // 3: no such date
+        "yearly 3-1 d\n"          // 4: an unknown kind
+        "lunar 3-15\n"            // 5: no name
+        "lunar 3-15 ok\n"         // 6
+        "\xFF\xFE bytes\n"        // 7: not UTF-8
+        "lunar 3-15 ok\n"         // 8: the same as 6
+        "10000-01-01 e\n"         // 9: a year of five digits
+        "lunar 3-x f\n"           // 10: no day
+        "solar 1-31 tab\there\n"  // 11: fine, a tab in the name
+        "lunar 1-1 \x01 g\n"      // 12: a control character
+        "lunar leap3-31 h";       // 13: day 31, no newline at the end
     const EventsFile file = ParseEventsFile(text);
     EXPECT_EQ(ProblemLines(file.problems), (std::vector<std::int32_t>{1, 2, 3, 4, 5, 7, 8, 9, 10, 12, 13}));
     ASSERT_EQ(file.events.size(), 2u);
@@ -72,15 +73,22 @@ TEST(EventsFile, BadLinesAreReportedByNumberAndTheRestIsUsed)
 
 TEST(HolidaysFile, KindIsTheLastWordWhenItIsOne)
 {
-    const std::string text = "2026-03-02 a day off\n"                      // the default kind
-                             "2028-04-12 " + kElection + " " + kElection + "\n"  // 선거일 선거일: name and kind
-                             "2026-05-01 workers " + kHoliday + "\n"
-                             "2026-06-03 " + kDesignated + "\n"             // a kind alone: the name too
-                             "2013-12-31 early\n"                           // before 2014
-                             "2101-01-01 late\n"
-                             "2026-13-01 month\n"
-                             "2026-3 short\n"
-                             "2026-03-03\n";
+    const std::string text =
+        "2026-03-02 a day off\n"  // the default kind
+        "2028-04-12 " +
+        kElection + " " + kElection +
+        "\n"  // 선거일 선거일: name and kind
+        "2026-05-01 workers " +
+        kHoliday +
+        "\n"
+        "2026-06-03 " +
+        kDesignated +
+        "\n"                  // a kind alone: the name too
+        "2013-12-31 early\n"  // before 2014
+        "2101-01-01 late\n"
+        "2026-13-01 month\n"
+        "2026-3 short\n"
+        "2026-03-03\n";
     const HolidaysFile file = ParseHolidaysFile(text);
     EXPECT_EQ(ProblemLines(file.problems), (std::vector<std::int32_t>{5, 6, 7, 8, 9}));
     ASSERT_EQ(file.holidays.size(), 4u);

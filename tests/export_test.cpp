@@ -135,9 +135,9 @@ TEST(UserEvents, JsonAndStableUniqueUids)
     const std::vector<CalendarEvent> events = UserEventEvents(days);
     std::set<std::string> uids;
     for (const CalendarEvent& event : events) uids.insert(event.uid);
-    EXPECT_EQ(uids.size(), events.size());  // by rule, name and year
+    EXPECT_EQ(uids.size(), events.size());                                         // by rule, name and year
     EXPECT_EQ(UserEventEvents(EventsIn(user, 2024, 2025))[3].uid, events[3].uid);  // the same on every run
-    EXPECT_TRUE(events[0].uid.starts_with("event-2023-")) << events[0].uid;  // lunar 2023's 12-1, in January 2024
+    EXPECT_TRUE(events[0].uid.starts_with("event-2023-")) << events[0].uid;        // lunar 2023's 12-1, in January 2024
     // A holiday's source: built in, or the file it was added from.
     user.holidays = {{{2026, 3, 2}, "x", HolidayKind::Designated, 0}};
     user.holidaySources = {"/etc/dalcal/holidays"};

@@ -15,14 +15,16 @@ namespace {
 std::vector<AnsiString> NotesOf(std::int32_t year, std::int32_t month, const UserDates& user = {})
 {
     std::vector<AnsiString> lines;
-    PrintMonthNotes(year, month, [&lines](const AnsiString& line) { lines.push_back(line); }, user);
+    PrintMonthNotes(
+        year, month, [&lines](const AnsiString& line) { lines.push_back(line); }, user);
     return lines;
 }
 
 std::vector<AnsiString> HolidayListOf(std::int32_t year, const UserDates& user = {})
 {
     std::vector<AnsiString> lines;
-    PrintHolidayList(year, [&lines](const AnsiString& line) { lines.push_back(line); }, user);
+    PrintHolidayList(
+        year, [&lines](const AnsiString& line) { lines.push_back(line); }, user);
     return lines;
 }
 
@@ -36,12 +38,12 @@ std::vector<AnsiString> Lines(void (*print)(std::int32_t, const LineOutput&), st
 TEST(MonthNotes, HolidaysAndTermsInDateOrder)
 {
     EXPECT_EQ(NotesOf(2026, 5), (std::vector<AnsiString>{
-                                                   " 5월  5일(화) 어린이날",
-                                                   " 5월  5일 입하 20:49",
-                                                   " 5월 21일 소만 09:37",
-                                                   " 5월 24일(일) 부처님오신날",
-                                                   " 5월 25일(월) 부처님오신날 대체공휴일",
-                                               }));
+                                    " 5월  5일(화) 어린이날",
+                                    " 5월  5일 입하 20:49",
+                                    " 5월 21일 소만 09:37",
+                                    " 5월 24일(일) 부처님오신날",
+                                    " 5월 25일(월) 부처님오신날 대체공휴일",
+                                }));
 }
 
 TEST(MonthNotes, YearsWithoutKnownHolidaysSaySo)

@@ -96,11 +96,11 @@ std::vector<CalendarEvent> UserEventEvents(const std::vector<EventDay>& days)
     std::vector<CalendarEvent> events;
     events.reserve(days.size());
     for (const EventDay& day : days) {
-        const std::string identity = DateRuleIdentity(day.event.rule) + day.event.utf8Name;
+        const std::string identity = DateRuleIdentity(day.event->rule) + day.event->utf8Name;
         std::string uid = Sysutils::Format("event-%.4d-", day.observance.ruleYear);
         uid += Fingerprint(identity);
         uid += kUidDomain;
-        events.push_back({std::move(uid), day.event.utf8Name, Utf8(EventText(day)), Utf8(kUserEventCategory),
+        events.push_back({std::move(uid), day.event->utf8Name, Utf8(EventText(day)), Utf8(kUserEventCategory),
                           day.observance.date, std::nullopt});
     }
     return events;

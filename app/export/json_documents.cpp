@@ -61,11 +61,11 @@ void WriteHolidayMembers(JsonWriter& json, const Holiday& holiday, const Holiday
 void WriteEventMembers(JsonWriter& json, const EventDay& day)
 {
     json.Key("name");
-    json.String(day.event.utf8Name);
+    json.String(day.event->utf8Name);
     json.Key("moved");
     json.Bool(day.observance.moved);
     json.Key("rule");
-    json.String(DateRuleKindName(day.event.rule.kind));
+    json.String(DateRuleKindName(day.event->rule.kind));
 }
 
 void WriteTermMembers(JsonWriter& json, const SolarTerm& term)

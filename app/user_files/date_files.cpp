@@ -4,6 +4,7 @@
 #include <charconv>
 #include <map>
 #include <optional>
+#include <tuple>
 #include <utility>
 
 #include "cp949.h"
@@ -158,6 +159,14 @@ std::string ReadRule(std::string_view word, std::string_view& rest, DateRule& ru
     return "";
 }
 
+// What tells rules apart, ordered.
+using RuleKey = std::tuple<DateRuleKind, std::int32_t, std::int32_t, std::int32_t, bool>;
+
+RuleKey KeyOf(const DateRule& rule)
+{
+    return {rule.kind, rule.year, rule.month, rule.day, rule.leap};
+}
+
 // Calls read(line, text) for every line that holds something, after checking
 // that it is UTF-8; reports the others' problems.
 template <typename ReadLine>
@@ -189,13 +198,15 @@ void ForEachLine(std::string_view text, std::vector<LineProblem>& problems, Read
 EventsFile ParseEventsFile(std::string_view text)
 {
     EventsFile file;
-    std::map<std::string, std::int32_t> lineOfEvent;  // one event, one entry in a calendar
+    // One event, one entry in a calendar: the line of each, by rule and name
+    // (the name as it stands in text).
+    std::map<std::pair<RuleKey, std::string_view>, std::int32_t> lineOfEvent;
     ForEachLine(text, file.problems, [&](std::int32_t number, std::string_view line) -> std::string {
         auto [word, rest] = FirstWord(line);
         DateRule rule;
         if (std::string why = ReadRule(word, rest, rule); !why.empty()) return why;
         if (rest.empty()) return "no name after the date";
-        const auto [seen, added] = lineOfEvent.try_emplace(DateRuleIdentity(rule) + std::string(rest), number);
+        const auto [seen, added] = lineOfEvent.try_emplace({KeyOf(rule), rest}, number);
         if (!added) return "the same event as line " + std::to_string(seen->second);
         file.events.push_back({rule, Cp949::FromUtf8(rest), std::string(rest)});
         return "";
