@@ -142,9 +142,8 @@ UserDates ReadUserDates(const PrintRequest& request)
 {
     const UserFileChoice choice{request.eventsFile, request.noEvents};
     const UserFilePaths paths = LocateUserFiles(choice, Environment("XDG_CONFIG_HOME"), Environment("HOME"));
-    return ReadUserDates(paths, [](const std::string& message) {
-        (void)std::fprintf(stderr, "%s\n", message.c_str());
-    });
+    return ReadUserDates(paths,
+                         [](const std::string& message) { (void)std::fprintf(stderr, "%s\n", message.c_str()); });
 }
 
 void Complain(const char* message) noexcept

@@ -121,7 +121,8 @@ std::vector<BaseHoliday> BaseHolidays(std::int32_t year, std::span<const AddedHo
     for (const AddedHoliday& day : added) {
         if (day.date.year != year) continue;
         const std::int32_t count = DayCountOf(day.date.year, day.date.month, day.date.day);
-        const bool listed = std::ranges::any_of(list, [&](const BaseHoliday& h) { return h.day == count && day.name == h.name; });
+        const bool listed =
+            std::ranges::any_of(list, [&](const BaseHoliday& h) { return h.day == count && day.name == h.name; });
         if (listed) continue;  // added by a file that was written before the program knew it
         list.push_back({count, day.name.c_str(), day.kind, SubstituteRule::None, count, day.name.c_str(), day.source});
     }

@@ -21,6 +21,7 @@ const std::string kDesignated = "\xEC\x9E\x84\xEC\x8B\x9C" + kHoliday;  // ìž„ì‹
 std::vector<std::int32_t> ProblemLines(const std::vector<LineProblem>& problems)
 {
     std::vector<std::int32_t> lines;
+    lines.reserve(problems.size());
     for (const LineProblem& problem : problems) lines.push_back(problem.line);
     return lines;
 }

@@ -35,7 +35,7 @@ public:
     void Finish();  // ends the calendar; add nothing after it
 
 private:
-    static constexpr std::size_t kPieceBytes = 64 * 1024;
+    static constexpr std::size_t kPieceBytes = std::size_t{64} * 1024;
     std::string stamp_;
     TextOutput output_;
     std::string buffer_;

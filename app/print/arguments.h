@@ -33,7 +33,7 @@ struct PrintRequest {
     bool version = false;
     bool cp949 = false;
     bool leap = false;
-    bool noEvents = false;                 // --no-events: read no events file
+    bool noEvents = false;                  // --no-events: read no events file
     std::optional<std::string> eventsFile;  // --events-file: read this one rather than the user's
     Almanac almanac = Almanac::Korea;
     ColorWhen color = ColorWhen::Auto;

@@ -153,7 +153,8 @@ void PrintEvents(const PrintRequest& request, const Printer& printer)
     } else {
         ICalendarWriter calendar = printer.Calendar(Utf8(EventCalendarName(span.from, span.to)));
         for (std::int32_t year = span.from; year <= span.to; ++year) {  // a year at a time, as it is made
-            for (const CalendarEvent& event : UserEventEvents(EventsIn(printer.User(), year, year))) calendar.Add(event);
+            for (const CalendarEvent& event : UserEventEvents(EventsIn(printer.User(), year, year)))
+                calendar.Add(event);
         }
         calendar.Finish();
     }

@@ -1,5 +1,6 @@
 #include "date_files.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <map>
@@ -54,11 +55,10 @@ std::pair<std::string_view, std::string_view> FirstWord(std::string_view text)
 
 bool HasControlCharacter(std::string_view text)
 {
-    for (const char c : text) {
+    return std::ranges::any_of(text, [](char c) {
         const auto byte = static_cast<unsigned char>(c);
-        if ((byte < 0x20 && c != '\t') || byte == 0x7F) return true;
-    }
-    return false;
+        return (byte < 0x20 && c != '\t') || byte == 0x7F;
+    });
 }
 
 // A number of one to four digits, nothing else.
@@ -104,10 +104,7 @@ std::string Quoted(std::string_view text)
 template <std::size_t N>
 bool IsOneOf(std::string_view word, const std::array<std::string_view, N>& words)
 {
-    for (const std::string_view w : words) {
-        if (word == w) return true;
-    }
-    return false;
+    return std::ranges::find(words, word) != words.end();
 }
 
 // What is wrong with a date, "" if nothing.

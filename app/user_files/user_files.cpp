@@ -11,7 +11,7 @@
 
 namespace {
 
-constexpr off_t kLargestFile = 16 * 1024 * 1024;  // bytes; no list of dates comes near it
+constexpr off_t kLargestFile = off_t{16} * 1024 * 1024;  // bytes; no list of dates comes near it
 constexpr const char* kEventsName = "/dalcal/events";
 constexpr const char* kHolidaysName = "/dalcal/holidays";
 
