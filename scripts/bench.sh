@@ -4,6 +4,7 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/install-deps.sh" build run bench
 "$root/scripts/build.sh" "$root/build"
+export XDG_CONFIG_HOME="$root/build/bench-config"  # never the user's own dates
 cd "$root"
 
 echo "== engine and report (Google Benchmark)"
@@ -22,3 +23,16 @@ hyperfine -N --warmup 20 --runs 300 \
     'build/app/dalcal-print 2027-02-07' 'lunar 2026 7 1' 'build/app/dalcal-print 2026 7' \
     'build/app/dalcal-print --ics --holidays 2014-2100' 'build/app/dalcal-print --json --holidays 2014-2100' \
     'build/app/dalcal-print --terms 1900-2100 --json'
+echo "== your own dates: a month and --events with a 1,000-line events file (hyperfine)"
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+mkdir -p "$scratch/none" "$scratch/mine/dalcal"
+# 500 lunar anniversaries (every 40th of a leap month), 250 yearly days, 250 single days.
+awk 'BEGIN { for (i = 0; i < 1000; i++) {
+    m = i % 12 + 1; d = i % 28 + 1
+    if (i % 4 < 2) printf "음력 %s%d-%d 기념일 %d\n", (i % 40 == 0 ? "윤" : ""), m, (i % 30) + 1, i
+    else if (i % 4 == 2) printf "양력 %d-%d 생일 %d\n", m, d, i
+    else printf "%d-%02d-%02d 약속 %d\n", 2020 + i % 21, m, d, i } }' >"$scratch/mine/dalcal/events"
+XDG_CONFIG_HOME=$scratch/none hyperfine -N --warmup 100 --runs 2000 'build/app/dalcal-print 2026 7'
+XDG_CONFIG_HOME=$scratch/mine hyperfine -N --warmup 100 --runs 2000 'build/app/dalcal-print 2026 7'
+XDG_CONFIG_HOME=$scratch/mine hyperfine -N --warmup 5 --runs 50 'build/app/dalcal-print --events 2026-2100 --json'

@@ -27,6 +27,8 @@ unpacked=$(mktemp -d)
 trap 'rm -rf "$unpacked"' EXIT
 dpkg-deb -x "$deb" "$unpacked"
 usr="$unpacked/usr"
+# The user's files are looked for in the scratch folder, never in the real home.
+export XDG_CONFIG_HOME="$unpacked/config" HOME="$unpacked/home"
 failed=0
 check() {
     if "$@"; then echo "ok: ${*: -1}"; else echo "FAILED: $*" >&2; failed=1; fi
