@@ -119,8 +119,8 @@ std::string DateProblem(const GregorianDate& date, std::int32_t firstYear, std::
     }
     if (date.month < 1 || date.month > 12) return std::string("month ") + std::to_string(date.month) + " is not 1-12";
     if (date.day < 1 || date.day > GregorianMonthDays(date.year, date.month)) {
-        return std::string("month ") + std::to_string(date.month) + " of " + std::to_string(date.year) + " has no day " +
-               std::to_string(date.day);
+        return std::string("month ") + std::to_string(date.month) + " of " + std::to_string(date.year) +
+               " has no day " + std::to_string(date.day);
     }
     return "";
 }
@@ -153,8 +153,8 @@ std::string ReadRule(std::string_view word, std::string_view& rest, DateRule& ru
     rule.day = monthDay->second;
     if (rule.month < 1 || rule.month > 12) return std::string("month ") + std::to_string(rule.month) + " is not 1-12";
     if (!IsValidDateRule(rule)) {
-        return (lunar ? std::string("a lunar month") : std::string("month ") + std::to_string(rule.month)) + " has no day " +
-               std::to_string(rule.day);
+        return (lunar ? std::string("a lunar month") : std::string("month ") + std::to_string(rule.month)) +
+               " has no day " + std::to_string(rule.day);
     }
     return "";
 }
