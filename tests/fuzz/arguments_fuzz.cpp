@@ -61,6 +61,7 @@ std::size_t NumbersFor(PrintMode mode, std::size_t given)
             return given == 0 ? 0 : 2;
         case PrintMode::Holidays:
         case PrintMode::Terms:
+        case PrintMode::Events:
             return given == 0 ? 0 : 1;
     }
     return given + 1;  // no such mode: fails the check
@@ -81,11 +82,25 @@ bool LongSpan(const std::string& text)
     }
 }
 
+// A few dates of a user's files, so that runs show, list and export them:
+// an anniversary of each kind, names that need escaping, an added holiday.
+UserDates SomeUserDates()
+{
+    UserDates user;
+    user.events = {{{DateRuleKind::Lunar, 0, 12, 30, false}, "a", "a, b; c\\"},
+                   {{DateRuleKind::Lunar, 0, 6, 1, true}, "b", "line\nbreak"},
+                   {{DateRuleKind::Solar, 0, 2, 29, false}, "c", "\xEC\x96\xB4"},
+                   {{DateRuleKind::Once, 2027, 3, 4, false}, "d", "d"}};
+    user.holidays = {{{2026, 3, 2}, "x", HolidayKind::Designated, 0}};
+    user.holidaySources = {"/etc/dalcal/holidays"};
+    return user;
+}
+
 void CheckRun(const PrintRequest& request)
 {
     if (LongSpan(request.years) || (!request.numbers.empty() && LongSpan(request.numbers[0]))) return;
     std::string output;
-    const RunContext context{true, {2026, 12, 7}, 1700000000};
+    static const RunContext context{true, {2026, 12, 7}, 1700000000, SomeUserDates()};
     try {
         RunPrintRequest(request, context, [&output](std::string_view bytes) { output += bytes; });
     } catch (const EConvertError&) {
