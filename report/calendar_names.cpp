@@ -1,6 +1,7 @@
 #include "calendar_names.h"
 
 #include "cp949_literals.h"
+#include "date_marks.h"
 #include "sysutils.h"
 
 const char* const kSolarTermCategory = "절기";
@@ -18,7 +19,7 @@ AnsiString Years(std::int32_t fromYear, std::int32_t toYear)
 
 AnsiString LunarDateName(std::int32_t lunarMonth, std::int32_t lunarDay, bool leap)
 {
-    return Sysutils::Format("음력 %s%d월 %d일", leap ? "윤" : "", lunarMonth, lunarDay);
+    return Sysutils::Format("음력 %s%d월 %d일", leap ? kLeapMonthPrefix : "", lunarMonth, lunarDay);
 }
 
 AnsiString HolidayCalendarName(std::int32_t fromYear, std::int32_t toYear)

@@ -4,8 +4,8 @@
 #include <utility>
 
 #include "cp949_literals.h"
+#include "date_marks.h"
 #include "sysutils.h"
-#include "uncertain_mark.h"
 
 namespace {
 
@@ -14,7 +14,6 @@ constexpr std::array<const char*, kDaysInWeek> kWeekdayNames = {"일요일", "�
 constexpr const char* kDayFormat = "%d-%.2d-%.2d %s %s일";
 constexpr const char* kLunarFormat = "음력 %d년 %s%d월 %d일 (%s%s년 %s%s월)%s";
 constexpr const char* kPartSeparator = " · ";
-constexpr const char* kLeapPrefix = "윤";
 constexpr const char* kNoLunarDate = " · 음력 없음";
 constexpr const char* kHolidayFormat = " · %s (%s)";
 constexpr const char* kHolidaysNotKnown = " · 공휴일 모름";
@@ -66,9 +65,9 @@ std::optional<std::vector<Holiday>> HolidaysOn(const GregorianDate& date, const 
 
 AnsiString LunarDateText(const LunarReading& lunar)
 {
-    return Sysutils::Format(kLunarFormat, lunar.date.year, lunar.date.leap != 0 ? kLeapPrefix : "", lunar.date.month,
-                            lunar.date.day, StemName(lunar.year), BranchName(lunar.year), StemName(lunar.month),
-                            BranchName(lunar.month), lunar.uncertain ? kUncertainMark : "");
+    return Sysutils::Format(kLunarFormat, lunar.date.year, lunar.date.leap != 0 ? kLeapMonthPrefix : "",
+                            lunar.date.month, lunar.date.day, StemName(lunar.year), BranchName(lunar.year),
+                            StemName(lunar.month), BranchName(lunar.month), lunar.uncertain ? kUncertainMark : "");
 }
 
 const char* WeekdayName(std::int32_t weekday)

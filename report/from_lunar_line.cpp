@@ -1,13 +1,13 @@
 #include "from_lunar_line.h"
 
 #include "cp949_literals.h"
+#include "date_marks.h"
 #include "date_reading.h"
 #include "sysutils.h"
 
 namespace {
 
 constexpr const char* kMissingFormat = "%d년 음력 %s%d월 %d일 없음";
-constexpr const char* kLeapPrefix = "윤";
 
 }  // namespace
 
@@ -19,5 +19,5 @@ AnsiString FromLunarLine(Almanac almanac, std::int32_t lunarYear, std::int32_t l
 
 AnsiString MissingLunarDateLine(std::int32_t lunarYear, std::int32_t lunarMonth, std::int32_t lunarDay, bool leap)
 {
-    return Sysutils::Format(kMissingFormat, lunarYear, leap ? kLeapPrefix : "", lunarMonth, lunarDay);
+    return Sysutils::Format(kMissingFormat, lunarYear, leap ? kLeapMonthPrefix : "", lunarMonth, lunarDay);
 }

@@ -6,10 +6,10 @@
 
 #include "civil_date.h"
 #include "cp949_literals.h"
+#include "date_marks.h"
 #include "holidays.h"
 #include "solar_terms.h"
 #include "sysutils.h"
-#include "uncertain_mark.h"
 
 namespace {
 

@@ -3,13 +3,13 @@
 #include <algorithm>
 
 #include "cp949_literals.h"
+#include "date_marks.h"
 #include "sysutils.h"
 
 namespace {
 
 constexpr const char* kLunarFormat = "%s (음력 %s%d.%d%s)";
 constexpr const char* kSolarFormat = "%s (양력 %d.%d%s)";
-constexpr const char* kLeapPrefix = "윤";
 constexpr const char* kMovedMark = ", 옮김";
 
 }  // namespace
@@ -37,8 +37,8 @@ AnsiString EventText(const EventDay& day)
     const char* const moved = day.observance.moved ? kMovedMark : "";
     switch (rule.kind) {
         case DateRuleKind::Lunar:
-            return Sysutils::Format(kLunarFormat, day.event->name, rule.leap ? kLeapPrefix : "", rule.month, rule.day,
-                                    moved);
+            return Sysutils::Format(kLunarFormat, day.event->name, rule.leap ? kLeapMonthPrefix : "", rule.month,
+                                    rule.day, moved);
         case DateRuleKind::Solar:
             if (day.observance.moved)
                 return Sysutils::Format(kSolarFormat, day.event->name, rule.month, rule.day, moved);

@@ -5,11 +5,11 @@
 #include <vector>
 
 #include "cp949_literals.h"
+#include "date_marks.h"
 #include "exception.h"
 #include "holidays.h"
 #include "solar_terms.h"
 #include "sysutils.h"
-#include "uncertain_mark.h"
 
 namespace {
 

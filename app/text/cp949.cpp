@@ -4,6 +4,8 @@
 #include <array>
 #include <cstdint>
 
+#include "utf8.h"
+
 namespace Cp949 {
 namespace {
 
@@ -59,43 +61,6 @@ std::size_t PutUtf8(std::string& out, std::size_t at, unsigned codePoint)
     return 3;
 }
 
-// One character read from UTF-8: its code point, and the bytes it took.
-struct Utf8Character {
-    unsigned codePoint;  // 0 for bytes that are no character (ill-formed UTF-8)
-    std::size_t length;  // [1, 4]
-};
-
-// The character at text[i] (not ASCII). A well-formed sequence is taken
-// whole; a sequence whose length the lead byte gives but which encodes
-// nothing (too long a form, a surrogate, past U+10FFFF) is taken whole as no
-// character; anything else is one byte that is no character.
-Utf8Character ReadUtf8(std::string_view text, std::size_t i)
-{
-    const unsigned lead = Byte(text, i);
-    std::size_t length = 1;
-    unsigned codePoint = 0;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2;
-        codePoint = lead & 0x1F;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-        codePoint = lead & 0x0F;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-        codePoint = lead & 0x07;
-    }
-    if (length == 1 || length > text.size() - i) return {0, 1};
-    for (std::size_t k = 1; k < length; ++k) {
-        const unsigned next = Byte(text, i + k);
-        if ((next & 0xC0) != 0x80) return {0, 1};
-        codePoint = (codePoint << 6) | (next & 0x3F);
-    }
-    constexpr std::array<unsigned, 5> kSmallest = {0, 0, 0x80, 0x800, 0x10000};  // by length
-    const bool encodesOne =
-        codePoint >= kSmallest[length] && codePoint <= 0x10FFFF && !(codePoint >= 0xD800 && codePoint <= 0xDFFF);
-    return {encodesOne ? codePoint : 0, length};
-}
-
 // The CP949 pair of a code point, 0 if CP949 lacks it.
 unsigned PairOf(unsigned codePoint)
 {
@@ -146,7 +111,7 @@ AnsiString FromUtf8(std::string_view utf8)
             ++i;
             continue;
         }
-        const Utf8Character character = ReadUtf8(utf8, i);
+        const Utf8::Character character = Utf8::Read(utf8, i);
         const unsigned pair = character.codePoint <= 0xFFFF ? PairOf(character.codePoint) : 0;
         if (pair != 0) {
             out += static_cast<char>(pair >> 8);

@@ -18,7 +18,7 @@ struct UserFileChoice {
 
 // The files the choice names: events, then the administrator's and the
 // user's added holidays. configHome is $XDG_CONFIG_HOME, home $HOME (empty:
-// unset); a relative configHome is ignored, as the XDG specification says.
+// unset); a relative configHome is ignored: XDG paths must be absolute.
 struct UserFilePaths {
     std::optional<std::string> events;
     bool eventsNamed = false;  // given on the command line: its absence is reported

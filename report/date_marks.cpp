@@ -1,5 +1,6 @@
-#include "uncertain_mark.h"
+#include "date_marks.h"
 
 #include "cp949_literals.h"
 
 const char* const kUncertainMark = " (±1일)";
+const char* const kLeapMonthPrefix = "윤";
