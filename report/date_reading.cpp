@@ -1,6 +1,7 @@
 #include "date_reading.h"
 
 #include <array>
+#include <charconv>
 #include <utility>
 
 #include "cp949_literals.h"
@@ -12,7 +13,6 @@ namespace {
 constexpr std::array<const char*, kDaysInWeek> kWeekdayNames = {"일요일", "월요일", "화요일", "수요일",
                                                                 "목요일", "금요일", "토요일"};
 constexpr const char* kDayFormat = "%d-%.2d-%.2d %s %s일";
-constexpr const char* kLunarFormat = "음력 %d년 %s%d월 %d일 (%s%s년 %s%s월)%s";
 constexpr const char* kPartSeparator = " · ";
 constexpr const char* kNoLunarDate = " · 음력 없음";
 constexpr const char* kHolidayFormat = " · %s (%s)";
@@ -63,11 +63,43 @@ std::optional<std::vector<Holiday>> HolidaysOn(const GregorianDate& date, const 
 
 }  // namespace
 
+namespace {
+
+void AppendNumber(AnsiString& out, std::int32_t value)
+{
+    std::array<char, 12> digits{};  // any int32, sign included
+    const std::to_chars_result written = std::to_chars(digits.data(), digits.data() + digits.size(), value);
+    out.append(digits.data(), written.ptr);
+}
+
+}  // namespace
+
+// Built by appending rather than formatted: an iCalendar file of holidays
+// writes one for each of its days.
+void AppendLunarDateText(AnsiString& out, const LunarReading& lunar)
+{
+    out += "음력 ";
+    AppendNumber(out, lunar.date.year);
+    out += "년 ";
+    if (lunar.date.leap != 0) out += kLeapMonthPrefix;
+    AppendNumber(out, lunar.date.month);
+    out += "월 ";
+    AppendNumber(out, lunar.date.day);
+    out += "일 (";
+    out += StemName(lunar.year);
+    out += BranchName(lunar.year);
+    out += "년 ";
+    out += StemName(lunar.month);
+    out += BranchName(lunar.month);
+    out += "월)";
+    if (lunar.uncertain) out += kUncertainMark;
+}
+
 AnsiString LunarDateText(const LunarReading& lunar)
 {
-    return Sysutils::Format(kLunarFormat, lunar.date.year, lunar.date.leap != 0 ? kLeapMonthPrefix : "",
-                            lunar.date.month, lunar.date.day, StemName(lunar.year), BranchName(lunar.year),
-                            StemName(lunar.month), BranchName(lunar.month), lunar.uncertain ? kUncertainMark : "");
+    AnsiString text;
+    AppendLunarDateText(text, lunar);
+    return text;
 }
 
 const char* WeekdayName(std::int32_t weekday)

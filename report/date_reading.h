@@ -51,6 +51,7 @@ AnsiString DateReadingLine(const DateReading& reading);
 // The lunar date and its stem-branches, CP949:
 // "음력 2025년 윤6월 1일 (을사년 계미월)", " (±1일)" after an uncertain one.
 AnsiString LunarDateText(const LunarReading& lunar);
+void AppendLunarDateText(AnsiString& out, const LunarReading& lunar);  // the same onto the end of out
 
 // The Korean names (CP949) of a weekday (0 Sunday .. 6 Saturday), "일요일" ..
 // "토요일", and of a stem-branch position, "정사".

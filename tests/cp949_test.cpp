@@ -1,6 +1,11 @@
 #include "cp949.h"
+#include "utf8.h"
 
 #include <iconv.h>
+
+#include <array>
+#include <string>
+#include <string_view>
 
 #include <gtest/gtest.h>
 
@@ -137,6 +142,30 @@ TEST(Cp949, EveryCharacterAsIconvWritesIt)
         const std::string utf8 = Utf8Of(codePoint);
         if (Cp949::FromUtf8(utf8) != IconvFromUtf8(utf8)) {
             if (++differences < 5) ADD_FAILURE() << "U+" << std::hex << codePoint;
+        }
+    }
+    EXPECT_EQ(differences, 0u);
+}
+
+// The quick length check and the full reader agree on every lead byte with
+// every second byte, and with each kind of third and fourth byte.
+TEST(Utf8, SequenceLengthAgreesWithRead)
+{
+    constexpr std::array<unsigned char, 4> kLaterBytes = {0x41, 0x80, 0xBF, 0xC0};
+    std::size_t differences = 0;
+    for (unsigned lead = 0; lead <= 0xFF; ++lead) {
+        for (unsigned second = 0; second <= 0xFF; ++second) {
+            for (const unsigned char third : kLaterBytes) {
+                for (const unsigned char fourth : kLaterBytes) {
+                    const std::string bytes{static_cast<char>(lead), static_cast<char>(second),
+                                            static_cast<char>(third), static_cast<char>(fourth)};
+                    for (std::size_t size = 1; size <= bytes.size(); ++size) {
+                        const std::string_view text(bytes.data(), size);
+                        const Utf8::Character read = Utf8::Read(text, 0);
+                        if (Utf8::SequenceLength(text, 0) != (read.wellFormed ? read.length : 0)) ++differences;
+                    }
+                }
+            }
         }
     }
     EXPECT_EQ(differences, 0u);

@@ -1,6 +1,5 @@
 #include "calendar_events.h"
 
-#include <map>
 #include <utility>
 
 #include "calendar_names.h"
@@ -17,46 +16,43 @@ std::string Utf8(const AnsiString& cp949)
     return Cp949::ToUtf8(cp949);
 }
 
-// The lunar date of a day in Korea's almanac, as a description ("" outside it).
-std::string LunarDescription(const GregorianDate& date)
-{
-    const std::optional<LunarReading> lunar = ReadLunarDate(Almanac::Korea, date);
-    return lunar ? Utf8(LunarDateText(*lunar)) : std::string();
-}
+}  // namespace
 
-// What a holiday's events share with every other day of the same holiday.
-struct HolidayLabel {
-    std::string name;
-    std::string kind;
-    std::string fingerprint;  // of what makes a holiday this holiday: its kind and name
-};
-
-HolidayLabel LabelOf(const Holiday& holiday)
+HolidayEventMaker::Label HolidayEventMaker::LabelOf(const Holiday& holiday)
 {
-    HolidayLabel label{Utf8(holiday.name), Utf8(HolidayKindName(holiday.kind)), {}};
+    Label label{Utf8(holiday.name), Utf8(HolidayKindName(holiday.kind)), {}};
     label.fingerprint = Fingerprint(label.kind + '\n' + label.name);
     return label;
 }
 
-}  // namespace
+const CalendarEvent& HolidayEventMaker::Make(const Holiday& holiday)
+{
+    auto [found, added] = labels_.try_emplace({holiday.name, holiday.kind});
+    if (added) found->second = LabelOf(holiday);
+    const Label& label = found->second;
+    event_.uid = "holiday-";
+    AppendDateValue(event_.uid, holiday.date);
+    event_.uid += '-';
+    event_.uid += label.fingerprint;
+    event_.uid += kUidDomain;
+    event_.summary = label.name;
+    event_.category = label.kind;
+    event_.description.clear();
+    if (const std::optional<LunarReading> lunar = ReadLunarDate(Almanac::Korea, holiday.date)) {
+        lunarText_.clear();
+        AppendLunarDateText(lunarText_, *lunar);
+        Cp949::AppendUtf8(event_.description, lunarText_);
+    }
+    event_.date = holiday.date;
+    return event_;
+}
 
 std::vector<CalendarEvent> HolidayEvents(const std::vector<Holiday>& holidays)
 {
+    HolidayEventMaker maker;
     std::vector<CalendarEvent> events;
     events.reserve(holidays.size());
-    std::map<std::pair<AnsiString, HolidayKind>, HolidayLabel> labels;  // a few dozen, each made once
-    for (const Holiday& holiday : holidays) {
-        auto [found, added] = labels.try_emplace({holiday.name, holiday.kind});
-        if (added) found->second = LabelOf(holiday);
-        const HolidayLabel& label = found->second;
-        std::string uid = "holiday-";
-        AppendDateValue(uid, holiday.date);
-        uid += '-';
-        uid += label.fingerprint;
-        uid += kUidDomain;
-        events.push_back(
-            {std::move(uid), label.name, LunarDescription(holiday.date), label.kind, holiday.date, std::nullopt});
-    }
+    for (const Holiday& holiday : holidays) events.push_back(maker.Make(holiday));
     return events;
 }
 

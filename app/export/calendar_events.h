@@ -2,6 +2,8 @@
 
 #include <cstdint>
 #include <string>
+#include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "holidays.h"
@@ -15,8 +17,40 @@
 // date, year and summary), so that importing a newer file updates the events
 // an older one made.
 
-// All-day events, the kind as category, the lunar date as description.
+// All-day events, the kind as category, the lunar date (in Korea's almanac)
+// as description.
 std::vector<CalendarEvent> HolidayEvents(const std::vector<Holiday>& holidays);
+
+// The same one holiday at a time, for a long file written as it is made: a
+// holiday's name, kind and fingerprint are made once, and the event's texts
+// reuse their room. The event lives until the next Make.
+class HolidayEventMaker {
+public:
+    const CalendarEvent& Make(const Holiday& holiday);
+
+private:
+    struct Label {
+        std::string name;
+        std::string kind;
+        std::string fingerprint;  // of what makes a holiday this holiday: its kind and name
+    };
+    static Label LabelOf(const Holiday& holiday);
+
+    struct LabelKey {
+        AnsiString name;
+        HolidayKind kind;
+        bool operator==(const LabelKey&) const = default;
+    };
+    struct LabelKeyHash {
+        std::size_t operator()(const LabelKey& key) const
+        {
+            return std::hash<AnsiString>{}(key.name) ^ static_cast<std::size_t>(key.kind);
+        }
+    };
+    std::unordered_map<LabelKey, Label, LabelKeyHash> labels_;  // a few dozen
+    AnsiString lunarText_;
+    CalendarEvent event_;
+};
 
 // Moments, in UTC; the Korean time as description.
 std::vector<CalendarEvent> SolarTermEvents(const std::vector<SolarTerm>& terms);

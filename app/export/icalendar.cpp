@@ -1,6 +1,8 @@
 #include "icalendar.h"
 
+#include <algorithm>
 #include <array>
+#include <cstring>
 #include <utility>
 
 #include "civil_date.h"
@@ -18,31 +20,27 @@ bool IsContinuationByte(char c)
     return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
 }
 
-// value as exactly `digits` decimal digits (value in [0, 10^digits), digits 1..4).
-void AppendDigits(std::string& out, std::int32_t value, std::size_t digits)
+// value (in [0, 100)) as two decimal digits at `at`.
+void PutTwoDigits(char* at, std::int32_t value)
 {
-    std::array<char, 4> text{};
-    for (std::size_t i = digits; i > 0; --i) {
-        text.at(i - 1) = static_cast<char>('0' + value % 10);
-        value /= 10;
-    }
-    out.append(text.data(), digits);
+    at[0] = static_cast<char>('0' + value / 10);
+    at[1] = static_cast<char>('0' + value % 10);
 }
 
-// Bytes that a TEXT value takes as they are: printable ASCII but the three
-// that need a backslash.
-bool IsPlainText(char c)
+void AppendTwoDigits(std::string& out, std::int32_t value)
 {
-    return c >= 0x20 && c < 0x7F && c != '\\' && c != ';' && c != ',';
+    std::array<char, 2> text{};
+    PutTwoDigits(text.data(), value);
+    out.append(text.data(), text.size());
 }
 
 // A UTC time of day as THHMMSSZ (minuteOfDay and second in range).
 void AppendUtcTime(std::string& out, std::int32_t minuteOfDay, std::int32_t second)
 {
     out += 'T';
-    AppendDigits(out, minuteOfDay / 60, 2);
-    AppendDigits(out, minuteOfDay % 60, 2);
-    AppendDigits(out, second, 2);
+    AppendTwoDigits(out, minuteOfDay / 60);
+    AppendTwoDigits(out, minuteOfDay % 60);
+    AppendTwoDigits(out, second);
     out += 'Z';
 }
 
@@ -56,35 +54,67 @@ std::string StampValue(std::int64_t unixSeconds)
     return value;
 }
 
-// The length of the run at text[i] that a TEXT value takes as it is: plain
-// ASCII and well-formed UTF-8.
-std::size_t PlainRunLength(std::string_view text, std::size_t i)
+// Bytes that a TEXT value takes as they are: printable ASCII but the three
+// that need a backslash. (Bytes beyond ASCII are taken where they make
+// well-formed UTF-8.)
+constexpr std::array<bool, 256> kPlainText = [] {
+    std::array<bool, 256> table{};
+    for (std::size_t byte = 0x20; byte < 0x7F; ++byte) table.at(byte) = true;
+    table.at('\\') = table.at(';') = table.at(',') = false;
+    return table;
+}();
+
+// Whether eight bytes are all plain ASCII text, tested together (the
+// "has a byte less than" tests of Hacker's Delight, exact for ASCII bytes):
+// UIDs and dates are long runs of them.
+bool AllPlainAscii(std::uint64_t eightBytes)
 {
-    std::size_t end = i;
-    while (end < text.size()) {
-        if (IsPlainText(text[end])) {
-            ++end;
-        } else if (static_cast<unsigned char>(text[end]) >= 0x80) {
-            const std::size_t length = Utf8::SequenceLength(text, end);
-            if (length == 0) break;
-            end += length;
-        } else {
-            break;
-        }
-    }
-    return end - i;
+    constexpr std::uint64_t kOnes = 0x0101010101010101;
+    constexpr std::uint64_t kHighBits = 0x8080808080808080;
+    const auto hasByteBelow = [](std::uint64_t bytes, unsigned char bound) {
+        return ((bytes - kOnes * bound) & ~bytes & kHighBits) != 0;
+    };
+    const auto hasByte = [&](std::uint64_t bytes, unsigned char byte) {
+        return hasByteBelow(bytes ^ (kOnes * byte), 1);
+    };
+    return (eightBytes & kHighBits) == 0 && !hasByteBelow(eightBytes, 0x20) && !hasByte(eightBytes, 0x7F) &&
+           !hasByte(eightBytes, '\\') && !hasByte(eightBytes, ';') && !hasByte(eightBytes, ',');
 }
 
+// The end of the run of plain ASCII bytes at utf8[i], eight at a time; the
+// caller looks at the rest one by one.
+std::size_t SkipPlainWords(std::string_view utf8, std::size_t i)
+{
+    std::uint64_t eightBytes = 0;
+    while (utf8.size() - i >= sizeof eightBytes) {
+        std::memcpy(&eightBytes, utf8.data() + i, sizeof eightBytes);
+        if (!AllPlainAscii(eightBytes)) break;
+        i += sizeof eightBytes;
+    }
+    return i;
+}
+
+// Plain runs are copied whole; each character beyond ASCII is checked where
+// it stands (a file name or a summary can hold any bytes).
 void AppendEscapedText(std::string& out, std::string_view utf8)
 {
-    for (std::size_t i = 0; i < utf8.size();) {
-        if (const std::size_t run = PlainRunLength(utf8, i); run > 0) {
-            out.append(utf8.substr(i, run));
-            i += run;
+    std::size_t plainFrom = 0;
+    for (std::size_t i = SkipPlainWords(utf8, 0); i < utf8.size();) {
+        const char c = utf8[i];
+        const auto byte = static_cast<unsigned char>(c);
+        if (kPlainText[byte]) {  // an unsigned char indexes 256 entries
+            ++i;
             continue;
         }
-        const char c = utf8[i++];
-        if (static_cast<unsigned char>(c) >= 0x80) {
+        if (byte >= 0x80) {
+            if (const std::size_t length = Utf8::SequenceLength(utf8, i); length > 0) {
+                i += length;
+                continue;
+            }
+        }
+        out.append(utf8.substr(plainFrom, i - plainFrom));
+        plainFrom = ++i;
+        if (byte >= 0x80) {
             out += kReplacementCharacter;  // a byte that is no UTF-8
         } else if (c == '\\' || c == ';' || c == ',') {
             out += '\\';
@@ -95,6 +125,7 @@ void AppendEscapedText(std::string& out, std::string_view utf8)
             out += c;
         }  // CR (of CRLF, whose LF writes the newline) and other control characters have no place here
     }
+    out.append(utf8.substr(plainFrom));
 }
 
 // Ends the content line written from out[start] on: folded where it is longer
@@ -126,45 +157,63 @@ void AddTextProperty(std::string& out, std::string_view name, std::string_view v
     EndLine(out, start);
 }
 
-// NAME:YYYYMMDD, a line that never needs folding.
-void AddDateProperty(std::string& out, std::string_view name, const GregorianDate& date)
+// A date (years 1..9999) as YYYYMMDD at `at`, eight characters.
+void PutDateValue(char* at, const GregorianDate& date)
 {
-    out += name;
-    AppendDateValue(out, date);
-    out += "\r\n";
+    PutTwoDigits(at, date.year / 100);
+    PutTwoDigits(at + 2, date.year % 100);
+    PutTwoDigits(at + 4, date.month);
+    PutTwoDigits(at + 6, date.day);
 }
 
-void AddEvent(std::string& out, const CalendarEvent& event, std::string_view stamp)
+// DTSTART and DTEND of an all-day event, in one append: a long file writes
+// them for every event.
+void AddDayLines(std::string& out, const GregorianDate& date)
 {
-    AddLine(out, "BEGIN:VEVENT");
-    AddTextProperty(out, "UID:", event.uid);
-    out += "DTSTAMP:";
-    out += stamp;
-    out += "\r\n";
+    constexpr std::string_view kStart = "DTSTART;VALUE=DATE:";
+    constexpr std::string_view kEnd = "\r\nDTEND;VALUE=DATE:";
+    constexpr std::size_t kDateLength = 8;
+    std::array<char, kStart.size() + kDateLength + kEnd.size() + kDateLength + 2> lines{};
+    char* at = std::ranges::copy(kStart, lines.data()).out;
+    PutDateValue(at, date);
+    at = std::ranges::copy(kEnd, at + kDateLength).out;
+    PutDateValue(at, DateOfDayCount(DayCountOf(date.year, date.month, date.day) + 1));
+    at[kDateLength] = '\r';
+    at[kDateLength + 1] = '\n';
+    out.append(lines.data(), lines.size());
+}
+
+// The event's lines; the fixed ones each in one append with their neighbours.
+void AddEvent(std::string& out, const CalendarEvent& event, std::string_view stampLine)
+{
+    constexpr std::string_view kBegin = "BEGIN:VEVENT\r\n";
+    const std::size_t uidLineStart = out.size() + kBegin.size();
+    out += kBegin;
+    out += "UID:";
+    AppendEscapedText(out, event.uid);
+    EndLine(out, uidLineStart);
+    out += stampLine;
     if (event.utcMinuteOfDay) {
         out += "DTSTART:";
         AppendDateValue(out, event.date);
         AppendUtcTime(out, *event.utcMinuteOfDay, 0);
         out += "\r\n";
     } else {
-        const std::int32_t day = DayCountOf(event.date.year, event.date.month, event.date.day);
-        AddDateProperty(out, "DTSTART;VALUE=DATE:", event.date);
-        AddDateProperty(out, "DTEND;VALUE=DATE:", DateOfDayCount(day + 1));
+        AddDayLines(out, event.date);
     }
     AddTextProperty(out, "SUMMARY:", event.summary);
     if (!event.description.empty()) AddTextProperty(out, "DESCRIPTION:", event.description);
     if (!event.category.empty()) AddTextProperty(out, "CATEGORIES:", event.category);
-    AddLine(out, "TRANSP:TRANSPARENT");
-    AddLine(out, "END:VEVENT");
+    out += "TRANSP:TRANSPARENT\r\nEND:VEVENT\r\n";
 }
 
 }  // namespace
 
 void AppendDateValue(std::string& out, const GregorianDate& date)
 {
-    AppendDigits(out, date.year, 4);
-    AppendDigits(out, date.month, 2);
-    AppendDigits(out, date.day, 2);
+    std::array<char, 8> text{};
+    PutDateValue(text.data(), date);
+    out.append(text.data(), text.size());
 }
 
 std::string EscapeText(std::string_view utf8)
@@ -205,7 +254,7 @@ std::string Fingerprint(std::string_view text)
 }
 
 ICalendarWriter::ICalendarWriter(std::string_view calendarName, std::int64_t stampUnixSeconds, TextOutput output)
-    : stamp_(StampValue(stampUnixSeconds)), output_(std::move(output))
+    : stampLine_("DTSTAMP:" + StampValue(stampUnixSeconds) + "\r\n"), output_(std::move(output))
 {
     buffer_.reserve(kPieceBytes + kPieceBytes / 4);
     AddLine(buffer_, "BEGIN:VCALENDAR");
@@ -218,7 +267,7 @@ ICalendarWriter::ICalendarWriter(std::string_view calendarName, std::int64_t sta
 
 void ICalendarWriter::Add(const CalendarEvent& event)
 {
-    AddEvent(buffer_, event, stamp_);
+    AddEvent(buffer_, event, stampLine_);
     if (buffer_.size() >= kPieceBytes) {
         output_(buffer_);
         buffer_.clear();

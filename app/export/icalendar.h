@@ -36,7 +36,7 @@ public:
 
 private:
     static constexpr std::size_t kPieceBytes = std::size_t{64} * 1024;
-    std::string stamp_;
+    std::string stampLine_;  // DTSTAMP, the same for every event
     TextOutput output_;
     std::string buffer_;
 };

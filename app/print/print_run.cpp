@@ -101,10 +101,11 @@ void PrintHolidays(const PrintRequest& request, const Printer& printer)
     }
     if (request.format == OutputFormat::Ics) {  // year by year, as it is made
         ICalendarWriter calendar = printer.Calendar(Utf8(HolidayCalendarName(span.from, span.to)));
+        HolidayEventMaker events;
         std::vector<Holiday> ofYear;
         for (std::int32_t year = span.from; year <= span.to; ++year) {
             GetUserHolidays(year, printer.User(), ofYear);
-            for (const CalendarEvent& event : HolidayEvents(ofYear)) calendar.Add(event);
+            for (const Holiday& holiday : ofYear) calendar.Add(events.Make(holiday));
         }
         calendar.Finish();
         return;

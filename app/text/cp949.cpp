@@ -76,12 +76,11 @@ bool IsAscii(std::string_view text)
 
 }  // namespace
 
-std::string ToUtf8(std::string_view cp949)
+void AppendUtf8(std::string& out, std::string_view cp949)
 {
-    if (IsAscii(cp949)) return std::string(cp949);
     // Written in place: no byte takes more than the three of U+FFFD.
-    std::string out(cp949.size() * kReplacementLength, '\0');
-    std::size_t length = 0;
+    std::size_t length = out.size();
+    out.resize(length + cp949.size() * kReplacementLength);
     for (std::size_t i = 0; i < cp949.size();) {
         if (const unsigned byte = Byte(cp949, i); byte < 0x80) {
             out[length++] = static_cast<char>(byte);
@@ -96,6 +95,12 @@ std::string ToUtf8(std::string_view cp949)
         }
     }
     out.resize(length);
+}
+
+std::string ToUtf8(std::string_view cp949)
+{
+    std::string out;
+    AppendUtf8(out, cp949);
     return out;
 }
 

@@ -15,6 +15,7 @@
 namespace Cp949 {
 
 std::string ToUtf8(std::string_view cp949);
+void AppendUtf8(std::string& out, std::string_view cp949);  // ToUtf8 onto the end of out
 AnsiString FromUtf8(std::string_view utf8);
 
 }  // namespace Cp949

@@ -32,12 +32,6 @@ Character Read(std::string_view text, std::size_t i)
     return {encodesOne ? codePoint : 0, length, encodesOne};
 }
 
-std::size_t SequenceLength(std::string_view text, std::size_t i)
-{
-    const Character character = Read(text, i);
-    return character.wellFormed ? character.length : 0;
-}
-
 bool IsWellFormed(std::string_view text)
 {
     for (std::size_t i = 0; i < text.size();) {

@@ -19,8 +19,45 @@ struct Character {
 Character Read(std::string_view text, std::size_t i);
 
 // The length (1..4) of the well-formed character at text[i] (i < text.size()),
-// 0 if the bytes there are none.
-std::size_t SequenceLength(std::string_view text, std::size_t i);
+// 0 if the bytes there are none. Read's answer without the code point, inline:
+// writers check every character of their texts with it. The lead byte gives
+// the length and the range of the second byte, which rules out too long a
+// form, surrogates and what lies past U+10FFFF; later bytes are any
+// continuation byte.
+inline std::size_t SequenceLength(std::string_view text, std::size_t i)
+{
+    const auto lead = static_cast<unsigned char>(text[i]);
+    if (lead < 0x80) return 1;
+    const auto isContinuation = [&text](std::size_t at) {
+        return (static_cast<unsigned char>(text[at]) & 0xC0u) == 0x80u;
+    };
+    // Most of what is checked is Hangul (U+AC00..U+D7A3, leads EA..ED):
+    // three bytes whose second needs no range of its own below ED.
+    if (lead >= 0xE1 && lead <= 0xEC && text.size() - i >= 3 && isContinuation(i + 1) && isContinuation(i + 2)) {
+        return 3;
+    }
+    std::size_t length = 0;
+    unsigned secondLow = 0x80;
+    unsigned secondHigh = 0xBF;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        if (lead == 0xE0) secondLow = 0xA0;
+        if (lead == 0xED) secondHigh = 0x9F;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        if (lead == 0xF0) secondLow = 0x90;
+        if (lead == 0xF4) secondHigh = 0x8F;
+    }
+    if (length == 0 || length > text.size() - i) return 0;
+    const unsigned second = static_cast<unsigned char>(text[i + 1]);
+    if (second < secondLow || second > secondHigh) return 0;
+    for (std::size_t k = 2; k < length; ++k) {
+        if (!isContinuation(i + k)) return 0;
+    }
+    return length;
+}
 
 bool IsWellFormed(std::string_view text);
 
