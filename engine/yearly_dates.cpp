@@ -62,9 +62,16 @@ bool IsValidDateRule(const DateRule& rule)
 std::vector<Observance> ObservancesIn(const DateRule& rule, std::int32_t fromYear, std::int32_t toYear)
 {
     std::vector<Observance> observances;
+    AppendObservances(rule, fromYear, toYear, observances);
+    return observances;
+}
+
+void AppendObservances(const DateRule& rule, std::int32_t fromYear, std::int32_t toYear,
+                       std::vector<Observance>& observances)
+{
     fromYear = std::max(fromYear, kFirstYear);
     toYear = std::min(toYear, kLastYear);
-    if (!IsValidDateRule(rule) || fromYear > toYear) return observances;
+    if (!IsValidDateRule(rule) || fromYear > toYear) return;
     switch (rule.kind) {
         case DateRuleKind::Lunar:
             // A lunar year starts in January or February: its dates fall in
@@ -88,5 +95,4 @@ std::vector<Observance> ObservancesIn(const DateRule& rule, std::int32_t fromYea
             }
             break;
     }
-    return observances;
 }

@@ -41,3 +41,7 @@ bool IsValidDateRule(const DateRule& rule);
 // (within 1..9999), in date order; lunar anniversaries only within Korea's
 // almanac.
 std::vector<Observance> ObservancesIn(const DateRule& rule, std::int32_t fromYear, std::int32_t toYear);
+
+// The same appended to observances, for callers that go through many rules.
+void AppendObservances(const DateRule& rule, std::int32_t fromYear, std::int32_t toYear,
+                       std::vector<Observance>& observances);

@@ -116,7 +116,7 @@ AnsiString StemBranchName(const StemBranch& position)
 DateReading ReadDate(Almanac almanac, const GregorianDate& date, const UserDates& user)
 {
     (void)Sysutils::EncodeDate(date.year, date.month, date.day);  // raises for a day that does not exist
-    std::vector<EventDay> events = EventsIn(user, date.year, date.year);
+    std::vector<EventDay> events = EventsInMonth(user, date.year, date.month);
     std::erase_if(events, [&date](const EventDay& day) { return day.observance.date != date; });
     return {date,
             WeekdayOf(date),

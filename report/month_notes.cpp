@@ -61,8 +61,8 @@ void PrintMonthNotes(std::int32_t year, std::int32_t month, const LineOutput& ou
     for (const Holiday& holiday : holidays) {
         if (holiday.date.month == month) notes.push_back({holiday.date.day, 0, HolidayLine(holiday)});
     }
-    for (const EventDay& day : EventsIn(user, year, year)) {
-        if (day.observance.date.month == month) notes.push_back({day.observance.date.day, 1, EventLine(day)});
+    for (const EventDay& day : EventsInMonth(user, year, month)) {
+        notes.push_back({day.observance.date.day, 1, EventLine(day)});
     }
     // The two terms of a month are those of index 2(month - 1) and the next.
     for (std::int32_t index = 2 * (month - 1); index < 2 * month; ++index) {

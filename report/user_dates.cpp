@@ -14,16 +14,35 @@ constexpr const char* kMovedMark = ", 옮김";
 
 }  // namespace
 
-std::vector<EventDay> EventsIn(const UserDates& user, std::int32_t fromYear, std::int32_t toYear)
+namespace {
+
+// The events whose days in fromYear..toYear the filter keeps, in date order.
+template <typename Keep>
+std::vector<EventDay> EventsWhere(const UserDates& user, std::int32_t fromYear, std::int32_t toYear, Keep keep)
 {
     std::vector<EventDay> days;
+    std::vector<Observance> observances;  // of one event at a time, its room kept
     for (const UserEvent& event : user.events) {
-        for (const Observance& observance : ObservancesIn(event.rule, fromYear, toYear)) {
-            days.push_back({&event, observance});
+        observances.clear();
+        AppendObservances(event.rule, fromYear, toYear, observances);
+        for (const Observance& observance : observances) {
+            if (keep(observance)) days.push_back({&event, observance});
         }
     }
     std::ranges::stable_sort(days, {}, [](const EventDay& day) { return day.observance.date; });
     return days;
+}
+
+}  // namespace
+
+std::vector<EventDay> EventsIn(const UserDates& user, std::int32_t fromYear, std::int32_t toYear)
+{
+    return EventsWhere(user, fromYear, toYear, [](const Observance&) { return true; });
+}
+
+std::vector<EventDay> EventsInMonth(const UserDates& user, std::int32_t year, std::int32_t month)
+{
+    return EventsWhere(user, year, year, [month](const Observance& day) { return day.date.month == month; });
 }
 
 bool GetUserHolidays(std::int32_t year, const UserDates& user, std::vector<Holiday>& holidays)

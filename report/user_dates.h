@@ -33,6 +33,9 @@ struct EventDay {
 // order (events of one day in the order of the file).
 std::vector<EventDay> EventsIn(const UserDates& user, std::int32_t fromYear, std::int32_t toYear);
 
+// The same for one month (1..12) of a year.
+std::vector<EventDay> EventsInMonth(const UserDates& user, std::int32_t year, std::int32_t month);
+
 // The holidays of a year with the user's added days (GetHolidays).
 bool GetUserHolidays(std::int32_t year, const UserDates& user, std::vector<Holiday>& holidays);
 

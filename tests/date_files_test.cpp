@@ -72,6 +72,22 @@ TEST(EventsFile, BadLinesAreReportedByNumberAndTheRestIsUsed)
     EXPECT_EQ(file.problems[6].why, "the same event as line 6");
 }
 
+// The same rule and name again, however often, is one event; the same name
+// under another rule, or another name under the same rule, is another.
+TEST(EventsFile, AnEventReadAgainIsKeptOnce)
+{
+    const EventsFile file =
+        ParseEventsFile("solar 1-1 a\nlunar 1-1 a\nsolar 1-1 a\nsolar 1-1 b\nsolar 1-1 a\n1999-01-01 a\nlunar 1-1 a\n");
+    EXPECT_EQ(ProblemLines(file.problems), (std::vector<std::int32_t>{3, 5, 7}));
+    ASSERT_EQ(file.problems.size(), 3u);
+    EXPECT_EQ(file.problems[1].why, "the same event as line 1");
+    EXPECT_EQ(file.problems[2].why, "the same event as line 2");
+    ASSERT_EQ(file.events.size(), 4u);
+    EXPECT_TRUE(file.events[1].rule == (DateRule{DateRuleKind::Lunar, 0, 1, 1, false}));
+    EXPECT_EQ(file.events[2].utf8Name, "b");
+    EXPECT_TRUE(file.events[3].rule == (DateRule{DateRuleKind::Once, 1999, 1, 1, false}));
+}
+
 TEST(HolidaysFile, KindIsTheLastWordWhenItIsOne)
 {
     const std::string text =

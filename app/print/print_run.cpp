@@ -40,7 +40,18 @@ public:
         return [this](const AnsiString& line) { Write(line); };
     }
 
-    void Write(const AnsiString& line) const { output_((request_.cp949 ? line : Cp949::ToUtf8(line)) + "\n"); }
+    // Each line made in the same room: a month with many notes writes many.
+    void Write(const AnsiString& line) const
+    {
+        lineBytes_.clear();
+        if (request_.cp949) {
+            lineBytes_ += line;
+        } else {
+            Cp949::AppendUtf8(lineBytes_, line);
+        }
+        lineBytes_ += '\n';
+        output_(lineBytes_);
+    }
 
     void Document(const std::string& utf8) const { output_(utf8); }
 
@@ -71,6 +82,7 @@ private:
     const PrintRequest& request_;
     const RunContext& context_;
     const ByteOutput& output_;
+    mutable std::string lineBytes_;  // the line Write is writing
 };
 
 std::string Utf8(const AnsiString& cp949)

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <span>
 
 #include "utf8.h"
 
@@ -47,54 +48,71 @@ unsigned PairCodePoint(std::string_view text, std::size_t i)
     return kCodePoints[(lead - kFirstLead) * kTrails + (trail - kFirstTrail)];
 }
 
-// Writes codePoint (in [0x80, 0xFFFF]) as UTF-8 at out[at]; returns the bytes written.
-std::size_t PutUtf8(std::string& out, std::size_t at, unsigned codePoint)
+// Writes codePoint (in [0x80, 0xFFFF]) as UTF-8 at the start of room (at
+// least three bytes); returns the bytes written.
+std::size_t PutUtf8(std::span<char> room, unsigned codePoint)
 {
     if (codePoint < 0x800) {
-        out[at] = static_cast<char>(0xC0 | (codePoint >> 6));
-        out[at + 1] = static_cast<char>(0x80 | (codePoint & 0x3F));
+        room[0] = static_cast<char>(0xC0 | (codePoint >> 6));
+        room[1] = static_cast<char>(0x80 | (codePoint & 0x3F));
         return 2;
     }
-    out[at] = static_cast<char>(0xE0 | (codePoint >> 12));
-    out[at + 1] = static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F));
-    out[at + 2] = static_cast<char>(0x80 | (codePoint & 0x3F));
+    room[0] = static_cast<char>(0xE0 | (codePoint >> 12));
+    room[1] = static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F));
+    room[2] = static_cast<char>(0x80 | (codePoint & 0x3F));
     return 3;
 }
+
+// CP949 has every Hangul syllable: those, the most of what users write, are
+// looked up directly, the rest found in kEncodings.
+constexpr unsigned kFirstSyllable = 0xAC00;
+constexpr unsigned kLastSyllable = 0xD7A3;
+constexpr auto kSyllablePairs = [] {
+    std::array<std::uint16_t, kLastSyllable - kFirstSyllable + 1> pairs{};
+    for (const Encoding& encoding : kEncodings) {
+        if (encoding.codePoint >= kFirstSyllable && encoding.codePoint <= kLastSyllable) {
+            pairs.at(encoding.codePoint - kFirstSyllable) = encoding.pair;
+        }
+    }
+    return pairs;
+}();
+static_assert(std::ranges::none_of(kSyllablePairs, [](std::uint16_t pair) { return pair == 0; }));
 
 // The CP949 pair of a code point, 0 if CP949 lacks it.
 unsigned PairOf(unsigned codePoint)
 {
+    if (codePoint >= kFirstSyllable && codePoint <= kLastSyllable) return kSyllablePairs[codePoint - kFirstSyllable];
     const auto* const found = std::ranges::lower_bound(kEncodings, codePoint, {}, &Encoding::codePoint);
     return found != std::end(kEncodings) && found->codePoint == codePoint ? found->pair : 0;
-}
-
-// ASCII is the same in CP949 and UTF-8: nothing to convert.
-bool IsAscii(std::string_view text)
-{
-    return std::ranges::all_of(text, [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
 
 }  // namespace
 
 void AppendUtf8(std::string& out, std::string_view cp949)
 {
-    // Written in place: no byte takes more than the three of U+FFFD.
-    std::size_t length = out.size();
-    out.resize(length + cp949.size() * kReplacementLength);
+    // Written in place through a local copy of the text's start: a store
+    // through out[...] would make the compiler reload out's pointer after
+    // every byte. No byte takes more than the three of U+FFFD.
+    const std::size_t start = out.size();
+    out.resize(start + cp949.size() * kReplacementLength);
+    const std::span<char> room(out.data() + start, cp949.size() * kReplacementLength);
+    std::size_t length = 0;
     for (std::size_t i = 0; i < cp949.size();) {
         if (const unsigned byte = Byte(cp949, i); byte < 0x80) {
-            out[length++] = static_cast<char>(byte);
+            room[length++] = static_cast<char>(byte);
             ++i;
         } else if (const unsigned codePoint = PairCodePoint(cp949, i); codePoint != 0) {
-            length += PutUtf8(out, length, codePoint);
+            length += PutUtf8(room.subspan(length), codePoint);
             i += 2;
         } else {
-            out.replace(length, kReplacementLength, kReplacementCharacter);  // for the byte that starts no character
+            std::ranges::copy(
+                std::string_view(kReplacementCharacter),
+                room.begin() + static_cast<std::ptrdiff_t>(length));  // for the byte that starts no character
             length += kReplacementLength;
             ++i;
         }
     }
-    out.resize(length);
+    out.resize(start + length);
 }
 
 std::string ToUtf8(std::string_view cp949)
@@ -106,26 +124,28 @@ std::string ToUtf8(std::string_view cp949)
 
 AnsiString FromUtf8(std::string_view utf8)
 {
-    if (IsAscii(utf8)) return AnsiString(utf8);
-    AnsiString out;
-    out.reserve(utf8.size());  // never longer: a pair comes of two bytes or more
+    // Written in place, never longer: a pair comes of two bytes or more.
+    AnsiString out(utf8.size(), '\0');
+    const std::span<char> room(out);
+    std::size_t length = 0;
     for (std::size_t i = 0; i < utf8.size();) {
         const unsigned byte = Byte(utf8, i);
         if (byte < 0x80) {
-            out += static_cast<char>(byte);
+            room[length++] = static_cast<char>(byte);
             ++i;
             continue;
         }
         const Utf8::Character character = Utf8::Read(utf8, i);
         const unsigned pair = character.codePoint <= 0xFFFF ? PairOf(character.codePoint) : 0;
         if (pair != 0) {
-            out += static_cast<char>(pair >> 8);
-            out += static_cast<char>(pair & 0xFF);
+            room[length++] = static_cast<char>(pair >> 8);
+            room[length++] = static_cast<char>(pair & 0xFF);
         } else {
-            out += '?';  // a character CP949 lacks, or bytes that are none
+            room[length++] = '?';  // a character CP949 lacks, or bytes that are none
         }
         i += character.length;
     }
+    out.resize(length);
     return out;
 }
 

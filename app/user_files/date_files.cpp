@@ -2,8 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <charconv>
-#include <map>
 #include <optional>
 #include <tuple>
 #include <utility>
@@ -53,12 +51,30 @@ std::pair<std::string_view, std::string_view> FirstWord(std::string_view text)
     return {text.substr(0, end), Trimmed(text.substr(end))};
 }
 
-bool HasControlCharacter(std::string_view text)
+// What a line's bytes are: UTF-8, and with a control character (but tab)
+// before its comment or not. One pass, as a long file has many lines.
+struct LineBytes {
+    bool wellFormed = true;
+    bool controlBeforeComment = false;
+};
+
+LineBytes ScanBytes(std::string_view line)
 {
-    return std::ranges::any_of(text, [](char c) {
-        const auto byte = static_cast<unsigned char>(c);
-        return (byte < 0x20 && c != '\t') || byte == 0x7F;
-    });
+    LineBytes bytes;
+    bool inComment = false;
+    for (std::size_t i = 0; i < line.size();) {
+        const auto byte = static_cast<unsigned char>(line[i]);
+        if (byte >= 0x80) {
+            const std::size_t length = Utf8::SequenceLength(line, i);
+            if (length == 0) return {false, bytes.controlBeforeComment};
+            i += length;
+            continue;
+        }
+        inComment = inComment || byte == '#';
+        if (!inComment && ((byte < 0x20 && byte != '\t') || byte == 0x7F)) bytes.controlBeforeComment = true;
+        ++i;
+    }
+    return bytes;
 }
 
 // A number of one to four digits, nothing else.
@@ -67,9 +83,9 @@ std::optional<std::int32_t> SmallNumber(std::string_view text)
     constexpr std::size_t kMaxDigits = 4;
     if (text.empty() || text.size() > kMaxDigits) return std::nullopt;
     std::int32_t value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || end != text.data() + text.size() || text.front() == '-' || text.front() == '+') {
-        return std::nullopt;
+    for (const char c : text) {
+        if (c < '0' || c > '9') return std::nullopt;
+        value = value * 10 + (c - '0');
     }
     return value;
 }
@@ -159,12 +175,14 @@ std::string ReadRule(std::string_view word, std::string_view& rest, DateRule& ru
     return "";
 }
 
-// What tells rules apart, ordered.
-using RuleKey = std::tuple<DateRuleKind, std::int32_t, std::int32_t, std::int32_t, bool>;
+// What tells rules apart, as one number: kind, year (< 2^14), month, day, leap.
+using RuleKey = std::uint32_t;
 
 RuleKey KeyOf(const DateRule& rule)
 {
-    return {rule.kind, rule.year, rule.month, rule.day, rule.leap};
+    const auto field = [](std::int32_t value) { return static_cast<RuleKey>(value); };  // each in range, read
+    return field(static_cast<std::int32_t>(rule.kind)) << 25 | field(rule.year) << 11 | field(rule.month) << 6 |
+           field(rule.day) << 1 | (rule.leap ? 1u : 0u);
 }
 
 // Calls read(line, text) for every line that holds something, after checking
@@ -179,13 +197,14 @@ void ForEachLine(std::string_view text, std::vector<LineProblem>& problems, Read
         text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
         ++number;
         if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-        if (!Utf8::IsWellFormed(line)) {
+        const LineBytes bytes = ScanBytes(line);
+        if (!bytes.wellFormed) {
             problems.push_back({number, "not UTF-8 text"});
             continue;
         }
         line = Trimmed(line.substr(0, line.find('#')));
         if (line.empty()) continue;
-        if (HasControlCharacter(line)) {
+        if (bytes.controlBeforeComment) {
             problems.push_back({number, "a control character in the line"});
             continue;
         }
@@ -195,22 +214,70 @@ void ForEachLine(std::string_view text, std::vector<LineProblem>& problems, Read
 
 }  // namespace
 
+namespace {
+
+// An event read (file.events[index]), and where; small, as a long file has
+// one of these a line.
+struct ReadEvent {
+    std::size_t nameHash;  // sorts most names apart without comparing them
+    RuleKey key;
+    std::uint32_t index;  // a file of at most 16 MiB has fewer lines
+    std::int32_t line;
+};
+
+// One event, one entry in a calendar: an event read again (the same rule and
+// name) is reported at its later lines and kept once. Found by sorting once
+// rather than by a lookup a line.
+void DropRepeatedEvents(std::vector<ReadEvent>& read, EventsFile& file)
+{
+    const auto name = [&file](const ReadEvent& event) -> std::string_view { return file.events[event.index].utf8Name; };
+    const auto alike = [&](const ReadEvent& x, const ReadEvent& y) {
+        return x.key == y.key && x.nameHash == y.nameHash && name(x) == name(y);
+    };
+    // Alike events in the file's order, so that the first of each is the original.
+    std::ranges::sort(read, [&](const ReadEvent& x, const ReadEvent& y) {
+        if (x.key != y.key) return x.key < y.key;
+        if (x.nameHash != y.nameHash) return x.nameHash < y.nameHash;
+        if (name(x) != name(y)) return name(x) < name(y);
+        return x.index < y.index;
+    });
+    std::vector<bool> repeated(read.size(), false);
+    std::size_t runStart = 0;  // of the events alike
+    for (std::size_t k = 1; k < read.size(); ++k) {
+        if (!alike(read[runStart], read[k])) {
+            runStart = k;
+            continue;
+        }
+        repeated[read[k].index] = true;
+        file.problems.push_back(
+            {read[k].line, std::string("the same event as line ") + std::to_string(read[runStart].line)});
+    }
+    if (std::ranges::find(repeated, true) == repeated.end()) return;
+    std::size_t index = 0;
+    std::erase_if(file.events, [&](const UserEvent&) { return repeated[index++]; });
+    std::ranges::stable_sort(file.problems, {}, &LineProblem::line);
+}
+
+}  // namespace
+
 EventsFile ParseEventsFile(std::string_view text)
 {
     EventsFile file;
-    // One event, one entry in a calendar: the line of each, by rule and name
-    // (the name as it stands in text).
-    std::map<std::pair<RuleKey, std::string_view>, std::int32_t> lineOfEvent;
+    std::vector<ReadEvent> read;
+    const auto lines = static_cast<std::size_t>(std::ranges::count(text, '\n')) + 1;
+    read.reserve(lines);
+    file.events.reserve(lines);
     ForEachLine(text, file.problems, [&](std::int32_t number, std::string_view line) -> std::string {
         auto [word, rest] = FirstWord(line);
         DateRule rule;
         if (std::string why = ReadRule(word, rest, rule); !why.empty()) return why;
         if (rest.empty()) return "no name after the date";
-        const auto [seen, added] = lineOfEvent.try_emplace({KeyOf(rule), rest}, number);
-        if (!added) return std::string("the same event as line ") + std::to_string(seen->second);
+        read.push_back(
+            {std::hash<std::string_view>{}(rest), KeyOf(rule), static_cast<std::uint32_t>(read.size()), number});
         file.events.push_back({rule, Cp949::FromUtf8(rest), std::string(rest)});
         return "";
     });
+    DropRepeatedEvents(read, file);
     return file;
 }
 
