@@ -1,11 +1,11 @@
 #include "date_reading.h"
 
 #include <array>
-#include <charconv>
 #include <utility>
 
 #include "cp949_literals.h"
 #include "date_marks.h"
+#include "number_text.h"
 #include "sysutils.h"
 
 namespace {
@@ -59,17 +59,6 @@ std::optional<std::vector<Holiday>> HolidaysOn(const GregorianDate& date, const 
     if (!GetUserHolidays(date.year, user, holidays)) return std::nullopt;
     std::erase_if(holidays, [&date](const Holiday& holiday) { return holiday.date != date; });
     return holidays;
-}
-
-}  // namespace
-
-namespace {
-
-void AppendNumber(AnsiString& out, std::int32_t value)
-{
-    std::array<char, 12> digits{};  // any int32, sign included
-    const std::to_chars_result written = std::to_chars(digits.data(), digits.data() + digits.size(), value);
-    out.append(digits.data(), written.ptr);
 }
 
 }  // namespace

@@ -8,13 +8,13 @@
 #include "cp949_literals.h"
 #include "date_marks.h"
 #include "holidays.h"
+#include "number_text.h"
 #include "solar_terms.h"
 #include "sysutils.h"
 
 namespace {
 
 constexpr const char* kHolidayFormat = "%2d월 %2d일(%s) %s%s";
-constexpr const char* kEventFormat = "%2d월 %2d일(%s) %s";
 constexpr const char* kTermFormat = "%2d월 %2d일 %s %.2d:%.2d%s";
 constexpr const char* kSubstituteSuffix = " 대체공휴일";
 constexpr const char* kHolidaysNotKnown = "   (공휴일은 2014-2100년만 표시함)";
@@ -34,11 +34,19 @@ AnsiString HolidayLine(const Holiday& holiday)
                             holiday.kind == HolidayKind::Substitute ? kSubstituteSuffix : "");
 }
 
+// " 4월 21일(화) " and the event, built by appending: a long events file gives a month many.
 AnsiString EventLine(const EventDay& day)
 {
     const GregorianDate& date = day.observance.date;
-    return Sysutils::Format(kEventFormat, date.month, date.day, kWeekdays[static_cast<std::size_t>(WeekdayOf(date))],
-                            EventText(day));
+    AnsiString line;
+    AppendNumberWidth2(line, date.month);
+    line += "월 ";
+    AppendNumberWidth2(line, date.day);
+    line += "일(";
+    line += kWeekdays[static_cast<std::size_t>(WeekdayOf(date))];  // [0, 6]
+    line += ") ";
+    AppendEventText(line, day);
+    return line;
 }
 
 AnsiString TermLine(const SolarTerm& term)

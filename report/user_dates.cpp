@@ -4,12 +4,11 @@
 
 #include "cp949_literals.h"
 #include "date_marks.h"
+#include "number_text.h"
 #include "sysutils.h"
 
 namespace {
 
-constexpr const char* kLunarFormat = "%s (음력 %s%d.%d%s)";
-constexpr const char* kSolarFormat = "%s (양력 %d.%d%s)";
 constexpr const char* kMovedMark = ", 옮김";
 
 }  // namespace
@@ -50,22 +49,26 @@ bool GetUserHolidays(std::int32_t year, const UserDates& user, std::vector<Holid
     return GetHolidays(year, holidays, user.holidays);
 }
 
-AnsiString EventText(const EventDay& day)
+// Built by appending rather than formatted: a long events file gives many.
+void AppendEventText(AnsiString& out, const EventDay& day)
 {
     const DateRule& rule = day.event->rule;
-    const char* const moved = day.observance.moved ? kMovedMark : "";
-    switch (rule.kind) {
-        case DateRuleKind::Lunar:
-            return Sysutils::Format(kLunarFormat, day.event->name, rule.leap ? kLeapMonthPrefix : "", rule.month,
-                                    rule.day, moved);
-        case DateRuleKind::Solar:
-            if (day.observance.moved)
-                return Sysutils::Format(kSolarFormat, day.event->name, rule.month, rule.day, moved);
-            break;
-        case DateRuleKind::Once:
-            break;
-    }
-    return day.event->name;
+    out += day.event->name;
+    if (rule.kind == DateRuleKind::Once || (rule.kind == DateRuleKind::Solar && !day.observance.moved)) return;
+    out += rule.kind == DateRuleKind::Lunar ? " (음력 " : " (양력 ";
+    if (rule.leap) out += kLeapMonthPrefix;
+    AppendNumber(out, rule.month);
+    out += '.';
+    AppendNumber(out, rule.day);
+    if (day.observance.moved) out += kMovedMark;
+    out += ')';
+}
+
+AnsiString EventText(const EventDay& day)
+{
+    AnsiString text;
+    AppendEventText(text, day);
+    return text;
 }
 
 const char* DateRuleKindName(DateRuleKind kind)

@@ -44,6 +44,7 @@ bool GetUserHolidays(std::int32_t year, const UserDates& user, std::vector<Holid
 // elsewhere than its own day, "생일 (양력 2.29, 옮김)"; a solar or one-day
 // event that falls on its day is its name alone.
 AnsiString EventText(const EventDay& day);
+void AppendEventText(AnsiString& out, const EventDay& day);  // the same onto the end of out
 
 // What tells rules apart, as text: "lunar 0-3-15\n", "solar 0-5-8\n",
 // "once 2027-3-4\n", " leap" before the newline of a leap month. An event's

@@ -216,46 +216,59 @@ void ForEachLine(std::string_view text, std::vector<LineProblem>& problems, Read
 
 namespace {
 
-// An event read (file.events[index]), and where; small, as a long file has
-// one of these a line.
-struct ReadEvent {
-    std::size_t nameHash;  // sorts most names apart without comparing them
-    RuleKey key;
-    std::uint32_t index;  // a file of at most 16 MiB has fewer lines
-    std::int32_t line;
+// The events read so far, looked up by rule and name in an open-addressed
+// table: one event, one entry in a calendar. (A lookup a line, at no
+// allocation a line: a long file has many.)
+class SeenEvents {
+public:
+    // events are those noted, in order; it lends their names.
+    SeenEvents(const std::vector<UserEvent>& events, std::size_t expected) : events_(events)
+    {
+        seen_.reserve(expected);
+    }
+
+    // The line where an event of this rule and name was read before; 0 when
+    // there is none, and then the caller adds it to the events, read at line.
+    std::int32_t LineBefore(RuleKey key, std::string_view name, std::int32_t line);
+
+private:
+    struct Seen {  // of events_[i], at seen_[i]
+        std::size_t hash;
+        RuleKey key;
+        std::int32_t line;
+    };
+    std::size_t SlotOf(std::size_t hash) const { return hash & (slots_.size() - 1); }
+    void Grow();
+
+    const std::vector<UserEvent>& events_;
+    std::vector<Seen> seen_;
+    std::vector<std::uint32_t> slots_ = std::vector<std::uint32_t>(64, 0);  // 1 + index in seen_, 0 free; 2^n
 };
 
-// One event, one entry in a calendar: an event read again (the same rule and
-// name) is reported at its later lines and kept once. Found by sorting once
-// rather than by a lookup a line.
-void DropRepeatedEvents(std::vector<ReadEvent>& read, EventsFile& file)
+std::int32_t SeenEvents::LineBefore(RuleKey key, std::string_view name, std::int32_t line)
 {
-    const auto name = [&file](const ReadEvent& event) -> std::string_view { return file.events[event.index].utf8Name; };
-    const auto alike = [&](const ReadEvent& x, const ReadEvent& y) {
-        return x.key == y.key && x.nameHash == y.nameHash && name(x) == name(y);
-    };
-    // Alike events in the file's order, so that the first of each is the original.
-    std::ranges::sort(read, [&](const ReadEvent& x, const ReadEvent& y) {
-        if (x.key != y.key) return x.key < y.key;
-        if (x.nameHash != y.nameHash) return x.nameHash < y.nameHash;
-        if (name(x) != name(y)) return name(x) < name(y);
-        return x.index < y.index;
-    });
-    std::vector<bool> repeated(read.size(), false);
-    std::size_t runStart = 0;  // of the events alike
-    for (std::size_t k = 1; k < read.size(); ++k) {
-        if (!alike(read[runStart], read[k])) {
-            runStart = k;
-            continue;
-        }
-        repeated[read[k].index] = true;
-        file.problems.push_back(
-            {read[k].line, std::string("the same event as line ") + std::to_string(read[runStart].line)});
+    constexpr std::size_t kGoldenRatio = 0x9E3779B97F4A7C15u;  // spreads the rule's bits over the hash
+    const std::size_t hash = std::hash<std::string_view>{}(name) ^ (std::size_t{key} * kGoldenRatio);
+    std::size_t slot = SlotOf(hash);
+    for (; slots_[slot] != 0; slot = SlotOf(slot + 1)) {
+        const std::size_t index = slots_[slot] - 1;
+        const Seen& other = seen_[index];
+        if (other.hash == hash && other.key == key && events_[index].utf8Name == name) return other.line;
     }
-    if (std::ranges::find(repeated, true) == repeated.end()) return;
-    std::size_t index = 0;
-    std::erase_if(file.events, [&](const UserEvent&) { return repeated[index++]; });
-    std::ranges::stable_sort(file.problems, {}, &LineProblem::line);
+    seen_.push_back({hash, key, line});
+    slots_[slot] = static_cast<std::uint32_t>(seen_.size());  // a file of at most 16 MiB has fewer lines
+    if (2 * seen_.size() > slots_.size()) Grow();             // at most half full: probes stay short
+    return 0;
+}
+
+void SeenEvents::Grow()
+{
+    slots_.assign(2 * slots_.size(), 0);
+    for (std::size_t i = 0; i < seen_.size(); ++i) {
+        std::size_t slot = SlotOf(seen_[i].hash);
+        while (slots_[slot] != 0) slot = SlotOf(slot + 1);
+        slots_[slot] = static_cast<std::uint32_t>(i + 1);
+    }
 }
 
 }  // namespace
@@ -263,21 +276,28 @@ void DropRepeatedEvents(std::vector<ReadEvent>& read, EventsFile& file)
 EventsFile ParseEventsFile(std::string_view text)
 {
     EventsFile file;
-    std::vector<ReadEvent> read;
-    const auto lines = static_cast<std::size_t>(std::ranges::count(text, '\n')) + 1;
-    read.reserve(lines);
-    file.events.reserve(lines);
+    // Room for the events at once, as a growing list would touch more pages
+    // than it keeps; capped, as a file of blank lines has many lines and no event.
+    constexpr std::size_t kRoomAtOnce = 4096;
+    std::size_t lines = 1;
+    for (std::size_t end = text.find('\n'); end != std::string_view::npos && lines < kRoomAtOnce;
+         end = text.find('\n', end + 1)) {
+        ++lines;
+    }
+    const std::size_t room = std::min(lines, kRoomAtOnce);
+    file.events.reserve(room);
+    SeenEvents seen(file.events, room);
     ForEachLine(text, file.problems, [&](std::int32_t number, std::string_view line) -> std::string {
         auto [word, rest] = FirstWord(line);
         DateRule rule;
         if (std::string why = ReadRule(word, rest, rule); !why.empty()) return why;
         if (rest.empty()) return "no name after the date";
-        read.push_back(
-            {std::hash<std::string_view>{}(rest), KeyOf(rule), static_cast<std::uint32_t>(read.size()), number});
+        if (const std::int32_t before = seen.LineBefore(KeyOf(rule), rest, number); before != 0) {
+            return std::string("the same event as line ") + std::to_string(before);
+        }
         file.events.push_back({rule, Cp949::FromUtf8(rest), std::string(rest)});
         return "";
     });
-    DropRepeatedEvents(read, file);
     return file;
 }
 
