@@ -88,6 +88,19 @@ TEST(EventsFile, AnEventReadAgainIsKeptOnce)
     EXPECT_TRUE(file.events[3].rule == (DateRule{DateRuleKind::Once, 1999, 1, 1, false}));
 }
 
+// A long file: its repeats are found however many events came between.
+TEST(EventsFile, RepeatsAreFoundInALongFile)
+{
+    constexpr int kEvents = 5000;
+    std::string text;
+    for (int i = 0; i < kEvents; ++i) text += "solar " + std::to_string(i % 12 + 1) + "-1 e" + std::to_string(i) + "\n";
+    text += "solar 1-1 e0\nsolar 12-1 e4991\nsolar 2-1 e4991\n";
+    const EventsFile file = ParseEventsFile(text);
+    EXPECT_EQ(ProblemLines(file.problems), (std::vector<std::int32_t>{kEvents + 1, kEvents + 2}));
+    EXPECT_EQ(file.problems.back().why, "the same event as line 4992");
+    EXPECT_EQ(file.events.size(), std::size_t{kEvents + 1});
+}
+
 TEST(HolidaysFile, KindIsTheLastWordWhenItIsOne)
 {
     const std::string text =

@@ -35,7 +35,7 @@ public:
     void Finish();  // ends the calendar; add nothing after it
 
 private:
-    static constexpr std::size_t kPieceBytes = std::size_t{64} * 1024;
+    static constexpr std::size_t kPieceBytes = std::size_t{16} * 1024;
     std::string stampLine_;  // DTSTAMP, the same for every event
     TextOutput output_;
     std::string buffer_;

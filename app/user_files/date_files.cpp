@@ -217,55 +217,56 @@ void ForEachLine(std::string_view text, std::vector<LineProblem>& problems, Read
 namespace {
 
 // The events read so far, looked up by rule and name in an open-addressed
-// table: one event, one entry in a calendar. (A lookup a line, at no
-// allocation a line: a long file has many.)
+// table of their indexes: one event, one entry in a calendar. (A lookup a
+// line, at no allocation a line: a long file has many.)
 class SeenEvents {
 public:
-    // events are those noted, in order; it lends their names.
+    // events are those noted, in order; expected, about how many will be.
     SeenEvents(const std::vector<UserEvent>& events, std::size_t expected) : events_(events)
     {
-        seen_.reserve(expected);
+        std::size_t size = kFirstSize;
+        while (size < 2 * expected) size *= 2;
+        slots_.assign(size, 0);
     }
 
-    // The line where an event of this rule and name was read before; 0 when
-    // there is none, and then the caller adds it to the events, read at line.
-    std::int32_t LineBefore(RuleKey key, std::string_view name, std::int32_t line);
+    // The index of the event of this rule and name read before, if any;
+    // otherwise the caller adds this one to the events.
+    std::optional<std::size_t> Find(const DateRule& rule, std::string_view name);
 
 private:
-    struct Seen {  // of events_[i], at seen_[i]
-        std::size_t hash;
-        RuleKey key;
-        std::int32_t line;
-    };
+    static constexpr std::size_t kFirstSize = 64;
+
+    static std::size_t HashOf(const DateRule& rule, std::string_view name)
+    {
+        constexpr std::size_t kGoldenRatio = 0x9E3779B97F4A7C15u;  // spreads the rule's bits over the hash
+        return std::hash<std::string_view>{}(name) ^ (std::size_t{KeyOf(rule)} * kGoldenRatio);
+    }
     std::size_t SlotOf(std::size_t hash) const { return hash & (slots_.size() - 1); }
     void Grow();
 
     const std::vector<UserEvent>& events_;
-    std::vector<Seen> seen_;
-    std::vector<std::uint32_t> slots_ = std::vector<std::uint32_t>(64, 0);  // 1 + index in seen_, 0 free; 2^n
+    std::vector<std::uint32_t> slots_;  // 1 + index in events_, 0 free; a power of two, at most half used
+    std::size_t used_ = 0;
 };
 
-std::int32_t SeenEvents::LineBefore(RuleKey key, std::string_view name, std::int32_t line)
+std::optional<std::size_t> SeenEvents::Find(const DateRule& rule, std::string_view name)
 {
-    constexpr std::size_t kGoldenRatio = 0x9E3779B97F4A7C15u;  // spreads the rule's bits over the hash
-    const std::size_t hash = std::hash<std::string_view>{}(name) ^ (std::size_t{key} * kGoldenRatio);
-    std::size_t slot = SlotOf(hash);
+    if (2 * (used_ + 1) > slots_.size()) Grow();
+    std::size_t slot = SlotOf(HashOf(rule, name));
     for (; slots_[slot] != 0; slot = SlotOf(slot + 1)) {
-        const std::size_t index = slots_[slot] - 1;
-        const Seen& other = seen_[index];
-        if (other.hash == hash && other.key == key && events_[index].utf8Name == name) return other.line;
+        const UserEvent& other = events_[slots_[slot] - 1];
+        if (KeyOf(other.rule) == KeyOf(rule) && other.utf8Name == name) return slots_[slot] - 1;
     }
-    seen_.push_back({hash, key, line});
-    slots_[slot] = static_cast<std::uint32_t>(seen_.size());  // a file of at most 16 MiB has fewer lines
-    if (2 * seen_.size() > slots_.size()) Grow();             // at most half full: probes stay short
-    return 0;
+    slots_[slot] = static_cast<std::uint32_t>(events_.size() + 1);  // the caller's next; a 16 MiB file has fewer
+    ++used_;
+    return std::nullopt;
 }
 
 void SeenEvents::Grow()
 {
     slots_.assign(2 * slots_.size(), 0);
-    for (std::size_t i = 0; i < seen_.size(); ++i) {
-        std::size_t slot = SlotOf(seen_[i].hash);
+    for (std::size_t i = 0; i < events_.size(); ++i) {
+        std::size_t slot = SlotOf(HashOf(events_[i].rule, events_[i].utf8Name));
         while (slots_[slot] != 0) slot = SlotOf(slot + 1);
         slots_[slot] = static_cast<std::uint32_t>(i + 1);
     }
@@ -279,23 +280,25 @@ EventsFile ParseEventsFile(std::string_view text)
     // Room for the events at once, as a growing list would touch more pages
     // than it keeps; capped, as a file of blank lines has many lines and no event.
     constexpr std::size_t kRoomAtOnce = 4096;
-    std::size_t lines = 1;
-    for (std::size_t end = text.find('\n'); end != std::string_view::npos && lines < kRoomAtOnce;
+    std::size_t room = 1;  // the lines, up to kRoomAtOnce
+    for (std::size_t end = text.find('\n'); end != std::string_view::npos && room < kRoomAtOnce;
          end = text.find('\n', end + 1)) {
-        ++lines;
+        ++room;
     }
-    const std::size_t room = std::min(lines, kRoomAtOnce);
     file.events.reserve(room);
     SeenEvents seen(file.events, room);
+    std::vector<std::int32_t> lineOf;  // each event's
+    lineOf.reserve(room);
     ForEachLine(text, file.problems, [&](std::int32_t number, std::string_view line) -> std::string {
         auto [word, rest] = FirstWord(line);
         DateRule rule;
         if (std::string why = ReadRule(word, rest, rule); !why.empty()) return why;
         if (rest.empty()) return "no name after the date";
-        if (const std::int32_t before = seen.LineBefore(KeyOf(rule), rest, number); before != 0) {
-            return std::string("the same event as line ") + std::to_string(before);
+        if (const std::optional<std::size_t> before = seen.Find(rule, rest)) {
+            return std::string("the same event as line ") + std::to_string(lineOf[*before]);
         }
         file.events.push_back({rule, Cp949::FromUtf8(rest), std::string(rest)});
+        lineOf.push_back(number);
         return "";
     });
     return file;
