@@ -33,6 +33,8 @@ awk 'BEGIN { for (i = 0; i < 1000; i++) {
     if (i % 4 < 2) printf "음력 %s%d-%d 기념일 %d\n", (i % 40 == 0 ? "윤" : ""), m, (i % 30) + 1, i
     else if (i % 4 == 2) printf "양력 %d-%d 생일 %d\n", m, d, i
     else printf "%d-%02d-%02d 약속 %d\n", 2020 + i % 21, m, d, i } }' >"$scratch/mine/dalcal/events"
-XDG_CONFIG_HOME=$scratch/none hyperfine -N --warmup 100 --runs 2000 'build/app/dalcal-print 2026 7'
-XDG_CONFIG_HOME=$scratch/mine hyperfine -N --warmup 100 --runs 2000 'build/app/dalcal-print 2026 7'
+# Side by side in one run: the events file given by name, no other read.
+XDG_CONFIG_HOME=$scratch/none hyperfine -N --warmup 300 --runs 4000 'build/app/dalcal-print 2026 7' \
+    "build/app/dalcal-print --events-file $scratch/mine/dalcal/events 2026 7" \
+    'build/app/dalcal-print --ics --holidays 2014-2100'
 XDG_CONFIG_HOME=$scratch/mine hyperfine -N --warmup 5 --runs 50 'build/app/dalcal-print --events 2026-2100 --json'

@@ -26,7 +26,7 @@ struct CalendarEvent {
 using TextOutput = std::function<void(std::string_view)>;
 
 // A file written to output as its events are added, in pieces of about
-// 64 KiB: a long file never sits in memory whole. stampUnixSeconds is the
+// 16 KiB: a long file never sits in memory whole, and few pages are touched. stampUnixSeconds is the
 // DTSTAMP of every event (seconds since 1970-01-01 UTC, at least 0).
 class ICalendarWriter {
 public:
