@@ -4,8 +4,11 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include <utility>
+
 #include "application.h"
 #include "cp949.h"
+#include "month_notes.h"
 #include "print_month.h"
 #include "range_notice.h"
 #include "sysutils.h"
@@ -15,11 +18,19 @@ TForm1* Form1 = nullptr;
 
 namespace {
 Almanac windowAlmanac = Almanac::Classic;
+UserDates windowUserDates;
+std::string windowEventsFileName;
 }  // namespace
 
 void SetWindowAlmanac(Almanac almanac)
 {
     windowAlmanac = almanac;
+}
+
+void SetWindowUserDates(UserDates user, std::string eventsFileName)
+{
+    windowUserDates = std::move(user);
+    windowEventsFileName = std::move(eventsFileName);
 }
 
 TForm1::TForm1(QWidget* owner) : TForm(owner)
@@ -44,15 +55,22 @@ void TForm1::FormCreate(QObject*)
     Sysutils::DecodeDate(Sysutils::Now(), year, month, day);
     SetText(Edit1, Sysutils::UnsignedShortToStr(year));
     SetText(Edit2, Sysutils::UnsignedShortToStr(month));
-    AddLine(windowAlmanac == Almanac::Korea ? KoreanRangeNotice : RangeNotice);
+    if (windowAlmanac != Almanac::Korea) {
+        AddLine(RangeNotice);
+        return;
+    }
+    AddLine(KoreanRangeNotice);
+    AddLine(Sysutils::Format(KoreanNotesNotice, Cp949::FromUtf8(windowEventsFileName)));
 }
 
 void TForm1::Button1Click(QObject*)
 {
     const std::int32_t year = Sysutils::StrToInt(GetText(Edit1));
     const std::int32_t month = Sysutils::StrToInt(GetText(Edit2));
-    PrintMonth(
-        year, month, [this](const AnsiString& line) { AddLine(line); }, windowAlmanac);
+    const LineOutput addLine = [this](const AnsiString& line) { AddLine(line); };
+    PrintMonth(year, month, addLine, windowAlmanac);
+    // Korea's almanac: below the month, what dalcal-print lists there.
+    if (windowAlmanac == Almanac::Korea) PrintMonthNotes(year, month, addLine, windowUserDates);
 }
 
 void TForm1::AddLine(const AnsiString& line)

@@ -1,8 +1,11 @@
 #pragma once
 
+#include <string>
+
 #include "almanac.h"
 #include "ansi_string.h"
 #include "form.h"
+#include "user_dates.h"
 
 class QLineEdit;
 class QObject;
@@ -34,3 +37,9 @@ extern TForm1* Form1;
 // designed, Korea's almanac when the program was started with --almanac korea.
 // Set before the form is created.
 void SetWindowAlmanac(Almanac almanac);
+
+// With Korea's almanac, the user's dates shown below each month (their events
+// and added holidays) and the name of their events file for the start-up
+// notice (as the file system has it, UTF-8 as a rule). Set before the form is
+// created; none by default.
+void SetWindowUserDates(UserDates user, std::string eventsFileName);

@@ -13,10 +13,12 @@
 #include <exception>
 #include <span>
 #include <string>
+#include <utility>
 #include <variant>
 
 #include "Main.h"
 #include "application.h"
+#include "user_files.h"
 #include "window_arguments.h"
 
 namespace {
@@ -46,6 +48,23 @@ int ProgramEntry()
     return kExitFailed;
 }
 
+std::string Environment(const char* name)
+{
+    const char* const value = std::getenv(name);
+    return value != nullptr ? value : "";
+}
+
+// Korea's almanac shows the user's dates below each month: their files read
+// as dalcal-print reads them, each line or file that cannot be used one
+// message on stderr.
+void ReadWindowUserDates()
+{
+    const UserFilePaths paths = LocateUserFiles({}, Environment("XDG_CONFIG_HOME"), Environment("HOME"));
+    UserDates user = ReadUserDates(
+        paths, [](const std::string& message) { (void)std::fprintf(stderr, "dalcal: %s\n", message.c_str()); });
+    SetWindowUserDates(std::move(user), paths.events.value_or("$XDG_CONFIG_HOME/dalcal/events"));
+}
+
 // Writes text to stdout; false, with a message, when it did not all get there.
 bool Print(const char* text)
 {
@@ -72,6 +91,7 @@ int Main(std::span<const char* const> args)
         return kExitFailed;
     }
     SetWindowAlmanac(arguments.almanac);
+    if (arguments.almanac == Almanac::Korea) ReadWindowUserDates();
     TApplication application;
     Application = &application;
     const int status = ProgramEntry();

@@ -4,3 +4,6 @@
 extern const char* const RangeNotice;
 // The same, with Korea's almanac: which calendar, and its years.
 extern const char* const KoreanRangeNotice;
+// With Korea's almanac, the line after it: what follows each month and where
+// the user's events file is, a Format with the file's name (CP949) for %s.
+extern const char* const KoreanNotesNotice;

@@ -11,6 +11,7 @@
 #include "Main.h"
 #include "application.h"
 #include "cp949.h"
+#include "date_files.h"
 #include "fixed_pitch_font.h"
 #include "range_notice.h"
 #include "resident_memory.h"
@@ -122,6 +123,46 @@ private slots:
         Press(QStringLiteral("2027"), QStringLiteral("2"));
         QVERIFY(MemoLines().join(QLatin1Char('\n')).contains(QStringLiteral(" 6(병진) 1. 1|")));
         QVERIFY(shown_.empty());
+    }
+
+    // Korea's almanac: below each month what dalcal-print lists there (the
+    // holidays, an added one among them, the terms and the user's events, in
+    // date order); its notice names the events file. The classic window shows
+    // none of it.
+    void koreanAlmanacNotesFollowTheMonth()
+    {
+        UserDates user;
+        user.events = ParseEventsFile("음력 1-5 어머니 생신\n2027-02-14 이사\n").events;
+        user.holidays = ParseHolidaysFile("2027-02-10 임시공휴일\n").holidays;
+        SetWindowUserDates(user, "/home/나/.config/dalcal/events");
+        SetWindowAlmanac(Almanac::Korea);
+        application_.CreateForm(Form1);
+        QCOMPARE(MemoLines().value(2),
+                 QStringLiteral("달마다 그 아래에 공휴일, 절기와 내 날짜(/home/나/.config/dalcal/events)를 표시함 "));
+        Press(QStringLiteral("2027"), QStringLiteral("2"));
+        const QStringList notes = {
+            QStringLiteral(" 2월  4일 입춘 10:46"),
+            QStringLiteral(" 2월  6일(토) 설날 전날"),
+            QStringLiteral(" 2월  7일(일) 설날"),
+            QStringLiteral(" 2월  8일(월) 설날 다음날"),
+            QStringLiteral(" 2월  9일(화) 설날 대체공휴일"),
+            QStringLiteral(" 2월 10일(수) 임시공휴일"),
+            QStringLiteral(" 2월 11일(목) 어머니 생신 (음력 1.5)"),
+            QStringLiteral(" 2월 14일(일) 이사"),
+            QStringLiteral(" 2월 19일 우수 06:33"),
+        };
+        QCOMPARE(MemoLines().mid(MemoLines().size() - notes.size()), notes);
+        QVERIFY(MemoLines().value(MemoLines().size() - notes.size() - 1).startsWith(QStringLiteral("28(무인) 1.22|")));
+        Press(QStringLiteral("2027"), QStringLiteral("13"));  // refused: no notes for it
+        QVERIFY(!MemoLines().last().contains(QStringLiteral("(")));
+        QCOMPARE(shown_.size(), std::size_t{1});
+
+        SetWindowAlmanac(Almanac::Classic);
+        application_.CreateForm(Form1);
+        Press(QStringLiteral("2027"), QStringLiteral("2"));
+        QVERIFY(MemoLines().last().startsWith(QStringLiteral("28(")));
+        QCOMPARE(MemoLines().filter(QStringLiteral("설날")).size(), 0);
+        SetWindowUserDates({}, {});
     }
 
     void windowArguments_data()
