@@ -13,6 +13,7 @@
 #include "range_notice.h"
 #include "sysutils.h"
 #include "ui_Main.h"
+#include "window_names.h"
 
 TForm1* Form1 = nullptr;
 
@@ -41,6 +42,14 @@ TForm1::TForm1(QWidget* owner) : TForm(owner)
     Memo1 = description.Memo1;
     Edit1 = description.Edit1;
     Edit2 = description.Edit2;
+
+    const auto name = [](QWidget* widget, const char* cp949) {
+        widget->setAccessibleName(QString::fromStdString(Cp949::ToUtf8(cp949)));
+    };
+    name(Edit1, kYearBoxName);
+    name(Edit2, kMonthBoxName);
+    name(Button1, kButtonName);
+    name(Memo1, kCalendarBoxName);
 
     OnCreate = [this] { FormCreate(this); };
     connect(Button1, &QPushButton::clicked, this,

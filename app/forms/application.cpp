@@ -3,7 +3,14 @@
 #include <QApplication>
 #include <QIcon>
 #include <QMessageBox>
+#include <QSocketNotifier>
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <array>
+#include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -43,6 +50,40 @@ void StartupMessages(QtMsgType type, const QMessageLogContext& context, const QS
     if (!platformMessage) (void)std::fprintf(stderr, "%s\n", qUtf8Printable(message));
 }
 
+// A request to end (SIGTERM when the session ends, SIGINT, SIGHUP) closes the
+// window as the user would, and the program ends normally: the handler only
+// writes a byte to a pipe, which the event loop reads.
+std::array<int, 2> quitPipe = {-1, -1};
+
+extern "C" void RequestQuit(int)
+{
+    const char byte = 'q';
+    const int saved = errno;
+    (void)!write(quitPipe[1], &byte, 1);  // a full pipe already holds a request
+    errno = saved;
+}
+
+// Until the loop ends; none if the pipe cannot be made (the signals then end
+// the program as by default).
+std::unique_ptr<QSocketNotifier> QuitOnSignals()
+{
+    if (quitPipe[0] < 0 && pipe2(quitPipe.data(), O_CLOEXEC | O_NONBLOCK) != 0) return nullptr;
+    auto notifier = std::make_unique<QSocketNotifier>(quitPipe[0], QSocketNotifier::Read);
+    QObject::connect(notifier.get(), &QSocketNotifier::activated, [] {
+        std::array<char, 16> bytes{};
+        while (read(quitPipe[0], bytes.data(), bytes.size()) > 0) {
+        }
+        QApplication::closeAllWindows();
+        QApplication::quit();
+    });
+    struct sigaction action {};
+    action.sa_handler = RequestQuit;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    for (const int signal : {SIGTERM, SIGINT, SIGHUP}) (void)sigaction(signal, &action, nullptr);
+    return notifier;
+}
+
 }  // namespace
 
 TApplication::TApplication() = default;
@@ -75,6 +116,7 @@ void TApplication::AdoptMainForm(std::unique_ptr<TForm> form)
 void TApplication::Run()
 {
     if (mainForm_ == nullptr) return;
+    const std::unique_ptr<QSocketNotifier> quitOnSignals = QuitOnSignals();
     mainForm_->ShowAsDesigned();
     QApplication::exec();
 }

@@ -1,5 +1,7 @@
 #include "form.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QScreen>
@@ -8,7 +10,26 @@
 #include "cp949.h"
 #include "fixed_pitch_font.h"
 
-TForm::TForm(QWidget* owner) : QWidget(owner) {}
+namespace {
+
+// A form is a window to assistive technology (a "frame" on AT-SPI, which a
+// screen reader names by its title), as Qt makes its main windows and
+// dialogs: as a plain widget it would be a "filler". Forms have no class of
+// their own to Qt, so the factory is asked for "QWidget".
+QAccessibleInterface* FormAccessible(const QString& className, QObject* object)
+{
+    auto* const form = dynamic_cast<TForm*>(object);
+    if (className != QLatin1String("QWidget") || form == nullptr || !form->isWindow()) return nullptr;
+    return new QAccessibleWidget(form, QAccessible::Window);
+}
+
+}  // namespace
+
+TForm::TForm(QWidget* owner) : QWidget(owner)
+{
+    static const bool factoryInstalled = (QAccessible::installFactory(FormAccessible), true);
+    (void)factoryInstalled;
+}
 
 void TForm::DoCreate()
 {

@@ -1,0 +1,92 @@
+#!/usr/bin/python3
+"""Reads and drives the running dalcal window as a screen reader does, through
+AT-SPI only: the window found by its title, every control's role and name,
+then a year and a month typed (EditableText), the button pressed (Action) and
+the appended month read back (Text). Exits 1 with what was wrong."""
+import sys
+import time
+
+import pyatspi
+
+TITLE = "Form1"
+CONTROLS = {  # accessible name: role
+    "연도": "text",
+    "월": "text",
+    "달력 추가: 입력한 연도와 월의 달력을 아래에 덧붙임": "push button",
+    "달력": "text",
+}
+EXPECTED_LINES = [
+    " 7(정사) 1. 1|",  # 설날 2027 in Korea's almanac
+    " 2월  7일(일) 설날",
+    " 2월  4일 입춘 10:46",
+    " 2월 11일(목) 어머니 생신 (음력 1.5)",  # from the test's events file
+]
+problems = []
+
+
+def wait_for(find, seconds=20.0):
+    end = time.monotonic() + seconds
+    while time.monotonic() < end:
+        found = find()
+        if found:
+            return found
+        time.sleep(0.1)
+    return None
+
+
+def window():
+    for app in pyatspi.Registry.getDesktop(0):
+        if app is None or app.name != "dalcal":
+            continue
+        for child in app:
+            if child is not None and child.name == TITLE:
+                return child
+    return None
+
+
+def text_of(accessible):
+    text = accessible.queryText()
+    return text.getText(0, text.characterCount)
+
+
+frame = wait_for(window)
+if frame is None:
+    sys.exit(f"no window titled {TITLE!r} of an application 'dalcal' on the AT-SPI bus")
+if frame.getRoleName() != "frame":
+    problems.append(f"the window's role is {frame.getRoleName()!r}, not 'frame'")
+
+controls = {}
+for child in frame:
+    if child is None:
+        continue
+    name, role = child.name, child.getRoleName()
+    if name in controls:
+        problems.append(f"two controls are named {name!r}")
+    controls[name] = child
+    if CONTROLS.get(name) != role:
+        problems.append(f"a {role!r} named {name!r}: expected one of {CONTROLS}")
+for name in CONTROLS:
+    if name not in controls:
+        problems.append(f"no control named {name!r}")
+if problems:
+    sys.exit("\n".join(problems))
+
+year, month, button, memo = (controls[name] for name in CONTROLS)
+for box, typed in ((year, "2027"), (month, "2")):
+    box.queryEditableText().setTextContents(typed)
+    if text_of(box) != typed:
+        problems.append(f"typed {typed!r} into {box.name!r}, which holds {text_of(box)!r}")
+action = button.queryAction()
+names = [action.getName(i) for i in range(action.nActions)]
+if "Press" not in names and "press" not in names:
+    sys.exit(f"the button's actions are {names}, none of them a press")
+action.doAction(names.index("Press") if "Press" in names else names.index("press"))
+
+shown = wait_for(lambda: all(line in text_of(memo) for line in EXPECTED_LINES) and text_of(memo), 10.0)
+if not shown:
+    lines = text_of(memo).split("\n")
+    problems.append("the text box lacks " + repr([line for line in EXPECTED_LINES if line not in lines]) +
+                    "; it ends with " + repr(lines[-12:]))
+if problems:
+    sys.exit("\n".join(problems))
+print(f"AT-SPI: {TITLE} and its {len(CONTROLS)} controls named; typed, pressed, read back")

@@ -1,0 +1,89 @@
+#!/usr/bin/env bash
+# The window as a desktop runs it:
+#   - read and driven through AT-SPI as a screen reader does (atspi_drive.py),
+#     on X11 (Xvfb) and as a Wayland client (weston's headless backend); asked
+#     to end (SIGTERM, as when the session ends), it closes and exits 0, and it
+#     writes nothing on stderr (Qt's platform plugins included);
+#   - the window test (Qt Test) run as a Wayland client, with no warning.
+# Each under its own D-Bus session, display and runtime folder; the user's
+# real configuration is never read. (The D-Bus daemons' own notes on stderr
+# are let through.)
+# Usage: desktop_test.sh DALCAL WINDOW_TEST
+set -uo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+
+if [[ ${1:-} == --driven ]]; then  # inside a D-Bus session: one platform
+    platform=$2 dalcal=$3 work=$4
+    QT_QPA_PLATFORM=$platform QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$dalcal" --almanac korea \
+        2>"$work/dalcal-$platform.err" &
+    pid=$!
+    /usr/bin/python3 "$here/atspi_drive.py" 2>&1
+    drove=$?
+    kill -TERM "$pid"
+    wait "$pid"
+    status=$?
+    [[ $status -eq 0 ]] || echo "dalcal on $platform ended with status $status when asked to end"
+    [[ -s $work/dalcal-$platform.err ]] && { echo "dalcal on $platform wrote on stderr:"; cat "$work/dalcal-$platform.err"; }
+    [[ $drove -eq 0 && $status -eq 0 && ! -s $work/dalcal-$platform.err ]]
+    exit
+fi
+
+dalcal=$1
+window_test=$2
+work=$(mktemp -d)
+pids=()
+cleanup() {
+    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done
+    wait 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+mkdir -p "$work/config/dalcal" "$work/runtime"
+chmod 700 "$work/runtime"
+printf '음력 1-5 어머니 생신\n' >"$work/config/dalcal/events"
+export HOME=$work XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/runtime
+unset QT_QPA_PLATFORM DISPLAY WAYLAND_DISPLAY
+failures=0
+
+# Waits up to 10 s for a test (of test(1)) to hold: wait_for -s FILE.
+wait_for() {
+    for _ in $(seq 100); do test "$@" && return 0; sleep 0.1; done
+    return 1
+}
+
+echo "== X11 (Xvfb): AT-SPI"
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
+pids+=($!)
+if wait_for -s "$work/display"; then
+    DISPLAY=:$(cat "$work/display") dbus-run-session -- bash "$0" --driven xcb "$dalcal" "$work" 2>/dev/null ||
+        failures=$((failures + 1))
+else
+    echo "Xvfb did not start"
+    failures=$((failures + 1))
+fi
+
+echo "== Wayland (weston, headless): AT-SPI, and the window test"
+weston --backend=headless-backend.so --socket=dalcal-test --idle-time=0 >"$work/weston.log" 2>&1 &
+pids+=($!)
+if wait_for -S "$work/runtime/dalcal-test"; then
+    export WAYLAND_DISPLAY=dalcal-test
+    dbus-run-session -- bash "$0" --driven wayland "$dalcal" "$work" 2>/dev/null || failures=$((failures + 1))
+    # Without its soak: on a compositor that draws nothing, each of its
+    # thousands of presses waits for a frame that never comes.
+    QT_QPA_PLATFORM=wayland DALCAL_SKIP_SOAK=1 timeout 300 "$window_test" >"$work/window_test.log" 2>&1
+    status=$?
+    if [[ $status -ne 0 ]] || grep -E 'QWARN|qt\.qpa|[Ww]arning' "$work/window_test.log"; then
+        echo "the window test as a Wayland client: status $status"
+        tail -20 "$work/window_test.log"
+        failures=$((failures + 1))
+    else
+        grep -E '^Totals' "$work/window_test.log"
+    fi
+else
+    echo "weston did not start:"
+    cat "$work/weston.log"
+    failures=$((failures + 1))
+fi
+
+[[ $failures -eq 0 ]] && echo "desktop: all passed"
+exit $((failures > 0))
