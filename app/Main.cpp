@@ -76,10 +76,23 @@ void TForm1::Button1Click(QObject*)
 {
     const std::int32_t year = Sysutils::StrToInt(GetText(Edit1));
     const std::int32_t month = Sysutils::StrToInt(GetText(Edit2));
-    const LineOutput addLine = [this](const AnsiString& line) { AddLine(line); };
-    PrintMonth(year, month, addLine, windowAlmanac);
-    // Korea's almanac: below the month, what dalcal-print lists there.
-    if (windowAlmanac == Almanac::Korea) PrintMonthNotes(year, month, addLine, windowUserDates);
+    // A press's lines go into the memo together: appended one by one, a month
+    // with many notes would have the memo lay itself out for each. What was
+    // made before an error (the header of a month 13) is still appended.
+    AnsiString lines;
+    const LineOutput addLine = [&lines](const AnsiString& line) {
+        if (!lines.empty()) lines += '\n';
+        lines += line;
+    };
+    try {
+        PrintMonth(year, month, addLine, windowAlmanac);
+        // Korea's almanac: below the month, what dalcal-print lists there.
+        if (windowAlmanac == Almanac::Korea) PrintMonthNotes(year, month, addLine, windowUserDates);
+    } catch (...) {
+        if (!lines.empty()) AddLine(lines);
+        throw;
+    }
+    if (!lines.empty()) AddLine(lines);
 }
 
 void TForm1::AddLine(const AnsiString& line)

@@ -27,7 +27,7 @@ public:
     void FormCreate(QObject* Sender);
     // A press: the calendar of the year and month typed in.
     void Button1Click(QObject* Sender);
-    // Appends one CP949 line as the memo's new last line.
+    // Appends CP949 text as the memo's new last line (or lines, at each '\n').
     void AddLine(const AnsiString& line);
 };
 

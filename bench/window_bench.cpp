@@ -10,9 +10,12 @@
 #include <QPushButton>
 
 #include <cstdlib>
+#include <string>
+#include <utility>
 
 #include "Main.h"
 #include "application.h"
+#include "date_files.h"
 #include "resident_memory.h"
 
 namespace {
@@ -52,6 +55,48 @@ void BM_PressKorea(benchmark::State& state)
     SetWindowAlmanac(Almanac::Classic);
 }
 BENCHMARK(BM_PressKorea)->Arg(2026)->Arg(2076)->Unit(benchmark::kMillisecond)->Iterations(200);
+
+// The same 1,000-line events file as scripts/bench.sh makes: 500 lunar
+// anniversaries (every 40th of a leap month), 250 yearly days, 250 single days.
+std::string ThousandEvents()
+{
+    std::string text;
+    for (int i = 0; i < 1000; ++i) {
+        const std::string month = std::to_string(i % 12 + 1);
+        if (i % 4 < 2) {
+            text += "lunar " + std::string(i % 40 == 0 ? "leap" : "") + month + "-" + std::to_string(i % 30 + 1);
+            text += " anniversary " + std::to_string(i) + "\n";
+        } else if (i % 4 == 2) {
+            text += "solar " + month + "-" + std::to_string(i % 28 + 1) + " birthday " + std::to_string(i) + "\n";
+        } else {
+            text += std::to_string(2020 + i % 21) + "-" + month + "-" + std::to_string(i % 28 + 1) + " meeting " +
+                    std::to_string(i) + "\n";
+        }
+    }
+    return text;
+}
+
+// A press with Korea's almanac and its notes below the month, the user's
+// 1,000 events among them (2026-07: some 80 of them fall in the month).
+void BM_PressKoreaWithEvents(benchmark::State& state)
+{
+    UserDates user;
+    user.events = ParseEventsFile(ThousandEvents()).events;
+    SetWindowUserDates(std::move(user), "events");
+    SetWindowAlmanac(Almanac::Korea);
+    Application->CreateForm(Form1);
+    Form1->show();
+    Form1->Edit1->setText(QStringLiteral("2026"));
+    Form1->Edit2->setText(QStringLiteral("7"));
+    for (auto _ : state) {
+        Form1->Button1->click();
+        QApplication::processEvents();
+    }
+    state.counters["memo_lines"] = Form1->Memo1->blockCount();
+    SetWindowAlmanac(Almanac::Classic);
+    SetWindowUserDates({}, {});
+}
+BENCHMARK(BM_PressKoreaWithEvents)->Unit(benchmark::kMillisecond)->Iterations(200);
 
 }  // namespace
 

@@ -1,8 +1,16 @@
 #!/usr/bin/env bash
-# Time from starting dalcal to its window being mapped (shown), under a fresh
-# Xvfb. xev watches the root window, so nothing polls the X server meanwhile.
-# Usage: scripts/measure-startup.sh PATH/TO/dalcal [RUNS [ARGUMENTS...]]
+# Time from starting a window program to its window being mapped (shown),
+# under a fresh Xvfb. xev watches the root window, so nothing polls the X
+# server meanwhile. With --versus, runs of OTHER (started with no arguments)
+# and of PROGRAM alternate, so that both see the same machine, and the ratio
+# of their medians is printed too.
+# Usage: scripts/measure-startup.sh [--versus OTHER] PATH/TO/dalcal [RUNS [ARGUMENTS...]]
 set -euo pipefail
+other=
+if [[ ${1:-} == --versus ]]; then
+    other=$2
+    shift 2
+fi
 program=$1
 runs=${2:-20}
 shift $(($# < 2 ? $# : 2))
@@ -16,21 +24,40 @@ until [[ -s "$display_number" ]]; do sleep 0.01; done  # written once the server
 export DISPLAY=":$(cat "$display_number")"
 until xdpyinfo >/dev/null 2>&1; do sleep 0.05; done  # and answers
 
-times=()
-for run in $(seq "$runs"); do
+# Milliseconds from starting the command to its window shown.
+time_to_window() {
     xev -root -event substructure >"$events" &
-    watcher=$!
+    local watcher=$!
     sleep 0.3  # xev is listening
+    local start end pid
     start=$(date +%s%N)
-    "$program" "${arguments[@]}" >/dev/null 2>&1 &
+    "$@" >/dev/null 2>&1 &
     pid=$!
     until grep -q MapNotify "$events"; do
-        kill -0 "$pid" 2>/dev/null || { echo "run $run: dalcal ended before its window was shown" >&2; exit 1; }
+        kill -0 "$pid" 2>/dev/null || { echo "$1 ended before its window was shown" >&2; exit 1; }
         sleep 0.001
     done
     end=$(date +%s%N)
-    times+=($(((end - start) / 1000000)))
     kill "$pid" "$watcher"
     wait "$pid" "$watcher" 2>/dev/null || true
+    echo $(((end - start) / 1000000))
+}
+
+# The median, min and max of the numbers on stdin, as "median min max".
+summary() {
+    sort -n | awk '{ a[NR] = $1 } END { printf "%d %d %d %d\n", a[int((NR + 1) / 2)], a[1], a[NR], NR }'
+}
+
+program_times=()
+other_times=()
+for _ in $(seq "$runs"); do
+    [[ -n $other ]] && other_times+=("$(time_to_window "$other")")
+    program_times+=("$(time_to_window "$program" "${arguments[@]}")")
 done
-printf '%s\n' "${times[@]}" | sort -n | awk '{ a[NR] = $1 } END { printf "start to window shown: median %d ms, min %d ms, max %d ms over %d runs\n", a[int((NR + 1) / 2)], a[1], a[NR], NR }'
+read -r median min max count < <(printf '%s\n' "${program_times[@]}" | summary)
+echo "start to window shown: median $median ms, min $min ms, max $max ms over $count runs"
+if [[ -n $other ]]; then
+    read -r other_median other_min other_max _ < <(printf '%s\n' "${other_times[@]}" | summary)
+    echo "$(basename "$other") alongside: median $other_median ms, min $other_min ms, max $other_max ms;" \
+        "ratio of medians $(awk -v a="$median" -v b="$other_median" 'BEGIN { printf "%.2f", a / b }')"
+fi

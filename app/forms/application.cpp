@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QIcon>
 #include <QMessageBox>
+#include <QPixmap>
 #include <QSocketNotifier>
 
 #include <fcntl.h>
@@ -17,6 +18,7 @@
 
 #include "cp949.h"
 #include "form.h"
+#include "icons/dalcal.xpm"
 
 TApplication* Application = nullptr;
 
@@ -104,7 +106,9 @@ void TApplication::Initialize()
     }
     QApplication::setApplicationName(QStringLiteral("dalcal"));
     QApplication::setDesktopFileName(QStringLiteral("dalcal"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/MAINICON")));
+    // Made from the XPM compiled in: read as a file (or resource), the image
+    // would have Qt load image format plugins to ask which can read it.
+    QApplication::setWindowIcon(QIcon(QPixmap(MAINICON)));
 }
 
 void TApplication::AdoptMainForm(std::unique_ptr<TForm> form)

@@ -16,17 +16,19 @@ const char16_t* const kFallbackFamilies[] = {u"GulimChe", u"NanumGothicCoding", 
 constexpr int kSmallestPixelSize = 8;
 constexpr int kLargestPixelSize = 32;
 
-bool IsInstalled(const QString& family)
-{
-    return QFontDatabase::families().contains(family, Qt::CaseInsensitive);
-}
-
+// The installed family to use for designed: itself, else the first fallback
+// installed, else the system's fixed-pitch font. (The list of families is
+// asked for once: Qt builds it anew each time.)
 QString InstalledFamily(const QString& designed)
 {
-    if (IsInstalled(designed)) return designed;
+    const QStringList installed = QFontDatabase::families();
+    const auto isInstalled = [&installed](const QString& family) {
+        return installed.contains(family, Qt::CaseInsensitive);
+    };
+    if (isInstalled(designed)) return designed;
     for (const char16_t* fallback : kFallbackFamilies) {
         QString family = QString::fromUtf16(fallback);
-        if (IsInstalled(family)) return family;
+        if (isInstalled(family)) return family;
     }
     return QFontDatabase::systemFont(QFontDatabase::FixedFont).family();
 }
