@@ -54,6 +54,16 @@ std::string Environment(const char* name)
     return value != nullptr ? value : "";
 }
 
+// A file's name as people write it: "~/" for the home folder.
+std::string ShortFileName(const std::string& path)
+{
+    const std::string home = Environment("HOME");
+    if (home.size() > 1 && path.starts_with(home) && path.size() > home.size() && path[home.size()] == '/') {
+        return "~" + path.substr(home.size());
+    }
+    return path;
+}
+
 // Korea's almanac shows the user's dates below each month: their files read
 // as dalcal-print reads them, each line or file that cannot be used one
 // message on stderr.
@@ -62,7 +72,7 @@ void ReadWindowUserDates()
     const UserFilePaths paths = LocateUserFiles({}, Environment("XDG_CONFIG_HOME"), Environment("HOME"));
     UserDates user = ReadUserDates(
         paths, [](const std::string& message) { (void)std::fprintf(stderr, "dalcal: %s\n", message.c_str()); });
-    SetWindowUserDates(std::move(user), paths.events.value_or("$XDG_CONFIG_HOME/dalcal/events"));
+    SetWindowUserDates(std::move(user), ShortFileName(paths.events.value_or("$XDG_CONFIG_HOME/dalcal/events")));
 }
 
 // Writes text to stdout; false, with a message, when it did not all get there.

@@ -2,7 +2,7 @@
 # Installs what is missing, builds and runs every measurement of docs/performance.md.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-"$root/scripts/install-deps.sh" build run bench
+"$root/scripts/install-deps.sh" build run bench check  # the build folder holds the checks too
 "$root/scripts/build.sh" "$root/build"
 export XDG_CONFIG_HOME="$root/build/bench-config"  # never the user's own dates
 cd "$root"
@@ -11,8 +11,9 @@ echo "== engine and report (Google Benchmark)"
 build/bench/dalcal_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 echo "== window presses (Google Benchmark, offscreen)"
 build/bench/window_bench
-echo "== start to window shown (Xvfb)"
-scripts/measure-startup.sh build/app/dalcal 30
+echo "== start to window shown (Xvfb), alternating with a minimal Qt window of the same four widgets"
+scripts/measure-startup.sh --versus build/bench/minimal_window build/app/dalcal 60
+scripts/measure-startup.sh --versus build/bench/minimal_window build/app/dalcal 60 --almanac korea
 echo "== whole processes (hyperfine)"
 hyperfine -N --warmup 100 --runs 2000 \
     'build/app/dalcal-print 2026 7' 'lunar 2026 7 1' 'build/app/dalcal-print 2026' 'cal -y 2026' \

@@ -2,7 +2,8 @@
 # Installs what is missing, builds and runs every test and check, with
 # warnings as errors:
 #   1. the test suite (GoogleTest, Qt Test, dalcal-print end to end, the window
-#      test under Valgrind memcheck), built with GCC (RelWithDebInfo);
+#      test under Valgrind memcheck, the window driven through AT-SPI on Xvfb
+#      and as a Wayland client under weston), built with GCC (RelWithDebInfo);
 #   2. the same suite built for release with GCC and built with clang;
 #   3. static analysis: clang-format, clang-tidy, cppcheck;
 #   4. each libFuzzer target for FUZZ_SECONDS (default 60);

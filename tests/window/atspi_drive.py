@@ -16,6 +16,8 @@ CONTROLS = {  # accessible name: role
     "달력": "text",
 }
 EXPECTED_LINES = [
+    # the notice names the events file under the home folder as "~"
+    "달마다 그 아래에 공휴일, 절기와 내 날짜(~/config/dalcal/events)를 표시함 ",
     " 7(정사) 1. 1|",  # 설날 2027 in Korea's almanac
     " 2월  7일(일) 설날",
     " 2월  4일 입춘 10:46",
