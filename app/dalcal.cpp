@@ -13,6 +13,7 @@
 #include <exception>
 #include <span>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <variant>
 
@@ -59,7 +60,9 @@ std::string ShortFileName(const std::string& path)
 {
     const std::string home = Environment("HOME");
     if (home.size() > 1 && path.starts_with(home) && path.size() > home.size() && path[home.size()] == '/') {
-        return "~" + path.substr(home.size());
+        std::string shortName = "~";  // appended: GCC 12 misreads "..." + std::string at -O3 (-Wrestrict)
+        shortName += std::string_view(path).substr(home.size());
+        return shortName;
     }
     return path;
 }
