@@ -2,6 +2,7 @@
 complete -c dalcal-print -f
 complete -c dalcal-print -l almanac -x -a 'korea classic' -d 'Lunar calendar'
 complete -c dalcal-print -l encoding -x -a 'utf-8 cp949' -d 'Output encoding'
+complete -c dalcal-print -l layout -x -a 'terminal window' -d 'Month layout: within 80 columns, or the window'
 complete -c dalcal-print -l color -a 'auto always never' -d 'Colour on a terminal'
 complete -c dalcal-print -l holidays -d 'Public holidays of a year or FROM-TO'
 complete -c dalcal-print -l terms -d 'Solar terms of a year or FROM-TO'

@@ -33,7 +33,7 @@ failed=0
 check() {
     if "$@"; then echo "ok: ${*: -1}"; else echo "FAILED: $*" >&2; failed=1; fi
 }
-check cmp -s <("$usr/bin/dalcal-print" --almanac classic 2026 7) "$root/tests/golden/2026-07.txt"
+check cmp -s <("$usr/bin/dalcal-print" --layout window --almanac classic 2026 7) "$root/tests/golden/2026-07.txt"
 check grep -q "^2027-02-07 일요일 정사일 · 음력 2027년 1월 1일" <("$usr/bin/dalcal-print" --from-lunar 2027 1 1)
 check test -x "$usr/bin/dalcal"
 check test -f "$usr/share/applications/dalcal.desktop"

@@ -29,23 +29,23 @@ run() {
     status=$?
 }
 
-run --almanac classic 2026 7
+run --layout window --almanac classic 2026 7
 check "UTF-8 July 2026 matches the golden text" cmp -s "$work/out" "$golden/2026-07.txt"
 check "UTF-8 July 2026 exits 0" test "$status" -eq 0
 check "UTF-8 July 2026 writes nothing to stderr" test ! -s "$work/err"
 
-run --almanac=classic --encoding cp949 2026 7
+run --layout=window --almanac=classic --encoding cp949 2026 7
 check "CP949 July 2026 exits 0" test "$status" -eq 0
 check "CP949 July 2026 is the golden text in CP949" \
     cmp -s <(iconv -f UTF-8 -t CP949 "$golden/2026-07.txt") "$work/out"
 lengths=$(LC_ALL=C awk '{ printf "%d ", length($0) }' "$work/out")
 check "CP949 July 2026 line lengths in bytes" test "$lengths" = "36 58 52 84 105 105 105 90 "
 
-run --almanac classic --encoding=CP949 2026 07
+run --layout window --almanac classic --encoding=CP949 2026 07
 check "--encoding=CP949 and month 07" cmp -s <(iconv -f UTF-8 -t CP949 "$golden/2026-07.txt") "$work/out"
 
 run
-this_month=$(date +'%Y년 %_m월')
+this_month=$(date +'%Y년 %-m월')
 check "no arguments: exits 0" test "$status" -eq 0
 check "no arguments: prints this month" grep -q "$this_month" "$work/out"
 check "no arguments: a whole calendar" test "$(wc -l <"$work/out")" -ge 7
@@ -85,13 +85,13 @@ usage_error "--from-lunar with two numbers" "expects YEAR MONTH DAY, but got 2" 
 usage_error "--from-lunar with four numbers" "expects YEAR MONTH DAY, but got 4" --from-lunar 2027 1 1 1
 
 # Korea's almanac is the default; the classic table on request.
-run 2027 2
+run --layout window 2027 2
 check "Korea: 설날 2027 on 02-07" grep -q " 6(병진)12.30|  7(정사) 1. 1|" <(tr -d '\n' <"$work/out")
-run --almanac classic 2027 2
+run --layout window --almanac classic 2027 2
 check "classic: 설날 2027 on 02-06" grep -q " 6(병진) 1. 1| " "$work/out"
-run 2076 3
+run --layout window 2076 3
 check "Korea after 2050: lunar dates shown" grep -q " 1(.*) *[0-9]*\. *[0-9]*|" "$work/out"
-run 1391 2
+run --layout window 1391 2
 check "Korea before its first day: blank lunar part" grep -q "12(무자)     | 13(기축) 1. 1|" <(tr -d '\n' <"$work/out")
 
 # --from-lunar: the Gregorian day of a lunar date.
@@ -136,27 +136,51 @@ run 2026 99999999999
 check "month out of 32-bit range: status 1" test "$status" -eq 1
 check "month out of 32-bit range: message" grep -q '"99999999999" is not a valid integer' "$work/err"
 
-run 2026 13
+run --layout window 2026 13
 check "month 13: status 1" test "$status" -eq 1
 check "month 13: the three header lines stay" test "$(wc -l <"$work/out")" -eq 3
 check "month 13: header" grep -q "2026년 13월" "$work/out"
 check "month 13: error message" grep -q "Invalid date" "$work/err"
 
-run -- -5 1
+run --layout window -- -5 1
 check "negative year after --: status 1 with header" test "$status" -eq 1 -a "$(wc -l <"$work/out")" -eq 3
+
+# The terminal's layout: within 80 columns, each day under its weekday, for
+# every month of years at the almanacs' edges, in both almanacs.
+for almanac in korea classic; do
+    for year in 1 1391 1899 1900 2025 2027 2050 2051 2100 9999; do
+        run --almanac "$almanac" "$year"
+        check "terminal layout $almanac $year: exits 0" test "$status" -eq 0
+        check "terminal layout $almanac $year: aligned, within 80 columns" \
+            /usr/bin/python3 "$(dirname "$0")/terminal_layout_check.py" "$year" <"$work/out"
+    done
+done
+run 2025 7
+check "terminal layout: a leap month marked on its days" grep -q "   윤6월      윤6.2" "$work/out"
+check "terminal layout: the lunar months and their 월건" grep -qx "음력 을사년 6월(계미) · 윤6월(계미)" "$work/out"
+run 1391 1
+check "terminal layout: outside the almanac, why" grep -qx "한국천문연구원 역법의 음력은 1391-02-13부터 2101-01-28까지만 있음" "$work/out"
+for args in "2026 13" "2026 0" "10000 1" "0 1" "-- -5 1"; do
+    # shellcheck disable=SC2086 # the words of args are the arguments
+    run $args
+    check "terminal layout refuses $args before printing" test "$status" -eq 1 -a ! -s "$work/out"
+done
+check "terminal layout: the wrong value named" grep -q "Year -5 is not 1-9999" "$work/err"
+run 2026 13
+check "terminal layout: month 13 named, no day 1" grep -qx "dalcal-print: Month 13 is not 1-12" "$work/err"
 
 # A whole year, month after month, each with its holidays and terms below.
 run 2027
 check "a year: exits 0" test "$status" -eq 0
-check "a year: twelve months" test "$(grep -c '▶ 2027년' "$work/out")" -eq 12
+check "a year: twelve months" test "$(grep -c '^2027년 [0-9]*월$' "$work/out")" -eq 12
 check "a year: December's substitute day" grep -qx "12월 27일(월) 기독탄신일 대체공휴일" "$work/out"
 run 2027 2
 check "below the month: 설날" grep -qx " 2월  7일(일) 설날" "$work/out"
 check "below the month: its substitute day" grep -qx " 2월  9일(화) 설날 대체공휴일" "$work/out"
 check "below the month: 입춘 to the minute" grep -qx " 2월  4일 입춘 10:46" "$work/out"
-check "below the month: in date order" test "$(sed -n 9p "$work/out")" = " 2월  4일 입춘 10:46"
+check "below the month: in date order" test "$(sed -n 15p "$work/out")" = " 2월  4일 입춘 10:46"
 run --almanac classic 2027 2
-check "classic: the grid alone" test "$(wc -l <"$work/out")" -eq 8
+check "classic: the grid alone" test "$(wc -l <"$work/out")" -eq 14
 run 1990 5
 check "holidays not known before 2014: said so" grep -q "공휴일은 2014-2100년만 표시함" "$work/out"
 
@@ -166,10 +190,13 @@ run 2026 12
 plain=$(cat "$work/out")
 check "colour: none into a pipe" test "$(grep -c "$esc" "$work/out")" -eq 0
 run --color=always 2026 12
-check "--color=always: Saturdays blue" grep -q "${esc}\[34m 5(" "$work/out"
-check "--color=always: Sundays red" grep -q "${esc}\[31m 6(" "$work/out"
-check "--color=always: holidays red" grep -q "${esc}\[31m25(" "$work/out"
+check "--color=always: Saturdays blue" grep -q "${esc}\[34m 5 " "$work/out"
+check "--color=always: Sundays red" grep -q "${esc}\[31m 6 " "$work/out"
+check "--color=always: holidays red" grep -q "${esc}\[31m25 " "$work/out"
+check "--color=always: 일 red and 토 blue in the heading" grep -q "^${esc}\[31m일${esc}\[0m .*${esc}\[34m토${esc}\[0m$" "$work/out"
 check "--color=always: the same text without its codes" test "$(sed "s/${esc}\[[0-9;]*m//g" "$work/out")" = "$plain"
+run --layout window --color=always 2026 12
+check "--color=always, window layout: Saturdays blue" grep -q "${esc}\[34m 5(" "$work/out"
 run --color=always
 check "--color=always: today reversed" grep -q "${esc}\[\([0-9]*;\)\?7m" "$work/out"
 run --color=never 2026 12

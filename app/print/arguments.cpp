@@ -35,6 +35,18 @@ UsageProblem SetEncoding(PrintRequest& request, std::string_view name)
     return std::nullopt;
 }
 
+UsageProblem SetLayout(PrintRequest& request, std::string_view name)
+{
+    if (name == "terminal") {
+        request.layout = MonthLayout::Terminal;
+    } else if (name == "window") {
+        request.layout = MonthLayout::Window;
+    } else {
+        return Refuse("unknown layout '" + std::string(name) + "' (use terminal or window)");
+    }
+    return std::nullopt;
+}
+
 UsageProblem SetColor(PrintRequest& request, std::string_view when)
 {
     if (when == "auto") {
@@ -91,9 +103,8 @@ struct ValueOption {
     UsageProblem (*set)(PrintRequest&, std::string_view);
 };
 constexpr ValueOption kValueOptions[] = {
-    {"--encoding", "utf-8 or cp949", SetEncoding},
-    {"--years", "a span like 2026-2035", SetYears},
-    {"--summary", "the events' name", SetSummary},
+    {"--encoding", "utf-8 or cp949", SetEncoding},        {"--layout", "terminal or window", SetLayout},
+    {"--years", "a span like 2026-2035", SetYears},       {"--summary", "the events' name", SetSummary},
     {"--events-file", "a file of events", SetEventsFile},
 };
 

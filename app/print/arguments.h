@@ -27,6 +27,10 @@ enum class ColorWhen { Auto, Always, Never };
 // What the output is written as: text lines, one JSON document, or an iCalendar file.
 enum class OutputFormat { Text, Json, Ics };
 
+// How a month is laid out: the terminal's own layout, within 80 columns, or
+// exactly the window's text.
+enum class MonthLayout { Terminal, Window };
+
 struct PrintRequest {
     PrintMode mode = PrintMode::Month;
     bool help = false;
@@ -37,6 +41,7 @@ struct PrintRequest {
     std::optional<std::string> eventsFile;  // --events-file: read this one rather than the user's
     Almanac almanac = Almanac::Korea;
     ColorWhen color = ColorWhen::Auto;
+    MonthLayout layout = MonthLayout::Terminal;
     OutputFormat format = OutputFormat::Text;
     std::string summary;               // --summary: the name of the events of --ics (UTF-8), empty: a default
     std::string years;                 // FROM-TO, with --years

@@ -17,6 +17,7 @@
 #include "korean_almanac.h"
 #include "month_notes.h"
 #include "print_month.h"
+#include "terminal_month.h"
 #include "year_lists.h"
 
 namespace {
@@ -69,7 +70,12 @@ public:
         const bool korea = request_.almanac == Almanac::Korea;
         const CellStyle style =
             context_.color ? MonthColors(year, month, korea, context_.today, User().holidays) : CellStyle{};
-        PrintMonth(year, month, Output(), request_.almanac, style);
+        if (request_.layout == MonthLayout::Window) {
+            PrintMonth(year, month, Output(), request_.almanac, style);
+        } else {
+            PrintTerminalMonth(year, month, Output(), request_.almanac, style,
+                               context_.color ? WeekdayColors() : WeekdayStyle{});
+        }
         if (korea) PrintMonthNotes(year, month, Output(), User());
     }
 

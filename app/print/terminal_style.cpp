@@ -59,3 +59,12 @@ CellStyle MonthColors(std::int32_t year, std::int32_t month, bool markHolidays, 
         return CellMarks{SelectGraphicRendition(colour, isToday), kReset};
     };
 }
+
+WeekdayStyle WeekdayColors()
+{
+    return [](std::int32_t weekday) {
+        if (weekday == 0) return CellMarks{SelectGraphicRendition(kRed, false), kReset};
+        if (weekday == 6) return CellMarks{SelectGraphicRendition(kBlue, false), kReset};
+        return CellMarks{};
+    };
+}

@@ -6,6 +6,7 @@
 #include "arguments.h"
 #include "holidays.h"
 #include "print_month.h"
+#include "terminal_month.h"
 
 // Colour on a terminal, as Korean paper calendars print a month: Sundays and
 // public holidays in red, Saturdays in blue, today in reverse video.
@@ -24,3 +25,6 @@ struct Today {
 // they are Korea's (the Korean almanac's calendar).
 CellStyle MonthColors(std::int32_t year, std::int32_t month, bool markHolidays, const Today& today,
                       std::span<const AddedHoliday> added = {});
+
+// The colours of the weekday heading: 일 red, 토 blue, as their days.
+WeekdayStyle WeekdayColors();

@@ -1,7 +1,9 @@
 // Feeds arbitrary bytes as the two edit boxes' text through what a press of
 // the window's button does (StrToInt of the year, then of the month, then
 // PrintMonth), in each almanac, and checks every line and the calendar as a
-// whole; the two almanacs differ in the lunar dates only.
+// whole; the two almanacs differ in the lunar dates only. The same year and
+// month through the terminal's layout (dalcal-print's default): within 80
+// columns, or refused before a line is written.
 //
 // Input: the year's text, a newline, the month's text (no newline: all of it
 // is the year's text and the month's is empty).
@@ -17,6 +19,7 @@
 #include "print_month.h"
 #include "sexagenary.h"
 #include "sysutils.h"
+#include "terminal_month.h"
 
 namespace {
 
@@ -96,6 +99,35 @@ void CheckPress(const Press& press, Almanac almanac)
     Require(cells == static_cast<std::size_t>(GetSolarMonthDays(press.year, press.month)));
 }
 
+// The terminal's layout of a year and month read as the window reads them:
+// CP949 lines of at most 80 bytes (columns), two a week after the four of the
+// heading and perhaps one on the almanac's range; or nothing at all.
+void CheckTerminalMonth(std::string_view yearText, std::string_view monthText, Almanac almanac)
+{
+    std::int32_t year = 0;
+    std::int32_t month = 0;
+    try {
+        year = Sysutils::StrToInt(yearText);
+        month = Sysutils::StrToInt(monthText);
+    } catch (const EConvertError&) {
+        return;
+    }
+    std::vector<AnsiString> lines;
+    bool refused = false;
+    try {
+        PrintTerminalMonth(
+            year, month, [&lines](const AnsiString& line) { lines.push_back(line); }, almanac);
+    } catch (const EConvertError&) {
+        refused = true;
+    }
+    const bool validDate = year >= 1 && year <= 9999 && month >= 1 && month <= 12;
+    Require(refused == !validDate && (lines.empty() || validDate));
+    if (!validDate) return;
+    constexpr std::size_t kTerminalColumns = 80;
+    for (const AnsiString& line : lines) Require(line.size() <= kTerminalColumns && IsCp949(line));
+    Require(lines.size() >= 4 + 2 * 4 && lines.size() <= 5 + 2 * 6);
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
@@ -113,5 +145,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Require(classic.lines.size() == korea.lines.size());
     for (std::size_t i = 0; i < classic.lines.size() && i < 3; ++i) Require(classic.lines[i] == korea.lines[i]);
     Require(classic.calendarRefused == korea.calendarRefused);
+    CheckTerminalMonth(yearText, monthText, Almanac::Classic);
+    CheckTerminalMonth(yearText, monthText, Almanac::Korea);
     return 0;
 }

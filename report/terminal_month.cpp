@@ -1,0 +1,185 @@
+#include "terminal_month.h"
+
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "civil_date.h"
+#include "cp949_literals.h"
+#include "date_marks.h"
+#include "date_reading.h"
+#include "exception.h"
+#include "number_text.h"
+#include "sexagenary.h"
+
+namespace {
+
+// Widths in columns, which are CP949 bytes: a syllable is two. A weekday's
+// column is 11 wide; seven make 77, within a terminal's 80.
+constexpr std::size_t kColumnWidth = 11;
+constexpr std::array<const char*, kDaysInWeek> kWeekdays = {"일", "월", "화", "수", "목", "금", "토"};
+constexpr const char* kRule = "-----------------------------------------------------------------------------";
+constexpr const char* kLunarIndent = "   ";  // the lunar date under the stem-branch
+constexpr const char* kMonthSeparator = " · ";
+
+const char* StemName(const StemBranch& position)
+{
+    const char* const name = StemNames.at(static_cast<std::size_t>(position.stem));
+    return name;
+}
+
+const char* BranchName(const StemBranch& position)
+{
+    const char* const name = BranchNames.at(static_cast<std::size_t>(position.branch));
+    return name;
+}
+
+void AppendStemBranch(AnsiString& out, const StemBranch& position)
+{
+    out += StemName(position);
+    out += BranchName(position);
+}
+
+// " 7 정사": the day and its stem-branch.
+AnsiString DayText(std::int32_t day, const StemBranch& position)
+{
+    AnsiString text;
+    AppendNumberWidth2(text, day);
+    text += ' ';
+    AppendStemBranch(text, position);
+    return text;
+}
+
+// "   12.30", "   1월" on a lunar month's first day, "윤" before a leap month's days.
+AnsiString LunarText(const std::optional<LunarReading>& lunar)
+{
+    if (!lunar) return {};
+    AnsiString text = kLunarIndent;
+    if (lunar->date.leap != 0) text += kLeapMonthPrefix;
+    AppendNumber(text, lunar->date.month);
+    if (lunar->date.day == 1) {
+        text += "월";
+        return text;
+    }
+    text += '.';
+    AppendNumber(text, lunar->date.day);
+    return text;
+}
+
+// Appends a column's text with marks around it, then the blanks to the next
+// column (none after the last of a line).
+void AppendColumn(AnsiString& line, const AnsiString& text, const CellMarks& marks, bool last)
+{
+    if (!text.empty()) {
+        line += marks.before;
+        line += text;
+        line += marks.after;
+    }
+    if (!last && text.size() < kColumnWidth) line.append(kColumnWidth - text.size(), ' ');
+}
+
+// "음력 병오년 12월(신축) · 정미년 1월(임인)": the lunar months of the days
+// that have one, each year named where it starts.
+AnsiString LunarMonthsLine(const std::vector<std::optional<LunarReading>>& days)
+{
+    AnsiString line = "음력 ";
+    const LunarReading* previous = nullptr;
+    for (const std::optional<LunarReading>& day : days) {
+        if (!day) continue;
+        const LunarDate& date = day->date;
+        if (previous != nullptr && previous->date.month == date.month && previous->date.leap == date.leap) continue;
+        if (previous != nullptr) line += kMonthSeparator;
+        if (previous == nullptr || previous->date.year != date.year) {
+            AppendStemBranch(line, day->year);
+            line += "년 ";
+        }
+        if (date.leap != 0) line += kLeapMonthPrefix;
+        AppendNumber(line, date.month);
+        line += "월(";
+        AppendStemBranch(line, day->month);
+        line += ')';
+        if (day->uncertain) line += kUncertainMark;
+        previous = &*day;
+    }
+    return line;
+}
+
+void AppendIsoDate(AnsiString& out, const GregorianDate& date)
+{
+    AppendNumber(out, date.year);
+    out += date.month < 10 ? "-0" : "-";
+    AppendNumber(out, date.month);
+    out += date.day < 10 ? "-0" : "-";
+    AppendNumber(out, date.day);
+}
+
+// Where the almanac lacks days of the month: which days it has.
+AnsiString MissingLunarLine(Almanac almanac)
+{
+    const AlmanacRange range = RangeOf(almanac);
+    AnsiString line = almanac == Almanac::Korea ? "한국천문연구원 역법의 음력은 " : "옛 음력표의 음력은 ";
+    AppendIsoDate(line, range.firstDay);
+    line += "부터 ";
+    AppendIsoDate(line, range.lastDay);
+    line += "까지만 있음";
+    return line;
+}
+
+// Refused before anything is written.
+void CheckYearAndMonth(std::int32_t year, std::int32_t month)
+{
+    if (year < 1 || year > 9999) throw EConvertError("Year " + std::to_string(year) + " is not 1-9999");
+    if (month < 1 || month > 12) throw EConvertError("Month " + std::to_string(month) + " is not 1-12");
+}
+
+}  // namespace
+
+void PrintTerminalMonth(std::int32_t year, std::int32_t month, const LineOutput& output, Almanac almanac,
+                        const CellStyle& style, const WeekdayStyle& headingStyle)
+{
+    CheckYearAndMonth(year, month);
+    const std::int32_t monthDays = GregorianMonthDays(year, month);
+    std::vector<std::optional<LunarReading>> lunar;
+    lunar.reserve(static_cast<std::size_t>(monthDays));
+    std::int32_t lunarDays = 0;  // days the almanac has
+    for (std::int32_t day = 1; day <= monthDays; ++day) {
+        lunar.push_back(ReadLunarDate(almanac, {year, month, day}));
+        if (lunar.back()) ++lunarDays;
+    }
+
+    AnsiString title;
+    AppendNumber(title, year);
+    title += "년 ";
+    AppendNumber(title, month);
+    title += "월";
+    output(title);
+    if (lunarDays > 0) output(LunarMonthsLine(lunar));
+    if (lunarDays < monthDays) output(MissingLunarLine(almanac));
+    output(kRule);
+
+    AnsiString heading;
+    for (std::int32_t weekday = 0; weekday < kDaysInWeek; ++weekday) {
+        const CellMarks marks = headingStyle ? headingStyle(weekday) : CellMarks{};
+        AppendColumn(heading, kWeekdays.at(static_cast<std::size_t>(weekday)), marks, weekday == kDaysInWeek - 1);
+    }
+    output(heading);
+
+    const std::int32_t daysBefore = GetDaysBeforeMonth(year, month);
+    const std::int32_t firstWeekday = GetFirstWeekday(daysBefore);
+    AnsiString dayLine(static_cast<std::size_t>(firstWeekday) * kColumnWidth, ' ');
+    AnsiString lunarLine = dayLine;
+    for (std::int32_t day = 1; day <= monthDays; ++day) {
+        const bool saturday = (day + firstWeekday) % kDaysInWeek == 0;
+        const bool last = saturday || day == monthDays;
+        const CellMarks marks = style ? style(day) : CellMarks{};
+        AppendColumn(dayLine, DayText(day, GetDayStemBranch(daysBefore, day)), marks, last);
+        AppendColumn(lunarLine, LunarText(lunar[static_cast<std::size_t>(day - 1)]), marks, last);
+        if (!last) continue;
+        output(dayLine);
+        while (!lunarLine.empty() && lunarLine.back() == ' ') lunarLine.pop_back();
+        output(lunarLine);
+        dayLine.clear();
+        lunarLine.clear();
+    }
+}

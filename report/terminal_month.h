@@ -1,0 +1,33 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+
+#include "almanac.h"
+#include "print_month.h"
+
+// Marks around a weekday's name in the heading (a terminal's colours), by
+// weekday (0 Sunday .. 6 Saturday).
+using WeekdayStyle = std::function<CellMarks(std::int32_t weekday)>;
+
+// A month laid out for a terminal, CP949: every line within 80 columns (a
+// syllable two), every day under its weekday, two lines a week: the day and
+// its stem-branch, then its lunar date in the almanac ("1월" on the first day
+// of a lunar month, "윤" before each day of a leap month):
+//   "2027년 2월"
+//   "음력 병오년 12월(신축) · 정미년 1월(임인)"
+//   "-----..."
+//   "일         월         화         수         목         금         토"
+//   "                                                               6 병진"
+//   "                                                                 12.30"
+//   " 7 정사     8 무오  ..."
+//   "   1월         1.2  ..."
+// The second line names the lunar months the month spans, each with its 월건
+// and the 세차 of its year, as the almanac gives them (" (±1일)" after an
+// uncertain one); where the almanac lacks some of the month's days a line says
+// so and gives the days it has.
+// style puts text around a day's two parts, headingStyle around a weekday's
+// name. A year outside 1..9999 or a month outside 1..12 raises EConvertError
+// naming it before anything is written.
+void PrintTerminalMonth(std::int32_t year, std::int32_t month, const LineOutput& output, Almanac almanac,
+                        const CellStyle& style = {}, const WeekdayStyle& headingStyle = {});
