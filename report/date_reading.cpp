@@ -6,6 +6,7 @@
 #include "cp949_literals.h"
 #include "date_marks.h"
 #include "number_text.h"
+#include "year_lists.h"
 #include "sysutils.h"
 
 namespace {
@@ -15,7 +16,6 @@ constexpr std::array<const char*, kDaysInWeek> kWeekdayNames = {"일요일", "�
 constexpr const char* kDayFormat = "%d-%.2d-%.2d %s %s일";
 constexpr const char* kPartSeparator = " · ";
 constexpr const char* kNoLunarDate = " · 음력 없음";
-constexpr const char* kHolidayFormat = " · %s (%s)";
 constexpr const char* kHolidaysNotKnown = " · 공휴일 모름";
 constexpr const char* kTermFormat = " · %s %.2d:%.2d%s";
 
@@ -124,7 +124,8 @@ AnsiString DateReadingLine(const DateReading& reading)
     line += reading.lunar ? kPartSeparator + LunarDateText(*reading.lunar) : AnsiString(kNoLunarDate);
     if (!reading.holidays) line += kHolidaysNotKnown;
     for (const Holiday& holiday : reading.holidays.value_or(std::vector<Holiday>{})) {
-        line += Sysutils::Format(kHolidayFormat, holiday.name, HolidayKindName(holiday.kind));
+        line += kPartSeparator;
+        line += HolidayText(holiday, false);
     }
     if (reading.solarTerm) {
         const SolarTerm& term = *reading.solarTerm;

@@ -2,19 +2,21 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "cp949_literals.h"
 #include "date_marks.h"
 #include "exception.h"
+#include "date_reading.h"
 #include "holidays.h"
 #include "solar_terms.h"
 #include "sysutils.h"
 
 namespace {
 
-constexpr const char* kHolidayFormat = "%d-%.2d-%.2d %s (%s%s)";
-constexpr const char* kAddedMark = ", 추가";
+constexpr const char* kHolidayFormat = "%d-%.2d-%.2d %s %s";
+constexpr const char* kAddedMark = "추가";
 constexpr const char* kEventFormat = "%d-%.2d-%.2d %s";
 constexpr const char* kTermFormat = "%d-%.2d-%.2d %.2d:%.2d %s%s";
 
@@ -28,9 +30,24 @@ void PrintHolidayList(std::int32_t year, const LineOutput& output, const UserDat
                             std::to_string(kFirstHolidayYear) + "-" + std::to_string(kLastHolidayYear) + " only)");
     }
     for (const Holiday& h : holidays) {
-        output(Sysutils::Format(kHolidayFormat, h.date.year, h.date.month, h.date.day, h.name.c_str(),
-                                HolidayKindName(h.kind), h.source != kBuiltInHoliday ? kAddedMark : ""));
+        output(Sysutils::Format(kHolidayFormat, h.date.year, h.date.month, h.date.day, WeekdayName(WeekdayOf(h.date)),
+                                HolidayText(h, true)));
     }
+}
+
+AnsiString HolidayText(const Holiday& holiday, bool markAdded)
+{
+    const std::string_view kind = HolidayKindName(holiday.kind);
+    const bool added = markAdded && holiday.source != kBuiltInHoliday;
+    const bool kindInName = std::string_view(holiday.name).ends_with(kind);
+    AnsiString text = holiday.name;
+    if (kindInName && !added) return text;
+    text += " (";
+    if (!kindInName) text += kind;
+    if (!kindInName && added) text += ", ";
+    if (added) text += kAddedMark;
+    text += ')';
+    return text;
 }
 
 void PrintEventList(std::int32_t fromYear, std::int32_t toYear, const UserDates& user, const LineOutput& output)

@@ -5,11 +5,16 @@
 #include "print_month.h"
 #include "user_dates.h"
 
-// A year's public holidays, one a line: the ISO date, a blank, the Korean
-// name and its kind in parentheses, e.g. "2026-03-02 삼일절 (대체공휴일)"; a
-// day the user added says so: "(임시공휴일, 추가)". A year whose holidays are
-// not known (outside 2014..2100) raises EConvertError.
+// A year's public holidays, one a line: the ISO date, a blank, the weekday,
+// then HolidayText, e.g. "2026-03-02 월요일 삼일절 (대체공휴일)"; a day the
+// user added says so: "(임시공휴일, 추가)". A year whose holidays are not known
+// (outside 2014..2100) raises EConvertError.
 void PrintHolidayList(std::int32_t year, const LineOutput& output, const UserDates& user = {});
+
+// A holiday's name and its kind in parentheses, "설날 (공휴일)"; a name that
+// ends with its kind says it once: "설 연휴 임시공휴일". With markAdded, a day
+// the user added says so: "(공휴일, 추가)", "임시공휴일 (추가)".
+AnsiString HolidayText(const Holiday& holiday, bool markAdded);
 
 // The user's events of the years fromYear..toYear, one a line: the ISO date,
 // a blank and the event (EventText), e.g. "2026-05-02 어머니 생신 (음력 3.15)".

@@ -212,10 +212,10 @@ usage_error "unknown --color" "unknown --color value 'sometimes'" --color=someti
 # --holidays and --terms: one line each.
 run --holidays 2026
 check "--holidays: 21 in 2026" test "$(wc -l <"$work/out")" -eq 21
-check "--holidays: a substitute day" grep -qx "2026-03-02 삼일절 (대체공휴일)" "$work/out"
-check "--holidays: an election" grep -qx "2026-06-03 제9회 전국동시지방선거 (선거일)" "$work/out"
+check "--holidays: a substitute day" grep -qx "2026-03-02 월요일 삼일절 (대체공휴일)" "$work/out"
+check "--holidays: an election" grep -qx "2026-06-03 수요일 제9회 전국동시지방선거 (선거일)" "$work/out"
 run --holidays 2025
-check "--holidays: a designated day" grep -qx "2025-01-27 설 연휴 임시공휴일 (임시공휴일)" "$work/out"
+check "--holidays: a designated day, its kind said once" grep -qx "2025-01-27 월요일 설 연휴 임시공휴일" "$work/out"
 refused "holidays not known" "2013 is not within the years 2014-2100 of which Korea's public holidays are known" --holidays 2013
 usage_error "--holidays with two years" "takes one YEAR or FROM-TO, but got 2" --holidays 2026 2027
 usage_error "--holidays and --terms" "choose one of" --holidays --terms 2026

@@ -59,8 +59,8 @@ TEST(YearLists, HolidaysAndTerms)
 {
     const std::vector<AnsiString> holidays = HolidayListOf(2025);
     ASSERT_EQ(holidays.size(), 20u);
-    EXPECT_EQ(holidays[1], "2025-01-27 설 연휴 임시공휴일 (임시공휴일)");
-    EXPECT_EQ(holidays[9], "2025-05-06 부처님오신날·어린이날 (대체공휴일)");
+    EXPECT_EQ(holidays[1], "2025-01-27 월요일 설 연휴 임시공휴일");  // the kind said once
+    EXPECT_EQ(holidays[9], "2025-05-06 화요일 부처님오신날·어린이날 (대체공휴일)");
     const std::vector<AnsiString> terms = Lines(PrintSolarTermList, 2025);
     ASSERT_EQ(terms.size(), 24u);
     EXPECT_EQ(terms[2], "2025-02-03 23:10 입춘");
@@ -105,8 +105,8 @@ TEST(MonthNotes, UserDatesAmongHolidaysAndTerms)
 TEST(YearLists, AddedHolidaysAndEvents)
 {
     const std::vector<AnsiString> holidays = HolidayListOf(2026, FamilyDates());
-    EXPECT_NE(std::find(holidays.begin(), holidays.end(), "2026-03-02 임시공휴일 (임시공휴일, 추가)"), holidays.end());
-    EXPECT_NE(std::find(holidays.begin(), holidays.end(), "2026-03-03 삼일절 (대체공휴일)"), holidays.end());
+    EXPECT_NE(std::find(holidays.begin(), holidays.end(), "2026-03-02 월요일 임시공휴일 (추가)"), holidays.end());
+    EXPECT_NE(std::find(holidays.begin(), holidays.end(), "2026-03-03 화요일 삼일절 (대체공휴일)"), holidays.end());
     std::vector<AnsiString> events;
     PrintEventList(2024, 2025, FamilyDates(), [&events](const AnsiString& line) { events.push_back(line); });
     EXPECT_EQ(events, (std::vector<AnsiString>{
