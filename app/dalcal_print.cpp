@@ -19,6 +19,7 @@
 #include <string_view>
 #include <variant>
 
+#include "argument_values.h"
 #include "arguments.h"
 #include "cp949.h"
 #include "exception.h"
@@ -177,6 +178,9 @@ int Main(std::span<const char* const> args)
     int status = 0;
     try {
         status = RunPrintRequest(request, context, toStdout);
+    } catch (const TypedValueError& error) {  // UTF-8 already, quoting what was typed
+        Complain(request.cp949 ? Cp949::FromUtf8(error.Message()).c_str() : error.Message().c_str());
+        return kExitRefused;
     } catch (const Exception& error) {
         Complain(MessageForTerminal(error.Message(), request.cp949).c_str());
         return kExitRefused;

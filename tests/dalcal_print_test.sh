@@ -120,21 +120,21 @@ refused "day 30 of a 29-day month" "Day 30 is not in month 9 of lunar year 2026,
 refused "month 13" "Lunar month 13 is not a month" --from-lunar 2026 13 1
 refused "year before Korea's almanac" "Lunar year 1390 is outside Korea's almanac (1391-2100)" --from-lunar 1390 1 1
 refused "year after the classic table" "outside the classic table (1900-2049)" --almanac classic --from-lunar 2050 1 1
-refused "lunar day not a number" 'DAY: "x" is not a valid integer' --from-lunar 2027 1 x
+refused "lunar day not a number" 'DAY: "x" is not a number' --from-lunar 2027 1 x
 
 # Refused input: status 1, the bad argument named; lines already written stay.
 run x 7
 check "bad year: status 1" test "$status" -eq 1
 check "bad year: nothing printed" test ! -s "$work/out"
-check "bad year: message" grep -q 'YEAR: "x" is not a valid integer' "$work/err"
+check "bad year: message" grep -q 'YEAR: "x" is not a number' "$work/err"
 
-run 2026 7월
+run 2026 7월x
 check "bad month: status 1" test "$status" -eq 1
-check "bad month: message quotes the text" grep -q 'MONTH: "7월" is not a valid integer' "$work/err"
+check "bad month: message quotes the text" grep -q 'MONTH: "7월x" is not a number' "$work/err"
 
 run 2026 99999999999
 check "month out of 32-bit range: status 1" test "$status" -eq 1
-check "month out of 32-bit range: message" grep -q '"99999999999" is not a valid integer' "$work/err"
+check "month out of 32-bit range: message" grep -qx 'dalcal-print: MONTH: "99999999999" is out of range' "$work/err"
 
 run --layout window 2026 13
 check "month 13: status 1" test "$status" -eq 1
@@ -168,6 +168,40 @@ done
 check "terminal layout: the wrong value named" grep -q "Year -5 is not 1-9999" "$work/err"
 run 2026 13
 check "terminal layout: month 13 named, no day 1" grep -qx "dalcal-print: Month 13 is not 1-12" "$work/err"
+
+# Input as people type it: 년, 월 and 일 after numbers, full-width digits, any
+# dash in a span; options with their value after '='; the first wrong
+# argument named; what was typed quoted as typed.
+run 2027년 2월
+check "typed: 2027년 2월" test "$status" -eq 0 -a "$(head -1 "$work/out")" = "2027년 2월"
+run ２０２７ ２
+check "typed: full-width digits" test "$status" -eq 0 -a "$(head -1 "$work/out")" = "2027년 2월"
+run --from-lunar 2027년 1월 1일
+check "typed: --from-lunar 2027년 1월 1일" grep -q "^2027-02-07 일요일" "$work/out"
+run ２０２７－０２－０７
+check "typed: a full-width date" grep -q "^2027-02-07 일요일" "$work/out"
+for dash in – — －; do
+    run --from-lunar 1 1 --years "2027${dash}2028"
+    check "typed: a span with $dash" test "$status" -eq 0 -a "$(wc -l <"$work/out")" -eq 2
+done
+run --from-lunar 1 1 --years 2027
+check "typed: --years of one year" test "$status" -eq 0 -a "$(wc -l <"$work/out")" -eq 1
+for option in --holidays --terms; do
+    run "$option=2027"
+    check "typed: $option=2027" test "$status" -eq 0 -a -s "$work/out"
+done
+run --layout=window 2027 2
+check "typed: --layout=window" grep -q "▶ 2027년" "$work/out"
+run abc def
+check "typed: the first wrong argument named" grep -qx 'dalcal-print: YEAR: "abc" is not a number' "$work/err"
+run --from-lunar 1 1 --years "2027–x"
+check "typed: quoted as typed" grep -qx 'dalcal-print: --years: "2027–x" is not a span like 2026-2035' "$work/err"
+run $'\xff' 7
+check "typed: bytes that are no UTF-8 quoted as U+FFFD" grep -qx 'dalcal-print: YEAR: "�" is not a number' "$work/err"
+run $'12\n' 7
+check "typed: a control character quoted, the message one line" grep -qx 'dalcal-print: YEAR: "12\\x0A" is not a number' "$work/err"
+run --encoding cp949 --from-lunar 1 1 --years "2027–x"
+check "typed: a CP949 message is CP949" cmp -s "$work/err" <(echo 'dalcal-print: --years: "2027?x" is not a span like 2026-2035')
 
 # A whole year, month after month, each with its holidays and terms below.
 run 2027
@@ -216,7 +250,7 @@ check "--holidays: a substitute day" grep -qx "2026-03-02 월요일 삼일절 (�
 check "--holidays: an election" grep -qx "2026-06-03 수요일 제9회 전국동시지방선거 (선거일)" "$work/out"
 run --holidays 2025
 check "--holidays: a designated day, its kind said once" grep -qx "2025-01-27 월요일 설 연휴 임시공휴일" "$work/out"
-refused "holidays not known" "2013 is not within the years 2014-2100 of which Korea's public holidays are known" --holidays 2013
+refused "holidays not known" '"2013" is not within the years 2014-2100 of which Korea'"'"'s public holidays are known' --holidays 2013
 usage_error "--holidays with two years" "takes one YEAR or FROM-TO, but got 2" --holidays 2026 2027
 usage_error "--holidays and --terms" "choose one of" --holidays --terms 2026
 run --terms 2026

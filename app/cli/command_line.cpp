@@ -1,5 +1,7 @@
 #include "command_line.h"
 
+#include "utf8.h"
+
 OptionValue ReadOptionValue(std::string_view name, std::span<const char* const> args, std::size_t& index)
 {
     const std::string_view arg = args[index];
@@ -25,7 +27,7 @@ UsageProblem SetAlmanac(std::string_view name, Almanac& almanac)
     } else if (name == "classic") {
         almanac = Almanac::Classic;
     } else {
-        return UsageError{"unknown almanac '" + std::string(name) + "' (use korea or classic)"};
+        return UsageError{"unknown almanac '" + Utf8::Sanitized(name) + "' (use korea or classic)"};
     }
     return std::nullopt;
 }

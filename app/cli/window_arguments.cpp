@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+#include "utf8.h"
+
 const char* const kWindowUsage =
     "Usage: dalcal [--almanac korea|classic]\n"
     "Opens the Korean month calendar window: type a year and a month, press the\n"
@@ -36,7 +38,7 @@ std::variant<WindowArguments, UsageError> ParseWindowArguments(std::span<const c
         } else if (const AlmanacOption almanac = ReadAlmanacOption(args, i, arguments.almanac); almanac.matched) {
             if (almanac.problem) return *almanac.problem;
         } else {
-            return UsageError{"unknown argument '" + std::string(arg) + "'"};
+            return UsageError{"unknown argument '" + Utf8::Sanitized(arg) + "'"};
         }
     }
     return arguments;

@@ -6,8 +6,11 @@
 #include "cp949.h"
 #include "exception.h"
 #include "sysutils.h"
+#include "utf8.h"
 
 namespace {
+
+static_assert(sizeof("년") == 4, "compile this file with its Korean text as UTF-8, as typed");
 
 bool AllDigits(std::string_view text, std::size_t shortest, std::size_t longest)
 {
@@ -15,12 +18,31 @@ bool AllDigits(std::string_view text, std::size_t shortest, std::size_t longest)
            std::ranges::all_of(text, [](char c) { return c >= '0' && c <= '9'; });
 }
 
-std::string Quoted(const std::string& arg)
+// What was typed, quoted as typed (UTF-8; bytes that are none as U+FFFD).
+std::string Quoted(std::string_view arg)
 {
     std::string quoted = "\"";  // appended piece by piece: GCC 12 misreads "\"" + string at -O3 (-Wrestrict)
-    quoted += Cp949::FromUtf8(arg);
+    quoted += Utf8::Sanitized(arg);
     quoted += '"';
     return quoted;
+}
+
+// The character people mean by code point: a digit or a dash, or 0 for itself.
+char PlainCharacter(unsigned codePoint)
+{
+    constexpr unsigned kFullWidthZero = 0xFF10;
+    if (codePoint >= kFullWidthZero && codePoint <= kFullWidthZero + 9) {
+        return static_cast<char>('0' + (codePoint - kFullWidthZero));
+    }
+    const bool dash = (codePoint >= 0x2010 && codePoint <= 0x2015) || codePoint == 0x2212 || codePoint == 0xFE58 ||
+                      codePoint == 0xFE63 || codePoint == 0xFF0D;
+    return dash ? '-' : '\0';
+}
+
+bool LooksLikeInteger(std::string_view text)
+{
+    if (!text.empty() && (text.front() == '-' || text.front() == '+')) text.remove_prefix(1);
+    return AllDigits(text, 1, text.size());
 }
 
 std::string IsoMonth(const GregorianDate& date)
@@ -30,52 +52,87 @@ std::string IsoMonth(const GregorianDate& date)
 
 }  // namespace
 
+std::string AsTypedNumber(std::string_view typed)
+{
+    std::string text;
+    text.reserve(typed.size());
+    for (std::size_t i = 0; i < typed.size();) {
+        const Utf8::Character character = Utf8::Read(typed, i);
+        const char plain = character.wellFormed ? PlainCharacter(character.codePoint) : '\0';
+        if (plain != '\0') {
+            text += plain;
+        } else {
+            text.append(typed.substr(i, character.length));
+        }
+        i += character.length;
+    }
+    for (const std::string_view unit : {"년", "월", "일"}) {  // UTF-8, as typed
+        if (text.size() > unit.size() && text.ends_with(unit)) {
+            text.resize(text.size() - unit.size());
+            break;
+        }
+    }
+    return text;
+}
+
 std::int32_t ParseNumber(const char* name, const std::string& arg)
 {
+    const std::string text = AsTypedNumber(arg);
     try {
-        return Sysutils::StrToInt(Cp949::FromUtf8(arg));
-    } catch (const EConvertError& error) {
-        throw EConvertError(AnsiString(name) + ": " + error.Message());
+        return Sysutils::StrToInt(Cp949::FromUtf8(text));
+    } catch (const EConvertError&) {
+        const char* const why = LooksLikeInteger(text) ? " is out of range" : " is not a number";
+        throw TypedValueError(std::string(name) + ": " + Quoted(arg) + why);
     }
 }
 
 YearSpan ParseYearSpan(const char* name, const std::string& arg, bool oneYear, std::int32_t first, std::int32_t last,
                        const char* what)
 {
-    const std::size_t dash = arg.find('-', 1);  // not a leading minus sign
+    const std::string text = AsTypedNumber(arg);  // dashes as '-'
+    const std::size_t dash = text.find('-', 1);   // not a leading minus sign
     if (dash == std::string::npos && !oneYear) {
-        throw EConvertError(AnsiString(name) + ": " + Quoted(arg) + " is not a span like 2026-2035");
+        throw TypedValueError(std::string(name) + ": " + Quoted(arg) + " is not a span like 2026-2035");
     }
-    const YearSpan span = dash == std::string::npos ? YearSpan{ParseNumber(name, arg), ParseNumber(name, arg)}
-                                                    : YearSpan{ParseNumber(name, arg.substr(0, dash)),
-                                                               ParseNumber(name, arg.substr(dash + 1))};
-    if (span.from > span.to) throw EConvertError(AnsiString(name) + ": " + Cp949::FromUtf8(arg) + " runs backwards");
+    const auto year = [&](const std::string& part) {
+        try {
+            return ParseNumber(name, part);
+        } catch (const TypedValueError&) {  // quote the whole span, as typed
+            const std::string why =
+                LooksLikeInteger(AsTypedNumber(part)) ? " holds a year out of range" : " is not a span like 2026-2035";
+            throw TypedValueError(std::string(name) + ": " + Quoted(arg) + why);
+        }
+    };
+    const YearSpan span = dash == std::string::npos ? YearSpan{year(text), year(text)}
+                                                    : YearSpan{year(text.substr(0, dash)), year(text.substr(dash + 1))};
+    if (span.from > span.to) throw TypedValueError(std::string(name) + ": " + Quoted(arg) + " runs backwards");
     if (span.from < first || span.to > last) {
-        throw EConvertError(AnsiString(name) + ": " + Cp949::FromUtf8(arg) + " is not within the years " +
-                            std::to_string(first) + "-" + std::to_string(last) + " of which " + what + " are known");
+        throw TypedValueError(std::string(name) + ": " + Quoted(arg) + " is not within the years " +
+                              std::to_string(first) + "-" + std::to_string(last) + " of which " + what + " are known");
     }
     return span;
 }
 
-GregorianDate ParseIsoDate(const std::string& arg)
+GregorianDate ParseIsoDate(const std::string& typed)
 {
+    const std::string arg = AsTypedNumber(typed);  // full-width digits and dashes as ASCII
     const std::size_t firstDash = arg.find('-');
     const std::size_t secondDash = firstDash == std::string::npos ? std::string::npos : arg.find('-', firstDash + 1);
     const std::string_view text = arg;
     const bool shaped = secondDash != std::string::npos && AllDigits(text.substr(0, firstDash), 4, 4) &&
                         AllDigits(text.substr(firstDash + 1, secondDash - firstDash - 1), 1, 2) &&
                         AllDigits(text.substr(secondDash + 1), 1, 2);
-    if (!shaped) throw EConvertError(Quoted(arg) + " is not a date like 2027-02-07");
+    if (!shaped) throw TypedValueError(Quoted(typed) + " is not a date like 2027-02-07");
     const GregorianDate date{std::stoi(arg.substr(0, firstDash)),
                              std::stoi(arg.substr(firstDash + 1, secondDash - firstDash - 1)),
                              std::stoi(arg.substr(secondDash + 1))};
-    const std::string refused = Quoted(arg) + " is not a date: ";
-    if (date.year < 1) throw EConvertError(refused + "the years start at 0001");
+    const std::string refused = Quoted(typed) + " is not a date: ";
+    if (date.year < 1) throw TypedValueError(refused + "the years start at 0001");
     if (date.month < 1 || date.month > 12)
-        throw EConvertError(refused + "there is no month " + std::to_string(date.month));
+        throw TypedValueError(refused + "there is no month " + std::to_string(date.month));
     const std::int32_t monthDays = GregorianMonthDays(date.year, date.month);
     if (date.day < 1 || date.day > monthDays) {
-        throw EConvertError(refused + IsoMonth(date) + " has " + std::to_string(monthDays) + " days");
+        throw TypedValueError(refused + IsoMonth(date) + " has " + std::to_string(monthDays) + " days");
     }
     return date;
 }

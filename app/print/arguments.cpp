@@ -1,6 +1,10 @@
 #include "arguments.h"
 
+#include <optional>
 #include <string_view>
+
+#include "argument_values.h"
+#include "utf8.h"
 
 namespace {
 
@@ -30,7 +34,7 @@ UsageProblem SetEncoding(PrintRequest& request, std::string_view name)
     } else if (name == "cp949" || name == "CP949") {
         request.cp949 = true;
     } else {
-        return Refuse("unknown encoding '" + std::string(name) + "' (use utf-8 or cp949)");
+        return Refuse("unknown encoding '" + Utf8::Sanitized(name) + "' (use utf-8 or cp949)");
     }
     return std::nullopt;
 }
@@ -42,7 +46,7 @@ UsageProblem SetLayout(PrintRequest& request, std::string_view name)
     } else if (name == "window") {
         request.layout = MonthLayout::Window;
     } else {
-        return Refuse("unknown layout '" + std::string(name) + "' (use terminal or window)");
+        return Refuse("unknown layout '" + Utf8::Sanitized(name) + "' (use terminal or window)");
     }
     return std::nullopt;
 }
@@ -56,7 +60,7 @@ UsageProblem SetColor(PrintRequest& request, std::string_view when)
     } else if (when == "never") {
         request.color = ColorWhen::Never;
     } else {
-        return Refuse("unknown --color value '" + std::string(when) + "' (use auto, always or never)");
+        return Refuse("unknown --color value '" + Utf8::Sanitized(when) + "' (use auto, always or never)");
     }
     return std::nullopt;
 }
@@ -90,10 +94,10 @@ UsageProblem SetFormat(PrintRequest& request, OutputFormat format)
     return std::nullopt;
 }
 
-// A date rather than a year: a dash after the first character ("-5" is a year).
+// A date rather than a year: a dash (any, as typed) after the first character ("-5" is a year).
 bool LooksLikeDate(std::string_view arg)
 {
-    return arg.find('-', 1) != std::string_view::npos;
+    return AsTypedNumber(arg).find('-', 1) != std::string::npos;
 }
 
 // The options that take a value as "--name VALUE" or "--name=VALUE".
@@ -113,6 +117,15 @@ std::string Count(std::size_t count)
     return std::to_string(count) + " argument(s)";
 }
 
+// The flag of an option that takes its span after '=' ("--holidays=2027"), if arg is one.
+std::optional<bool*> SpanOption(std::string_view arg, ModeFlags& flags)
+{
+    if (arg.starts_with("--holidays=")) return &flags.holidays;
+    if (arg.starts_with("--terms=")) return &flags.terms;
+    if (arg.starts_with("--events=")) return &flags.events;
+    return std::nullopt;
+}
+
 // Reads the option at args[i] (moving i past its value); a usage error for one it does not know.
 UsageProblem ReadOption(std::span<const char* const> args, std::size_t& i, PrintRequest& request, ModeFlags& flags)
 {
@@ -129,6 +142,9 @@ UsageProblem ReadOption(std::span<const char* const> args, std::size_t& i, Print
         flags.fromLunar = true;
     } else if (arg == "--events") {
         flags.events = true;
+    } else if (const std::optional<bool*> spanOption = SpanOption(arg, flags)) {  // --holidays=SPAN and the like
+        **spanOption = true;
+        request.numbers.emplace_back(arg.substr(arg.find('=') + 1));
     } else if (arg == "--no-events") {
         request.noEvents = true;
     } else if (arg == "--leap") {
@@ -150,7 +166,7 @@ UsageProblem ReadOption(std::span<const char* const> args, std::size_t& i, Print
             if (!value.value) return ValueMissing(option.name, option.what);
             return option.set(request, *value.value);
         }
-        return Refuse("unknown option '" + std::string(arg) + "'");
+        return Refuse("unknown option '" + Utf8::Sanitized(arg) + "'");
     }
     return std::nullopt;
 }

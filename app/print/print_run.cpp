@@ -202,7 +202,7 @@ bool PrintLunarDateInYears(const PrintRequest& request, const Printer& printer)
     if (day < 1 || day > 30) throw EConvertError("DAY: lunar day " + std::to_string(day) + " is not 1-30");
     const AlmanacRange range = RangeOf(request.almanac);
     const YearSpan span =
-        ParseYearSpan("--years", request.years, false, range.firstYear, range.lastYear, "the almanac's lunar dates");
+        ParseYearSpan("--years", request.years, true, range.firstYear, range.lastYear, "the almanac's lunar dates");
     std::vector<LunarDateOfYear> years;
     bool found = false;
     for (std::int32_t year = span.from; year <= span.to; ++year) {
@@ -275,7 +275,8 @@ int RunPrintRequest(const PrintRequest& request, const RunContext& context, cons
     if (request.numbers.empty()) {
         printer.Month(context.today.year, context.today.month);
     } else {
-        printer.Month(ParseNumber("YEAR", request.numbers[0]), ParseNumber("MONTH", request.numbers[1]));
+        const std::int32_t year = ParseNumber("YEAR", request.numbers[0]);  // the year first: as typed
+        printer.Month(year, ParseNumber("MONTH", request.numbers[1]));
     }
     return 0;
 }

@@ -16,4 +16,28 @@ bool IsWellFormed(std::string_view text)
     return true;
 }
 
+std::string Sanitized(std::string_view text)
+{
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size();) {
+        const std::size_t length = SequenceLength(text, i);
+        const auto byte = static_cast<unsigned char>(text[i]);
+        if (length == 0) {
+            out += "\xEF\xBF\xBD";  // U+FFFD
+            ++i;
+        } else if (byte < 0x20 || byte == 0x7F) {
+            constexpr std::string_view kHexDigits = "0123456789ABCDEF";
+            out += "\\x";
+            out += kHexDigits[byte >> 4];
+            out += kHexDigits[byte & 0xF];
+            ++i;
+        } else {
+            out.append(text.substr(i, length));
+            i += length;
+        }
+    }
+    return out;
+}
+
 }  // namespace Utf8

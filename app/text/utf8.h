@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstddef>
+#include <string>
 #include <string_view>
 
 // Well-formed UTF-8 (RFC 3629): no overlong form, no surrogate, nothing past
@@ -88,5 +89,9 @@ inline std::size_t SequenceLength(std::string_view text, std::size_t i)
 }
 
 bool IsWellFormed(std::string_view text);
+
+// text as a one-line message may quote bytes it was given: each byte that is
+// no UTF-8 as U+FFFD, each control character as \xNN.
+std::string Sanitized(std::string_view text);
 
 }  // namespace Utf8

@@ -20,12 +20,14 @@
 #include <variant>
 #include <vector>
 
+#include "argument_values.h"
 #include "arguments.h"
 #include "cp949.h"
 #include "exception.h"
 #include "output_checks.h"
 #include "print_run.h"
 #include "sysutils.h"
+#include "utf8.h"
 #include "window_arguments.h"
 
 namespace {
@@ -67,10 +69,18 @@ std::size_t NumbersFor(PrintMode mode, std::size_t given)
     return given + 1;  // no such mode: fails the check
 }
 
+// A message of one line, UTF-8, whatever bytes the arguments held.
+bool IsOneLineOfText(const std::string& message)
+{
+    return !message.empty() && Utf8::IsWellFormed(message) &&
+           std::ranges::none_of(message, [](char c) { return c == '\n' || c == '\r'; });
+}
+
 // A span of more than a few years, which would make the run slow: "A-B" with
 // numbers far apart.
-bool LongSpan(const std::string& text)
+bool LongSpan(const std::string& typed)
 {
+    const std::string text = AsTypedNumber(typed);  // as dalcal-print reads it
     const std::size_t dash = text.find('-', 1);
     if (dash == std::string::npos) return false;
     try {
@@ -103,6 +113,9 @@ void CheckRun(const PrintRequest& request)
     static const RunContext context{true, {2026, 12, 7}, 1700000000, SomeUserDates()};
     try {
         RunPrintRequest(request, context, [&output](std::string_view bytes) { output += bytes; });
+    } catch (const TypedValueError& refusal) {  // one line of UTF-8, quoting what was typed
+        Require(IsOneLineOfText(refusal.Message()));
+        return;
     } catch (const EConvertError&) {
         return;  // refused; what was written stays
     }
@@ -114,7 +127,7 @@ void CheckPrintParser(const std::vector<const char*>& argv)
 {
     const auto parsed = ParsePrintArguments(argv);
     if (const auto* usage = std::get_if<UsageError>(&parsed)) {
-        Require(!usage->message.empty());
+        Require(IsOneLineOfText(usage->message));
         return;
     }
     const PrintRequest& request = std::get<PrintRequest>(parsed);
@@ -127,7 +140,9 @@ void CheckPrintParser(const std::vector<const char*>& argv)
 void CheckWindowParser(const std::vector<const char*>& argv)
 {
     const auto parsed = ParseWindowArguments(argv);
-    if (const auto* usage = std::get_if<UsageError>(&parsed)) Require(!usage->message.empty());
+    if (const auto* usage = std::get_if<UsageError>(&parsed)) {
+        Require(IsOneLineOfText(usage->message));
+    }
 }
 
 void CheckConversion(const std::string& utf8)
