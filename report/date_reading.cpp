@@ -6,8 +6,8 @@
 #include "cp949_literals.h"
 #include "date_marks.h"
 #include "number_text.h"
-#include "year_lists.h"
 #include "sysutils.h"
+#include "year_lists.h"
 
 namespace {
 

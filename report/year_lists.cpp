@@ -7,8 +7,8 @@
 
 #include "cp949_literals.h"
 #include "date_marks.h"
-#include "exception.h"
 #include "date_reading.h"
+#include "exception.h"
 #include "holidays.h"
 #include "solar_terms.h"
 #include "sysutils.h"

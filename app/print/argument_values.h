@@ -38,4 +38,4 @@ YearSpan ParseYearSpan(const char* name, const std::string& arg, bool oneYear, s
                        const char* what);
 
 // A day as YYYY-MM-DD (month and day may have one digit), which must exist.
-GregorianDate ParseIsoDate(const std::string& arg);
+GregorianDate ParseIsoDate(const std::string& typed);
