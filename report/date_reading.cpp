@@ -13,6 +13,7 @@ namespace {
 
 constexpr std::array<const char*, kDaysInWeek> kWeekdayNames = {"일요일", "월요일", "화요일", "수요일",
                                                                 "목요일", "금요일", "토요일"};
+constexpr std::array<const char*, kDaysInWeek> kWeekdaySyllables = {"일", "월", "화", "수", "목", "금", "토"};
 constexpr const char* kDayFormat = "%d-%.2d-%.2d %s %s일";
 constexpr const char* kPartSeparator = " · ";
 constexpr const char* kNoLunarDate = " · 음력 없음";
@@ -94,6 +95,12 @@ AnsiString LunarDateText(const LunarReading& lunar)
 const char* WeekdayName(std::int32_t weekday)
 {
     const char* const name = kWeekdayNames.at(static_cast<std::size_t>(weekday));
+    return name;
+}
+
+const char* WeekdaySyllable(std::int32_t weekday)
+{
+    const char* const name = kWeekdaySyllables.at(static_cast<std::size_t>(weekday));
     return name;
 }
 

@@ -56,4 +56,5 @@ void AppendLunarDateText(AnsiString& out, const LunarReading& lunar);  // the sa
 // The Korean names (CP949) of a weekday (0 Sunday .. 6 Saturday), "일요일" ..
 // "토요일", and of a stem-branch position, "정사".
 const char* WeekdayName(std::int32_t weekday);
+const char* WeekdaySyllable(std::int32_t weekday);  // "일" .. "토"
 AnsiString StemBranchName(const StemBranch& position);

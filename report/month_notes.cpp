@@ -1,12 +1,12 @@
 #include "month_notes.h"
 
 #include <algorithm>
-#include <array>
 #include <vector>
 
 #include "civil_date.h"
 #include "cp949_literals.h"
 #include "date_marks.h"
+#include "date_reading.h"
 #include "holidays.h"
 #include "number_text.h"
 #include "solar_terms.h"
@@ -18,7 +18,6 @@ constexpr const char* kHolidayFormat = "%2d월 %2d일(%s) %s%s";
 constexpr const char* kTermFormat = "%2d월 %2d일 %s %.2d:%.2d%s";
 constexpr const char* kSubstituteSuffix = " 대체공휴일";
 constexpr const char* kHolidaysNotKnown = "   (공휴일은 2014-2100년만 표시함)";
-constexpr std::array<const char*, 7> kWeekdays = {"일", "월", "화", "수", "목", "금", "토"};
 
 struct Note {
     std::int32_t day;
@@ -29,9 +28,8 @@ struct Note {
 AnsiString HolidayLine(const Holiday& holiday)
 {
     const std::int32_t weekday = WeekdayOf(holiday.date);  // [0, 6]
-    return Sysutils::Format(kHolidayFormat, holiday.date.month, holiday.date.day,
-                            kWeekdays[static_cast<std::size_t>(weekday)], holiday.name.c_str(),
-                            holiday.kind == HolidayKind::Substitute ? kSubstituteSuffix : "");
+    return Sysutils::Format(kHolidayFormat, holiday.date.month, holiday.date.day, WeekdaySyllable(weekday),
+                            holiday.name.c_str(), holiday.kind == HolidayKind::Substitute ? kSubstituteSuffix : "");
 }
 
 // " 4월 21일(화) " and the event, built by appending: a long events file gives a month many.
@@ -43,7 +41,7 @@ AnsiString EventLine(const EventDay& day)
     line += "월 ";
     AppendNumberWidth2(line, date.day);
     line += "일(";
-    line += kWeekdays[static_cast<std::size_t>(WeekdayOf(date))];  // [0, 6]
+    line += WeekdaySyllable(WeekdayOf(date));
     line += ") ";
     AppendEventText(line, day);
     return line;

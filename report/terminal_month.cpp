@@ -1,6 +1,5 @@
 #include "terminal_month.h"
 
-#include <array>
 #include <optional>
 #include <string>
 #include <vector>
@@ -18,28 +17,9 @@ namespace {
 // Widths in columns, which are CP949 bytes: a syllable is two. A weekday's
 // column is 11 wide; seven make 77, within a terminal's 80.
 constexpr std::size_t kColumnWidth = 11;
-constexpr std::array<const char*, kDaysInWeek> kWeekdays = {"일", "월", "화", "수", "목", "금", "토"};
 constexpr const char* kRule = "-----------------------------------------------------------------------------";
 constexpr const char* kLunarIndent = "   ";  // the lunar date under the stem-branch
 constexpr const char* kMonthSeparator = " · ";
-
-const char* StemName(const StemBranch& position)
-{
-    const char* const name = StemNames.at(static_cast<std::size_t>(position.stem));
-    return name;
-}
-
-const char* BranchName(const StemBranch& position)
-{
-    const char* const name = BranchNames.at(static_cast<std::size_t>(position.branch));
-    return name;
-}
-
-void AppendStemBranch(AnsiString& out, const StemBranch& position)
-{
-    out += StemName(position);
-    out += BranchName(position);
-}
 
 // " 7 정사": the day and its stem-branch.
 AnsiString DayText(std::int32_t day, const StemBranch& position)
@@ -47,7 +27,7 @@ AnsiString DayText(std::int32_t day, const StemBranch& position)
     AnsiString text;
     AppendNumberWidth2(text, day);
     text += ' ';
-    AppendStemBranch(text, position);
+    text += StemBranchName(position);
     return text;
 }
 
@@ -91,13 +71,13 @@ AnsiString LunarMonthsLine(const std::vector<std::optional<LunarReading>>& days)
         if (previous != nullptr && previous->date.month == date.month && previous->date.leap == date.leap) continue;
         if (previous != nullptr) line += kMonthSeparator;
         if (previous == nullptr || previous->date.year != date.year) {
-            AppendStemBranch(line, day->year);
+            line += StemBranchName(day->year);
             line += "년 ";
         }
         if (date.leap != 0) line += kLeapMonthPrefix;
         AppendNumber(line, date.month);
         line += "월(";
-        AppendStemBranch(line, day->month);
+        line += StemBranchName(day->month);
         line += ')';
         if (day->uncertain) line += kUncertainMark;
         previous = &*day;
@@ -161,7 +141,7 @@ void PrintTerminalMonth(std::int32_t year, std::int32_t month, const LineOutput&
     AnsiString heading;
     for (std::int32_t weekday = 0; weekday < kDaysInWeek; ++weekday) {
         const CellMarks marks = headingStyle ? headingStyle(weekday) : CellMarks{};
-        AppendColumn(heading, kWeekdays.at(static_cast<std::size_t>(weekday)), marks, weekday == kDaysInWeek - 1);
+        AppendColumn(heading, WeekdaySyllable(weekday), marks, weekday == kDaysInWeek - 1);
     }
     output(heading);
 

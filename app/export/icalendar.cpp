@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cstring>
 #include <utility>
 
 #include "civil_date.h"
@@ -64,42 +63,12 @@ constexpr std::array<bool, 256> kPlainText = [] {
     return table;
 }();
 
-// Whether eight bytes are all plain ASCII text, tested together (the
-// "has a byte less than" tests of Hacker's Delight, exact for ASCII bytes):
-// UIDs and dates are long runs of them.
-bool AllPlainAscii(std::uint64_t eightBytes)
-{
-    constexpr std::uint64_t kOnes = 0x0101010101010101;
-    constexpr std::uint64_t kHighBits = 0x8080808080808080;
-    const auto hasByteBelow = [](std::uint64_t bytes, unsigned char bound) {
-        return ((bytes - kOnes * bound) & ~bytes & kHighBits) != 0;
-    };
-    const auto hasByte = [&](std::uint64_t bytes, unsigned char byte) {
-        return hasByteBelow(bytes ^ (kOnes * byte), 1);
-    };
-    return (eightBytes & kHighBits) == 0 && !hasByteBelow(eightBytes, 0x20) && !hasByte(eightBytes, 0x7F) &&
-           !hasByte(eightBytes, '\\') && !hasByte(eightBytes, ';') && !hasByte(eightBytes, ',');
-}
-
-// The end of the run of plain ASCII bytes at utf8[i], eight at a time; the
-// caller looks at the rest one by one.
-std::size_t SkipPlainWords(std::string_view utf8, std::size_t i)
-{
-    std::uint64_t eightBytes = 0;
-    while (utf8.size() - i >= sizeof eightBytes) {
-        std::memcpy(&eightBytes, utf8.data() + i, sizeof eightBytes);
-        if (!AllPlainAscii(eightBytes)) break;
-        i += sizeof eightBytes;
-    }
-    return i;
-}
-
 // Plain runs are copied whole; each character beyond ASCII is checked where
 // it stands (a file name or a summary can hold any bytes).
 void AppendEscapedText(std::string& out, std::string_view utf8)
 {
     std::size_t plainFrom = 0;
-    for (std::size_t i = SkipPlainWords(utf8, 0); i < utf8.size();) {
+    for (std::size_t i = 0; i < utf8.size();) {
         const char c = utf8[i];
         const auto byte = static_cast<unsigned char>(c);
         if (kPlainText[byte]) {  // an unsigned char indexes 256 entries
