@@ -19,6 +19,7 @@
 
 #include "Main.h"
 #include "application.h"
+#include "messages.h"
 #include "user_files.h"
 #include "window_arguments.h"
 
@@ -73,8 +74,9 @@ std::string ShortFileName(const std::string& path)
 void ReadWindowUserDates()
 {
     const UserFilePaths paths = LocateUserFiles({}, Environment("XDG_CONFIG_HOME"), Environment("HOME"));
-    UserDates user = ReadUserDates(
-        paths, [](const std::string& message) { (void)std::fprintf(stderr, "dalcal: %s\n", message.c_str()); });
+    UserDates user = ReadUserDates(paths, [](const std::string& where, const Message& what) {
+        (void)std::fprintf(stderr, "dalcal: %s: %s\n", where.c_str(), Messages::Shown(what).c_str());
+    });
     SetWindowUserDates(std::move(user), ShortFileName(paths.events.value_or("$XDG_CONFIG_HOME/dalcal/events")));
 }
 
@@ -82,7 +84,8 @@ void ReadWindowUserDates()
 bool Print(const char* text)
 {
     if (std::fputs(text, stdout) >= 0 && std::fflush(stdout) == 0) return true;
-    (void)std::fprintf(stderr, "dalcal: write error: %s\n", std::strerror(errno));
+    const int writeError = errno;
+    (void)std::fprintf(stderr, "dalcal: %s\n", Messages::Shown(Message("write error", {}, writeError)).c_str());
     return false;
 }
 
@@ -92,15 +95,17 @@ int Main(std::span<const char* const> args)
 {
     const auto parsed = ParseWindowArguments(args);
     if (const auto* usage = std::get_if<UsageError>(&parsed)) {
-        (void)std::fprintf(stderr, "dalcal: %s\nTry 'dalcal --help'.\n", usage->message.c_str());
+        (void)std::fprintf(stderr, "dalcal: %s\n%s\n", Messages::Shown(usage->message).c_str(),
+                           Messages::Translated("Try 'dalcal --help'."));
         return kExitUsage;
     }
     const WindowArguments& arguments = std::get<WindowArguments>(parsed);
-    if (arguments.help) return Print(kWindowUsage) ? 0 : kExitFailed;
+    if (arguments.help) return Print(Messages::Translated(kWindowUsage)) ? 0 : kExitFailed;
     if (arguments.version) return Print("dalcal " DALCAL_VERSION "\n") ? 0 : kExitFailed;
     if (!DisplayNamed(std::getenv("QT_QPA_PLATFORM"), std::getenv("DISPLAY"), std::getenv("WAYLAND_DISPLAY"))) {
-        (void)std::fputs("dalcal: no display to open the window on (DISPLAY and WAYLAND_DISPLAY are not set)\n",
-                         stderr);
+        (void)std::fprintf(
+            stderr, "dalcal: %s\n",
+            Messages::Translated("no display to open the window on (DISPLAY and WAYLAND_DISPLAY are not set)"));
         return kExitFailed;
     }
     SetWindowAlmanac(arguments.almanac);

@@ -18,11 +18,13 @@
 #include <string>
 #include <string_view>
 #include <variant>
+#include <vector>
 
 #include "argument_values.h"
 #include "arguments.h"
 #include "cp949.h"
 #include "exception.h"
+#include "messages.h"
 #include "print_run.h"
 #include "sysutils.h"
 #include "terminal_style.h"
@@ -33,10 +35,11 @@ namespace {
 constexpr int kExitRefused = 1;
 constexpr int kExitUsage = 2;
 
-constexpr const char* kUsage =
+constexpr const char* kUsage = Phrase(  // xgettext:no-c-format (its "4% of" is no format)
     "Usage: dalcal-print [OPTION...] [YEAR [MONTH]]\n"
     "       dalcal-print [OPTION...] YYYY-MM-DD\n"
-    "       dalcal-print [OPTION...] --holidays [YEAR|FROM-TO] | --terms [YEAR|FROM-TO]\n"
+    "       dalcal-print [OPTION...] --holidays [YEAR|FROM-TO]\n"
+    "       dalcal-print [OPTION...] --terms [YEAR|FROM-TO]\n"
     "       dalcal-print [OPTION...] --events [YEAR|FROM-TO]\n"
     "       dalcal-print [OPTION...] --from-lunar YEAR MONTH DAY [--leap]\n"
     "       dalcal-print [OPTION...] --from-lunar MONTH DAY --years FROM-TO [--leap]\n"
@@ -44,9 +47,9 @@ constexpr const char* kUsage =
     "Prints the Korean month calendar of YEAR and MONTH (default: this month), or\n"
     "the twelve months of YEAR: each day under its weekday with its stem-branch\n"
     "name and, below, its lunar date (the month's name on its first day, 윤 in a\n"
-    "leap month), and below each month its public holidays and solar terms. YYYY-MM-DD reads one day whole: weekday, "
-    "stem-branch, lunar\n"
-    "date with its year's and month's stem-branch, holidays, solar term, events.\n"
+    "leap month), and below each month its public holidays and solar terms.\n"
+    "YYYY-MM-DD reads one day whole: weekday, stem-branch, lunar date with its\n"
+    "year's and month's stem-branch, holidays, solar term, events.\n"
     "  --holidays [SPAN]   Korea's public holidays of a year or FROM-TO (2014-2100)\n"
     "  --terms [SPAN]      the 24 solar terms of a year or FROM-TO (1900-2100),\n"
     "                      Korean time\n"
@@ -71,8 +74,8 @@ constexpr const char* kUsage =
     "                      the Sun and the Moon (1391-02-13 to 2101-01-28)\n"
     "  --almanac classic   the table the window shows (lunar years 1900-2049,\n"
     "                      1900-01-31 to 2050-01-22); Chinese data that differs from\n"
-    "                      Korea's calendar on about 4% of days (설날 2027: 02-06, not\n"
-    "                      02-07); no holiday or term lines below its months\n"
+    "                      Korea's calendar on about 4% of days (설날 2027: 02-06,\n"
+    "                      not 02-07); no holiday or term lines below its months\n"
     "  --color[=WHEN]      colour on a terminal: Sundays and holidays red, Saturdays\n"
     "                      blue, today reversed; WHEN is auto (the default: only on a\n"
     "                      terminal, not with NO_COLOR set), always or never\n"
@@ -84,25 +87,38 @@ constexpr const char* kUsage =
     "  --help              show this help\n"
     "  --version           show the version\n"
     "\n"
-    "Dates are proleptic Gregorian, also before 1582-10-15. A computed month whose new\n"
-    "moon falls within two minutes of midnight may begin a day earlier or later (Delta T,\n"
-    "the Earth's clock error, is not known that far ahead): such dates, and solar terms\n"
-    "within a minute of midnight, are marked (±1일). SOURCE_DATE_EPOCH, where set,\n"
-    "stamps the events of --ics, which are then the same bytes on every run.\n"
+    "Dates are proleptic Gregorian, also before 1582-10-15. A computed month whose\n"
+    "new moon falls within two minutes of midnight may begin a day earlier or later\n"
+    "(Delta T, the Earth's clock error, is not known that far ahead): such dates,\n"
+    "and solar terms within a minute of midnight, are marked (±1일).\n"
+    "SOURCE_DATE_EPOCH, where set, stamps the events of --ics, which are then the\n"
+    "same bytes on every run.\n"
     "Your events show below each month of Korea's almanac and in a date's reading.\n"
     "Holidays designated after this program was built can be added, one a line\n"
     "(YYYY-MM-DD NAME [KIND]), in /etc/dalcal/holidays or\n"
     "$XDG_CONFIG_HOME/dalcal/holidays. A line that cannot be read is reported as\n"
     "FILE:LINE and skipped; the files are only read. Formats: dalcal-print(1).\n"
-    "Exit status: 0 printed, 1 a value refused, 2 a usage error.\n";
+    "Exit status: 0 printed, 1 a value refused, 2 a usage error.\n");
 
-// The same for an error message, which must get out even when conversion fails.
-std::string MessageForTerminal(const AnsiString& text, bool cp949) noexcept
+// A refusal as the reader reads it: in their language, UTF-8. Its values
+// are UTF-8 where they quote what was typed, CP949 otherwise.
+std::string Shown(const Exception& error)
+{
+    if (!error.Said()) return Cp949::ToUtf8(error.Message());
+    if (dynamic_cast<const TypedValueError*>(&error) != nullptr) return Messages::Shown(*error.Said());
+    std::vector<std::string> values;
+    for (const std::string& value : error.Said()->Values()) values.push_back(Cp949::ToUtf8(value));
+    return Messages::Shown(Message(error.Said()->Pattern(), std::move(values), error.Said()->SystemError()));
+}
+
+// The same in the encoding of the output; it must get out even when conversion fails.
+std::string MessageForTerminal(const Exception& error, bool cp949) noexcept
 {
     try {
-        return cp949 ? text : Cp949::ToUtf8(text);
+        const std::string utf8 = Shown(error);
+        return cp949 ? Cp949::FromUtf8(utf8) : utf8;
     } catch (...) {
-        return text;
+        return error.Message();
     }
 }
 
@@ -131,7 +147,8 @@ std::int64_t StampSeconds()
 bool OutputWritten()
 {
     if (std::fflush(stdout) == 0 && std::ferror(stdout) == 0) return true;
-    (void)std::fprintf(stderr, "dalcal-print: write error: %s\n", std::strerror(errno));
+    const int writeError = errno;
+    (void)std::fprintf(stderr, "dalcal-print: %s\n", Messages::Shown(Message("write error", {}, writeError)).c_str());
     return false;
 }
 
@@ -147,8 +164,9 @@ UserDates ReadUserDates(const PrintRequest& request)
 {
     const UserFileChoice choice{request.eventsFile, request.noEvents};
     const UserFilePaths paths = LocateUserFiles(choice, Environment("XDG_CONFIG_HOME"), Environment("HOME"));
-    return ReadUserDates(paths,
-                         [](const std::string& message) { (void)std::fprintf(stderr, "%s\n", message.c_str()); });
+    return ReadUserDates(paths, [](const std::string& where, const Message& what) {
+        (void)std::fprintf(stderr, "%s: %s\n", where.c_str(), Messages::Shown(what).c_str());
+    });
 }
 
 void Complain(const char* message) noexcept
@@ -161,12 +179,14 @@ int Main(std::span<const char* const> args)
 {
     const auto parsed = ParsePrintArguments(args);
     if (const auto* usage = std::get_if<UsageError>(&parsed)) {
-        (void)std::fprintf(stderr, "dalcal-print: %s\nTry 'dalcal-print --help'.\n", usage->message.c_str());
+        (void)std::fprintf(stderr, "dalcal-print: %s\n%s\n", Messages::Shown(usage->message).c_str(),
+                           Messages::Translated("Try 'dalcal-print --help'."));
         return kExitUsage;
     }
     const PrintRequest& request = std::get<PrintRequest>(parsed);
     if (request.help || request.version) {
-        (void)std::fputs(request.help ? kUsage : "dalcal-print (dalcal) " DALCAL_VERSION "\n", stdout);
+        (void)std::fputs(request.help ? Messages::Translated(kUsage) : "dalcal-print (dalcal) " DALCAL_VERSION "\n",
+                         stdout);
         return OutputWritten() ? 0 : kExitRefused;
     }
     const RunContext context{
@@ -178,11 +198,8 @@ int Main(std::span<const char* const> args)
     int status = 0;
     try {
         status = RunPrintRequest(request, context, toStdout);
-    } catch (const TypedValueError& error) {  // UTF-8 already, quoting what was typed
-        Complain(request.cp949 ? Cp949::FromUtf8(error.Message()).c_str() : error.Message().c_str());
-        return kExitRefused;
     } catch (const Exception& error) {
-        Complain(MessageForTerminal(error.Message(), request.cp949).c_str());
+        Complain(MessageForTerminal(error, request.cp949).c_str());
         return kExitRefused;
     }
     return OutputWritten() ? status : kExitRefused;

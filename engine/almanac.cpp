@@ -1,6 +1,7 @@
 #include "almanac.h"
 
 #include <string>
+#include <vector>
 
 #include "classic_almanac.h"
 #include "exception.h"
@@ -15,15 +16,9 @@ bool GetLunarYear(Almanac almanac, std::int32_t lunarYear, LunarYearSpan& span)
     return almanac == Almanac::Classic ? GetClassicLunarYear(lunarYear, span) : GetKoreanLunarYear(lunarYear, span);
 }
 
-std::string AlmanacName(Almanac almanac)
+std::string Number(std::int32_t value)
 {
-    return almanac == Almanac::Classic ? "the classic table" : "Korea's almanac";
-}
-
-std::string MonthName(std::int32_t lunarYear, std::int32_t lunarMonth, bool leap)
-{
-    return (leap ? "leap month " : "month ") + std::to_string(lunarMonth) + " of lunar year " +
-           std::to_string(lunarYear);
+    return std::to_string(value);
 }
 
 }  // namespace
@@ -62,24 +57,31 @@ GregorianDate LunarToSolar(Almanac almanac, std::int32_t lunarYear, std::int32_t
     LunarYearSpan span;
     if (!GetLunarYear(almanac, lunarYear, span)) {
         const AlmanacRange range = RangeOf(almanac);
-        throw EConvertError("Lunar year " + std::to_string(lunarYear) + " is outside " + AlmanacName(almanac) + " (" +
-                            std::to_string(range.firstYear) + "-" + std::to_string(range.lastYear) + ")");
+        const std::vector<std::string> values = {Number(lunarYear), Number(range.firstYear), Number(range.lastYear)};
+        throw EConvertError(almanac == Almanac::Classic
+                                ? Message("Lunar year {1} is outside the classic table ({2}-{3})", values)
+                                : Message("Lunar year {1} is outside Korea's almanac ({2}-{3})", values));
     }
     if (lunarMonth < 1 || lunarMonth > 12) {
-        throw EConvertError("Lunar month " + std::to_string(lunarMonth) + " is not a month (1-12)");
+        throw EConvertError(Message("Lunar month {1} is not a month (1-12)", {Number(lunarMonth)}));
     }
     const std::int32_t index = MonthIndex(span, lunarMonth, leap);
     if (index < 0) {
         const std::int32_t leapMonth = lunar_word::LeapMonth(span.word);
-        throw EConvertError("Lunar year " + std::to_string(lunarYear) + " has no leap month " +
-                            std::to_string(lunarMonth) +
-                            (leapMonth == 0 ? " (it has no leap month)"
-                                            : " (its leap month follows month " + std::to_string(leapMonth) + ")"));
+        if (leapMonth == 0) {
+            throw EConvertError(Message("Lunar year {1} has no leap month {2} (it has no leap month)",
+                                        {Number(lunarYear), Number(lunarMonth)}));
+        }
+        throw EConvertError(Message("Lunar year {1} has no leap month {2} (its leap month follows month {3})",
+                                    {Number(lunarYear), Number(lunarMonth), Number(leapMonth)}));
     }
     const std::int32_t monthDays = MonthDaysAt(span, index);
     if (lunarDay < 1 || lunarDay > monthDays) {
-        throw EConvertError("Day " + std::to_string(lunarDay) + " is not in " + MonthName(lunarYear, lunarMonth, leap) +
-                            ", which has " + std::to_string(monthDays) + " days");
+        const std::vector<std::string> values = {Number(lunarDay), Number(lunarMonth), Number(lunarYear),
+                                                 Number(monthDays)};
+        throw EConvertError(
+            leap ? Message("Day {1} is not in leap month {2} of lunar year {3}, which has {4} days", values)
+                 : Message("Day {1} is not in month {2} of lunar year {3}, which has {4} days", values));
     }
     return DateOfDayCount(span.firstDay + DaysBeforeMonthAt(span, index) + lunarDay - 1);
 }

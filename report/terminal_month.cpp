@@ -1,5 +1,6 @@
 #include "terminal_month.h"
 
+#include <algorithm>
 #include <optional>
 #include <string>
 #include <vector>
@@ -106,14 +107,23 @@ AnsiString MissingLunarLine(Almanac almanac)
     return line;
 }
 
-// Refused before anything is written.
+}  // namespace
+
 void CheckYearAndMonth(std::int32_t year, std::int32_t month)
 {
-    if (year < 1 || year > 9999) throw EConvertError("Year " + std::to_string(year) + " is not 1-9999");
-    if (month < 1 || month > 12) throw EConvertError("Month " + std::to_string(month) + " is not 1-12");
+    if (year < 1 || year > 9999) throw EConvertError(Message("Year {1} is not 1-9999", {std::to_string(year)}));
+    if (month < 1 || month > 12) throw EConvertError(Message("Month {1} is not 1-12", {std::to_string(month)}));
 }
 
-}  // namespace
+std::vector<AnsiString> LunarHeaderLines(const std::vector<std::optional<LunarReading>>& days, Almanac almanac)
+{
+    std::vector<AnsiString> lines;
+    const bool someDays = std::ranges::any_of(days, [](const auto& day) { return day.has_value(); });
+    const bool allDays = std::ranges::all_of(days, [](const auto& day) { return day.has_value(); });
+    if (someDays) lines.push_back(LunarMonthsLine(days));
+    if (!allDays) lines.push_back(MissingLunarLine(almanac));
+    return lines;
+}
 
 void PrintTerminalMonth(std::int32_t year, std::int32_t month, const LineOutput& output, Almanac almanac,
                         const CellStyle& style, const WeekdayStyle& headingStyle)
@@ -122,11 +132,7 @@ void PrintTerminalMonth(std::int32_t year, std::int32_t month, const LineOutput&
     const std::int32_t monthDays = GregorianMonthDays(year, month);
     std::vector<std::optional<LunarReading>> lunar;
     lunar.reserve(static_cast<std::size_t>(monthDays));
-    std::int32_t lunarDays = 0;  // days the almanac has
-    for (std::int32_t day = 1; day <= monthDays; ++day) {
-        lunar.push_back(ReadLunarDate(almanac, {year, month, day}));
-        if (lunar.back()) ++lunarDays;
-    }
+    for (std::int32_t day = 1; day <= monthDays; ++day) lunar.push_back(ReadLunarDate(almanac, {year, month, day}));
 
     AnsiString title;
     AppendNumber(title, year);
@@ -134,8 +140,7 @@ void PrintTerminalMonth(std::int32_t year, std::int32_t month, const LineOutput&
     AppendNumber(title, month);
     title += "월";
     output(title);
-    if (lunarDays > 0) output(LunarMonthsLine(lunar));
-    if (lunarDays < monthDays) output(MissingLunarLine(almanac));
+    for (const AnsiString& line : LunarHeaderLines(lunar, almanac)) output(line);
     output(kRule);
 
     AnsiString heading;

@@ -3,7 +3,11 @@
 #include <cstdint>
 #include <functional>
 
+#include <optional>
+#include <vector>
+
 #include "almanac.h"
+#include "date_reading.h"
 #include "print_month.h"
 
 // Marks around a weekday's name in the heading (a terminal's colours), by
@@ -29,5 +33,13 @@ using WeekdayStyle = std::function<CellMarks(std::int32_t weekday)>;
 // style puts text around a day's two parts, headingStyle around a weekday's
 // name. A year outside 1..9999 or a month outside 1..12 raises EConvertError
 // naming it before anything is written.
+// A year outside 1..9999 or a month outside 1..12 raises EConvertError naming it.
+void CheckYearAndMonth(std::int32_t year, std::int32_t month);
+
+// The header's lines below the title, from the lunar readings of the month's
+// days: the lunar months they span, and where the almanac lacks some days,
+// the line that says which days it has.
+std::vector<AnsiString> LunarHeaderLines(const std::vector<std::optional<LunarReading>>& days, Almanac almanac);
+
 void PrintTerminalMonth(std::int32_t year, std::int32_t month, const LineOutput& output, Almanac almanac,
                         const CellStyle& style = {}, const WeekdayStyle& headingStyle = {});

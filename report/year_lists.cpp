@@ -26,8 +26,9 @@ void PrintHolidayList(std::int32_t year, const LineOutput& output, const UserDat
 {
     std::vector<Holiday> holidays;
     if (!GetUserHolidays(year, user, holidays)) {
-        throw EConvertError("Korea's public holidays of " + std::to_string(year) + " are not known (" +
-                            std::to_string(kFirstHolidayYear) + "-" + std::to_string(kLastHolidayYear) + " only)");
+        throw EConvertError(
+            Message("Korea's public holidays of {1} are not known ({2}-{3} only)",
+                    {std::to_string(year), std::to_string(kFirstHolidayYear), std::to_string(kLastHolidayYear)}));
     }
     for (const Holiday& h : holidays) {
         output(Sysutils::Format(kHolidayFormat, h.date.year, h.date.month, h.date.day, WeekdayName(WeekdayOf(h.date)),
@@ -64,8 +65,9 @@ void PrintSolarTermList(std::int32_t year, const LineOutput& output)
 {
     std::array<SolarTerm, kSolarTermsInYear> terms{};
     if (!GetSolarTerms(year, terms)) {
-        throw EConvertError("The solar terms of " + std::to_string(year) + " are not computed (" +
-                            std::to_string(kFirstSolarTermYear) + "-" + std::to_string(kLastSolarTermYear) + " only)");
+        throw EConvertError(
+            Message("The solar terms of {1} are not computed ({2}-{3} only)",
+                    {std::to_string(year), std::to_string(kFirstSolarTermYear), std::to_string(kLastSolarTermYear)}));
     }
     for (const SolarTerm& t : terms) {
         const std::int32_t hour = t.minuteOfDay / 60;

@@ -17,7 +17,7 @@ TDateTime SystemNow()
 {
     const std::time_t seconds = std::time(nullptr);
     std::tm local{};
-    if (localtime_r(&seconds, &local) == nullptr) throw Exception("The local time is not available");
+    if (localtime_r(&seconds, &local) == nullptr) throw Exception(Message("The local time is not available"));
     const TDateTime date = EncodeDate(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday);
     return date + (local.tm_hour * 3600 + local.tm_min * 60 + local.tm_sec) / 86400.0;
 }
@@ -30,15 +30,15 @@ TDateTime EncodeDate(std::int32_t year, std::int32_t month, std::int32_t day)
 {
     if (year < kMinYear || year > kMaxYear || month < 1 || month > 12 || day < 1 ||
         day > GregorianMonthDays(year, month)) {
-        throw EConvertError("Invalid date: year " + std::to_string(year) + ", month " + std::to_string(month) +
-                            ", day " + std::to_string(day));
+        throw EConvertError(Message("Invalid date: year {1}, month {2}, day {3}",
+                                    {std::to_string(year), std::to_string(month), std::to_string(day)}));
     }
     return DayCountOf(year, month, day);
 }
 
 void DecodeDate(TDateTime date, std::uint16_t& year, std::uint16_t& month, std::uint16_t& day)
 {
-    if (!(date >= 0 && date < kLastDay + 1)) throw EConvertError("Invalid date value");
+    if (!(date >= 0 && date < kLastDay + 1)) throw EConvertError(Message("Invalid date value"));
     const GregorianDate civil = DateOfDayCount(static_cast<std::int32_t>(std::floor(date)));  // years 1..9999
     year = static_cast<std::uint16_t>(civil.year);
     month = static_cast<std::uint16_t>(civil.month);

@@ -20,7 +20,7 @@ std::string PrintUsageError(const std::vector<const char*>& args)
 {
     const auto parsed = ParsePrintArguments(Argv("dalcal-print", args));
     const auto* usage = std::get_if<UsageError>(&parsed);
-    return usage != nullptr ? usage->message : "(accepted)";
+    return usage != nullptr ? usage->message.English() : "(accepted)";
 }
 
 PrintRequest PrintRequestOf(const std::vector<const char*>& args)
@@ -115,7 +115,7 @@ TEST(WindowArguments, ShareTheAlmanacOption)
             EXPECT_EQ(std::get<WindowArguments>(parsed).almanac, c.almanac);
         } else {
             ASSERT_TRUE(std::holds_alternative<UsageError>(parsed));
-            EXPECT_EQ(std::get<UsageError>(parsed).message, c.message);
+            EXPECT_EQ(std::get<UsageError>(parsed).message.English(), c.message);
         }
     }
 }

@@ -11,6 +11,9 @@ trap 'rm -rf "$work"' EXIT
 # The user's files are looked for here, never in the real home.
 export XDG_CONFIG_HOME="$work/config" HOME="$work/home"
 mkdir -p "$XDG_CONFIG_HOME/dalcal" "$HOME"
+# Messages in English, whatever the tester's language (tests/messages_test.sh tries Korean).
+export LC_ALL=C.UTF-8
+unset LANGUAGE
 
 check() {  # check NAME CONDITION...
     local name=$1

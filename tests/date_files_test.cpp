@@ -32,7 +32,7 @@ TEST(EventsFile, ReadsEveryKindOfLine)
                              "6-1 grandmother  # a comment\n" + "lunar leap12-30 a\n" + kSolar + " 5-8 parents\n" +
                              "solar 2-29 b\n" + "2027-03-04 moving\n" + "  2027-3-4   moving again  \n";
     const EventsFile file = ParseEventsFile(text);
-    EXPECT_TRUE(file.problems.empty()) << file.problems.front().why;
+    EXPECT_TRUE(file.problems.empty()) << file.problems.front().why.English();
     const std::vector<DateRule> rules = {
         {DateRuleKind::Lunar, 0, 3, 15, false},  {DateRuleKind::Lunar, 0, 6, 1, true},
         {DateRuleKind::Lunar, 0, 12, 30, true},  {DateRuleKind::Solar, 0, 5, 8, false},
@@ -68,8 +68,8 @@ TEST(EventsFile, BadLinesAreReportedByNumberAndTheRestIsUsed)
     ASSERT_EQ(file.events.size(), 2u);
     EXPECT_EQ(file.events[0].utf8Name, "ok");
     EXPECT_EQ(file.events[1].utf8Name, "tab\there");
-    EXPECT_EQ(file.problems[0].why, "month 13 is not 1-12");
-    EXPECT_EQ(file.problems[6].why, "the same event as line 6");
+    EXPECT_EQ(file.problems[0].why.English(), "month 13 is not 1-12");
+    EXPECT_EQ(file.problems[6].why.English(), "the same event as line 6");
 }
 
 // The same rule and name again, however often, is one event; the same name
@@ -80,8 +80,8 @@ TEST(EventsFile, AnEventReadAgainIsKeptOnce)
         ParseEventsFile("solar 1-1 a\nlunar 1-1 a\nsolar 1-1 a\nsolar 1-1 b\nsolar 1-1 a\n1999-01-01 a\nlunar 1-1 a\n");
     EXPECT_EQ(ProblemLines(file.problems), (std::vector<std::int32_t>{3, 5, 7}));
     ASSERT_EQ(file.problems.size(), 3u);
-    EXPECT_EQ(file.problems[1].why, "the same event as line 1");
-    EXPECT_EQ(file.problems[2].why, "the same event as line 2");
+    EXPECT_EQ(file.problems[1].why.English(), "the same event as line 1");
+    EXPECT_EQ(file.problems[2].why.English(), "the same event as line 2");
     ASSERT_EQ(file.events.size(), 4u);
     EXPECT_TRUE(file.events[1].rule == (DateRule{DateRuleKind::Lunar, 0, 1, 1, false}));
     EXPECT_EQ(file.events[2].utf8Name, "b");
@@ -97,7 +97,7 @@ TEST(EventsFile, RepeatsAreFoundInALongFile)
     text += "solar 1-1 e0\nsolar 12-1 e4991\nsolar 2-1 e4991\n";
     const EventsFile file = ParseEventsFile(text);
     EXPECT_EQ(ProblemLines(file.problems), (std::vector<std::int32_t>{kEvents + 1, kEvents + 2}));
-    EXPECT_EQ(file.problems.back().why, "the same event as line 4992");
+    EXPECT_EQ(file.problems.back().why.English(), "the same event as line 4992");
     EXPECT_EQ(file.events.size(), std::size_t{kEvents + 1});
 }
 

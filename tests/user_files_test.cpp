@@ -40,6 +40,14 @@ TEST(UserFiles, Locations)
     }
 }
 
+// Each report as the programs show it in English: "WHERE: WHAT".
+ProblemReport Collect(std::vector<std::string>& messages)
+{
+    return [&messages](const std::string& where, const Message& what) {
+        messages.push_back(where + ": " + what.English());
+    };
+}
+
 class UserFileReading : public ::testing::Test {
 protected:
     void SetUp() override
@@ -69,7 +77,7 @@ TEST_F(UserFileReading, BadLinesAndFilesAreReportedAndTheRestIsUsed)
     fs::create_directory(Path("folder"));
     const UserFilePaths paths{events, true, {Path("absent"), Path("folder"), added}};
     std::vector<std::string> messages;
-    const UserDates user = ReadUserDates(paths, [&messages](const std::string& m) { messages.push_back(m); });
+    const UserDates user = ReadUserDates(paths, Collect(messages));
     EXPECT_EQ(messages, (std::vector<std::string>{
                             events + ":2: a lunar month has no day 40",
                             Path("folder") + ": is a folder, not a file",
@@ -85,7 +93,7 @@ TEST_F(UserFileReading, BadLinesAndFilesAreReportedAndTheRestIsUsed)
 TEST_F(UserFileReading, AnEventsFileAskedForByNameMustExist)
 {
     std::vector<std::string> messages;
-    const auto report = [&messages](const std::string& m) { messages.push_back(m); };
+    const ProblemReport report = Collect(messages);
     ReadUserDates({Path("absent"), false, {}}, report);
     EXPECT_TRUE(messages.empty());
     ReadUserDates({Path("absent"), true, {}}, report);
@@ -99,7 +107,7 @@ TEST_F(UserFileReading, FilesAreNeverChanged)
     const fs::file_time_type before = fs::last_write_time(events);
     struct stat statusBefore {};
     ASSERT_EQ(stat(events.c_str(), &statusBefore), 0);
-    ReadUserDates({events, true, {events}}, [](const std::string&) {});
+    ReadUserDates({events, true, {events}}, [](const std::string&, const Message&) {});
     struct stat statusAfter {};
     ASSERT_EQ(stat(events.c_str(), &statusAfter), 0);
     EXPECT_EQ(fs::last_write_time(events), before);

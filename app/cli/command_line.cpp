@@ -15,9 +15,9 @@ OptionValue ReadOptionValue(std::string_view name, std::span<const char* const> 
     return {};
 }
 
-UsageError ValueMissing(std::string_view name, std::string_view what)
+UsageError ValueMissing(const char* missing)
 {
-    return {std::string(name) + " needs a value (" + std::string(what) + ")"};
+    return {Message(missing)};
 }
 
 UsageProblem SetAlmanac(std::string_view name, Almanac& almanac)
@@ -27,7 +27,7 @@ UsageProblem SetAlmanac(std::string_view name, Almanac& almanac)
     } else if (name == "classic") {
         almanac = Almanac::Classic;
     } else {
-        return UsageError{"unknown almanac '" + Utf8::Sanitized(name) + "' (use korea or classic)"};
+        return UsageError{Message("unknown almanac '{1}' (use korea or classic)", {Utf8::Sanitized(name)})};
     }
     return std::nullopt;
 }
@@ -36,6 +36,6 @@ AlmanacOption ReadAlmanacOption(std::span<const char* const> args, std::size_t& 
 {
     const OptionValue option = ReadOptionValue("--almanac", args, index);
     if (!option.matched) return {};
-    if (!option.value) return {true, ValueMissing("--almanac", "korea or classic")};
+    if (!option.value) return {true, ValueMissing(Phrase("--almanac needs a value (korea or classic)"))};
     return {true, SetAlmanac(*option.value, almanac)};
 }

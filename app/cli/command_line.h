@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "almanac.h"
+#include "message.h"
 
 // What the command lines of both programs share. The parsers return their
 // errors; each program's main prints them and decides the exit status.
@@ -14,7 +15,7 @@
 // A command line that cannot be understood: main prints
 // "PROGRAM: MESSAGE" and a hint, and exits with status 2.
 struct UsageError {
-    std::string message;
+    Message message;
 
     friend bool operator==(const UsageError&, const UsageError&) = default;
 };
@@ -30,8 +31,8 @@ struct OptionValue {
 };
 OptionValue ReadOptionValue(std::string_view name, std::span<const char* const> args, std::size_t& index);
 
-// A missing value, the same words for every option.
-UsageError ValueMissing(std::string_view name, std::string_view what);
+// A missing value: missing is the Phrase "--name needs a value (what it takes)".
+UsageError ValueMissing(const char* missing);
 
 // The almanac that --almanac names ("korea" or "classic"), or the usage error.
 UsageProblem SetAlmanac(std::string_view name, Almanac& almanac);

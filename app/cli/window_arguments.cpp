@@ -5,7 +5,7 @@
 
 #include "utf8.h"
 
-const char* const kWindowUsage =
+const char* const kWindowUsage = Phrase(
     "Usage: dalcal [--almanac korea|classic]\n"
     "Opens the Korean month calendar window: type a year and a month, press the\n"
     "button, and the month is appended with stem-branch names and lunar dates.\n"
@@ -15,7 +15,7 @@ const char* const kWindowUsage =
     "  --almanac korea     lunar dates from Korea's official calendar: lunar years\n"
     "                      1391-2050 as KASI publishes them, 2051-2100 computed\n"
     "  --help              show this help\n"
-    "  --version           show the version\n";
+    "  --version           show the version\n");
 
 namespace {
 
@@ -38,7 +38,7 @@ std::variant<WindowArguments, UsageError> ParseWindowArguments(std::span<const c
         } else if (const AlmanacOption almanac = ReadAlmanacOption(args, i, arguments.almanac); almanac.matched) {
             if (almanac.problem) return *almanac.problem;
         } else {
-            return UsageError{"unknown argument '" + Utf8::Sanitized(arg) + "'"};
+            return UsageError{Message("unknown argument '{1}'", {Utf8::Sanitized(arg)})};
         }
     }
     return arguments;

@@ -81,34 +81,33 @@ std::int32_t ParseNumber(const char* name, const std::string& arg)
     try {
         return Sysutils::StrToInt(Cp949::FromUtf8(text));
     } catch (const EConvertError&) {
-        const char* const why = LooksLikeInteger(text) ? " is out of range" : " is not a number";
-        throw TypedValueError(std::string(name) + ": " + Quoted(arg) + why);
+        throw TypedValueError(LooksLikeInteger(text) ? Message("{1}: {2} is out of range", {name, Quoted(arg)})
+                                                     : Message("{1}: {2} is not a number", {name, Quoted(arg)}));
     }
 }
 
 YearSpan ParseYearSpan(const char* name, const std::string& arg, bool oneYear, std::int32_t first, std::int32_t last,
-                       const char* what)
+                       const char* outside)
 {
     const std::string text = AsTypedNumber(arg);  // dashes as '-'
     const std::size_t dash = text.find('-', 1);   // not a leading minus sign
     if (dash == std::string::npos && !oneYear) {
-        throw TypedValueError(std::string(name) + ": " + Quoted(arg) + " is not a span like 2026-2035");
+        throw TypedValueError(Message("{1}: {2} is not a span like 2026-2035", {name, Quoted(arg)}));
     }
     const auto year = [&](const std::string& part) {
         try {
             return ParseNumber(name, part);
         } catch (const TypedValueError&) {  // quote the whole span, as typed
-            const std::string why =
-                LooksLikeInteger(AsTypedNumber(part)) ? " holds a year out of range" : " is not a span like 2026-2035";
-            throw TypedValueError(std::string(name) + ": " + Quoted(arg) + why);
+            throw TypedValueError(LooksLikeInteger(AsTypedNumber(part))
+                                      ? Message("{1}: {2} holds a year out of range", {name, Quoted(arg)})
+                                      : Message("{1}: {2} is not a span like 2026-2035", {name, Quoted(arg)}));
         }
     };
     const YearSpan span = dash == std::string::npos ? YearSpan{year(text), year(text)}
                                                     : YearSpan{year(text.substr(0, dash)), year(text.substr(dash + 1))};
-    if (span.from > span.to) throw TypedValueError(std::string(name) + ": " + Quoted(arg) + " runs backwards");
+    if (span.from > span.to) throw TypedValueError(Message("{1}: {2} runs backwards", {name, Quoted(arg)}));
     if (span.from < first || span.to > last) {
-        throw TypedValueError(std::string(name) + ": " + Quoted(arg) + " is not within the years " +
-                              std::to_string(first) + "-" + std::to_string(last) + " of which " + what + " are known");
+        throw TypedValueError(Message(outside, {name, Quoted(arg), std::to_string(first), std::to_string(last)}));
     }
     return span;
 }
@@ -122,17 +121,19 @@ GregorianDate ParseIsoDate(const std::string& typed)
     const bool shaped = secondDash != std::string::npos && AllDigits(text.substr(0, firstDash), 4, 4) &&
                         AllDigits(text.substr(firstDash + 1, secondDash - firstDash - 1), 1, 2) &&
                         AllDigits(text.substr(secondDash + 1), 1, 2);
-    if (!shaped) throw TypedValueError(Quoted(typed) + " is not a date like 2027-02-07");
+    if (!shaped) throw TypedValueError(Message("{1} is not a date like 2027-02-07", {Quoted(typed)}));
     const GregorianDate date{std::stoi(arg.substr(0, firstDash)),
                              std::stoi(arg.substr(firstDash + 1, secondDash - firstDash - 1)),
                              std::stoi(arg.substr(secondDash + 1))};
-    const std::string refused = Quoted(typed) + " is not a date: ";
-    if (date.year < 1) throw TypedValueError(refused + "the years start at 0001");
-    if (date.month < 1 || date.month > 12)
-        throw TypedValueError(refused + "there is no month " + std::to_string(date.month));
+    if (date.year < 1) throw TypedValueError(Message("{1} is not a date: the years start at 0001", {Quoted(typed)}));
+    if (date.month < 1 || date.month > 12) {
+        throw TypedValueError(
+            Message("{1} is not a date: there is no month {2}", {Quoted(typed), std::to_string(date.month)}));
+    }
     const std::int32_t monthDays = GregorianMonthDays(date.year, date.month);
     if (date.day < 1 || date.day > monthDays) {
-        throw TypedValueError(refused + IsoMonth(date) + " has " + std::to_string(monthDays) + " days");
+        throw TypedValueError(
+            Message("{1} is not a date: {2} has {3} days", {Quoted(typed), IsoMonth(date), std::to_string(monthDays)}));
     }
     return date;
 }

@@ -29,13 +29,14 @@ std::string AsTypedNumber(std::string_view typed);
 std::int32_t ParseNumber(const char* name, const std::string& arg);
 
 // FROM-TO, or a single YEAR where oneYear allows it, running forwards within
-// first..last; what names the years' contents in the message ("holidays").
+// first..last; outside is the Phrase of the message for a span beyond them,
+// with places for the argument's name, the span, first and last.
 struct YearSpan {
     std::int32_t from;
     std::int32_t to;
 };
 YearSpan ParseYearSpan(const char* name, const std::string& arg, bool oneYear, std::int32_t first, std::int32_t last,
-                       const char* what);
+                       const char* outside);
 
 // A day as YYYY-MM-DD (month and day may have one digit), which must exist.
 GregorianDate ParseIsoDate(const std::string& typed);

@@ -1,12 +1,18 @@
 #include "arguments.h"
 
 #include <optional>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "argument_values.h"
 #include "utf8.h"
 
 namespace {
+
+constexpr const char* kYearsMissing = Phrase("--years needs a value (a span like 2026-2035)");
+constexpr const char* kSummaryMissing = Phrase("--summary needs a value (the events' name)");
+constexpr const char* kEventsFileMissing = Phrase("--events-file needs a value (a file of events)");
 
 // Flags that choose what to print; at most one of them.
 struct ModeFlags {
@@ -16,9 +22,9 @@ struct ModeFlags {
     bool events = false;
 };
 
-UsageProblem Refuse(std::string message)
+UsageProblem Refuse(const char* pattern, std::vector<std::string> values = {})
 {
-    return UsageError{std::move(message)};
+    return UsageError{Message(pattern, std::move(values))};
 }
 
 bool LooksLikeOption(std::string_view arg)
@@ -34,7 +40,7 @@ UsageProblem SetEncoding(PrintRequest& request, std::string_view name)
     } else if (name == "cp949" || name == "CP949") {
         request.cp949 = true;
     } else {
-        return Refuse("unknown encoding '" + Utf8::Sanitized(name) + "' (use utf-8 or cp949)");
+        return Refuse("unknown encoding '{1}' (use utf-8 or cp949)", {Utf8::Sanitized(name)});
     }
     return std::nullopt;
 }
@@ -46,7 +52,7 @@ UsageProblem SetLayout(PrintRequest& request, std::string_view name)
     } else if (name == "window") {
         request.layout = MonthLayout::Window;
     } else {
-        return Refuse("unknown layout '" + Utf8::Sanitized(name) + "' (use terminal or window)");
+        return Refuse("unknown layout '{1}' (use terminal or window)", {Utf8::Sanitized(name)});
     }
     return std::nullopt;
 }
@@ -60,28 +66,28 @@ UsageProblem SetColor(PrintRequest& request, std::string_view when)
     } else if (when == "never") {
         request.color = ColorWhen::Never;
     } else {
-        return Refuse("unknown --color value '" + Utf8::Sanitized(when) + "' (use auto, always or never)");
+        return Refuse("unknown --color value '{1}' (use auto, always or never)", {Utf8::Sanitized(when)});
     }
     return std::nullopt;
 }
 
 UsageProblem SetYears(PrintRequest& request, std::string_view span)
 {
-    if (span.empty()) return ValueMissing("--years", "a span like 2026-2035");
+    if (span.empty()) return ValueMissing(kYearsMissing);
     request.years = span;
     return std::nullopt;
 }
 
 UsageProblem SetSummary(PrintRequest& request, std::string_view summary)
 {
-    if (summary.empty()) return ValueMissing("--summary", "the events' name");
+    if (summary.empty()) return ValueMissing(kSummaryMissing);
     request.summary = summary;
     return std::nullopt;
 }
 
 UsageProblem SetEventsFile(PrintRequest& request, std::string_view path)
 {
-    if (path.empty()) return ValueMissing("--events-file", "a file of events");
+    if (path.empty()) return ValueMissing(kEventsFileMissing);
     request.eventsFile = path;
     return std::nullopt;
 }
@@ -100,22 +106,24 @@ bool LooksLikeDate(std::string_view arg)
     return AsTypedNumber(arg).find('-', 1) != std::string::npos;
 }
 
+std::string Count(std::size_t count)
+{
+    return std::to_string(count);
+}
+
 // The options that take a value as "--name VALUE" or "--name=VALUE".
 struct ValueOption {
     std::string_view name;
-    std::string_view what;  // the values it takes, for a usage error
+    const char* missing;  // the usage error without a value
     UsageProblem (*set)(PrintRequest&, std::string_view);
 };
 constexpr ValueOption kValueOptions[] = {
-    {"--encoding", "utf-8 or cp949", SetEncoding},        {"--layout", "terminal or window", SetLayout},
-    {"--years", "a span like 2026-2035", SetYears},       {"--summary", "the events' name", SetSummary},
-    {"--events-file", "a file of events", SetEventsFile},
+    {"--encoding", Phrase("--encoding needs a value (utf-8 or cp949)"), SetEncoding},
+    {"--layout", Phrase("--layout needs a value (terminal or window)"), SetLayout},
+    {"--years", kYearsMissing, SetYears},
+    {"--summary", kSummaryMissing, SetSummary},
+    {"--events-file", kEventsFileMissing, SetEventsFile},
 };
-
-std::string Count(std::size_t count)
-{
-    return std::to_string(count) + " argument(s)";
-}
 
 // The flag of an option that takes its span after '=' ("--holidays=2027"), if arg is one.
 std::optional<bool*> SpanOption(std::string_view arg, ModeFlags& flags)
@@ -163,10 +171,10 @@ UsageProblem ReadOption(std::span<const char* const> args, std::size_t& i, Print
         for (const ValueOption& option : kValueOptions) {
             const OptionValue value = ReadOptionValue(option.name, args, i);
             if (!value.matched) continue;
-            if (!value.value) return ValueMissing(option.name, option.what);
+            if (!value.value) return ValueMissing(option.missing);
             return option.set(request, *value.value);
         }
-        return Refuse("unknown option '" + Utf8::Sanitized(arg) + "'");
+        return Refuse("unknown option '{1}'", {Utf8::Sanitized(arg)});
     }
     return std::nullopt;
 }
@@ -182,20 +190,21 @@ UsageProblem ChooseMode(PrintRequest& request, const ModeFlags& flags)
     if (!request.years.empty() && !flags.fromLunar) return Refuse("--years needs --from-lunar");
     if (flags.holidays || flags.terms || flags.events) {
         const std::string option = flags.holidays ? "--holidays" : flags.terms ? "--terms" : "--events";
-        if (count > 1) return Refuse(option + " takes one YEAR or FROM-TO, but got " + Count(count));
+        if (count > 1) return Refuse("{1} takes one YEAR or FROM-TO, but got {2} argument(s)", {option, Count(count)});
         request.mode = flags.holidays ? PrintMode::Holidays : flags.terms ? PrintMode::Terms : PrintMode::Events;
     } else if (flags.fromLunar && !request.years.empty()) {
-        if (count != 2) return Refuse("--from-lunar with --years expects MONTH DAY, but got " + Count(count));
+        if (count != 2)
+            return Refuse("--from-lunar with --years expects MONTH DAY, but got {1} argument(s)", {Count(count)});
         request.mode = PrintMode::FromLunarYears;
     } else if (flags.fromLunar) {
-        if (count != 3) return Refuse("--from-lunar expects YEAR MONTH DAY, but got " + Count(count));
+        if (count != 3) return Refuse("--from-lunar expects YEAR MONTH DAY, but got {1} argument(s)", {Count(count)});
         request.mode = PrintMode::FromLunar;
     } else if (count == 1) {
         request.mode = LooksLikeDate(request.numbers[0]) ? PrintMode::Date : PrintMode::Year;
     } else if (count == 0 || count == 2) {
         request.mode = PrintMode::Month;
     } else {
-        return Refuse("expected YEAR, YEAR MONTH or nothing, but got " + Count(count));
+        return Refuse("expected YEAR, YEAR MONTH or nothing, but got {1} argument(s)", {Count(count)});
     }
     return std::nullopt;
 }

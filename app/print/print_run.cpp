@@ -98,19 +98,20 @@ std::string Utf8(const AnsiString& cp949)
 
 // The span of --holidays or --terms: this year when none is given.
 YearSpan SpanOrThisYear(const PrintRequest& request, const Printer& printer, const char* option, std::int32_t first,
-                        std::int32_t last, const char* what)
+                        std::int32_t last, const char* outside)
 {
     if (request.numbers.empty()) {
         const std::int32_t year = printer.ThisYear();
-        return ParseYearSpan(option, std::to_string(year), true, first, last, what);
+        return ParseYearSpan(option, std::to_string(year), true, first, last, outside);
     }
-    return ParseYearSpan(option, request.numbers[0], true, first, last, what);
+    return ParseYearSpan(option, request.numbers[0], true, first, last, outside);
 }
 
 void PrintHolidays(const PrintRequest& request, const Printer& printer)
 {
     const YearSpan span =
-        SpanOrThisYear(request, printer, "--holidays", kFirstHolidayYear, kLastHolidayYear, "Korea's public holidays");
+        SpanOrThisYear(request, printer, "--holidays", kFirstHolidayYear, kLastHolidayYear,
+                       Phrase("{1}: {2} is not within the years {3}-{4} of which Korea's public holidays are known"));
     if (request.format == OutputFormat::Text) {
         for (std::int32_t year = span.from; year <= span.to; ++year) {
             PrintHolidayList(year, printer.Output(), printer.User());
@@ -140,7 +141,8 @@ void PrintHolidays(const PrintRequest& request, const Printer& printer)
 void PrintTerms(const PrintRequest& request, const Printer& printer)
 {
     const YearSpan span =
-        SpanOrThisYear(request, printer, "--terms", kFirstSolarTermYear, kLastSolarTermYear, "the solar terms");
+        SpanOrThisYear(request, printer, "--terms", kFirstSolarTermYear, kLastSolarTermYear,
+                       Phrase("{1}: {2} is not within the years {3}-{4} of which the solar terms are known"));
     if (request.format == OutputFormat::Text) {
         for (std::int32_t year = span.from; year <= span.to; ++year) PrintSolarTermList(year, printer.Output());
         return;
@@ -164,7 +166,8 @@ void PrintTerms(const PrintRequest& request, const Printer& printer)
 void PrintEvents(const PrintRequest& request, const Printer& printer)
 {
     const YearSpan span =
-        SpanOrThisYear(request, printer, "--events", kFirstEventYear, kLastEventYear, "the events' years");
+        SpanOrThisYear(request, printer, "--events", kFirstEventYear, kLastEventYear,
+                       Phrase("{1}: {2} is not within the years {3}-{4} of which the events' years are known"));
     if (request.format == OutputFormat::Text) {
         PrintEventList(span.from, span.to, printer.User(), printer.Output());
     } else if (request.format == OutputFormat::Json) {
@@ -198,11 +201,14 @@ bool PrintLunarDateInYears(const PrintRequest& request, const Printer& printer)
 {
     const std::int32_t month = ParseNumber("MONTH", request.numbers[0]);
     const std::int32_t day = ParseNumber("DAY", request.numbers[1]);
-    if (month < 1 || month > 12) throw EConvertError("MONTH: lunar month " + std::to_string(month) + " is not 1-12");
-    if (day < 1 || day > 30) throw EConvertError("DAY: lunar day " + std::to_string(day) + " is not 1-30");
+    if (month < 1 || month > 12) {
+        throw EConvertError(Message("MONTH: lunar month {1} is not 1-12", {std::to_string(month)}));
+    }
+    if (day < 1 || day > 30) throw EConvertError(Message("DAY: lunar day {1} is not 1-30", {std::to_string(day)}));
     const AlmanacRange range = RangeOf(request.almanac);
     const YearSpan span =
-        ParseYearSpan("--years", request.years, true, range.firstYear, range.lastYear, "the almanac's lunar dates");
+        ParseYearSpan("--years", request.years, true, range.firstYear, range.lastYear,
+                      Phrase("{1}: {2} is not within the years {3}-{4} of which the almanac's lunar dates are known"));
     std::vector<LunarDateOfYear> years;
     bool found = false;
     for (std::int32_t year = span.from; year <= span.to; ++year) {

@@ -126,30 +126,36 @@ bool IsOneOf(std::string_view word, const std::array<std::string_view, N>& words
     return std::ranges::find(words, word) != words.end();
 }
 
-// What is wrong with a date, "" if nothing.
-std::string DateProblem(const GregorianDate& date, std::int32_t firstYear, std::int32_t lastYear)
+// Why a line cannot be used; none if it can.
+using Problem = std::optional<Message>;
+
+std::string Number(std::int32_t value)
+{
+    return std::to_string(value);
+}
+
+// What is wrong with a date, if anything.
+Problem DateProblem(const GregorianDate& date, std::int32_t firstYear, std::int32_t lastYear)
 {
     if (date.year < firstYear || date.year > lastYear) {
-        return std::string("year ") + std::to_string(date.year) + " is outside " + std::to_string(firstYear) + "-" +
-               std::to_string(lastYear);
+        return Message("year {1} is outside {2}-{3}", {Number(date.year), Number(firstYear), Number(lastYear)});
     }
-    if (date.month < 1 || date.month > 12) return std::string("month ") + std::to_string(date.month) + " is not 1-12";
+    if (date.month < 1 || date.month > 12) return Message("month {1} is not 1-12", {Number(date.month)});
     if (date.day < 1 || date.day > GregorianMonthDays(date.year, date.month)) {
-        return std::string("month ") + std::to_string(date.month) + " of " + std::to_string(date.year) +
-               " has no day " + std::to_string(date.day);
+        return Message("month {1} of {2} has no day {3}", {Number(date.month), Number(date.year), Number(date.day)});
     }
-    return "";
+    return std::nullopt;
 }
 
 // The date rule of an events line's first word (and the next, after 음력 or
 // 양력); the words it took are removed from rest. Returns why it cannot be
-// read, "" if it can.
-std::string ReadRule(std::string_view word, std::string_view& rest, DateRule& rule)
+// read, if it cannot.
+Problem ReadRule(std::string_view word, std::string_view& rest, DateRule& rule)
 {
     const bool lunar = IsOneOf(word, kLunarWords);
     if (!lunar && !IsOneOf(word, kSolarWords)) {
         const std::optional<GregorianDate> date = IsoDate(word);
-        if (!date) return Quoted(word) + " is not 음력 M-D, 양력 M-D or YYYY-MM-DD";
+        if (!date) return Message("{1} is not 음력 M-D, 양력 M-D or YYYY-MM-DD", {Quoted(word)});
         rule = {DateRuleKind::Once, date->year, date->month, date->day, false};
         return DateProblem(*date, kFirstYear, kLastYear);
     }
@@ -164,15 +170,15 @@ std::string ReadRule(std::string_view word, std::string_view& rest, DateRule& ru
         }
     }
     const auto monthDay = MonthDay(monthDayWord);
-    if (!monthDay) return Quoted(monthDayWord) + " is not a month and day (M-D)";
+    if (!monthDay) return Message("{1} is not a month and day (M-D)", {Quoted(monthDayWord)});
     rule.month = monthDay->first;
     rule.day = monthDay->second;
-    if (rule.month < 1 || rule.month > 12) return std::string("month ") + std::to_string(rule.month) + " is not 1-12";
+    if (rule.month < 1 || rule.month > 12) return Message("month {1} is not 1-12", {Number(rule.month)});
     if (!IsValidDateRule(rule)) {
-        return (lunar ? std::string("a lunar month") : std::string("month ") + std::to_string(rule.month)) +
-               " has no day " + std::to_string(rule.day);
+        return lunar ? Message("a lunar month has no day {1}", {Number(rule.day)})
+                     : Message("month {1} has no day {2}", {Number(rule.month), Number(rule.day)});
     }
-    return "";
+    return std::nullopt;
 }
 
 // What tells rules apart, as one number: kind, year (< 2^14), month, day, leap.
@@ -199,16 +205,16 @@ void ForEachLine(std::string_view text, std::vector<LineProblem>& problems, Read
         if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
         const LineBytes bytes = ScanBytes(line);
         if (!bytes.wellFormed) {
-            problems.push_back({number, "not UTF-8 text"});
+            problems.push_back({number, Message("not UTF-8 text")});
             continue;
         }
         line = Trimmed(line.substr(0, line.find('#')));
         if (line.empty()) continue;
         if (bytes.controlBeforeComment) {
-            problems.push_back({number, "a control character in the line"});
+            problems.push_back({number, Message("a control character in the line")});
             continue;
         }
-        if (std::string why = read(number, line); !why.empty()) problems.push_back({number, std::move(why)});
+        if (Problem why = read(number, line)) problems.push_back({number, *std::move(why)});
     }
 }
 
@@ -289,17 +295,17 @@ EventsFile ParseEventsFile(std::string_view text)
     SeenEvents seen(file.events, room);
     std::vector<std::int32_t> lineOf;  // each event's
     lineOf.reserve(room);
-    ForEachLine(text, file.problems, [&](std::int32_t number, std::string_view line) -> std::string {
+    ForEachLine(text, file.problems, [&](std::int32_t number, std::string_view line) -> Problem {
         auto [word, rest] = FirstWord(line);
         DateRule rule;
-        if (std::string why = ReadRule(word, rest, rule); !why.empty()) return why;
-        if (rest.empty()) return "no name after the date";
+        if (Problem why = ReadRule(word, rest, rule)) return why;
+        if (rest.empty()) return Message("no name after the date");
         if (const std::optional<std::size_t> before = seen.Find(rule, rest)) {
-            return std::string("the same event as line ") + std::to_string(lineOf[*before]);
+            return Message("the same event as line {1}", {Number(lineOf[*before])});
         }
         file.events.push_back({rule, Cp949::FromUtf8(rest), std::string(rest)});
         lineOf.push_back(number);
-        return "";
+        return std::nullopt;
     });
     return file;
 }
@@ -307,11 +313,11 @@ EventsFile ParseEventsFile(std::string_view text)
 HolidaysFile ParseHolidaysFile(std::string_view text)
 {
     HolidaysFile file;
-    ForEachLine(text, file.problems, [&file](std::int32_t, std::string_view line) -> std::string {
+    ForEachLine(text, file.problems, [&file](std::int32_t, std::string_view line) -> Problem {
         auto [word, name] = FirstWord(line);
         const std::optional<GregorianDate> date = IsoDate(word);
-        if (!date) return Quoted(word) + " is not a date (YYYY-MM-DD)";
-        if (std::string why = DateProblem(*date, kFirstHolidayYear, kLastHolidayYear); !why.empty()) return why;
+        if (!date) return Message("{1} is not a date (YYYY-MM-DD)", {Quoted(word)});
+        if (Problem why = DateProblem(*date, kFirstHolidayYear, kLastHolidayYear)) return why;
         HolidayKind kind = HolidayKind::Designated;
         const std::size_t lastBlank = name.find_last_of(" \t");
         const std::string_view lastWord = lastBlank == std::string_view::npos ? name : name.substr(lastBlank + 1);
@@ -322,9 +328,9 @@ HolidaysFile ParseHolidaysFile(std::string_view text)
             if (lastWord.size() < name.size()) name = Trimmed(name.substr(0, name.size() - lastWord.size()));
             break;
         }
-        if (name.empty()) return "no name after the date";
+        if (name.empty()) return Message("no name after the date");
         file.holidays.push_back({*date, Cp949::FromUtf8(name), kind, 0});
-        return "";
+        return std::nullopt;
     });
     return file;
 }

@@ -5,6 +5,8 @@
 #include <string_view>
 #include <vector>
 
+#include "message.h"
+
 #include "user_dates.h"
 
 // The user's two kinds of date file, UTF-8 text, a date a line; "#" starts a
@@ -22,10 +24,10 @@
 //   선거일, 임시공휴일) is the kind, 임시공휴일 where none is given; a kind
 //   alone is the name too ("2026-03-02 임시공휴일").
 
-// A line that was not used, and why (English, for the message "FILE:LINE: why").
+// A line that was not used, and why (for the message "FILE:LINE: why").
 struct LineProblem {
     std::int32_t line;  // 1-based
-    std::string why;
+    Message why;
 };
 
 struct EventsFile {

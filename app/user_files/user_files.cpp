@@ -31,26 +31,33 @@ private:
     int fd_;
 };
 
+// What errno says, described where it is shown.
+Message SystemError()
+{
+    constexpr const char* kNoWords = "";  // the description is all
+    return Message(kNoWords, {}, errno);
+}
+
 // The text of a file; none, and no report unless it was asked for by name,
 // when it does not exist.
 std::optional<std::string> ReadFile(const std::string& path, bool named, const ProblemReport& report)
 {
     const FileDescriptor file(open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
     if (file.Get() < 0) {
-        if (named || (errno != ENOENT && errno != ENOTDIR)) report(path + ": " + std::strerror(errno));
+        if (named || (errno != ENOENT && errno != ENOTDIR)) report(path, SystemError());
         return std::nullopt;
     }
     struct stat status {};
     if (fstat(file.Get(), &status) != 0) {
-        report(path + ": " + std::strerror(errno));
+        report(path, SystemError());
         return std::nullopt;
     }
     if (!S_ISREG(status.st_mode)) {
-        report(path + ": " + (S_ISDIR(status.st_mode) ? "is a folder, not a file" : "is not a regular file"));
+        report(path, S_ISDIR(status.st_mode) ? Message("is a folder, not a file") : Message("is not a regular file"));
         return std::nullopt;
     }
     if (status.st_size > kLargestFile) {
-        report(path + ": is larger than 16 MiB; not read");
+        report(path, Message("is larger than 16 MiB; not read"));
         return std::nullopt;
     }
     std::string text(static_cast<std::size_t>(status.st_size), '\0');
@@ -59,7 +66,7 @@ std::optional<std::string> ReadFile(const std::string& path, bool named, const P
         const ssize_t n = read(file.Get(), text.data() + got, text.size() - got);
         if (n < 0 && errno == EINTR) continue;
         if (n < 0) {
-            report(path + ": " + std::strerror(errno));
+            report(path, SystemError());
             return std::nullopt;
         }
         if (n == 0) break;  // shorter than when it was measured
@@ -71,7 +78,7 @@ std::optional<std::string> ReadFile(const std::string& path, bool named, const P
 
 void ReportProblems(const std::string& path, const std::vector<LineProblem>& problems, const ProblemReport& report)
 {
-    for (const LineProblem& problem : problems) report(path + ":" + std::to_string(problem.line) + ": " + problem.why);
+    for (const LineProblem& problem : problems) report(path + ":" + std::to_string(problem.line), problem.why);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "message.h"
 #include "user_dates.h"
 
 // Where the user's date files are, and reading them. The files are only ever
@@ -29,9 +30,9 @@ UserFilePaths LocateUserFiles(const UserFileChoice& choice, const std::string& c
 // The administrator's file of added holidays.
 inline constexpr const char* kSystemHolidaysFile = "/etc/dalcal/holidays";
 
-// Where a line ("FILE:LINE: what is wrong") or a file ("FILE: what is wrong")
-// that could not be used is reported.
-using ProblemReport = std::function<void(const std::string& message)>;
+// Where a line or a file that could not be used is reported: where is
+// "FILE:LINE" or "FILE", what is wrong follows it after ": ".
+using ProblemReport = std::function<void(const std::string& where, const Message& what)>;
 
 // Reads the files: an absent file is no dates and no message; a file that
 // cannot be read (a folder, no permission, too large) is one message and

@@ -1,7 +1,8 @@
 // Feeds arbitrary command lines to both programs' parsers, and each argument
 // through the conversion dalcal-print reads it with (UTF-8 to CP949):
 // - a parser returns a request whose mode fits its numbers, or a usage error
-//   with a message;
+//   with a message, one line of UTF-8 in English and in Korean (the catalog
+//   the build made);
 // - dalcal-print carries the request out (spans of a few years, to stay
 //   fast): it writes, or refuses with EConvertError; its JSON parses as JSON
 //   and its iCalendar as the calendar it means to write;
@@ -24,6 +25,7 @@
 #include "arguments.h"
 #include "cp949.h"
 #include "exception.h"
+#include "messages.h"
 #include "output_checks.h"
 #include "print_run.h"
 #include "sysutils.h"
@@ -106,6 +108,12 @@ UserDates SomeUserDates()
     return user;
 }
 
+void RequireOneLineInBothLanguages(const Message& message)
+{
+    Require(IsOneLineOfText(message.English()));
+    Require(IsOneLineOfText(Messages::Shown(message)));
+}
+
 void CheckRun(const PrintRequest& request)
 {
     if (LongSpan(request.years) || (!request.numbers.empty() && LongSpan(request.numbers[0]))) return;
@@ -114,7 +122,8 @@ void CheckRun(const PrintRequest& request)
     try {
         RunPrintRequest(request, context, [&output](std::string_view bytes) { output += bytes; });
     } catch (const TypedValueError& refusal) {  // one line of UTF-8, quoting what was typed
-        Require(IsOneLineOfText(refusal.Message()));
+        Require(refusal.Said().has_value() && IsOneLineOfText(refusal.Message()));
+        RequireOneLineInBothLanguages(*refusal.Said());
         return;
     } catch (const EConvertError&) {
         return;  // refused; what was written stays
@@ -127,7 +136,7 @@ void CheckPrintParser(const std::vector<const char*>& argv)
 {
     const auto parsed = ParsePrintArguments(argv);
     if (const auto* usage = std::get_if<UsageError>(&parsed)) {
-        Require(IsOneLineOfText(usage->message));
+        RequireOneLineInBothLanguages(usage->message);
         return;
     }
     const PrintRequest& request = std::get<PrintRequest>(parsed);
@@ -140,9 +149,7 @@ void CheckPrintParser(const std::vector<const char*>& argv)
 void CheckWindowParser(const std::vector<const char*>& argv)
 {
     const auto parsed = ParseWindowArguments(argv);
-    if (const auto* usage = std::get_if<UsageError>(&parsed)) {
-        Require(IsOneLineOfText(usage->message));
-    }
+    if (const auto* usage = std::get_if<UsageError>(&parsed)) RequireOneLineInBothLanguages(usage->message);
 }
 
 void CheckConversion(const std::string& utf8)
@@ -157,6 +164,17 @@ void CheckConversion(const std::string& utf8)
 }
 
 }  // namespace
+
+// Messages in Korean, from the catalog the build made, whatever the locale
+// the fuzzer runs in.
+extern "C" int LLVMFuzzerInitialize(int*, char***)
+{
+    (void)setenv("LC_ALL", "C.UTF-8", 1);
+    (void)setenv("LANGUAGE", "ko", 1);
+    Messages::UseCatalogsIn(DALCAL_BUILD_LOCALEDIR);
+    Require(std::string_view(Messages::Translated("write error")) == "쓰기 오류");
+    return 0;
+}
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

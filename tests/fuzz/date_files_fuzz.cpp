@@ -45,7 +45,7 @@ void RequireNumbered(const std::vector<LineProblem>& problems, std::int32_t line
 {
     std::int32_t previous = 0;
     for (const LineProblem& problem : problems) {
-        Require(problem.line > previous && !problem.why.empty());
+        Require(problem.line > previous && !problem.why.English().empty());
         previous = problem.line;
     }
     Require(previous <= lines);

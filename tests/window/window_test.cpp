@@ -234,7 +234,7 @@ private slots:
         QCOMPARE(std::holds_alternative<WindowArguments>(parsed), accepted);
         if (accepted) QCOMPARE(std::get<WindowArguments>(parsed).almanac == Almanac::Korea, korea);
         const auto* usage = std::get_if<UsageError>(&parsed);
-        QCOMPARE(QString::fromStdString(usage != nullptr ? usage->message : std::string()), error);
+        QCOMPARE(QString::fromStdString(usage != nullptr ? usage->message.English() : std::string()), error);
     }
 
     void displayNamed()
