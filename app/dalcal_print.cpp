@@ -25,15 +25,13 @@
 #include "cp949.h"
 #include "exception.h"
 #include "messages.h"
+#include "print_main.h"
 #include "print_run.h"
 #include "sysutils.h"
 #include "terminal_style.h"
 #include "user_files.h"
 
 namespace {
-
-constexpr int kExitRefused = 1;
-constexpr int kExitUsage = 2;
 
 constexpr const char* kUsage = Phrase(  // xgettext:no-c-format (its "4% of" is no format)
     "Usage: dalcal-print [OPTION...] [YEAR [MONTH]]\n"
@@ -43,6 +41,8 @@ constexpr const char* kUsage = Phrase(  // xgettext:no-c-format (its "4% of" is 
     "       dalcal-print [OPTION...] --events [YEAR|FROM-TO]\n"
     "       dalcal-print [OPTION...] --from-lunar YEAR MONTH DAY [--leap]\n"
     "       dalcal-print [OPTION...] --from-lunar MONTH DAY --years FROM-TO [--leap]\n"
+    "       dalcal-print [OPTION...] --pdf [YEAR [MONTH]] > FILE.pdf\n"
+    "       dalcal-print [OPTION...] --svg YEAR MONTH > FILE.svg\n"
     "\n"
     "Prints the Korean month calendar of YEAR and MONTH (default: this month), or\n"
     "the twelve months of YEAR: each day under its weekday with its stem-branch\n"
@@ -66,6 +66,8 @@ constexpr const char* kUsage = Phrase(  // xgettext:no-c-format (its "4% of" is 
     "                      --events or --from-lunar; keys in dalcal-print(1)\n"
     "  --ics               an iCalendar file (RFC 5545) of --holidays, --terms,\n"
     "                      --events or --from-lunar MONTH DAY --years FROM-TO\n"
+    "  --pdf               month pages to print, A4 landscape (a year: twelve)\n"
+    "  --svg               the month's page as SVG\n"
     "  --summary TEXT      the events' name with --ics --from-lunar ... --years\n"
     "                      (default: the lunar date, e.g. \"음력 3월 15일\")\n"
     "\n"
@@ -100,98 +102,58 @@ constexpr const char* kUsage = Phrase(  // xgettext:no-c-format (its "4% of" is 
     "FILE:LINE and skipped; the files are only read. Formats: dalcal-print(1).\n"
     "Exit status: 0 printed, 1 a value refused, 2 a usage error.\n");
 
-// A refusal as the reader reads it: in their language, UTF-8. Its values
-// are UTF-8 where they quote what was typed, CP949 otherwise.
-std::string Shown(const Exception& error)
+// The page drawer, which dalcal-print runs for --pdf and --svg so that the
+// text views never load the drawing libraries: beside dalcal-print in a
+// build, in LIBEXECDIR/dalcal where installed.
+std::string PageDrawerPath()
 {
-    if (!error.Said()) return Cp949::ToUtf8(error.Message());
-    if (dynamic_cast<const TypedValueError*>(&error) != nullptr) return Messages::Shown(*error.Said());
-    std::vector<std::string> values;
-    for (const std::string& value : error.Said()->Values()) values.push_back(Cp949::ToUtf8(value));
-    return Messages::Shown(Message(error.Said()->Pattern(), std::move(values), error.Said()->SystemError()));
-}
-
-// The same in the encoding of the output; it must get out even when conversion fails.
-std::string MessageForTerminal(const Exception& error, bool cp949) noexcept
-{
-    try {
-        const std::string utf8 = Shown(error);
-        return cp949 ? Cp949::FromUtf8(utf8) : utf8;
-    } catch (...) {
-        return error.Message();
+    char path[4096];
+    const ssize_t length = readlink("/proc/self/exe", path, sizeof path - 1);
+    if (length <= 0) return DALCAL_PAGE_DRAWER;
+    std::string folder(path, static_cast<std::size_t>(length));
+    folder.resize(folder.find_last_of('/') + 1);
+    for (const char* relative : {"dalcal-page", "../libexec/dalcal/dalcal-page"}) {
+        std::string candidate = folder;
+        candidate += relative;
+        if (access(candidate.c_str(), X_OK) == 0) return candidate;
     }
+    return DALCAL_PAGE_DRAWER;
 }
 
-Today TodayNow()
+// PDF or SVG: never onto a terminal (as compressors refuse), else drawn by
+// the page drawer with the same arguments.
+int DrawPages(std::span<const char* const> args, const PrintRequest& request)
 {
-    std::uint16_t year = 0;
-    std::uint16_t month = 0;
-    std::uint16_t day = 0;
-    Sysutils::DecodeDate(Sysutils::Now(), year, month, day);
-    return {year, month, day};
-}
-
-// The moment every event of an iCalendar file is stamped with: SOURCE_DATE_EPOCH
-// where set to a number of seconds (the file is then the same on every run), else now.
-std::int64_t StampSeconds()
-{
-    const char* const epoch = std::getenv("SOURCE_DATE_EPOCH");
-    if (epoch != nullptr && epoch[0] != '\0' && std::strspn(epoch, "0123456789") == std::strlen(epoch) &&
-        std::strlen(epoch) <= 12) {
-        return std::stoll(epoch);
+    if (isatty(STDOUT_FILENO) == 1) {
+        const char* const pattern = request.format == OutputFormat::Pdf
+                                        ? Phrase("refusing to write PDF to a terminal (redirect it: > FILE.pdf)")
+                                        : Phrase("refusing to write SVG to a terminal (redirect it: > FILE.svg)");
+        Complain(Messages::Translated(pattern));
+        return kExitUsage;
     }
-    return std::max<std::int64_t>(0, std::time(nullptr));
-}
-
-// Whether all output reached its reader; says why not (a full disk, a closed pipe).
-bool OutputWritten()
-{
-    if (std::fflush(stdout) == 0 && std::ferror(stdout) == 0) return true;
-    const int writeError = errno;
-    (void)std::fprintf(stderr, "dalcal-print: %s\n", Messages::Shown(Message("write error", {}, writeError)).c_str());
-    return false;
-}
-
-std::string Environment(const char* name)
-{
-    const char* const value = std::getenv(name);
-    return value != nullptr ? value : "";
-}
-
-// The user's events and added holidays; each line or file that cannot be
-// used is one message on stderr, and the rest is used.
-UserDates ReadUserDates(const PrintRequest& request)
-{
-    const UserFileChoice choice{request.eventsFile, request.noEvents};
-    const UserFilePaths paths = LocateUserFiles(choice, Environment("XDG_CONFIG_HOME"), Environment("HOME"));
-    return ReadUserDates(paths, [](const std::string& where, const Message& what) {
-        (void)std::fprintf(stderr, "%s: %s\n", where.c_str(), Messages::Shown(what).c_str());
-    });
-}
-
-void Complain(const char* message) noexcept
-{
-    (void)std::fflush(stdout);
-    (void)std::fprintf(stderr, "dalcal-print: %s\n", message);
+    const std::string drawer = PageDrawerPath();
+    std::vector<char*> argv;
+    argv.push_back(const_cast<char*>(drawer.c_str()));  // execv takes char*, and changes nothing
+    for (std::size_t i = 1; i < args.size(); ++i) argv.push_back(const_cast<char*>(args[i]));
+    argv.push_back(nullptr);
+    execv(drawer.c_str(), argv.data());
+    const int error = errno;
+    Complain(Messages::Shown(Message("cannot run the page drawer {1}", {drawer}, error)));
+    return kExitRefused;
 }
 
 int Main(std::span<const char* const> args)
 {
     const auto parsed = ParsePrintArguments(args);
-    if (const auto* usage = std::get_if<UsageError>(&parsed)) {
-        (void)std::fprintf(stderr, "dalcal-print: %s\n%s\n", Messages::Shown(usage->message).c_str(),
-                           Messages::Translated("Try 'dalcal-print --help'."));
-        return kExitUsage;
-    }
+    if (const auto* usage = std::get_if<UsageError>(&parsed)) return ReportUsageError(*usage);
     const PrintRequest& request = std::get<PrintRequest>(parsed);
     if (request.help || request.version) {
         (void)std::fputs(request.help ? Messages::Translated(kUsage) : "dalcal-print (dalcal) " DALCAL_VERSION "\n",
                          stdout);
         return OutputWritten() ? 0 : kExitRefused;
     }
-    const RunContext context{
-        UseColor(request.color, isatty(STDOUT_FILENO) == 1, std::getenv("NO_COLOR"), std::getenv("TERM")), TodayNow(),
-        StampSeconds(), ReadUserDates(request)};
+    if (request.format == OutputFormat::Pdf || request.format == OutputFormat::Svg) return DrawPages(args, request);
+    const RunContext context = ReadSurroundings(request);
     const ByteOutput toStdout = [](std::string_view bytes) {
         (void)std::fwrite(bytes.data(), 1, bytes.size(), stdout);  // checked once, at the end
     };
@@ -199,7 +161,7 @@ int Main(std::span<const char* const> args)
     try {
         status = RunPrintRequest(request, context, toStdout);
     } catch (const Exception& error) {
-        Complain(MessageForTerminal(error, request.cp949).c_str());
+        Complain(Shown(error), request.cp949);
         return kExitRefused;
     }
     return OutputWritten() ? status : kExitRefused;

@@ -4,8 +4,6 @@
 set -u
 program=$1
 golden=$2
-passed=0
-failed=0
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 # The user's files are looked for here, never in the real home.
@@ -15,22 +13,8 @@ mkdir -p "$XDG_CONFIG_HOME/dalcal" "$HOME"
 export LC_ALL=C.UTF-8
 unset LANGUAGE
 
-check() {  # check NAME CONDITION...
-    local name=$1
-    shift
-    if "$@"; then
-        passed=$((passed + 1))
-    else
-        failed=$((failed + 1))
-        echo "FAILED: $name" >&2
-    fi
-}
-
-# run ARGS...: stdout to $work/out, stderr to $work/err, status to $status
-run() {
-    "$program" "$@" >"$work/out" 2>"$work/err"
-    status=$?
-}
+# shellcheck source=tests/checks.sh
+source "$(dirname "$0")/checks.sh"
 
 run --layout window --almanac classic 2026 7
 check "UTF-8 July 2026 matches the golden text" cmp -s "$work/out" "$golden/2026-07.txt"
@@ -313,5 +297,4 @@ run --events-file "$work/folder" 2026 1
 check "an events file that is a folder" grep -qx "$work/folder: is a folder, not a file" "$work/err"
 check "the files are never modified" test "$(stat -c '%Y %s' "$XDG_CONFIG_HOME/dalcal/events" "$XDG_CONFIG_HOME/dalcal/holidays")" = "$before"
 
-echo "$passed passed, $failed failed"
-test "$failed" -eq 0
+finish

@@ -6,22 +6,12 @@
 set -u
 program=$1
 python=/usr/bin/python3
-passed=0
-failed=0
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 export SOURCE_DATE_EPOCH=1700000000 HOME=$work XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data
 
-check() {  # check NAME CONDITION...
-    local name=$1
-    shift
-    if "$@"; then
-        passed=$((passed + 1))
-    else
-        failed=$((failed + 1))
-        echo "FAILED: $name" >&2
-    fi
-}
+# shellcheck source=tests/checks.sh
+source "$(dirname "$0")/checks.sh"
 
 # --- JSON through jq
 json() {  # json FILTER ARGS...: true when jq -e FILTER holds of dalcal-print --json ARGS

@@ -7,24 +7,14 @@
 set -u
 program=$1
 source_dir=$2
-passed=0
-failed=0
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 export XDG_CONFIG_HOME="$work/config" HOME="$work/home"
 mkdir -p "$XDG_CONFIG_HOME/dalcal" "$HOME"
 unset LANGUAGE LC_ALL LC_MESSAGES LANG
 
-check() {  # check NAME CONDITION...
-    local name=$1
-    shift
-    if "$@"; then
-        passed=$((passed + 1))
-    else
-        failed=$((failed + 1))
-        echo "FAILED: $name" >&2
-    fi
-}
+# shellcheck source=tests/checks.sh
+source "$(dirname "$0")/checks.sh"
 
 # The Korean locale, made from Debian's definitions (package locales) into a
 # folder of our own: nothing is installed.
@@ -138,5 +128,4 @@ sys.exit(0 if ok else 1)
 PY
 done
 
-echo "$passed passed, $failed failed"
-test "$failed" -eq 0
+finish

@@ -95,7 +95,7 @@ UsageProblem SetEventsFile(PrintRequest& request, std::string_view path)
 UsageProblem SetFormat(PrintRequest& request, OutputFormat format)
 {
     if (request.format != OutputFormat::Text && request.format != format)
-        return Refuse("choose one of --json and --ics");
+        return Refuse("choose one of --json, --ics, --pdf and --svg");
     request.format = format;
     return std::nullopt;
 }
@@ -163,6 +163,10 @@ UsageProblem ReadOption(std::span<const char* const> args, std::size_t& i, Print
         return SetFormat(request, OutputFormat::Json);
     } else if (arg == "--ics") {
         return SetFormat(request, OutputFormat::Ics);
+    } else if (arg == "--pdf") {
+        return SetFormat(request, OutputFormat::Pdf);
+    } else if (arg == "--svg") {
+        return SetFormat(request, OutputFormat::Svg);
     } else if (arg.starts_with("--color=")) {
         return SetColor(request, arg.substr(8));
     } else if (const AlmanacOption almanac = ReadAlmanacOption(args, i, request.almanac); almanac.matched) {
@@ -225,6 +229,12 @@ UsageProblem CheckFormat(const PrintRequest& request)
             mode != PrintMode::FromLunarYears) {
             return Refuse("--ics goes with --holidays, --terms, --events or --from-lunar MONTH DAY --years FROM-TO");
         }
+    }
+    if (request.format == OutputFormat::Pdf && mode != PrintMode::Month && mode != PrintMode::Year) {
+        return Refuse("--pdf goes with YEAR [MONTH]");
+    }
+    if (request.format == OutputFormat::Svg && (mode != PrintMode::Month || request.numbers.size() != 2)) {
+        return Refuse("--svg goes with YEAR MONTH");
     }
     if (!request.summary.empty() && !(request.format == OutputFormat::Ics && mode == PrintMode::FromLunarYears)) {
         return Refuse("--summary goes with --ics --from-lunar MONTH DAY --years FROM-TO");

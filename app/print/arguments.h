@@ -25,7 +25,7 @@ enum class PrintMode {
 enum class ColorWhen { Auto, Always, Never };
 
 // What the output is written as: text lines, one JSON document, or an iCalendar file.
-enum class OutputFormat { Text, Json, Ics };
+enum class OutputFormat { Text, Json, Ics, Pdf, Svg };
 
 // How a month is laid out: the terminal's own layout, within 80 columns, or
 // exactly the window's text.

@@ -240,6 +240,21 @@ bool PrintLunarDateInYears(const PrintRequest& request, const Printer& printer)
 
 }  // namespace
 
+std::vector<MonthOfPage> RequestedMonths(const PrintRequest& request, const RunContext& context)
+{
+    if (request.numbers.empty()) return {{context.today.year, context.today.month}};
+    const std::int32_t year = ParseNumber("YEAR", request.numbers[0]);
+    std::vector<MonthOfPage> months;
+    if (request.mode == PrintMode::Year) {
+        CheckYearAndMonth(year, 1);
+        for (std::int32_t month = 1; month <= kMonthsInYear; ++month) months.push_back({year, month});
+        return months;
+    }
+    const std::int32_t month = ParseNumber("MONTH", request.numbers[1]);
+    CheckYearAndMonth(year, month);
+    return {{year, month}};
+}
+
 int RunPrintRequest(const PrintRequest& request, const RunContext& context, const ByteOutput& output)
 {
     const Printer printer(request, context, output);

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <functional>
 #include <string_view>
+#include <vector>
 
 #include "arguments.h"
 #include "terminal_style.h"
@@ -25,4 +26,12 @@ struct RunContext {
 // Writes what the request asks for to output. A refused value raises
 // EConvertError (what was written stays written). Returns the exit status:
 // 0, or 1 where --from-lunar --years found the date in none of the years.
+// The months a --pdf or --svg request draws: YEAR MONTH, the twelve of YEAR,
+// or this month; a refused year or month raises EConvertError naming it.
+struct MonthOfPage {
+    std::int32_t year;
+    std::int32_t month;
+};
+std::vector<MonthOfPage> RequestedMonths(const PrintRequest& request, const RunContext& context);
+
 int RunPrintRequest(const PrintRequest& request, const RunContext& context, const ByteOutput& output);

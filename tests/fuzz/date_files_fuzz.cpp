@@ -4,7 +4,8 @@
 //   no UTF-8) is either read or reported, once, with its number;
 // - what was read is a valid rule or an added holiday of 2014-2100, and it
 //   works through the calendar: its days in a few years, its text, the
-//   holidays it adds (still in date order).
+//   holidays it adds (still in date order), and the printable page of the
+//   month of the first of them: well-formed UTF-8 SVG whose text is escaped.
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
@@ -13,6 +14,9 @@
 #include <vector>
 
 #include "date_files.h"
+#include "month_page.h"
+#include "page_layout.h"
+#include "svg_page.h"
 #include "utf8.h"
 
 namespace {
@@ -51,6 +55,35 @@ void RequireNumbered(const std::vector<LineProblem>& problems, std::int32_t line
     Require(previous <= lines);
 }
 
+// Each text element's content holds no markup: no '<', and '&' only as one
+// of XML's five entities.
+bool TextIsEscaped(std::string_view svg)
+{
+    constexpr std::string_view kEntities[] = {"&amp;", "&lt;", "&gt;", "&quot;", "&apos;"};
+    for (std::size_t start = svg.find("<text "); start != std::string_view::npos;
+         start = svg.find("<text ", start + 1)) {
+        const std::size_t open = svg.find('>', start);
+        const std::size_t close = svg.find("</text>", start);
+        if (open == std::string_view::npos || close == std::string_view::npos || close < open) return false;
+        const std::string_view content = svg.substr(open + 1, close - open - 1);
+        if (content.find('<') != std::string_view::npos) return false;
+        for (std::size_t amp = content.find('&'); amp != std::string_view::npos; amp = content.find('&', amp + 1)) {
+            if (std::none_of(std::begin(kEntities), std::end(kEntities),
+                             [&](std::string_view entity) { return content.substr(amp).starts_with(entity); })) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+// The page of the month of date, with the user's dates.
+void RequirePage(const GregorianDate& date, const UserDates& user)
+{
+    const std::string svg = SvgPage(LayOutMonthPage(MakeMonthPage(date.year, date.month, Almanac::Korea, user)));
+    Require(Utf8::IsWellFormed(svg) && TextIsEscaped(svg));
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
@@ -65,7 +98,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     UserDates user;
     user.events = events.events;
     for (const UserEvent& event : events.events) Require(IsValidDateRule(event.rule));
-    for (const EventDay& day : EventsIn(user, 2024, 2026)) Require(!EventText(day).empty());
+    const std::vector<EventDay> days = EventsIn(user, 2024, 2026);
+    for (const EventDay& day : days) Require(!EventText(day).empty());
+    if (!days.empty()) RequirePage(days.front().observance.date, user);
 
     const HolidaysFile holidays = ParseHolidaysFile(text);
     RequireNumbered(holidays.problems, lines);
@@ -77,5 +112,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         Require(GetUserHolidays(added.date.year, user, ofYear));
         for (std::size_t i = 1; i < ofYear.size(); ++i) Require(!(ofYear[i].date < ofYear[i - 1].date));
     }
+    if (!holidays.holidays.empty()) RequirePage(holidays.holidays.front().date, user);
     return 0;
 }
