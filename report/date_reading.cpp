@@ -1,5 +1,6 @@
 #include "date_reading.h"
 
+#include <algorithm>
 #include <array>
 #include <utility>
 
@@ -66,23 +67,39 @@ std::optional<std::vector<Holiday>> HolidaysOn(const GregorianDate& date, const 
 
 // Built by appending rather than formatted: an iCalendar file of holidays
 // writes one for each of its days.
+const LunarDateWords& Cp949LunarDateWords()
+{
+    static const LunarDateWords words = [] {
+        LunarDateWords made{"음력 ", "년 ", kLeapMonthPrefix, "월 ", "일 (", "년 ", "월)", kUncertainMark, {}, {}};
+        std::ranges::copy(StemNames, made.stems.begin());
+        std::ranges::copy(BranchNames, made.branches.begin());
+        return made;
+    }();
+    return words;
+}
+
+void AppendLunarDateText(std::string& out, const LunarReading& lunar, const LunarDateWords& words)
+{
+    out += words.lunar;
+    AppendNumber(out, lunar.date.year);
+    out += words.year;
+    if (lunar.date.leap != 0) out += words.leap;
+    AppendNumber(out, lunar.date.month);
+    out += words.month;
+    AppendNumber(out, lunar.date.day);
+    out += words.day;
+    out += words.stems.at(static_cast<std::size_t>(lunar.year.stem));
+    out += words.branches.at(static_cast<std::size_t>(lunar.year.branch));
+    out += words.cycleYear;
+    out += words.stems.at(static_cast<std::size_t>(lunar.month.stem));
+    out += words.branches.at(static_cast<std::size_t>(lunar.month.branch));
+    out += words.cycleMonth;
+    if (lunar.uncertain) out += words.uncertain;
+}
+
 void AppendLunarDateText(AnsiString& out, const LunarReading& lunar)
 {
-    out += "음력 ";
-    AppendNumber(out, lunar.date.year);
-    out += "년 ";
-    if (lunar.date.leap != 0) out += kLeapMonthPrefix;
-    AppendNumber(out, lunar.date.month);
-    out += "월 ";
-    AppendNumber(out, lunar.date.day);
-    out += "일 (";
-    out += StemName(lunar.year);
-    out += BranchName(lunar.year);
-    out += "년 ";
-    out += StemName(lunar.month);
-    out += BranchName(lunar.month);
-    out += "월)";
-    if (lunar.uncertain) out += kUncertainMark;
+    AppendLunarDateText(out, lunar, Cp949LunarDateWords());
 }
 
 AnsiString LunarDateText(const LunarReading& lunar)

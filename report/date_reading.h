@@ -1,7 +1,9 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "almanac.h"
@@ -52,6 +54,42 @@ AnsiString DateReadingLine(const DateReading& reading);
 // "음력 2025년 윤6월 1일 (을사년 계미월)", " (±1일)" after an uncertain one.
 AnsiString LunarDateText(const LunarReading& lunar);
 void AppendLunarDateText(AnsiString& out, const LunarReading& lunar);  // the same onto the end of out
+
+// The words of that text, in one encoding: the program's own (CP949), or
+// the same words converted once at an edge that writes another encoding
+// (a long iCalendar file writes the text for every holiday).
+struct LunarDateWords {
+    std::string lunar;       // "음력 "
+    std::string year;        // "년 "
+    std::string leap;        // "윤"
+    std::string month;       // "월 "
+    std::string day;         // "일 ("
+    std::string cycleYear;   // "년 "
+    std::string cycleMonth;  // "월)"
+    std::string uncertain;   // " (±1일)"
+    std::array<std::string, 10> stems;
+    std::array<std::string, 12> branches;
+
+    template <typename Convert>
+    LunarDateWords Converted(Convert convert) const
+    {
+        LunarDateWords words{convert(lunar),
+                             convert(year),
+                             convert(leap),
+                             convert(month),
+                             convert(day),
+                             convert(cycleYear),
+                             convert(cycleMonth),
+                             convert(uncertain),
+                             {},
+                             {}};
+        for (std::size_t i = 0; i < stems.size(); ++i) words.stems.at(i) = convert(stems.at(i));
+        for (std::size_t i = 0; i < branches.size(); ++i) words.branches.at(i) = convert(branches.at(i));
+        return words;
+    }
+};
+const LunarDateWords& Cp949LunarDateWords();
+void AppendLunarDateText(std::string& out, const LunarReading& lunar, const LunarDateWords& words);
 
 // The Korean names (CP949) of a weekday (0 Sunday .. 6 Saturday), "일요일" ..
 // "토요일", and of a stem-branch position, "정사".

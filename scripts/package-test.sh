@@ -54,6 +54,17 @@ opens_no_library() {  # opens_no_library ARGS...: dalcal-print opens no shared o
 check opens_no_library 2026 7월
 check opens_no_library --from-lunar 3 15 --years 2026–2028
 check opens_no_library --encoding cp949 2027 2
+# Korean messages: the catalog found beside bin, and still no shared object.
+check grep -q "알 수 없는 옵션" <(LC_ALL=C.UTF-8 LANGUAGE=ko "$usr/bin/dalcal-print" --bogus 2>&1)
+korean_messages_open_no_library() {
+    strace -f -e trace=open,openat -E LC_ALL=C.UTF-8 -E LANGUAGE=ko -o "$unpacked/opened" \
+        "$usr/bin/dalcal-print" 2027 13 >/dev/null 2>&1 || true
+    grep -q 'dalcal.mo' "$unpacked/opened" && ! grep -E '\.so' "$unpacked/opened" >&2
+}
+check korean_messages_open_no_library
+# The page drawer, found beside bin in libexec, draws with the fonts the package depends on.
+check test "$("$usr/bin/dalcal-print" --pdf 2027 2 | head -c 5)" = "%PDF-"
+check grep -q "fonts-nanum" <(dpkg-deb --field "$deb" Depends)
 
 # Every option that --help names is in the manual page.
 man_has_help_options() {  # man_has_help_options PROGRAM

@@ -1,9 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <array>
+#include <optional>
 #include <set>
 #include <string>
 
 #include "calendar_events.h"
+#include "cp949.h"
+#include "date_reading.h"
 #include "icalendar.h"
 #include "json_documents.h"
 #include "json_writer.h"
@@ -106,6 +110,39 @@ TEST(ICalendar, AllDayEventsAndMoments)
     EXPECT_NE(text.find("DTSTART:20260203T200200Z\r\nSUMMARY:"), std::string::npos);  // no DTEND
     EXPECT_NE(text.find("DTSTAMP:19700101T000000Z\r\n"), std::string::npos);
     EXPECT_EQ(text.find("DESCRIPTION"), std::string::npos);  // none given, none written
+}
+
+// Events whose description and category are written unescaped must hold
+// nothing TEXT escapes, and every UID must be plain ASCII; and a holiday's
+// description is the lunar date's text converted to UTF-8.
+TEST(ICalendar, OwnWordsNeedNoEscape)
+{
+    std::vector<CalendarEvent> events;
+    HolidayEventMaker maker;
+    for (std::int32_t year = kFirstHolidayYear; year <= kLastHolidayYear; ++year) {
+        std::vector<Holiday> holidays;
+        ASSERT_TRUE(GetHolidays(year, holidays));
+        for (const Holiday& holiday : holidays) {
+            events.push_back(maker.Make(holiday));
+            const std::optional<LunarReading> lunar = ReadLunarDate(Almanac::Korea, holiday.date);
+            ASSERT_TRUE(lunar.has_value());
+            EXPECT_EQ(events.back().description, Cp949::ToUtf8(LunarDateText(*lunar)));
+        }
+    }
+    std::vector<SolarTerm> terms;
+    for (const std::int32_t year : {1900, 2027, 2100}) {
+        std::array<SolarTerm, kSolarTermsInYear> ofYear{};
+        ASSERT_TRUE(GetSolarTerms(year, ofYear));
+        terms.insert(terms.end(), ofYear.begin(), ofYear.end());
+    }
+    for (const CalendarEvent& event : SolarTermEvents(terms)) events.push_back(event);
+    ASSERT_GT(events.size(), 1300u);  // 87 years of holidays and three of terms
+    for (const CalendarEvent& event : events) {
+        ASSERT_TRUE(event.ownWords) << event.uid;
+        EXPECT_EQ(EscapeText(event.description), event.description) << event.uid;
+        EXPECT_EQ(EscapeText(event.category), event.category) << event.uid;
+        EXPECT_EQ(event.uid.find_first_not_of("abcdefghijklmnopqrstuvwxyz0123456789-.@"), std::string::npos);
+    }
 }
 
 TEST(ICalendar, FingerprintIsFnv1a)

@@ -16,6 +16,13 @@ std::string Utf8(const AnsiString& cp949)
     return Cp949::ToUtf8(cp949);
 }
 
+// The words of a lunar date's text in UTF-8, converted once.
+const LunarDateWords& Utf8LunarDateWords()
+{
+    static const LunarDateWords words = Cp949LunarDateWords().Converted(Utf8);
+    return words;
+}
+
 }  // namespace
 
 HolidayEventMaker::Label HolidayEventMaker::LabelOf(const Holiday& holiday)
@@ -39,11 +46,10 @@ const CalendarEvent& HolidayEventMaker::Make(const Holiday& holiday)
     event_.category = label.kind;
     event_.description.clear();
     if (const std::optional<LunarReading> lunar = ReadLunarDate(Almanac::Korea, holiday.date)) {
-        lunarText_.clear();
-        AppendLunarDateText(lunarText_, *lunar);
-        Cp949::AppendUtf8(event_.description, lunarText_);
+        AppendLunarDateText(event_.description, *lunar, Utf8LunarDateWords());
     }
     event_.date = holiday.date;
+    event_.ownWords = true;  // the lunar date's text and the kind's name
     return event_;
 }
 
@@ -65,7 +71,7 @@ std::vector<CalendarEvent> SolarTermEvents(const std::vector<SolarTerm>& terms)
         const std::string name = Utf8(SolarTermNames.at(static_cast<std::size_t>(term.index)));
         events.push_back({Sysutils::Format("solar-term-%.4d-%.2d", term.date.year, term.index) + kUidDomain, name,
                           IsoDate(term.date) + " " + ClockTime(term.minuteOfDay) + " KST", Utf8(kSolarTermCategory),
-                          utc.date, utc.minuteOfDay});
+                          utc.date, utc.minuteOfDay, true});
     }
     return events;
 }
@@ -82,7 +88,7 @@ std::vector<CalendarEvent> AnniversaryEvents(const LunarAnniversary& anniversary
         events.push_back({"lunar-" + lunarDate + Sysutils::Format("-%.4d-", year.lunarYear) +
                               Fingerprint(anniversary.summary) + kUidDomain,
                           anniversary.summary, reading.lunar ? Utf8(LunarDateText(*reading.lunar)) : std::string(),
-                          Utf8(kLunarAnniversaryCategory), reading.date, std::nullopt});
+                          Utf8(kLunarAnniversaryCategory), reading.date, std::nullopt, true});
     }
     return events;
 }

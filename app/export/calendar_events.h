@@ -48,7 +48,6 @@ private:
         }
     };
     std::unordered_map<LabelKey, Label, LabelKeyHash> labels_;  // a few dozen
-    AnsiString lunarText_;
     CalendarEvent event_;
 };
 

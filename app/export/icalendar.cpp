@@ -19,11 +19,22 @@ bool IsContinuationByte(char c)
     return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
 }
 
-// value (in [0, 100)) as two decimal digits at `at`.
+// "00" to "99", two characters each: a long file writes thousands of dates.
+constexpr std::array<char, 200> kDigitPairs = [] {
+    std::array<char, 200> pairs{};
+    for (std::size_t value = 0; value < 100; ++value) {
+        pairs.at(2 * value) = static_cast<char>('0' + value / 10);
+        pairs.at(2 * value + 1) = static_cast<char>('0' + value % 10);
+    }
+    return pairs;
+}();
+
+// value (in [0, 100): a month, a day, a year's halves, a time's parts) as two decimal digits at `at`.
 void PutTwoDigits(char* at, std::int32_t value)
 {
-    at[0] = static_cast<char>('0' + value / 10);
-    at[1] = static_cast<char>('0' + value % 10);
+    const auto pair = 2 * static_cast<std::size_t>(value);
+    at[0] = kDigitPairs.at(pair);
+    at[1] = kDigitPairs.at(pair + 1);
 }
 
 void AppendTwoDigits(std::string& out, std::int32_t value)
@@ -126,6 +137,23 @@ void AddTextProperty(std::string& out, std::string_view name, std::string_view v
     EndLine(out, start);
 }
 
+// NAME:VALUE with a value that needs no escape, as it is.
+void AddPlainProperty(std::string& out, std::string_view name, std::string_view value)
+{
+    const std::size_t start = out.size();
+    out += name;
+    out += value;
+    EndLine(out, start);
+}
+
+// The day after date (years 1..9999; the last day's next is past them, never asked for).
+GregorianDate NextDay(const GregorianDate& date)
+{
+    if (date.day < GregorianMonthDays(date.year, date.month)) return {date.year, date.month, date.day + 1};
+    if (date.month < 12) return {date.year, date.month + 1, 1};
+    return {date.year + 1, 1, 1};
+}
+
 // A date (years 1..9999) as YYYYMMDD at `at`, eight characters.
 void PutDateValue(char* at, const GregorianDate& date)
 {
@@ -135,20 +163,21 @@ void PutDateValue(char* at, const GregorianDate& date)
     PutTwoDigits(at + 6, date.day);
 }
 
-// DTSTART and DTEND of an all-day event, in one append: a long file writes
-// them for every event.
+// DTSTART and DTEND of an all-day event, in one append of a copy of the
+// lines with the dates put in: a long file writes them for every event.
 void AddDayLines(std::string& out, const GregorianDate& date)
 {
-    constexpr std::string_view kStart = "DTSTART;VALUE=DATE:";
-    constexpr std::string_view kEnd = "\r\nDTEND;VALUE=DATE:";
-    constexpr std::size_t kDateLength = 8;
-    std::array<char, kStart.size() + kDateLength + kEnd.size() + kDateLength + 2> lines{};
-    char* at = std::ranges::copy(kStart, lines.data()).out;
-    PutDateValue(at, date);
-    at = std::ranges::copy(kEnd, at + kDateLength).out;
-    PutDateValue(at, DateOfDayCount(DayCountOf(date.year, date.month, date.day) + 1));
-    at[kDateLength] = '\r';
-    at[kDateLength + 1] = '\n';
+    constexpr std::string_view kLines = "DTSTART;VALUE=DATE:YYYYMMDD\r\nDTEND;VALUE=DATE:YYYYMMDD\r\n";
+    constexpr std::size_t kStartAt = kLines.find("YYYYMMDD");
+    constexpr std::size_t kEndAt = kLines.rfind("YYYYMMDD");
+    constexpr std::array<char, kLines.size()> kTemplate = [&] {
+        std::array<char, kLines.size()> copy{};
+        std::ranges::copy(kLines, copy.begin());
+        return copy;
+    }();
+    std::array<char, kLines.size()> lines = kTemplate;  // copied whole, not byte by byte
+    PutDateValue(lines.data() + kStartAt, date);
+    PutDateValue(lines.data() + kEndAt, NextDay(date));
     out.append(lines.data(), lines.size());
 }
 
@@ -159,7 +188,7 @@ void AddEvent(std::string& out, const CalendarEvent& event, std::string_view sta
     const std::size_t uidLineStart = out.size() + kBegin.size();
     out += kBegin;
     out += "UID:";
-    AppendEscapedText(out, event.uid);
+    out += event.uid;
     EndLine(out, uidLineStart);
     out += stampLine;
     if (event.utcMinuteOfDay) {
@@ -171,8 +200,9 @@ void AddEvent(std::string& out, const CalendarEvent& event, std::string_view sta
         AddDayLines(out, event.date);
     }
     AddTextProperty(out, "SUMMARY:", event.summary);
-    if (!event.description.empty()) AddTextProperty(out, "DESCRIPTION:", event.description);
-    if (!event.category.empty()) AddTextProperty(out, "CATEGORIES:", event.category);
+    const auto addProperty = event.ownWords ? AddPlainProperty : AddTextProperty;
+    if (!event.description.empty()) addProperty(out, "DESCRIPTION:", event.description);
+    if (!event.category.empty()) addProperty(out, "CATEGORIES:", event.category);
     out += "TRANSP:TRANSPARENT\r\nEND:VEVENT\r\n";
 }
 

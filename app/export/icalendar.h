@@ -14,12 +14,17 @@
 // inside a UTF-8 sequence), TEXT values escaped. Texts are UTF-8.
 
 struct CalendarEvent {
-    std::string uid;  // unique in the file, and the same on every run for the same event
+    std::string uid;  // unique in the file, and the same on every run for the same event; the
+                      // program's own ASCII (letters, digits, '-', '.', '@'), written as it is
     std::string summary;
     std::string description;                     // empty: none
     std::string category;                        // empty: none
     GregorianDate date;                          // an all-day event on this day, or the UTC date of a moment
     std::optional<std::int32_t> utcMinuteOfDay;  // a moment (DTSTART in UTC, no DTEND) rather than a day
+    // The description and the category are the program's own words (UTF-8
+    // made from its CP949 text, none of the characters TEXT escapes), written
+    // as they are; otherwise they are escaped like the summary.
+    bool ownWords = false;
 };
 
 // Where a file is written, piece by piece.

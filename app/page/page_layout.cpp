@@ -70,16 +70,17 @@ bool IsWide(std::uint32_t codePoint)
 std::string Shortened(const std::string& text, double sizePt, double widthPt)
 {
     if (EstimatedWidthPt(text, sizePt) <= widthPt) return text;
-    const std::string ellipsis = "…";
+    const std::string_view ellipsis = "…";
+    const double roomPt = widthPt - EstimatedWidthPt(std::string(ellipsis), sizePt);
     std::string kept;
     for (std::size_t i = 0; i < text.size();) {
-        const Utf8::Character character = Utf8::Read(text, i);
-        const std::string next = text.substr(i, character.length);
-        if (EstimatedWidthPt(kept + next + ellipsis, sizePt) > widthPt) break;
-        kept += next;
-        i += character.length;
+        const std::size_t length = Utf8::Read(text, i).length;
+        if (EstimatedWidthPt(text.substr(0, i + length), sizePt) > roomPt) break;
+        i += length;
+        kept.assign(text, 0, i);
     }
-    return kept + ellipsis;
+    kept += ellipsis;
+    return kept;
 }
 
 // A note in lines of about widthPt, broken between words where it can be
@@ -102,6 +103,12 @@ std::vector<std::string> Wrapped(const std::string& text, double sizePt, double 
         lastBlank = std::string::npos;
     }
     return lines;
+}
+
+// The row of a grid's cell counted from 0, the cells from 0 at the first row's Sunday.
+double WeekOf(std::int32_t cell)
+{
+    return static_cast<double>(cell / kDaysInWeek);  // whole weeks
 }
 
 std::string Utf8Text(const AnsiString& cp949)
@@ -130,9 +137,8 @@ void AddSmallMonth(PageDrawing& drawing, const SmallMonth& small, double xPt, do
     for (std::int32_t day = 1; day <= small.days; ++day) {
         const std::int32_t cell = small.firstWeekday + day - 1;
         const std::int32_t weekday = cell % kDaysInWeek;
-        drawing.texts.push_back({xPt + (weekday + 0.5) * kSmallColumnPt,
-                                 yPt + 8 + kSmallRowPt * (2 + cell / kDaysInWeek) + 2, kSmallSizePt, false,
-                                 WeekdayColor(weekday), Anchor::Middle, Number(day)});
+        drawing.texts.push_back({xPt + (weekday + 0.5) * kSmallColumnPt, yPt + 8 + kSmallRowPt * (2 + WeekOf(cell)) + 2,
+                                 kSmallSizePt, false, WeekdayColor(weekday), Anchor::Middle, Number(day)});
     }
 }
 
@@ -169,7 +175,10 @@ void AddDay(PageDrawing& drawing, const PageDay& day, double xPt, double yPt, do
         for (std::size_t j = 0; j < lines.size() && line < room; ++j, ++line) {
             const bool more = j + 1 < lines.size() || i + 1 < day.notes.size();
             std::string text = lines[j];
-            if (line + 1 == room && more) text = Shortened(text + "…", kNoteSizePt, noteWidthPt);
+            if (line + 1 == room && more) {
+                text += "…";
+                text = Shortened(text, kNoteSizePt, noteWidthPt);
+            }
             drawing.texts.push_back({xPt + 5, firstNotePt + static_cast<double>(line) * kNoteLinePt, kNoteSizePt, false,
                                      i < day.holidayNotes ? kRed : kInk, Anchor::Start, text});
         }
@@ -191,7 +200,7 @@ void AddGrid(PageDrawing& drawing, const MonthPage& page, double bottomPt)
     }
     for (std::int32_t cell = 0; cell < weeks * kDaysInWeek; ++cell) {
         const double xPt = leftPt + (cell % kDaysInWeek) * widthPt;
-        const double yPt = topPt + (cell / kDaysInWeek) * heightPt;
+        const double yPt = topPt + WeekOf(cell) * heightPt;
         const std::int32_t index = cell - page.firstWeekday;
         if (index < 0 || index >= monthDays) {
             drawing.boxes.push_back({xPt, yPt, widthPt, heightPt, kOutsideFill});
