@@ -108,7 +108,8 @@ std::vector<std::string> Wrapped(const std::string& text, double sizePt, double 
 // The row of a grid's cell counted from 0, the cells from 0 at the first row's Sunday.
 double WeekOf(std::int32_t cell)
 {
-    return static_cast<double>(cell / kDaysInWeek);  // whole weeks
+    const std::int32_t weeks = cell / kDaysInWeek;  // whole weeks
+    return weeks;
 }
 
 std::string Utf8Text(const AnsiString& cp949)
