@@ -124,13 +124,7 @@ std::string PageDrawerPath()
 // the page drawer with the same arguments.
 int DrawPages(std::span<const char* const> args, const PrintRequest& request)
 {
-    if (isatty(STDOUT_FILENO) == 1) {
-        const char* const pattern = request.format == OutputFormat::Pdf
-                                        ? Phrase("refusing to write PDF to a terminal (redirect it: > FILE.pdf)")
-                                        : Phrase("refusing to write SVG to a terminal (redirect it: > FILE.svg)");
-        Complain(Messages::Translated(pattern));
-        return kExitUsage;
-    }
+    if (RefusedOntoTerminal(request.format)) return kExitUsage;
     const std::string drawer = PageDrawerPath();
     std::vector<char*> argv;
     argv.push_back(const_cast<char*>(drawer.c_str()));  // execv takes char*, and changes nothing

@@ -34,10 +34,7 @@ int Main(std::span<const char* const> args)
     if (request.format != OutputFormat::Pdf && request.format != OutputFormat::Svg) {
         return ReportUsageError({Message("dalcal-page draws what --pdf and --svg ask for")});
     }
-    if (isatty(STDOUT_FILENO) == 1) {
-        Complain(Messages::Translated(Phrase("refusing to write PDF to a terminal (redirect it: > FILE.pdf)")));
-        return kExitUsage;
-    }
+    if (RefusedOntoTerminal(request.format)) return kExitUsage;
     const RunContext context = ReadSurroundings(request);
     std::vector<PageDrawing> pages;
     try {  // every page made before a byte is written: a refusal leaves no partial document

@@ -82,6 +82,15 @@ void Complain(const std::string& message, bool cp949) noexcept
     }
 }
 
+bool RefusedOntoTerminal(OutputFormat format)
+{
+    if (isatty(STDOUT_FILENO) != 1) return false;
+    Complain(Messages::Translated(format == OutputFormat::Svg
+                                      ? Phrase("refusing to write SVG to a terminal (redirect it: > FILE.svg)")
+                                      : Phrase("refusing to write PDF to a terminal (redirect it: > FILE.pdf)")));
+    return true;
+}
+
 std::string Shown(const Exception& error)
 {
     try {

@@ -24,6 +24,10 @@ int ReportUsageError(const UsageError& usage);
 // the output is.
 void Complain(const std::string& message, bool cp949 = false) noexcept;
 
+// Whether standard output is a terminal, which PDF or SVG bytes are never
+// written onto (as compressors refuse): then says so.
+bool RefusedOntoTerminal(OutputFormat format);
+
 // A refusal in the reader's language, UTF-8.
 std::string Shown(const Exception& error);
 
