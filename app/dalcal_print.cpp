@@ -27,6 +27,7 @@
 #include "messages.h"
 #include "print_main.h"
 #include "print_run.h"
+#include "program_folder.h"
 #include "sysutils.h"
 #include "terminal_style.h"
 #include "user_files.h"
@@ -107,11 +108,8 @@ constexpr const char* kUsage = Phrase(  // xgettext:no-c-format (its "4% of" is 
 // build, in LIBEXECDIR/dalcal where installed.
 std::string PageDrawerPath()
 {
-    char path[4096];
-    const ssize_t length = readlink("/proc/self/exe", path, sizeof path - 1);
-    if (length <= 0) return DALCAL_PAGE_DRAWER;
-    std::string folder(path, static_cast<std::size_t>(length));
-    folder.resize(folder.find_last_of('/') + 1);
+    const std::string folder = ProgramFolder();
+    if (folder.empty()) return DALCAL_PAGE_DRAWER;
     for (const char* relative : {"dalcal-page", "../libexec/dalcal/dalcal-page"}) {
         std::string candidate = folder;
         candidate += relative;

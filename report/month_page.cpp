@@ -1,7 +1,9 @@
 #include "month_page.h"
 
 #include <algorithm>
+#include <array>
 #include <optional>
+#include <vector>
 
 #include "civil_date.h"
 #include "cp949_literals.h"
@@ -55,22 +57,45 @@ std::optional<SmallMonth> SmallMonthOf(std::int32_t year, std::int32_t month)
     return SmallMonth{year, month, GetFirstWeekday(GetDaysBeforeMonth(year, month)), GregorianMonthDays(year, month)};
 }
 
-PageDay DayOf(const DateReading& reading, bool korea)
+// What Korea's almanac writes in a month's cells, found once for the month:
+// the year's holidays (none where not known), its solar terms and the
+// month's events. The classic table writes none.
+struct MonthNotes {
+    std::vector<Holiday> holidays;
+    std::vector<SolarTerm> terms;
+    std::vector<EventDay> events;
+};
+
+MonthNotes NotesOf(std::int32_t year, std::int32_t month, Almanac almanac, const UserDates& user)
 {
-    PageDay day{reading.date.day, reading.weekday, DayColor::Weekday, LunarText(reading.lunar), {}};
-    const bool holiday = korea && reading.holidays && !reading.holidays->empty();
-    if (reading.weekday == 0 || holiday) {
+    MonthNotes notes;
+    if (almanac != Almanac::Korea) return notes;
+    if (!GetUserHolidays(year, user, notes.holidays)) notes.holidays.clear();
+    std::array<SolarTerm, kSolarTermsInYear> terms{};
+    if (GetSolarTerms(year, terms)) notes.terms.assign(terms.begin(), terms.end());
+    notes.events = EventsInMonth(user, year, month);
+    return notes;
+}
+
+PageDay DayOf(const GregorianDate& date, std::int32_t weekday, const std::optional<LunarReading>& lunar,
+              const MonthNotes& notes)
+{
+    PageDay day{date.day, weekday, DayColor::Weekday, LunarText(lunar), {}};
+    for (const Holiday& h : notes.holidays) {
+        if (h.date == date) day.notes.push_back(HolidayText(h, false));
+    }
+    day.holidayNotes = day.notes.size();
+    if (weekday == 0 || day.holidayNotes > 0) {
         day.color = DayColor::Holiday;
-    } else if (reading.weekday == kDaysInWeek - 1) {
+    } else if (weekday == kDaysInWeek - 1) {
         day.color = DayColor::Saturday;
     }
-    if (!korea) return day;
-    if (reading.holidays) {
-        for (const Holiday& h : *reading.holidays) day.notes.push_back(HolidayText(h, false));
-        day.holidayNotes = day.notes.size();
+    for (const SolarTerm& term : notes.terms) {
+        if (term.date == date) day.notes.push_back(SolarTermText(term));
     }
-    if (reading.solarTerm) day.notes.push_back(SolarTermText(*reading.solarTerm));
-    for (const EventDay& event : reading.events) day.notes.push_back(EventText(event));
+    for (const EventDay& event : notes.events) {
+        if (event.observance.date == date) day.notes.push_back(EventText(event));
+    }
     return day;
 }
 
@@ -93,23 +118,23 @@ std::vector<AnsiString> Footer(Almanac almanac, bool uncertain)
 MonthPage MakeMonthPage(std::int32_t year, std::int32_t month, Almanac almanac, const UserDates& user)
 {
     CheckYearAndMonth(year, month);
-    const bool korea = almanac == Almanac::Korea;
     MonthPage page{year, month, {}, {}, GetFirstWeekday(GetDaysBeforeMonth(year, month)), {}, {}, {}, {}};
     AppendNumber(page.title, year);
     page.title += "년 ";
     AppendNumber(page.title, month);
     page.title += "월";
 
-    const UserDates none;
-    const UserDates& dates = korea ? user : none;
+    const MonthNotes notes = NotesOf(year, month, almanac, user);
     std::vector<std::optional<LunarReading>> lunar;
     bool uncertain = false;
     for (std::int32_t day = 1; day <= GregorianMonthDays(year, month); ++day) {
-        const DateReading reading = ReadDate(almanac, {year, month, day}, dates);
-        lunar.push_back(reading.lunar);
-        uncertain = uncertain || (reading.lunar && reading.lunar->uncertain) ||
-                    (reading.solarTerm && reading.solarTerm->uncertainDay && korea);
-        page.days.push_back(DayOf(reading, korea));
+        const GregorianDate date{year, month, day};
+        lunar.push_back(ReadLunarDate(almanac, date));
+        uncertain = uncertain || (lunar.back() && lunar.back()->uncertain);
+        page.days.push_back(DayOf(date, (page.firstWeekday + day - 1) % kDaysInWeek, lunar.back(), notes));
+    }
+    for (const SolarTerm& term : notes.terms) {
+        uncertain = uncertain || (term.uncertainDay && term.date.month == month);
     }
     page.lunarLines = LunarHeaderLines(lunar, almanac);
     page.before = SmallMonthOf(year, month - 1);

@@ -20,9 +20,9 @@ std::string FillPlaces(std::string_view pattern, const std::vector<std::string>&
     return text;
 }
 
-std::string Message::English() const
+std::string Message::FilledAs(const char* pattern) const
 {
-    std::string text = FillPlaces(pattern_, values_);
+    std::string text = FillPlaces(pattern, values_);
     if (systemError_ != 0) {
         if (!text.empty()) text += ": ";
         text += std::strerror(systemError_);

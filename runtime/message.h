@@ -22,8 +22,13 @@ public:
     // where it is shown, in the reader's language.
     int SystemError() const noexcept { return systemError_; }
 
-    // The message in English, the system error's description included.
-    std::string English() const;
+    // The message with pattern (its translation) for its own, filled in, and
+    // the system error's description (in the language of the C library's
+    // locale) after it.
+    std::string FilledAs(const char* pattern) const;
+
+    // The message in English.
+    std::string English() const { return FilledAs(pattern_); }
 
     friend bool operator==(const Message& a, const Message& b)
     {

@@ -4,9 +4,10 @@
 #include <unistd.h>
 
 #include <clocale>
-#include <cstring>
 #include <iterator>
 #include <optional>
+
+#include "program_folder.h"
 
 namespace {
 
@@ -23,11 +24,8 @@ std::optional<std::string>& ChosenFolder()
 std::string CatalogFolder()
 {
     if (ChosenFolder()) return *ChosenFolder();
-    char path[4096];
-    const ssize_t length = readlink("/proc/self/exe", path, sizeof path - 1);
-    if (length > 0) {
-        std::string folder(path, static_cast<std::size_t>(length));
-        folder.resize(folder.find_last_of('/') + 1);
+    std::string folder = ProgramFolder();
+    if (!folder.empty()) {
         folder += "../share/locale";
         if (access((folder + "/ko/LC_MESSAGES/dalcal.mo").c_str(), R_OK) == 0) return folder;
     }
@@ -82,12 +80,7 @@ const char* Translated(const char* english)
 
 std::string Shown(const Message& message)
 {
-    std::string text = FillPlaces(Translated(message.Pattern()), message.Values());
-    if (message.SystemError() != 0) {
-        if (!text.empty()) text += ": ";
-        text += std::strerror(message.SystemError());  // after PrepareOnce: in the reader's language
-    }
-    return text;
+    return message.FilledAs(Translated(message.Pattern()));  // after PrepareOnce: libc's texts translated too
 }
 
 }  // namespace Messages

@@ -66,21 +66,29 @@ bool IsWide(std::uint32_t codePoint)
            (codePoint >= 0xFF00 && codePoint <= 0xFF60);
 }
 
+// A character's advance in ems.
+double EmsOf(const Utf8::Character& character)
+{
+    return character.wellFormed && IsWide(character.codePoint) ? kWideEm : kNarrowEm;
+}
+
 // text cut, with "…" at the end, to about widthPt.
 std::string Shortened(const std::string& text, double sizePt, double widthPt)
 {
     if (EstimatedWidthPt(text, sizePt) <= widthPt) return text;
     const std::string_view ellipsis = "…";
     const double roomPt = widthPt - EstimatedWidthPt(std::string(ellipsis), sizePt);
-    std::string kept;
-    for (std::size_t i = 0; i < text.size();) {
-        const std::size_t length = Utf8::Read(text, i).length;
-        if (EstimatedWidthPt(text.substr(0, i + length), sizePt) > roomPt) break;
-        i += length;
-        kept.assign(text, 0, i);
+    double ems = 0;  // of the characters kept
+    std::size_t kept = 0;
+    while (kept < text.size()) {
+        const Utf8::Character character = Utf8::Read(text, kept);
+        ems += EmsOf(character);
+        if (ems * sizePt > roomPt) break;
+        kept += character.length;
     }
-    kept += ellipsis;
-    return kept;
+    std::string shortened = text.substr(0, kept);
+    shortened += ellipsis;
+    return shortened;
 }
 
 // A note in lines of about widthPt, broken between words where it can be
@@ -89,16 +97,20 @@ std::vector<std::string> Wrapped(const std::string& text, double sizePt, double 
 {
     std::vector<std::string> lines(1);
     std::size_t lastBlank = std::string::npos;  // in lines.back()
+    double lineEms = 0;                         // of lines.back()
     for (std::size_t i = 0; i < text.size();) {
-        const std::size_t length = Utf8::Read(text, i).length;
+        const Utf8::Character character = Utf8::Read(text, i);
+        const std::size_t length = character.length;
         std::string& line = lines.back();
         line.append(text, i, length);
+        lineEms += EmsOf(character);
         if (text[i] == ' ') lastBlank = line.size() - 1;
         i += length;
-        if (EstimatedWidthPt(line, sizePt) <= widthPt || line.size() == length) continue;
+        if (lineEms * sizePt <= widthPt || line.size() == length) continue;
         const std::size_t cut = lastBlank != std::string::npos ? lastBlank + 1 : line.size() - length;
         std::string rest = line.substr(cut);
         line.resize(lastBlank != std::string::npos ? lastBlank : cut);
+        lineEms = EstimatedWidthPt(rest, 1);
         lines.push_back(std::move(rest));
         lastBlank = std::string::npos;
     }
@@ -229,7 +241,7 @@ double EstimatedWidthPt(const std::string& utf8, double sizePt)
     double ems = 0;
     for (std::size_t i = 0; i < utf8.size();) {
         const Utf8::Character character = Utf8::Read(utf8, i);
-        ems += character.wellFormed && IsWide(character.codePoint) ? kWideEm : kNarrowEm;
+        ems += EmsOf(character);
         i += character.length;
     }
     return ems * sizePt;
