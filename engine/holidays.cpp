@@ -7,6 +7,7 @@
 #include "civil_date.h"
 #include "cp949_literals.h"
 #include "dated_holidays.h"
+#include "regular_elections.h"
 
 // Sources of the rules:
 //   [R]    관공서의 공휴일에 관한 규정 (대통령령), 제2조 (the holidays) and
@@ -23,7 +24,11 @@
 //          기독탄신일 (first applied 2023-05-29);
 //   [2026] 공휴일에 관한 법률, amended in 2026 (announced by 인사혁신처
 //          2026-02-05): 제헌절 a holiday again from 2026, a national day with
-//          the substitute rule of the others.
+//          the substitute rule of the others;
+//   [노동절] 공휴일에 관한 법률, amended again in 2026 (passed by the National
+//          Assembly 2026-03-31, promulgated in April 2026): 노동절 (5월 1일)
+//          a holiday from 2026-05-01, substituted when it falls on a
+//          Saturday, a Sunday or another holiday (2027-05-03 for 2027-05-01).
 // A substitute day is the first day after the holiday (after the whole
 // three-day 설날 or 추석) that is neither a holiday, nor a Saturday or Sunday,
 // nor already a substitute day. Where two holidays fall on one weekday, the
@@ -55,6 +60,7 @@ constexpr std::int32_t kBuddhasBirthdayNameFrom = DayCountOf(2017, 10, 17);     
 constexpr std::int32_t kNationalDaySubstitutesFrom = DayCountOf(2021, 8, 4);         // [2021]
 constexpr std::int32_t kBuddhaAndChristmasSubstitutesFrom = DayCountOf(2023, 5, 4);  // [2023]
 constexpr std::int32_t kConstitutionDayFromYear = 2026;                              // [2026]
+constexpr std::int32_t kLabourDayFromYear = 2026;                                    // [노동절]
 
 constexpr std::int32_t kSunday = 0;
 constexpr std::int32_t kSaturday = 6;
@@ -107,6 +113,7 @@ std::vector<BaseHoliday> BaseHolidays(std::int32_t year, std::span<const AddedHo
     const char* const buddhaName = buddha >= kBuddhasBirthdayNameFrom ? "부처님오신날" : "석가탄신일";
     list.push_back({buddha, buddhaName, HolidayKind::Holiday,
                     RuleOn(buddha, kWeekendRule, kBuddhaAndChristmasSubstitutesFrom), buddha, buddhaName});
+    if (year >= kLabourDayFromYear) AddFixed(list, year, 5, 1, "노동절", kWeekendRule, DayCountOf(year, 1, 1));
     AddFixed(list, year, 5, 5, "어린이날", kWeekendRule, kLunarAndChildrenSubstitutesFrom);
     AddFixed(list, year, 6, 6, "현충일", SubstituteRule::None, kNever);
     if (year >= kConstitutionDayFromYear) AddFixed(list, year, 7, 17, "제헌절", kWeekendRule, DayCountOf(year, 1, 1));
@@ -207,6 +214,34 @@ std::vector<Holiday> SubstituteDays(const std::vector<BaseHoliday>& base)
     return substitutes;
 }
 
+// The regular elections the statute schedules in a year, into the base list
+// in date order; names holds their names, to which the list points. An
+// election the built-in list or an added day already has (by name or by
+// day) is left to it.
+void AddScheduledElections(std::int32_t year, std::vector<BaseHoliday>& base, std::array<AnsiString, 3>& names)
+{
+    std::array<ScheduledElection, 3> elections{};
+    const std::int32_t count = ScheduledElectionsOf(year, elections);
+    if (count == 0) return;
+    std::vector<std::int32_t> holidayDays;  // the regulation's days with their substitutes
+    holidayDays.reserve(base.size() + 8);
+    for (const BaseHoliday& holiday : base) holidayDays.push_back(holiday.day);
+    for (const Holiday& substitute : SubstituteDays(base)) {
+        holidayDays.push_back(DayCountOf(substitute.date.year, substitute.date.month, substitute.date.day));
+    }
+    for (std::size_t i = 0; i < static_cast<std::size_t>(count); ++i) {
+        names[i] = ElectionName(elections[i]);
+        const std::int32_t day = RegularElectionDay(elections[i].office, elections[i].termEndDay, holidayDays);
+        const bool announced = std::ranges::any_of(base, [&](const BaseHoliday& h) {
+            return h.kind == HolidayKind::Election && (h.day == day || names[i] == h.name);
+        });
+        if (announced) continue;
+        const auto place = std::ranges::upper_bound(base, day, {}, [](const BaseHoliday& h) { return h.day; });
+        base.insert(place, {day, names[i].c_str(), HolidayKind::Election, SubstituteRule::None, day, names[i].c_str(),
+                            kScheduledByStatute});
+    }
+}
+
 }  // namespace
 
 const char* HolidayKindName(HolidayKind kind)
@@ -228,7 +263,9 @@ bool GetHolidays(std::int32_t year, std::vector<Holiday>& holidays, std::span<co
 {
     holidays.clear();
     if (year < kFirstHolidayYear || year > kLastHolidayYear) return false;
-    const std::vector<BaseHoliday> base = BaseHolidays(year, added);
+    std::vector<BaseHoliday> base = BaseHolidays(year, added);
+    std::array<AnsiString, 3> electionNames;  // base points into them
+    AddScheduledElections(year, base, electionNames);
     for (const BaseHoliday& holiday : base) {
         holidays.push_back({DateOfDayCount(holiday.day), holiday.name, holiday.kind, holiday.source});
     }

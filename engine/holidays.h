@@ -19,9 +19,12 @@ enum class HolidayKind {
     Designated,  // 임시공휴일: designated by the government for one year
 };
 
-// Where a holiday comes from: the built-in list, or the index of the list of
-// added days (a file) it was read from.
+// Where a holiday comes from: the built-in list, a regular election the
+// statute schedules (not yet announced: an early election or a change of the
+// law can move it), or the index of the list of added days (a file) it was
+// read from.
 inline constexpr std::int32_t kBuiltInHoliday = -1;
+inline constexpr std::int32_t kScheduledByStatute = -2;
 
 struct Holiday {
     GregorianDate date;
@@ -48,6 +51,9 @@ const char* HolidayKindName(HolidayKind kind);
 // The holidays of a year in date order (two holidays on one day are both
 // listed), with the added days of that year. Returns false, and leaves
 // holidays empty, for a year outside 2014..2100: its holidays are not known,
-// which is not the same as none. Election days and designated holidays are
+// which is not the same as none. Designated holidays and early elections are
 // those announced when the program was built; future ones are not guessed.
+// Regular elections after those of 2026 are computed from the statute
+// (source kScheduledByStatute), unless the built-in list or an added day has
+// an election of the same name or on the same day.
 bool GetHolidays(std::int32_t year, std::vector<Holiday>& holidays, std::span<const AddedHoliday> added = {});

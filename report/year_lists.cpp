@@ -17,6 +17,7 @@ namespace {
 
 constexpr const char* kHolidayFormat = "%d-%.2d-%.2d %s %s";
 constexpr const char* kAddedMark = "추가";
+constexpr const char* kScheduledMark = "예정";  // a regular election the statute schedules, not yet announced
 constexpr const char* kEventFormat = "%d-%.2d-%.2d %s";
 constexpr const char* kTermFormat = "%d-%.2d-%.2d %.2d:%.2d %s%s";
 
@@ -39,15 +40,17 @@ void PrintHolidayList(std::int32_t year, const LineOutput& output, const UserDat
 AnsiString HolidayText(const Holiday& holiday, bool markAdded)
 {
     const std::string_view kind = HolidayKindName(holiday.kind);
-    const bool added = markAdded && holiday.source != kBuiltInHoliday;
-    const bool kindInName = std::string_view(holiday.name).ends_with(kind);
+    std::array<std::string_view, 3> marks{};
+    std::size_t count = 0;
+    if (!std::string_view(holiday.name).ends_with(kind)) marks[count++] = kind;
+    if (markAdded && holiday.source >= 0) marks[count++] = kAddedMark;
+    if (holiday.source == kScheduledByStatute) marks[count++] = kScheduledMark;
     AnsiString text = holiday.name;
-    if (kindInName && !added) return text;
-    text += " (";
-    if (!kindInName) text += kind;
-    if (!kindInName && added) text += ", ";
-    if (added) text += kAddedMark;
-    text += ')';
+    for (std::size_t i = 0; i < count; ++i) {
+        text += i == 0 ? " (" : ", ";
+        text += marks[i];
+    }
+    if (count > 0) text += ')';
     return text;
 }
 

@@ -232,9 +232,28 @@ usage_error "unknown --color" "unknown --color value 'sometimes'" --color=someti
 
 # --holidays and --terms: one line each.
 run --holidays 2026
-check "--holidays: 21 in 2026" test "$(wc -l <"$work/out")" -eq 21
+check "--holidays: 22 in 2026" test "$(wc -l <"$work/out")" -eq 22
 check "--holidays: a substitute day" grep -qx "2026-03-02 월요일 삼일절 (대체공휴일)" "$work/out"
 check "--holidays: an election" grep -qx "2026-06-03 수요일 제9회 전국동시지방선거 (선거일)" "$work/out"
+# 노동절 and the regular elections the statute schedules, in every text view,
+# in JSON and in iCalendar.
+for holiday in "2026-05-01 노동절 공휴일" "2027-05-03 노동절 대체공휴일" "2028-04-12 제23대_국회의원선거 선거일" \
+    "2030-06-12 제10회_전국동시지방선거 선거일"; do
+    read -r day name kind <<<"$holiday"
+    name=${name//_/ }
+    year=${day%%-*} month=${day:5:2} mark=""
+    [[ $kind == 선거일 ]] && mark=", 예정"
+    run --holidays "$year"
+    check "$day: in --holidays" grep -q "^$day .* $name ($kind$mark)$" "$work/out"
+    run "$day"
+    check "$day: in its reading" grep -q " · $name ($kind$mark)$" "$work/out"
+    run "$year" "$month"
+    check "$day: below its month" grep -q "^ *${month#0}월 *$((10#${day:8:2}))일(.) $name" "$work/out"
+    run --json "$day"
+    check "$day: in JSON" grep -q "\"name\":\"$name\",\"kind\":\"$kind\",\"source\":\"$([[ $kind == 선거일 ]] && echo statute || echo built-in)\"" "$work/out"
+    run --ics --holidays "$year"
+    check "$day: in iCalendar" grep -q "^DTSTART;VALUE=DATE:${day//-/}" "$work/out"
+done
 run --holidays 2025
 check "--holidays: a designated day, its kind said once" grep -qx "2025-01-27 월요일 설 연휴 임시공휴일" "$work/out"
 refused "holidays not known" '"2013" is not within the years 2014-2100 of which Korea'"'"'s public holidays are known' --holidays 2013

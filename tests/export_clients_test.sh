@@ -114,8 +114,8 @@ for file in holidays terms birthday events; do
     report=$(calcurse -D "$work/calcurse" -i "$work/$file.ics" 2>&1)
     check "calcurse: $file, nothing skipped" grep -q " 0 skipped" <<<"$report"
 done
-check "calcurse: 43 holidays, 24 terms, 5 birthdays, 7 events" \
-    test "$(cat "$work/calcurse/apts" | wc -l)" -eq $((43 + 24 + 5 + 7))
+check "calcurse: 46 holidays, 24 terms, 5 birthdays, 7 events" \
+    test "$(cat "$work/calcurse/apts" | wc -l)" -eq $((46 + 24 + 5 + 7))
 
 echo "$passed passed, $failed failed"
 [[ $failed -eq 0 ]]

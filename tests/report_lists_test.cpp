@@ -38,6 +38,7 @@ std::vector<AnsiString> Lines(void (*print)(std::int32_t, const LineOutput&), st
 TEST(MonthNotes, HolidaysAndTermsInDateOrder)
 {
     EXPECT_EQ(NotesOf(2026, 5), (std::vector<AnsiString>{
+                                    " 5월  1일(금) 노동절",
                                     " 5월  5일(화) 어린이날",
                                     " 5월  5일 입하 20:49",
                                     " 5월 21일 소만 09:37",
@@ -99,7 +100,7 @@ TEST(MonthNotes, UserDatesAmongHolidaysAndTerms)
     EXPECT_NE(std::find(february.begin(), february.end(), " 2월 16일(월) 할아버지 기일 (음력 12.30, 옮김)"),
               february.end());
     EXPECT_NE(std::find(february.begin(), february.end(), " 2월 28일(토) 윤일 생일 (양력 2.29, 옮김)"), february.end());
-    EXPECT_EQ(NotesOf(2026, 5, FamilyDates())[0], " 5월  1일(금) 어머니 생신 (음력 3.15)");
+    EXPECT_EQ(NotesOf(2026, 5, FamilyDates())[1], " 5월  1일(금) 어머니 생신 (음력 3.15)");
 }
 
 TEST(YearLists, AddedHolidaysAndEvents)

@@ -40,10 +40,12 @@ void WriteLunar(JsonWriter& json, const std::optional<LunarReading>& lunar)
     json.EndObject();
 }
 
-// "built-in", or the file an added day was read from.
+// "built-in", "statute" for a regular election the statute schedules (not yet
+// announced), or the file an added day was read from.
 std::string_view HolidaySource(const Holiday& holiday, const HolidaySources& sources)
 {
     if (holiday.source == kBuiltInHoliday) return "built-in";
+    if (holiday.source == kScheduledByStatute) return "statute";
     const auto index = static_cast<std::size_t>(holiday.source);
     return index < sources.size() ? std::string_view(sources[index]) : std::string_view("added");
 }
