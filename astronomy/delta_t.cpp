@@ -1,8 +1,10 @@
 #include "delta_t.h"
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 
+#include "delta_t_observed.h"
 #include "julian_day.h"
 
 namespace {
@@ -56,14 +58,69 @@ double Evaluate(const DeltaTPiece& piece, double decimalYear)
     return sum;
 }
 
-}  // namespace
+// The slope of a piece in seconds per year.
+double EvaluateSlope(const DeltaTPiece& piece, double decimalYear)
+{
+    const double t = (decimalYear - piece.originYear) / piece.scaleYears;
+    double sum = 0;
+    for (std::size_t i = piece.coefficientSec.size(); i-- > 1;) sum = sum * t + piece.coefficientSec[i] * double(i);
+    return sum / piece.scaleYears;
+}
 
-double DeltaTSeconds(double decimalYear)
+double ModelSeconds(double decimalYear)
 {
     for (const DeltaTPiece& piece : kPieces) {
         if (decimalYear >= piece.fromYear && decimalYear < piece.toYear) return Evaluate(piece, decimalYear);
     }
     return LongTermParabolaSec(decimalYear);  // before -500, or not a number
+}
+
+constexpr const DeltaTObservation& kFirstObserved = kDeltaTObserved.front();
+constexpr const DeltaTObservation& kLastObserved = kDeltaTObserved.back();
+constexpr std::size_t kMonthsOfRecentSlope = 36;  // the monthly table is far longer
+static_assert(kDeltaTObserved.size() > kMonthsOfRecentSlope);
+
+// Between two observations, linearly.
+double ObservedSeconds(double decimalYear)
+{
+    const auto after = std::upper_bound(kDeltaTObserved.begin(), kDeltaTObserved.end(), decimalYear,
+                                        [](double year, const DeltaTObservation& o) { return year < o.decimalYear; });
+    if (after == kDeltaTObserved.begin()) return kFirstObserved.seconds;
+    if (after == kDeltaTObserved.end()) return kLastObserved.seconds;
+    const DeltaTObservation& before = *(after - 1);
+    const double fraction = (decimalYear - before.decimalYear) / (after->decimalYear - before.decimalYear);
+    return before.seconds + fraction * (after->seconds - before.seconds);
+}
+
+// From the last observation to the long-term model at kJoinYear: a cubic
+// Hermite curve, so that neither the value nor the slope jumps at either end.
+constexpr double kJoinYear = 2050;
+constexpr const DeltaTPiece& kLongTermPiece = kPieces[12];  // 2050-2150
+static_assert(kLongTermPiece.fromYear == kJoinYear);
+
+double JoinedSeconds(double decimalYear)
+{
+    const DeltaTObservation& yearsBefore = kDeltaTObserved[kDeltaTObserved.size() - 1 - kMonthsOfRecentSlope];
+    const double spanYears = kJoinYear - kLastObserved.decimalYear;
+    const double startSlope =
+        (kLastObserved.seconds - yearsBefore.seconds) / (kLastObserved.decimalYear - yearsBefore.decimalYear);
+    const double endSlope = EvaluateSlope(kLongTermPiece, kJoinYear);
+    const double h = (decimalYear - kLastObserved.decimalYear) / spanYears;  // [0, 1]
+    const double h2 = h * h;
+    const double h3 = h2 * h;
+    return (2 * h3 - 3 * h2 + 1) * kLastObserved.seconds + (h3 - 2 * h2 + h) * spanYears * startSlope +
+           (-2 * h3 + 3 * h2) * Evaluate(kLongTermPiece, kJoinYear) + (h3 - h2) * spanYears * endSlope;
+}
+
+}  // namespace
+
+double DeltaTSeconds(double decimalYear)
+{
+    if (decimalYear >= kFirstObserved.decimalYear && decimalYear <= kLastObserved.decimalYear) {
+        return ObservedSeconds(decimalYear);
+    }
+    if (decimalYear > kLastObserved.decimalYear && decimalYear < kJoinYear) return JoinedSeconds(decimalYear);
+    return ModelSeconds(decimalYear);
 }
 
 double JdeTTFromJdUT(double jdUT)

@@ -13,6 +13,8 @@ namespace {
 constexpr double kDaysPerJulianMillennium = 365250.0;
 constexpr double kTropicalYearDays = 365.242189;
 constexpr double kAberrationConstantArcsec = 20.4898;  // per astronomical unit of distance
+constexpr double kFrameBiasInLongitudeArcsec = -0.041775;
+constexpr double kPrecessionRateCorrectionArcsecPerCentury = -0.29965;
 
 double SumSeries(std::span<const Vsop87Term> terms, double tau)
 {
@@ -21,14 +23,14 @@ double SumSeries(std::span<const Vsop87Term> terms, double tau)
     return sum;
 }
 
-// sum over n of series[n] * tau^n, scaled from 1e-8 units.
+// sum over n of series[n] * tau^n.
 template <typename... Series>
 double Polynomial(double tau, const Series&... series)
 {
     double result = 0;
     double power = 1;
     ((result += SumSeries(series, tau) * power, power *= tau), ...);
-    return result * 1e-8;
+    return result;
 }
 
 struct HeliocentricEarth {
@@ -41,7 +43,8 @@ HeliocentricEarth EarthFromVsop87(double jdeTT)
 {
     const double tau = (jdeTT - kJ2000JdeTT) / kDaysPerJulianMillennium;  // Julian millennia of TT
     return {Polynomial(tau, kEarthL0, kEarthL1, kEarthL2, kEarthL3, kEarthL4, kEarthL5),
-            Polynomial(tau, kEarthB0, kEarthB1), Polynomial(tau, kEarthR0, kEarthR1, kEarthR2, kEarthR3, kEarthR4)};
+            Polynomial(tau, kEarthB0, kEarthB1, kEarthB2, kEarthB3, kEarthB4),
+            Polynomial(tau, kEarthR0, kEarthR1, kEarthR2, kEarthR3, kEarthR4, kEarthR5)};
 }
 
 }  // namespace
@@ -53,12 +56,20 @@ double SunApparentLongitudeDeg(double jdeTT)
     // Geocentric: the Sun is seen opposite the Earth.
     const double geometricDeg = NormalizeDeg(earth.longitudeRad * kDegPerRad + 180.0);
     const double latitudeDeg = -earth.latitudeRad * kDegPerRad;
-    // To the FK5 system (Meeus, eq. 32.3).
+    // The equinox as modern (IAU 2006/2000A) ephemerides place it: VSOP87D's
+    // equinox of date follows the precession of IAU 1976, whose rate in
+    // longitude IAU 2000 corrected by -0.29965" a century (Capitaine et al.
+    // 2003), and the ICRS pole lies -0.041775" from it in longitude (the frame
+    // bias, IERS Conventions 2010, 5.4.4). These take the place of the
+    // constant of Meeus's conversion to FK5 (-0.09033", eq. 32.3), whose
+    // latitude term stays. KASI's published moments of 2024-2027 lie 0.2 to 2
+    // seconds after those of the FK5 constant, and match these.
     const double primeRad = DegToRad(geometricDeg - 1.397 * t - 0.00031 * t * t);
-    const double fk5Arcsec =
-        -0.09033 + 0.03916 * (std::cos(primeRad) + std::sin(primeRad)) * std::tan(DegToRad(latitudeDeg));
+    const double equinoxArcsec = kFrameBiasInLongitudeArcsec + kPrecessionRateCorrectionArcsecPerCentury * t +
+                                 0.03916 * (std::cos(primeRad) + std::sin(primeRad)) * std::tan(DegToRad(latitudeDeg));
     const double aberrationArcsec = -kAberrationConstantArcsec / earth.distanceAu;
-    return NormalizeDeg(geometricDeg + (fk5Arcsec + aberrationArcsec) / kArcsecPerDeg + NutationInLongitudeDeg(jdeTT));
+    return NormalizeDeg(geometricDeg + (equinoxArcsec + aberrationArcsec) / kArcsecPerDeg +
+                        NutationInLongitudeDeg(jdeTT));
 }
 
 double SunApproximateLongitudeDeg(double jdeTT)

@@ -1,11 +1,12 @@
 #pragma once
 
 // The Sun's apparent geocentric longitude in degrees, [0, 360), referred to
-// the true equinox of date, at a moment in TT: VSOP87D for the Earth as
-// truncated in Meeus, Astronomical Algorithms, Appendix III, turned
-// geocentric, converted to the FK5 system, with nutation in longitude and
-// aberration (Meeus, ch. 25, "higher accuracy"). Within about a second of arc
-// (a few tens of seconds of time) of a full ephemeris over 1900-2100.
+// the true equinox of date, at a moment in TT: the complete VSOP87D series
+// of the Earth (2425 terms), turned geocentric, its equinox moved to where
+// IAU 2006 places it (sun_position.cpp), with nutation in longitude and
+// aberration (Meeus, Astronomical Algorithms, ch. 25, "higher accuracy"). Within a few hundredths of a second of arc of
+// the full theory over 1900-2100, about a second of time; the whole series is
+// evaluated only when the program is built.
 double SunApparentLongitudeDeg(double jdeTT);
 
 // The same within 0.01 degree, from a few sines: Meeus, ch. 25, "low accuracy".
