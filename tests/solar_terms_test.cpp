@@ -21,24 +21,24 @@ struct PublishedTerm {
 // [Y] KASI's 월력요항 of each year, as quoted in dalcal's issue tracker and in
 //     its earlier tests;
 // [A] KASI's 특일정보 service (get24DivisionsInfo), as quoted by another project.
-// KASI rounds the moment to the nearest minute: 2027 소한 (23:09:56), 대한
-// (16:29:50) and 곡우 (16:17:36 by the ephemeris) rule out cutting the
+// KASI rounds the moment to the nearest minute: 2027 소한 (23:09:57), 대한
+// (16:29:51) and 곡우 (16:17:37 by the ephemeris) rule out cutting the
 // seconds off.
 const PublishedTerm kPublished[] = {
     {{2027, 1, 5}, "소한", 23, 10},    // [C]
     {{2027, 1, 20}, "대한", 16, 30},   // [C]
     {{2027, 2, 4}, "입춘", 10, 46},    // [C]
     {{2027, 2, 19}, "우수", 6, 33},    // [C]
-    {{2027, 3, 6}, "경칩", 4, 40},     // [C]: 04:39:30.05 by the ephemeris
+    {{2027, 3, 6}, "경칩", 4, 40},     // [C]: 04:39:30.9 by the ephemeris
     {{2027, 3, 21}, "춘분", 5, 25},    // [C]
     {{2027, 4, 5}, "청명", 9, 17},     // [C]
     {{2027, 4, 20}, "곡우", 16, 18},   // [C]
     {{2027, 5, 6}, "입하", 2, 25},     // [C]
     {{2027, 5, 21}, "소만", 15, 18},   // [C]
-    {{2026, 12, 7}, "대설", 11, 53},   // [Y]: 11:52:29.8 by the ephemeris
+    {{2026, 12, 7}, "대설", 11, 53},   // [Y]: 11:52:30.6 by the ephemeris
     {{2025, 2, 3}, "입춘", 23, 10},    // [Y]
     {{2025, 3, 20}, "춘분", 18, 1},    // [Y]
-    {{2025, 6, 5}, "망종", 18, 57},    // [Y]: 18:56:29.98 by the ephemeris
+    {{2025, 6, 5}, "망종", 18, 57},    // [Y]: 18:56:30.7 by the ephemeris
     {{2025, 6, 21}, "하지", 11, 42},   // [Y]
     {{2025, 9, 23}, "추분", 3, 19},    // [Y]
     {{2024, 12, 21}, "동지", 18, 21},  // [Y]
