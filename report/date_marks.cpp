@@ -4,3 +4,4 @@
 
 const char* const kUncertainMark = " (±1일)";
 const char* const kLeapMonthPrefix = "윤";
+const char* const kScheduledMark = "예정";

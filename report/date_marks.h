@@ -8,3 +8,6 @@ extern const char* const kUncertainMark;
 
 // Before the number of a leap lunar month: "윤6월", "윤6.1".
 extern const char* const kLeapMonthPrefix;
+
+// Beside a regular election the statute schedules, not yet announced: "예정".
+extern const char* const kScheduledMark;

@@ -17,7 +17,6 @@ namespace {
 
 constexpr const char* kHolidayFormat = "%d-%.2d-%.2d %s %s";
 constexpr const char* kAddedMark = "추가";
-constexpr const char* kScheduledMark = "예정";  // a regular election the statute schedules, not yet announced
 constexpr const char* kEventFormat = "%d-%.2d-%.2d %s";
 constexpr const char* kTermFormat = "%d-%.2d-%.2d %.2d:%.2d %s%s";
 

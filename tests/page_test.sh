@@ -88,6 +88,12 @@ cp "$work/out" "$work/page.svg"
 check "SVG: status 0" test "$status" -eq 0
 check "SVG: parses as XML" /usr/bin/python3 -c 'import sys, xml.etree.ElementTree as T; T.parse(sys.argv[1])' "$work/page.svg"
 check "SVG: its text as text" grep -q '>설날 (공휴일)</text>' "$work/page.svg"
+for holiday in "2027 5 노동절 (대체공휴일)" "2028 4 제23대 국회의원선거 (선거일, 예정)" "2030 6 제10회 전국동시지방선거 (선거일, 예정)"; do
+    read -r year month name <<<"$holiday"
+    run --svg "$year" "$month"
+    # A long note wraps: the page's words joined as they read.
+    check "SVG: $name on its page" grep -qF "$name" <(sed 's/<[^>]*>/ /g' "$work/out" | tr -s ' \n' '  ')
+done
 check "SVG: rsvg-convert renders it" rsvg-convert --output "$work/page.png" "$work/page.svg"
 check "SVG: the picture is A4 landscape" \
     test "$(/usr/bin/python3 -c 'import struct, sys

@@ -163,6 +163,8 @@ private slots:
         Press(QStringLiteral("2027"), QStringLiteral("13"));  // refused: no notes for it
         QVERIFY(!MemoLines().last().contains(QStringLiteral("(")));
         QCOMPARE(shown_.size(), std::size_t{1});
+        Press(QStringLiteral("2028"), QStringLiteral("4"));  // an election the statute schedules
+        QCOMPARE(MemoLines().filter(QStringLiteral(" 4월 12일(수) 제23대 국회의원선거 (예정)")).size(), 1);
 
         SetWindowAlmanac(Almanac::Classic);
         application_.CreateForm(Form1);
