@@ -5,3 +5,4 @@
 const char* const kUncertainMark = " (±1일)";
 const char* const kLeapMonthPrefix = "윤";
 const char* const kScheduledMark = "예정";
+const char* const kScheduledElectionNote = "예정 (공직선거법 제34조)";

@@ -4,6 +4,7 @@
 
 #include "calendar_names.h"
 #include "cp949.h"
+#include "date_marks.h"
 #include "date_reading.h"
 #include "sysutils.h"
 
@@ -14,6 +15,13 @@ constexpr const char* kUidDomain = "@dalcal";
 std::string Utf8(const AnsiString& cp949)
 {
     return Cp949::ToUtf8(cp949);
+}
+
+// What a regular election the statute schedules adds to its description, in UTF-8.
+const std::string& Utf8ScheduledElectionNote()
+{
+    static const std::string note = " \u00B7 " + Utf8(kScheduledElectionNote);  // " · "
+    return note;
 }
 
 // The words of a lunar date's text in UTF-8, converted once.
@@ -48,6 +56,7 @@ const CalendarEvent& HolidayEventMaker::Make(const Holiday& holiday)
     if (const std::optional<LunarReading> lunar = ReadLunarDate(Almanac::Korea, holiday.date)) {
         AppendLunarDateText(event_.description, *lunar, Utf8LunarDateWords());
     }
+    if (holiday.source == kScheduledByStatute) event_.description += Utf8ScheduledElectionNote();
     event_.date = holiday.date;
     event_.ownWords = true;  // the lunar date's text and the kind's name
     return event_;
