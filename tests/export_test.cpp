@@ -126,7 +126,9 @@ TEST(ICalendar, OwnWordsNeedNoEscape)
             events.push_back(maker.Make(holiday));
             const std::optional<LunarReading> lunar = ReadLunarDate(Almanac::Korea, holiday.date);
             ASSERT_TRUE(lunar.has_value());
-            EXPECT_EQ(events.back().description, Cp949::ToUtf8(LunarDateText(*lunar)));
+            const std::string scheduled =
+                holiday.source == kScheduledByStatute ? Cp949::ToUtf8(" · 예정 (공직선거법 제34조)") : "";
+            EXPECT_EQ(events.back().description, Cp949::ToUtf8(LunarDateText(*lunar)) + scheduled);
         }
     }
     std::vector<SolarTerm> terms;
