@@ -47,6 +47,7 @@ constexpr std::array<TermCycle, 3> kCycles = {{
     {ElectedOffice::Local, 10, 2030, 6, 30, 4},
 }};
 
+constexpr std::int32_t kFirstScheduledYear = 2028;  // the first term end above
 constexpr std::int32_t kLastScheduledYear = 2100;
 
 bool Contains(std::span<const std::int32_t> days, std::int32_t day)
@@ -74,7 +75,7 @@ std::int32_t RegularElectionDay(ElectedOffice office, std::int32_t termEndDay,
 std::int32_t ScheduledElectionsOf(std::int32_t year, std::span<ScheduledElection, 3> elections)
 {
     std::int32_t count = 0;
-    if (year > kLastScheduledYear) return 0;
+    if (year < kFirstScheduledYear || year > kLastScheduledYear) return 0;  // and no overflow below
     for (const TermCycle& cycle : kCycles) {
         const std::int32_t sinceFirst = year - cycle.firstTermEndYear;
         if (sinceFirst < 0 || sinceFirst % cycle.years != 0) continue;

@@ -233,6 +233,8 @@ TEST(Holidays, ScheduledElections)
     ExpectExactly(OfKind(HolidaysOf(2100), HolidayKind::Election),
                   {{{2100, 3, 31}, "제36대 대통령선거"}, {{2100, 4, 14}, "제41대 국회의원선거"}});
     EXPECT_TRUE(OfKind(HolidaysOf(2027), HolidayKind::Election).empty());
+    std::array<ScheduledElection, 3> none{};
+    for (const std::int32_t year : {INT32_MIN, 2026, 2101, INT32_MAX}) EXPECT_EQ(ScheduledElectionsOf(year, none), 0);
     EXPECT_EQ(OfKind(HolidaysOf(2026), HolidayKind::Election).front().source, kBuiltInHoliday);  // as announced
 
     for (const GregorianDate announced : {GregorianDate{2028, 4, 12}, GregorianDate{2028, 4, 19}}) {
