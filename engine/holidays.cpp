@@ -215,20 +215,26 @@ std::vector<Holiday> SubstituteDays(const std::vector<BaseHoliday>& base)
 }
 
 // The regular elections the statute schedules in a year, into the base list
-// in date order; names holds their names, to which the list points. An
-// election the built-in list or an added day already has (by name or by
-// day) is left to it.
-void AddScheduledElections(std::int32_t year, std::vector<BaseHoliday>& base, std::array<AnsiString, 3>& names)
+// in date order, held against the year's holidays with their substitute
+// days; names holds their names, to which the list points. An election the
+// built-in list or an added day already has (by name or by day) is left to
+// it. Returns whether an election took a day the substitutes had taken, so
+// that they must be worked out again (the statute moves an election once,
+// which may not clear every substitute day).
+bool AddScheduledElections(std::int32_t year, std::vector<BaseHoliday>& base, const std::vector<Holiday>& substitutes,
+                           std::array<AnsiString, 3>& names)
 {
     std::array<ScheduledElection, 3> elections{};
     const std::int32_t count = ScheduledElectionsOf(year, elections);
-    if (count == 0) return;
+    if (count == 0) return false;
     std::vector<std::int32_t> holidayDays;  // the regulation's days with their substitutes
-    holidayDays.reserve(base.size() + 8);
+    holidayDays.reserve(base.size() + substitutes.size());
     for (const BaseHoliday& holiday : base) holidayDays.push_back(holiday.day);
-    for (const Holiday& substitute : SubstituteDays(base)) {
+    const std::size_t substitutesFrom = holidayDays.size();
+    for (const Holiday& substitute : substitutes) {
         holidayDays.push_back(DayCountOf(substitute.date.year, substitute.date.month, substitute.date.day));
     }
+    bool tookASubstituteDay = false;
     for (std::size_t i = 0; i < static_cast<std::size_t>(count); ++i) {
         names[i] = ElectionName(elections[i]);
         const std::int32_t day = RegularElectionDay(elections[i].office, elections[i].termEndDay, holidayDays);
@@ -236,10 +242,14 @@ void AddScheduledElections(std::int32_t year, std::vector<BaseHoliday>& base, st
             return h.kind == HolidayKind::Election && (h.day == day || names[i] == h.name);
         });
         if (announced) continue;
+        tookASubstituteDay =
+            tookASubstituteDay || std::ranges::find(holidayDays.begin() + static_cast<std::ptrdiff_t>(substitutesFrom),
+                                                    holidayDays.end(), day) != holidayDays.end();
         const auto place = std::ranges::upper_bound(base, day, {}, [](const BaseHoliday& h) { return h.day; });
         base.insert(place, {day, names[i].c_str(), HolidayKind::Election, SubstituteRule::None, day, names[i].c_str(),
                             kScheduledByStatute});
     }
+    return tookASubstituteDay;
 }
 
 }  // namespace
@@ -264,14 +274,15 @@ bool GetHolidays(std::int32_t year, std::vector<Holiday>& holidays, std::span<co
     holidays.clear();
     if (year < kFirstHolidayYear || year > kLastHolidayYear) return false;
     std::vector<BaseHoliday> base = BaseHolidays(year, added);
+    std::vector<Holiday> substitutes = SubstituteDays(base);
     std::array<AnsiString, 3> electionNames;  // base points into them
-    AddScheduledElections(year, base, electionNames);
+    if (AddScheduledElections(year, base, substitutes, electionNames)) substitutes = SubstituteDays(base);
     for (const BaseHoliday& holiday : base) {
         holidays.push_back({DateOfDayCount(holiday.day), holiday.name, holiday.kind, holiday.source});
     }
     // The base days are in date order; each substitute goes after every day
     // up to its own, as a stable sort would put it, with fewer moves.
-    for (const Holiday& substitute : SubstituteDays(base)) {
+    for (const Holiday& substitute : substitutes) {
         const auto after = std::ranges::upper_bound(holidays, substitute.date, {}, &Holiday::date);
         holidays.insert(after, substitute);
     }
