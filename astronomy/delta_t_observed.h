@@ -16,6 +16,8 @@ struct DeltaTObservation {
     double seconds;
 };
 
+// The table as generated, one observation a line.
+// clang-format off
 inline constexpr std::array<DeltaTObservation, 791> kDeltaTObserved = {{
     {1900.001369, -2.7},  // 1900-01-01
     {1900.496920, -2.09},  // 1900-07-01
@@ -809,3 +811,4 @@ inline constexpr std::array<DeltaTObservation, 791> kDeltaTObserved = {{
     {2026.665298, 69.1816},  // 2026-09-01
     {2026.747433, 69.2065},  // 2026-10-01
 }};
+// clang-format on

@@ -19,6 +19,8 @@ struct Vsop87Term {
     double frequencyRad;  // C: rad per Julian millennium
 };
 
+// The tables as generated, one term a line.
+// clang-format off
 inline constexpr std::array<Vsop87Term, 559> kEarthL0 = {{
     {1.75347045673, 0, 0},
     {0.03341656456, 4.66925680417, 6283.0758499914},
@@ -2495,3 +2497,4 @@ inline constexpr std::array<Vsop87Term, 3> kEarthR5 = {{
     {1e-11, 0.38068797142, 18849.2275499742},
 }};
 
+// clang-format on

@@ -115,6 +115,8 @@ struct Vsop87Term {
     double frequencyRad;  // C: rad per Julian millennium
 };
 
+// The tables as generated, one term a line.
+// clang-format off
 `;
   let count = 0;
   for (const coordinate of ['L', 'B', 'R']) {
@@ -131,7 +133,7 @@ struct Vsop87Term {
     }
   }
   if (count !== 2425) fail(`${count} terms, not VSOP87D's 2425 for the Earth`);
-  return text;
+  return text + '// clang-format on\n';
 }
 
 // The decimal year of a date's 0h, as the program reckons it (julian_day.h:
@@ -194,9 +196,12 @@ struct DeltaTObservation {
     double seconds;
 };
 
+// The table as generated, one observation a line.
+// clang-format off
 inline constexpr std::array<DeltaTObservation, ${points.length}> kDeltaTObserved = {{
 ${rows.join('\n')}
 }};
+// clang-format on
 `;
 }
 
