@@ -83,8 +83,9 @@ static_assert(kDeltaTObserved.size() > kMonthsOfRecentSlope);
 // Between two observations, linearly.
 double ObservedSeconds(double decimalYear)
 {
-    const auto after = std::upper_bound(kDeltaTObserved.begin(), kDeltaTObserved.end(), decimalYear,
-                                        [](double year, const DeltaTObservation& o) { return year < o.decimalYear; });
+    const auto* const after =
+        std::upper_bound(kDeltaTObserved.begin(), kDeltaTObserved.end(), decimalYear,
+                         [](double year, const DeltaTObservation& o) { return year < o.decimalYear; });
     if (after == kDeltaTObserved.begin()) return kFirstObserved.seconds;
     if (after == kDeltaTObserved.end()) return kLastObserved.seconds;
     const DeltaTObservation& before = *(after - 1);

@@ -56,7 +56,7 @@ TEST(SolarTerms, PublishedMinutesOfKasi)
         SCOPED_TRACE(std::string(published.name) + " " + std::to_string(published.date.year));
         std::array<SolarTerm, kSolarTermsInYear> terms{};
         ASSERT_TRUE(GetSolarTerms(published.date.year, terms));
-        const auto term = std::ranges::find_if(terms, [&](const SolarTerm& t) {
+        const auto* const term = std::ranges::find_if(terms, [&](const SolarTerm& t) {
             return std::string(SolarTermNames[static_cast<std::size_t>(t.index)]) == published.name;
         });
         ASSERT_NE(term, terms.end());
