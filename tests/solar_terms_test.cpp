@@ -20,7 +20,9 @@ struct PublishedTerm {
 //     자료생성 V1.0a 2025-07-01): the terms of 2027;
 // [Y] KASI's 월력요항 of each year, as quoted in dalcal's issue tracker and in
 //     its earlier tests;
-// [A] KASI's 특일정보 service (get24DivisionsInfo), as quoted by another project.
+// [A] KASI's 특일정보 service (get24DivisionsInfo), as quoted by another project;
+// [N] KASI as the press quoted it: 한국일보 2019-12-22 (동지 2018 and 2019),
+//     연합뉴스 2021-12-21 (동지 2021, KASI's 박한얼).
 // KASI rounds the moment to the nearest minute: 2027 소한 (23:09:57), 대한
 // (16:29:51) and 곡우 (16:17:37 by the ephemeris) rule out cutting the
 // seconds off.
@@ -43,9 +45,12 @@ const PublishedTerm kPublished[] = {
     {{2025, 9, 23}, "추분", 3, 19},    // [Y]
     {{2024, 12, 21}, "동지", 18, 21},  // [Y]
     {{2024, 2, 4}, "입춘", 17, 27},    // [A]
-    // KASI's almanacs of these years put the moment some seconds earlier than
-    // the ephemeris with the Delta T since observed (15:17:36 and 07:32:39):
-    // they were computed years ahead, with the Delta T then foreseen.
+    {{2021, 12, 22}, "동지", 0, 59},   // [N]: a day after China's 동지 (UTC+8)
+    {{2019, 12, 22}, "동지", 13, 19},  // [N]
+    {{2018, 12, 22}, "동지", 7, 23},   // [N]
+    // KASI's almanacs of these years put the moment 6 to 9 seconds earlier
+    // than the ephemeris with the Delta T since observed (15:17:36 and
+    // 07:32:39); probably computed years ahead, with what was foreseen then.
     {{2012, 2, 19}, "우수", 15, 17, 1},  // [Y]
     {{2017, 12, 7}, "대설", 7, 32, 1},   // [Y]
 };
