@@ -1,73 +1,148 @@
 #include "solar_terms.h"
 
 #include <algorithm>
+#include <fstream>
+#include <sstream>
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
 namespace {
 
-struct PublishedTerm {
-    GregorianDate date;  // Korean civil date
-    const char* name;
-    std::int32_t hour, minute;           // Korean civil time, as KASI prints it
-    std::int32_t dalcalMinuteLater = 0;  // 1 where dalcal's minute is the next one (see below)
+// The moments of the solar terms of 2000-2027 as the Korea Astronomy and
+// Space Science Institute (KASI) publishes them through its 특일정보 service
+// (data.go.kr SpcdeInfoService get24DivisionsInfo: date, hour and minute,
+// Korean time), as the project elinlabs/saju-mvp archived the answers
+// (data-collection/output/solar_terms_2000_2027.csv), kept here as they came,
+// 24 rows a year in the order of the year. KASI's other publications agree
+// where they overlap: its calendar data of 2027 (astro.kasi.re.kr, 자료생성
+// V1.0a 2025-07-01), the 월력요항 of 2012, 2025 and 2026 and the 동지 of 2018,
+// 2019 and 2021 as the press quoted KASI. One 월력요항 figure quoted to us,
+// 2017-12-07 대설 07:32, is the minute before the service's 07:33 (dalcal's).
+const char* const kKasiTermsCsv = DALCAL_TEST_DATA_DIR "/kasi_solar_terms_2000_2027.csv";
+
+struct KnownDifference {
+    std::int32_t year;
+    std::int32_t index;             // 0 = 소한 .. 23 = 동지
+    std::int32_t dalcalMinutesOff;  // dalcal's minute less KASI's
 };
 
-// Moments of the solar terms as the Korea Astronomy and Space Science
-// Institute (KASI) publishes them, to the minute, Korean time. Sources:
-// [C] KASI 천문우주지식정보, 달력 제작 자료 (astro.kasi.re.kr/life/post/calendarData,
-//     자료생성 V1.0a 2025-07-01): the terms of 2027;
-// [Y] KASI's 월력요항 of each year, as quoted in dalcal's issue tracker and in
-//     its earlier tests;
-// [A] KASI's 특일정보 service (get24DivisionsInfo), as quoted by another project;
-// [N] KASI as the press quoted it: 한국일보 2019-12-22 (동지 2018 and 2019),
-//     연합뉴스 2021-12-21 (동지 2021, KASI's 박한얼).
-// KASI rounds the moment to the nearest minute: 2027 소한 (23:09:57), 대한
-// (16:29:51) and 곡우 (16:17:37 by the ephemeris) rule out cutting the
-// seconds off.
-const PublishedTerm kPublished[] = {
-    {{2027, 1, 5}, "소한", 23, 10},    // [C]
-    {{2027, 1, 20}, "대한", 16, 30},   // [C]
-    {{2027, 2, 4}, "입춘", 10, 46},    // [C]
-    {{2027, 2, 19}, "우수", 6, 33},    // [C]
-    {{2027, 3, 6}, "경칩", 4, 40},     // [C]: 04:39:30.9 by the ephemeris
-    {{2027, 3, 21}, "춘분", 5, 25},    // [C]
-    {{2027, 4, 5}, "청명", 9, 17},     // [C]
-    {{2027, 4, 20}, "곡우", 16, 18},   // [C]
-    {{2027, 5, 6}, "입하", 2, 25},     // [C]
-    {{2027, 5, 21}, "소만", 15, 18},   // [C]
-    {{2026, 12, 7}, "대설", 11, 53},   // [Y]: 11:52:30.6 by the ephemeris
-    {{2025, 2, 3}, "입춘", 23, 10},    // [Y]
-    {{2025, 3, 20}, "춘분", 18, 1},    // [Y]
-    {{2025, 6, 5}, "망종", 18, 57},    // [Y]: 18:56:30.7 by the ephemeris
-    {{2025, 6, 21}, "하지", 11, 42},   // [Y]
-    {{2025, 9, 23}, "추분", 3, 19},    // [Y]
-    {{2024, 12, 21}, "동지", 18, 21},  // [Y]
-    {{2024, 2, 4}, "입춘", 17, 27},    // [A]
-    {{2021, 12, 22}, "동지", 0, 59},   // [N]: a day after China's 동지 (UTC+8)
-    {{2019, 12, 22}, "동지", 13, 19},  // [N]
-    {{2018, 12, 22}, "동지", 7, 23},   // [N]
-    // KASI's almanacs of these years put the moment 6 to 9 seconds earlier
-    // than the ephemeris with the Delta T since observed (15:17:36 and
-    // 07:32:39); probably computed years ahead, with what was foreseen then.
-    {{2012, 2, 19}, "우수", 15, 17, 1},  // [Y]
-    {{2017, 12, 7}, "대설", 7, 32, 1},   // [Y]
+// Where dalcal's minute is not KASI's, and why (the seconds: how far the
+// ephemeris's moment lies from the start of KASI's minute; KASI rounds to the
+// nearest minute, so 30 and more is the next minute).
+// - KASI's almanacs of 2008-2016 put the moments 1 to 8 seconds earlier than
+//   the ephemeris does with the Delta T observed since (KASI's own offsets
+//   per year are consistent: probably computed ahead, with the Delta T then
+//   foreseen), and 26 of their terms fall in the minute before;
+// - six moments lie within 1.3 seconds of the half minute, on the other side.
+const KnownDifference kKnownDifferences[] = {
+    {2008, 1, +1},   // 대한, +31.2 s from KASI's minute
+    {2008, 3, +1},   // 우수, +32.6 s from KASI's minute
+    {2008, 20, +1},  // 입동, +32.7 s from KASI's minute
+    {2009, 4, +1},   // 경칩, +31.6 s from KASI's minute
+    {2009, 11, +1},  // 하지, +30.6 s from KASI's minute
+    {2009, 15, +1},  // 처서, +33.1 s from KASI's minute
+    {2009, 21, +1},  // 소설, +33.1 s from KASI's minute
+    {2010, 21, +1},  // 소설, +33.3 s from KASI's minute
+    {2012, 3, +1},   // 우수, +35.8 s from KASI's minute
+    {2012, 6, +1},   // 청명, +35.0 s from KASI's minute
+    {2012, 9, +1},   // 소만, +30.7 s from KASI's minute
+    {2012, 14, +1},  // 입추, +32.5 s from KASI's minute
+    {2012, 19, +1},  // 상강, +33.3 s from KASI's minute
+    {2012, 23, +1},  // 동지, +36.4 s from KASI's minute
+    {2013, 3, +1},   // 우수, +35.5 s from KASI's minute
+    {2013, 12, +1},  // 소서, +35.6 s from KASI's minute
+    {2013, 22, +1},  // 대설, +32.0 s from KASI's minute
+    {2014, 7, +1},   // 곡우, +31.9 s from KASI's minute
+    {2015, 0, +1},   // 소한, +32.8 s from KASI's minute
+    {2015, 8, +1},   // 입하, +34.9 s from KASI's minute
+    {2015, 16, +1},  // 백로, +32.8 s from KASI's minute
+    {2015, 17, +1},  // 추분, +32.0 s from KASI's minute
+    {2015, 20, +1},  // 입동, +37.6 s from KASI's minute
+    {2016, 4, +1},   // 경칩, +31.9 s from KASI's minute
+    {2016, 6, +1},   // 청명, +30.9 s from KASI's minute
+    {2016, 19, +1},  // 상강, +32.2 s from KASI's minute
+    {2000, 7, -1},   // 곡우, -30.3 s from KASI's minute
+    {2001, 4, -1},   // 경칩, -31.2 s from KASI's minute
+    {2002, 0, -1},   // 소한, -30.8 s from KASI's minute
+    {2018, 21, -1},  // 소설, -30.7 s from KASI's minute
+    {2024, 9, -1},   // 소만, -30.0 s from KASI's minute
+    {2026, 11, -1},  // 하지, -30.3 s from KASI's minute
 };
 
-TEST(SolarTerms, PublishedMinutesOfKasi)
+// Rows of KASI's service that are not what KASI means: a day off, or a moment
+// that the service's other years and the ephemeris put hours or minutes
+// elsewhere. The test reads them but checks nothing against them.
+const KnownDifference kServiceErrors[] = {
+    {2011, 1, 0},   // 대한 dated 01-21 (19:18): it falls on 2011-01-20 (19:19 here)
+    {2011, 20, 0},  // 입동 at 09:26: it falls at 03:35
+    {2015, 11, 0},  // 하지 at 01:58: it falls at 01:38
+};
+
+struct KasiRow {
+    std::int32_t year;
+    std::int32_t index;        // its place in the year
+    std::int32_t dayCount;     // the civil date KASI gives
+    std::int32_t minuteOfDay;  // hour * 60 + minute as KASI gives them (once "17:60")
+};
+
+// A row: year,month,date,datetime,dateName,sunLongitude, the datetime as
+// "YYYY-MM-DD HH:MM" (the fourth field).
+KasiRow ParseKasiRow(const std::string& line, std::int32_t index)
 {
-    for (const PublishedTerm& published : kPublished) {
-        SCOPED_TRACE(std::string(published.name) + " " + std::to_string(published.date.year));
-        std::array<SolarTerm, kSolarTermsInYear> terms{};
-        ASSERT_TRUE(GetSolarTerms(published.date.year, terms));
-        const auto* const term = std::ranges::find_if(terms, [&](const SolarTerm& t) {
-            return std::string(SolarTermNames[static_cast<std::size_t>(t.index)]) == published.name;
-        });
-        ASSERT_NE(term, terms.end());
-        EXPECT_EQ(term->date, published.date);
-        EXPECT_EQ(term->minuteOfDay, published.hour * 60 + published.minute + published.dalcalMinuteLater);
+    std::vector<std::string> fields;
+    std::stringstream stream(line);
+    for (std::string field; std::getline(stream, field, ',');) fields.push_back(field);
+    const std::string& moment = fields.at(3);
+    const std::int32_t year = std::stoi(fields.at(0));
+    const std::int32_t dayCount =
+        DayCountOf(std::stoi(moment.substr(0, 4)), std::stoi(moment.substr(5, 2)), std::stoi(moment.substr(8, 2)));
+    return {year, index, dayCount, std::stoi(moment.substr(11, 2)) * 60 + std::stoi(moment.substr(14, 2))};
+}
+
+std::vector<KasiRow> ReadKasiRows()
+{
+    std::ifstream file(kKasiTermsCsv);
+    std::vector<KasiRow> rows;
+    std::string line;
+    std::getline(file, line);  // the header
+    while (std::getline(file, line)) {
+        rows.push_back(ParseKasiRow(line, static_cast<std::int32_t>(rows.size() % kSolarTermsInYear)));
     }
+    return rows;
+}
+
+template <std::size_t N>
+const KnownDifference* Find(const KnownDifference (&table)[N], std::int32_t year, std::int32_t index)
+{
+    const auto* const found = std::find_if(std::begin(table), std::end(table), [&](const KnownDifference& d) {
+        return d.year == year && d.index == index;
+    });
+    return found == std::end(table) ? nullptr : found;
+}
+
+// Every row of KASI's table: dalcal's day and minute are KASI's, but for the
+// differences listed above, which must still hold exactly.
+TEST(SolarTerms, EveryMinuteKasiPublished2000To2027)
+{
+    const std::vector<KasiRow> rows = ReadKasiRows();
+    ASSERT_EQ(rows.size(), std::size_t{28} * std::size_t{kSolarTermsInYear}) << kKasiTermsCsv;
+    std::size_t same = 0;
+    for (const KasiRow& row : rows) {
+        SCOPED_TRACE(std::to_string(row.year) + " " + SolarTermNames[static_cast<std::size_t>(row.index)]);
+        ASSERT_EQ(row.year, 2000 + static_cast<std::int32_t>(&row - rows.data()) / kSolarTermsInYear);
+        if (Find(kServiceErrors, row.year, row.index) != nullptr) continue;
+        SolarTerm term{};
+        ASSERT_TRUE(GetSolarTerm(row.year, row.index, term));
+        const KnownDifference* const known = Find(kKnownDifferences, row.year, row.index);
+        const std::int32_t dalcalMinutes =
+            DayCountOf(term.date.year, term.date.month, term.date.day) * 1440 + term.minuteOfDay;
+        const std::int32_t kasiMinutes = row.dayCount * 1440 + row.minuteOfDay;
+        EXPECT_EQ(dalcalMinutes - kasiMinutes, known != nullptr ? known->dalcalMinutesOff : 0);
+        if (known == nullptr) ++same;
+    }
+    EXPECT_EQ(same, rows.size() - std::size(kKnownDifferences) - std::size(kServiceErrors));
 }
 
 // Every year: the terms in order, 14-17 days apart, two in each month, and
