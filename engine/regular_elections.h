@@ -20,9 +20,9 @@ enum class ElectedOffice { President, NationalAssembly, Local };
 //      공휴일인 때와 선거일전일이나 그 다음날이 공휴일인 때에는 그 다음주의
 //      수요일로 한다.
 // The day count of the election for a term ending on termEndDay (a day
-// count of the years 1..9999), given the public holidays around it (day counts, any order); 이후
-// takes in the day itself. The folk days close to people's lives are 설날 and
-// 추석, which are public holidays already.
+// count of the years 1..9999), given the public holidays around it (day
+// counts, any order); 이후 takes in the day itself. The folk days close to
+// people's lives are 설날 and 추석, which are public holidays already.
 std::int32_t RegularElectionDay(ElectedOffice office, std::int32_t termEndDay,
                                 std::span<const std::int32_t> holidayDays);
 

@@ -17,7 +17,6 @@ namespace {
 constexpr const char* kHolidayFormat = "%2d월 %2d일(%s) %s%s";
 constexpr const char* kTermFormat = "%2d월 %2d일 %s %.2d:%.2d%s";
 constexpr const char* kSubstituteSuffix = " 대체공휴일";
-constexpr const char* kScheduledFormat = " (%s)";
 constexpr const char* kHolidaysNotKnown = "   (공휴일은 2014-2100년만 표시함)";
 
 struct Note {
@@ -26,15 +25,20 @@ struct Note {
     AnsiString line;
 };
 
+// What follows a holiday's name: " 대체공휴일" for a substitute day, " (예정)"
+// for an election the statute schedules, else nothing.
+AnsiString HolidaySuffix(const Holiday& holiday)
+{
+    if (holiday.kind == HolidayKind::Substitute) return kSubstituteSuffix;
+    if (holiday.source != kScheduledByStatute) return {};
+    return AnsiString(" (") + kScheduledMark + ')';
+}
+
 AnsiString HolidayLine(const Holiday& holiday)
 {
     const std::int32_t weekday = WeekdayOf(holiday.date);  // [0, 6]
-    const AnsiString suffix = holiday.kind == HolidayKind::Substitute ? AnsiString(kSubstituteSuffix)
-                              : holiday.source == kScheduledByStatute
-                                  ? Sysutils::Format(kScheduledFormat, kScheduledMark)
-                                  : AnsiString();
     return Sysutils::Format(kHolidayFormat, holiday.date.month, holiday.date.day, WeekdaySyllable(weekday),
-                            holiday.name.c_str(), suffix);
+                            holiday.name.c_str(), HolidaySuffix(holiday));
 }
 
 // " 4월 21일(화) " and the event, built by appending: a long events file gives a month many.
