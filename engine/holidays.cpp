@@ -62,9 +62,6 @@ constexpr std::int32_t kBuddhaAndChristmasSubstitutesFrom = DayCountOf(2023, 5, 
 constexpr std::int32_t kConstitutionDayFromYear = 2026;                              // [2026]
 constexpr std::int32_t kLabourDayFromYear = 2026;                                    // [노동절]
 
-constexpr std::int32_t kSunday = 0;
-constexpr std::int32_t kSaturday = 6;
-
 bool IsWeekend(std::int32_t dayCount)
 {
     const std::int32_t weekday = WeekdayOfDayCount(dayCount);

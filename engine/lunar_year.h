@@ -3,7 +3,18 @@
 #include <cstdint>
 
 #include "lunar_word.h"
-#include "solar_to_lunar.h"
+
+// A day of the lunar calendar. A day of a leap month carries the number of
+// the ordinary month it follows, with leap = 1. All four fields are 0 for a
+// day past the end of the table ("no lunar date"; month 0 occurs nowhere else).
+struct LunarDate {
+    std::int32_t year = 0;
+    std::int32_t month = 0;
+    std::int32_t day = 0;
+    std::int32_t leap = 0;
+
+    friend bool operator==(const LunarDate&, const LunarDate&) = default;
+};
 
 // One lunar year as both almanacs describe it: the packed word of the lunar
 // tables (lunar_word.h) and the day count (days from 0001-01-01, proleptic

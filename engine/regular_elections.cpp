@@ -9,8 +9,6 @@
 
 namespace {
 
-constexpr std::int32_t kWednesday = 3;
-
 // The days before the end of the term from which the first Wednesday is
 // taken (제34조 ①).
 constexpr std::int32_t DaysBeforeTermEnd(ElectedOffice office)

@@ -2,17 +2,7 @@
 
 #include <cstdint>
 
-// A day of the lunar calendar. A day of a leap month carries the number of
-// the ordinary month it follows, with leap = 1. All four fields are 0 for a
-// day past the end of the table ("no lunar date"; month 0 occurs nowhere else).
-struct LunarDate {
-    std::int32_t year = 0;
-    std::int32_t month = 0;
-    std::int32_t day = 0;
-    std::int32_t leap = 0;
-
-    friend bool operator==(const LunarDate&, const LunarDate&) = default;
-};
+#include "lunar_year.h"
 
 // The lunar date of a Gregorian day, written to the four outputs.
 // - From 1900-01-31 to 2050-01-22: the lunar date from the table.

@@ -6,8 +6,6 @@
 
 namespace {
 
-constexpr std::int32_t kFirstYear = 1;
-constexpr std::int32_t kLastYear = 9999;
 constexpr std::int32_t kLongestLunarMonth = 30;
 constexpr std::int32_t kFebruary = 2;
 constexpr std::int32_t kLeapDay = 29;

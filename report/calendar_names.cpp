@@ -1,7 +1,7 @@
 #include "calendar_names.h"
 
 #include "cp949_literals.h"
-#include "date_marks.h"
+#include "korean_words.h"
 #include "sysutils.h"
 
 const char* const kSolarTermCategory = "절기";

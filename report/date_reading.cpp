@@ -5,31 +5,15 @@
 #include <utility>
 
 #include "cp949_literals.h"
-#include "date_marks.h"
-#include "number_text.h"
+#include "date_text.h"
+#include "korean_words.h"
 #include "sysutils.h"
-#include "year_lists.h"
 
 namespace {
 
-constexpr std::array<const char*, kDaysInWeek> kWeekdayNames = {"일요일", "월요일", "화요일", "수요일",
-                                                                "목요일", "금요일", "토요일"};
-constexpr std::array<const char*, kDaysInWeek> kWeekdaySyllables = {"일", "월", "화", "수", "목", "금", "토"};
-constexpr const char* kDayFormat = "%d-%.2d-%.2d %s %s일";
 constexpr const char* kPartSeparator = " · ";
 constexpr const char* kNoLunarDate = " · 음력 없음";
 constexpr const char* kHolidaysNotKnown = " · 공휴일 모름";
-constexpr const char* kTermFormat = " · %s %.2d:%.2d%s";
-
-const char* StemName(const StemBranch& position)
-{
-    return StemNames.at(static_cast<std::size_t>(position.stem));
-}
-
-const char* BranchName(const StemBranch& position)
-{
-    return BranchNames.at(static_cast<std::size_t>(position.branch));
-}
 
 }  // namespace
 
@@ -109,23 +93,6 @@ AnsiString LunarDateText(const LunarReading& lunar)
     return text;
 }
 
-const char* WeekdayName(std::int32_t weekday)
-{
-    const char* const name = kWeekdayNames.at(static_cast<std::size_t>(weekday));
-    return name;
-}
-
-const char* WeekdaySyllable(std::int32_t weekday)
-{
-    const char* const name = kWeekdaySyllables.at(static_cast<std::size_t>(weekday));
-    return name;
-}
-
-AnsiString StemBranchName(const StemBranch& position)
-{
-    return AnsiString(StemName(position)) + BranchName(position);
-}
-
 DateReading ReadDate(Almanac almanac, const GregorianDate& date, const UserDates& user)
 {
     (void)Sysutils::EncodeDate(date.year, date.month, date.day);  // raises for a day that does not exist
@@ -143,8 +110,12 @@ DateReading ReadDate(Almanac almanac, const GregorianDate& date, const UserDates
 
 AnsiString DateReadingLine(const DateReading& reading)
 {
-    AnsiString line = Sysutils::Format(kDayFormat, reading.date.year, reading.date.month, reading.date.day,
-                                       WeekdayName(reading.weekday), StemBranchName(reading.day));
+    AnsiString line = IsoDate(reading.date);
+    line += ' ';
+    line += WeekdayName(reading.weekday);
+    line += ' ';
+    line += StemBranchName(reading.day);
+    line += "일";
     line += reading.lunar ? kPartSeparator + LunarDateText(*reading.lunar) : AnsiString(kNoLunarDate);
     if (!reading.holidays) line += kHolidaysNotKnown;
     for (const Holiday& holiday : reading.holidays.value_or(std::vector<Holiday>{})) {
@@ -153,8 +124,11 @@ AnsiString DateReadingLine(const DateReading& reading)
     }
     if (reading.solarTerm) {
         const SolarTerm& term = *reading.solarTerm;
-        line += Sysutils::Format(kTermFormat, SolarTermNames.at(static_cast<std::size_t>(term.index)),
-                                 term.minuteOfDay / 60, term.minuteOfDay % 60, term.uncertainDay ? kUncertainMark : "");
+        line += kPartSeparator;
+        line += SolarTermNames.at(static_cast<std::size_t>(term.index));
+        line += ' ';
+        AppendClockTime(line, term.minuteOfDay);
+        if (term.uncertainDay) line += kUncertainMark;
     }
     for (const EventDay& event : reading.events) line += kPartSeparator + EventText(event);
     return line;

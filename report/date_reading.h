@@ -90,9 +90,3 @@ struct LunarDateWords {
 };
 const LunarDateWords& Cp949LunarDateWords();
 void AppendLunarDateText(std::string& out, const LunarReading& lunar, const LunarDateWords& words);
-
-// The Korean names (CP949) of a weekday (0 Sunday .. 6 Saturday), "일요일" ..
-// "토요일", and of a stem-branch position, "정사".
-const char* WeekdayName(std::int32_t weekday);
-const char* WeekdaySyllable(std::int32_t weekday);  // "일" .. "토"
-AnsiString StemBranchName(const StemBranch& position);

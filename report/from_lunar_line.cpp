@@ -1,8 +1,8 @@
 #include "from_lunar_line.h"
 
 #include "cp949_literals.h"
-#include "date_marks.h"
 #include "date_reading.h"
+#include "korean_words.h"
 #include "sysutils.h"
 
 namespace {

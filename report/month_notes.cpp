@@ -5,17 +5,13 @@
 
 #include "civil_date.h"
 #include "cp949_literals.h"
-#include "date_marks.h"
-#include "date_reading.h"
+#include "date_text.h"
 #include "holidays.h"
-#include "number_text.h"
+#include "korean_words.h"
 #include "solar_terms.h"
-#include "sysutils.h"
 
 namespace {
 
-constexpr const char* kHolidayFormat = "%2d월 %2d일(%s) %s%s";
-constexpr const char* kTermFormat = "%2d월 %2d일 %s %.2d:%.2d%s";
 constexpr const char* kSubstituteSuffix = " 대체공휴일";
 constexpr const char* kHolidaysNotKnown = "   (공휴일은 2014-2100년만 표시함)";
 
@@ -34,42 +30,54 @@ AnsiString HolidaySuffix(const Holiday& holiday)
     return AnsiString(" (") + kScheduledMark + ')';
 }
 
-AnsiString HolidayLine(const Holiday& holiday)
+// " 4월 21일", then "(화)" where the weekday is wanted, and a blank: how every
+// note begins, built by appending (a long events file gives a month many).
+AnsiString NoteDate(const GregorianDate& date, bool withWeekday)
 {
-    const std::int32_t weekday = WeekdayOf(holiday.date);  // [0, 6]
-    return Sysutils::Format(kHolidayFormat, holiday.date.month, holiday.date.day, WeekdaySyllable(weekday),
-                            holiday.name.c_str(), HolidaySuffix(holiday));
-}
-
-// " 4월 21일(화) " and the event, built by appending: a long events file gives a month many.
-AnsiString EventLine(const EventDay& day)
-{
-    const GregorianDate& date = day.observance.date;
     AnsiString line;
     AppendNumberWidth2(line, date.month);
     line += "월 ";
     AppendNumberWidth2(line, date.day);
-    line += "일(";
-    line += WeekdaySyllable(WeekdayOf(date));
-    line += ") ";
+    line += "일";
+    if (withWeekday) {
+        line += '(';
+        line += WeekdaySyllable(WeekdayOf(date));
+        line += ')';
+    }
+    line += ' ';
+    return line;
+}
+
+AnsiString HolidayLine(const Holiday& holiday)
+{
+    AnsiString line = NoteDate(holiday.date, true);
+    line += holiday.name;
+    line += HolidaySuffix(holiday);
+    return line;
+}
+
+AnsiString EventLine(const EventDay& day)
+{
+    AnsiString line = NoteDate(day.observance.date, true);
     AppendEventText(line, day);
     return line;
 }
 
 AnsiString TermLine(const SolarTerm& term)
 {
-    const std::int32_t hour = term.minuteOfDay / 60;
-    const std::int32_t minute = term.minuteOfDay % 60;
-    return Sysutils::Format(kTermFormat, term.date.month, term.date.day,
-                            SolarTermNames[static_cast<std::size_t>(term.index)], hour, minute,
-                            term.uncertainDay ? kUncertainMark : "");
+    AnsiString line = NoteDate(term.date, false);
+    line += SolarTermNames.at(static_cast<std::size_t>(term.index));
+    line += ' ';
+    AppendClockTime(line, term.minuteOfDay);
+    if (term.uncertainDay) line += kUncertainMark;
+    return line;
 }
 
 }  // namespace
 
 void PrintMonthNotes(std::int32_t year, std::int32_t month, const LineOutput& output, const UserDates& user)
 {
-    if (month < 1 || month > 12) return;
+    if (month < 1 || month > kMonthsInYear) return;
     std::vector<Note> notes;
     std::vector<Holiday> holidays;
     const bool holidaysKnown = GetUserHolidays(year, user, holidays);

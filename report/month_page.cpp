@@ -7,17 +7,14 @@
 
 #include "civil_date.h"
 #include "cp949_literals.h"
-#include "date_marks.h"
 #include "date_reading.h"
-#include "number_text.h"
+#include "date_text.h"
+#include "korean_words.h"
 #include "sexagenary.h"
 #include "solar_terms.h"
 #include "terminal_month.h"
-#include "year_lists.h"
 
 namespace {
-
-constexpr std::int32_t kMonthsInYear = 12;
 
 // "3.15", "윤6.1".
 AnsiString LunarText(const std::optional<LunarReading>& lunar)
@@ -31,20 +28,12 @@ AnsiString LunarText(const std::optional<LunarReading>& lunar)
     return text;
 }
 
-void AppendTwoDigits(AnsiString& out, std::int32_t value)
-{
-    if (value < 10) out += '0';
-    AppendNumber(out, value);
-}
-
 // "입춘 05:46", " (±1일)" after one within a minute of midnight.
 AnsiString SolarTermText(const SolarTerm& term)
 {
     AnsiString text = SolarTermNames[static_cast<std::size_t>(term.index)];  // index in 0..23
     text += ' ';
-    AppendTwoDigits(text, term.minuteOfDay / 60);
-    text += ':';
-    AppendTwoDigits(text, term.minuteOfDay % 60);
+    AppendClockTime(text, term.minuteOfDay);
     if (term.uncertainDay) text += kUncertainMark;
     return text;
 }
@@ -53,8 +42,9 @@ std::optional<SmallMonth> SmallMonthOf(std::int32_t year, std::int32_t month)
 {
     if (month < 1) return SmallMonthOf(year - 1, kMonthsInYear);
     if (month > kMonthsInYear) return SmallMonthOf(year + 1, 1);
-    if (year < 1 || year > 9999) return std::nullopt;
-    return SmallMonth{year, month, GetFirstWeekday(GetDaysBeforeMonth(year, month)), GregorianMonthDays(year, month)};
+    if (year < kFirstYear || year > kLastYear) return std::nullopt;
+    return SmallMonth{year, month, MonthTitle(year, month), GetFirstWeekday(GetDaysBeforeMonth(year, month)),
+                      GregorianMonthDays(year, month)};
 }
 
 // What Korea's almanac writes in a month's cells, found once for the month:
@@ -85,11 +75,7 @@ PageDay DayOf(const GregorianDate& date, std::int32_t weekday, const std::option
         if (h.date == date) day.notes.push_back(HolidayText(h, false));
     }
     day.holidayNotes = day.notes.size();
-    if (weekday == 0 || day.holidayNotes > 0) {
-        day.color = DayColor::Holiday;
-    } else if (weekday == kDaysInWeek - 1) {
-        day.color = DayColor::Saturday;
-    }
+    day.color = DayColorOf(weekday, day.holidayNotes > 0);
     for (const SolarTerm& term : notes.terms) {
         if (term.date == date) day.notes.push_back(SolarTermText(term));
     }
@@ -118,11 +104,8 @@ std::vector<AnsiString> Footer(Almanac almanac, bool uncertain)
 MonthPage MakeMonthPage(std::int32_t year, std::int32_t month, Almanac almanac, const UserDates& user)
 {
     CheckYearAndMonth(year, month);
-    MonthPage page{year, month, {}, {}, GetFirstWeekday(GetDaysBeforeMonth(year, month)), {}, {}, {}, {}};
-    AppendNumber(page.title, year);
-    page.title += "년 ";
-    AppendNumber(page.title, month);
-    page.title += "월";
+    MonthPage page{year, month, MonthTitle(year, month), {}, GetFirstWeekday(GetDaysBeforeMonth(year, month)), {}, {},
+                   {},   {}};
 
     const MonthNotes notes = NotesOf(year, month, almanac, user);
     std::vector<std::optional<LunarReading>> lunar;

@@ -6,17 +6,11 @@
 
 #include "almanac.h"
 #include "ansi_string.h"
+#include "day_color.h"
 #include "user_dates.h"
 
 // What a printed month page shows, as plain data (Korean text in CP949): the
 // programs that draw pages lay it out; none of it knows of paper or fonts.
-
-// A day's colour on the page, as on Korean wall calendars.
-enum class DayColor {
-    Weekday,
-    Saturday,  // blue
-    Holiday,   // red: Sundays and public holidays
-};
 
 struct PageDay {
     std::int32_t day;      // 1..31
@@ -31,6 +25,7 @@ struct PageDay {
 struct SmallMonth {
     std::int32_t year;
     std::int32_t month;
+    AnsiString title;           // "2027년 1월"
     std::int32_t firstWeekday;  // 0 Sunday .. 6 Saturday
     std::int32_t days;
 };

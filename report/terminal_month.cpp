@@ -7,10 +7,10 @@
 
 #include "civil_date.h"
 #include "cp949_literals.h"
-#include "date_marks.h"
 #include "date_reading.h"
+#include "date_text.h"
 #include "exception.h"
-#include "number_text.h"
+#include "korean_words.h"
 #include "sexagenary.h"
 
 namespace {
@@ -86,15 +86,6 @@ AnsiString LunarMonthsLine(const std::vector<std::optional<LunarReading>>& days)
     return line;
 }
 
-void AppendIsoDate(AnsiString& out, const GregorianDate& date)
-{
-    AppendNumber(out, date.year);
-    out += date.month < 10 ? "-0" : "-";
-    AppendNumber(out, date.month);
-    out += date.day < 10 ? "-0" : "-";
-    AppendNumber(out, date.day);
-}
-
 // Where the almanac lacks days of the month: which days it has.
 AnsiString MissingLunarLine(Almanac almanac)
 {
@@ -111,8 +102,10 @@ AnsiString MissingLunarLine(Almanac almanac)
 
 void CheckYearAndMonth(std::int32_t year, std::int32_t month)
 {
-    if (year < 1 || year > 9999) throw EConvertError(Message("Year {1} is not 1-9999", {std::to_string(year)}));
-    if (month < 1 || month > 12) throw EConvertError(Message("Month {1} is not 1-12", {std::to_string(month)}));
+    if (year < kFirstYear || year > kLastYear)
+        throw EConvertError(Message("Year {1} is not 1-9999", {std::to_string(year)}));
+    if (month < 1 || month > kMonthsInYear)
+        throw EConvertError(Message("Month {1} is not 1-12", {std::to_string(month)}));
 }
 
 std::vector<AnsiString> LunarHeaderLines(const std::vector<std::optional<LunarReading>>& days, Almanac almanac)
@@ -134,19 +127,14 @@ void PrintTerminalMonth(std::int32_t year, std::int32_t month, const LineOutput&
     lunar.reserve(static_cast<std::size_t>(monthDays));
     for (std::int32_t day = 1; day <= monthDays; ++day) lunar.push_back(ReadLunarDate(almanac, {year, month, day}));
 
-    AnsiString title;
-    AppendNumber(title, year);
-    title += "년 ";
-    AppendNumber(title, month);
-    title += "월";
-    output(title);
+    output(MonthTitle(year, month));
     for (const AnsiString& line : LunarHeaderLines(lunar, almanac)) output(line);
     output(kRule);
 
     AnsiString heading;
     for (std::int32_t weekday = 0; weekday < kDaysInWeek; ++weekday) {
         const CellMarks marks = headingStyle ? headingStyle(weekday) : CellMarks{};
-        AppendColumn(heading, WeekdaySyllable(weekday), marks, weekday == kDaysInWeek - 1);
+        AppendColumn(heading, WeekdaySyllable(weekday), marks, weekday == kSaturday);
     }
     output(heading);
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "cp949_literals.h"
-#include "date_marks.h"
+#include "korean_words.h"
 #include "number_text.h"
 #include "sysutils.h"
 

@@ -6,19 +6,21 @@
 #include <vector>
 
 #include "cp949_literals.h"
-#include "date_marks.h"
-#include "date_reading.h"
+#include "date_text.h"
 #include "exception.h"
 #include "holidays.h"
+#include "korean_words.h"
 #include "solar_terms.h"
-#include "sysutils.h"
 
 namespace {
 
-constexpr const char* kHolidayFormat = "%d-%.2d-%.2d %s %s";
-constexpr const char* kAddedMark = "추가";
-constexpr const char* kEventFormat = "%d-%.2d-%.2d %s";
-constexpr const char* kTermFormat = "%d-%.2d-%.2d %.2d:%.2d %s%s";
+// "2026-03-02 ": the date that begins each line of a list.
+AnsiString DateFirst(const GregorianDate& date)
+{
+    AnsiString line = IsoDate(date);
+    line += ' ';
+    return line;
+}
 
 }  // namespace
 
@@ -31,26 +33,12 @@ void PrintHolidayList(std::int32_t year, const LineOutput& output, const UserDat
                     {std::to_string(year), std::to_string(kFirstHolidayYear), std::to_string(kLastHolidayYear)}));
     }
     for (const Holiday& h : holidays) {
-        output(Sysutils::Format(kHolidayFormat, h.date.year, h.date.month, h.date.day, WeekdayName(WeekdayOf(h.date)),
-                                HolidayText(h, true)));
+        AnsiString line = DateFirst(h.date);
+        line += WeekdayName(WeekdayOf(h.date));
+        line += ' ';
+        line += HolidayText(h, true);
+        output(line);
     }
-}
-
-AnsiString HolidayText(const Holiday& holiday, bool markAdded)
-{
-    const std::string_view kind = HolidayKindName(holiday.kind);
-    std::array<std::string_view, 3> marks{};
-    std::size_t count = 0;
-    if (!std::string_view(holiday.name).ends_with(kind)) marks[count++] = kind;
-    if (markAdded && holiday.source >= 0) marks[count++] = kAddedMark;
-    if (holiday.source == kScheduledByStatute) marks[count++] = kScheduledMark;
-    AnsiString text = holiday.name;
-    for (std::size_t i = 0; i < count; ++i) {
-        text += i == 0 ? " (" : ", ";
-        text += marks[i];
-    }
-    if (count > 0) text += ')';
-    return text;
 }
 
 void PrintEventList(std::int32_t fromYear, std::int32_t toYear, const UserDates& user, const LineOutput& output)
@@ -58,7 +46,9 @@ void PrintEventList(std::int32_t fromYear, std::int32_t toYear, const UserDates&
     for (std::int32_t year = fromYear; year <= toYear; ++year) {  // a year at a time: a long span is never held whole
         for (const EventDay& day : EventsIn(user, year, year)) {
             const GregorianDate& date = day.observance.date;
-            output(Sysutils::Format(kEventFormat, date.year, date.month, date.day, EventText(day)));
+            AnsiString line = DateFirst(date);
+            AppendEventText(line, day);
+            output(line);
         }
     }
 }
@@ -72,10 +62,11 @@ void PrintSolarTermList(std::int32_t year, const LineOutput& output)
                     {std::to_string(year), std::to_string(kFirstSolarTermYear), std::to_string(kLastSolarTermYear)}));
     }
     for (const SolarTerm& t : terms) {
-        const std::int32_t hour = t.minuteOfDay / 60;
-        const std::int32_t minute = t.minuteOfDay % 60;
-        output(Sysutils::Format(kTermFormat, t.date.year, t.date.month, t.date.day, hour, minute,
-                                SolarTermNames[static_cast<std::size_t>(t.index)],
-                                t.uncertainDay ? kUncertainMark : ""));
+        AnsiString line = DateFirst(t.date);
+        AppendClockTime(line, t.minuteOfDay);
+        line += ' ';
+        line += SolarTermNames.at(static_cast<std::size_t>(t.index));
+        if (t.uncertainDay) line += kUncertainMark;
+        output(line);
     }
 }

@@ -11,11 +11,6 @@
 // (outside 2014..2100) raises EConvertError.
 void PrintHolidayList(std::int32_t year, const LineOutput& output, const UserDates& user = {});
 
-// A holiday's name and its kind in parentheses, "설날 (공휴일)"; a name that
-// ends with its kind says it once: "설 연휴 임시공휴일". With markAdded, a day
-// the user added says so: "(공휴일, 추가)", "임시공휴일 (추가)".
-AnsiString HolidayText(const Holiday& holiday, bool markAdded);
-
 // The user's events of the years fromYear..toYear, one a line: the ISO date,
 // a blank and the event (EventText), e.g. "2026-05-02 어머니 생신 (음력 3.15)".
 void PrintEventList(std::int32_t fromYear, std::int32_t toYear, const UserDates& user, const LineOutput& output);

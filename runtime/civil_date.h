@@ -22,6 +22,14 @@ struct GregorianDate {
 inline constexpr std::array<std::int32_t, 12> MonthDays = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
 
 inline constexpr std::int32_t kDaysInWeek = 7;
+inline constexpr std::int32_t kMonthsInYear = 12;
+
+// The years of the program's dates, as its date routines accept them.
+inline constexpr std::int32_t kFirstYear = 1;
+inline constexpr std::int32_t kLastYear = 9999;
+
+// Weekdays as every layer numbers them.
+enum Weekday : std::int32_t { kSunday, kMonday, kTuesday, kWednesday, kThursday, kFriday, kSaturday };
 
 // Every fourth year, but of the centuries only every fourth; for every year,
 // so 0 and -400 are leap years and -100 is not.
@@ -47,6 +55,13 @@ constexpr std::array<std::int32_t, 12> DaysBeforeEachMonth()
 }
 inline constexpr std::array<std::int32_t, 12> kDaysBeforeMonth = DaysBeforeEachMonth();
 static_assert(kDaysBeforeMonth[11] == 334);
+
+// Whether a date of years kFirstYear..kLastYear exists.
+constexpr bool IsValidDate(const GregorianDate& date)
+{
+    return date.year >= kFirstYear && date.year <= kLastYear && date.month >= 1 && date.month <= kMonthsInYear &&
+           date.day >= 1 && date.day <= GregorianMonthDays(date.year, date.month);
+}
 
 // value / divisor rounded down (divisor > 0), for years before year 1.
 constexpr std::int64_t FloorDivide(std::int64_t value, std::int64_t divisor)

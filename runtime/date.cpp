@@ -9,9 +9,7 @@
 namespace Sysutils {
 namespace {
 
-constexpr std::int32_t kMinYear = 1;
-constexpr std::int32_t kMaxYear = 9999;
-constexpr TDateTime kLastDay = DayCountOf(kMaxYear, 12, 31);
+constexpr TDateTime kLastDay = DayCountOf(kLastYear, 12, 31);
 
 TDateTime SystemNow()
 {
@@ -28,8 +26,7 @@ Clock currentClock = &SystemNow;
 
 TDateTime EncodeDate(std::int32_t year, std::int32_t month, std::int32_t day)
 {
-    if (year < kMinYear || year > kMaxYear || month < 1 || month > 12 || day < 1 ||
-        day > GregorianMonthDays(year, month)) {
+    if (!IsValidDate({year, month, day})) {
         throw EConvertError(Message("Invalid date: year {1}, month {2}, day {3}",
                                     {std::to_string(year), std::to_string(month), std::to_string(day)}));
     }

@@ -21,7 +21,7 @@ std::string_view TrimBlanks(std::string_view text)
 
 [[noreturn]] void RaiseNotInteger(std::string_view text)
 {
-    throw EConvertError(Message("\"{1}\" is not a valid integer", {AnsiString(text)}));
+    throw EConvertError(Message("\"{1}\" is not a valid integer", {AnsiString(text)}, 0, TextEncoding::Cp949));
 }
 
 }  // namespace

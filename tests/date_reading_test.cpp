@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "argument_values.h"
 #include "exception.h"
+#include "korean_words.h"
 
 namespace {
 
@@ -61,31 +61,6 @@ TEST(DateReading, SolarTermInUtc)
     // Before 1912 Korea's almanac reckons UTC+8.
     SolarTerm early{0, {1905, 1, 6}, 10 * 60, false};
     EXPECT_EQ(SolarTermUtc(early).minuteOfDay, 2 * 60);
-}
-
-TEST(ArgumentValues, IsoDates)
-{
-    EXPECT_EQ(ParseIsoDate("2027-02-07"), (GregorianDate{2027, 2, 7}));
-    EXPECT_EQ(ParseIsoDate("2024-2-29"), (GregorianDate{2024, 2, 29}));
-    EXPECT_EQ(ParseIsoDate("0001-01-01"), (GregorianDate{1, 1, 1}));
-    for (const char* refused : {"2026-02-30", "2026-13-01", "2026-00-10", "2026-02-07x", "0000-01-01", "26-02-07",
-                                "2026-02-", "2026--07", "+2026-02-07", "2026-002-07", "2025-02-29"}) {
-        EXPECT_THROW(ParseIsoDate(refused), EConvertError) << refused;
-    }
-}
-
-TEST(ArgumentValues, YearSpans)
-{
-    const YearSpan one = ParseYearSpan("--holidays", "2026", true, 2014, 2100, "holidays");
-    EXPECT_EQ(one.from, 2026);
-    EXPECT_EQ(one.to, 2026);
-    const YearSpan edges = ParseYearSpan("--holidays", "2014-2100", true, 2014, 2100, "holidays");
-    EXPECT_EQ(edges.from, 2014);
-    EXPECT_EQ(edges.to, 2100);
-    for (const char* refused : {"2013-2020", "2020-2101", "2020-2019", "2013", "x-2020", "2020-"}) {
-        EXPECT_THROW(ParseYearSpan("--holidays", refused, true, 2014, 2100, "holidays"), EConvertError) << refused;
-    }
-    EXPECT_THROW(ParseYearSpan("--years", "2026", false, 1391, 2100, "dates"), EConvertError);  // not a span
 }
 
 }  // namespace

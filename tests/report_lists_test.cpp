@@ -1,4 +1,4 @@
-// The lines below a month, the year lists of dalcal-print, and its colours.
+// The lines below a month and the year lists of dalcal-print.
 #include <algorithm>
 #include <cstring>
 #include <vector>
@@ -7,7 +7,6 @@
 
 #include "exception.h"
 #include "month_notes.h"
-#include "terminal_style.h"
 #include "year_lists.h"
 
 namespace {
@@ -118,45 +117,6 @@ TEST(YearLists, AddedHolidaysAndEvents)
                           "2025-02-28 윤일 생일 (양력 2.29, 옮김)",
                           "2025-04-12 어머니 생신 (음력 3.15)",
                       }));
-}
-
-struct ColorCase {
-    ColorWhen when;
-    bool terminal;
-    const char* noColor;
-    const char* term;
-    bool expected;
-};
-
-TEST(TerminalStyle, WhenToColour)
-{
-    const ColorCase cases[] = {
-        {ColorWhen::Auto, true, nullptr, "xterm-256color", true},
-        {ColorWhen::Auto, false, nullptr, "xterm", false},  // a pipe or a file
-        {ColorWhen::Auto, true, "1", "xterm", false},       // NO_COLOR set
-        {ColorWhen::Auto, true, "", "xterm", true},         // NO_COLOR empty counts as unset
-        {ColorWhen::Auto, true, nullptr, "dumb", false},
-        {ColorWhen::Always, false, "1", "dumb", true},
-        {ColorWhen::Never, true, nullptr, "xterm", false},
-    };
-    for (const ColorCase& c : cases) {
-        EXPECT_EQ(UseColor(c.when, c.terminal, c.noColor, c.term), c.expected)
-            << static_cast<int>(c.when) << c.terminal << (c.noColor ? c.noColor : "-") << c.term;
-    }
-}
-
-TEST(TerminalStyle, MonthColours)
-{
-    const CellStyle style = MonthColors(2026, 10, true, Today{2026, 10, 5});
-    EXPECT_EQ(style(1).before, "");            // Thursday
-    EXPECT_EQ(style(3).before, "\x1b[31m");    // Saturday, but 개천절: red
-    EXPECT_EQ(style(4).before, "\x1b[31m");    // Sunday
-    EXPECT_EQ(style(5).before, "\x1b[31;7m");  // 개천절's substitute, today
-    EXPECT_EQ(style(5).after, "\x1b[0m");
-    EXPECT_EQ(style(10).before, "\x1b[34m");                          // Saturday
-    const CellStyle classic = MonthColors(2026, 10, false, Today{});  // no holidays with the classic table
-    EXPECT_EQ(classic(3).before, "\x1b[34m");
-    EXPECT_EQ(classic(5).before, "");
 }
 
 }  // namespace

@@ -1,0 +1,203 @@
+#include "json_documents.h"
+
+#include "cp949.h"
+#include "date_text.h"
+#include "json_writer.h"
+#include "korean_words.h"
+#include "sysutils.h"
+
+namespace {
+
+std::string Utf8(const AnsiString& cp949)
+{
+    return Cp949::ToUtf8(cp949);
+}
+
+std::string UtcText(const UtcMinute& utc)
+{
+    return IsoDate(utc.date) + "T" + ClockTime(utc.minuteOfDay) + "Z";
+}
+
+void WriteLunar(JsonWriter& json, const std::optional<LunarReading>& lunar)
+{
+    if (!lunar) {
+        json.Null();
+        return;
+    }
+    json.BeginObject();
+    json.Key("year");
+    json.Number(lunar->date.year);
+    json.Key("month");
+    json.Number(lunar->date.month);
+    json.Key("day");
+    json.Number(lunar->date.day);
+    json.Key("leap");
+    json.Bool(lunar->date.leap != 0);
+    json.Key("yearStemBranch");
+    json.String(Utf8(StemBranchName(lunar->year)));
+    json.Key("monthStemBranch");
+    json.String(Utf8(StemBranchName(lunar->month)));
+    json.Key("uncertain");
+    json.Bool(lunar->uncertain);
+    json.EndObject();
+}
+
+// "built-in", "statute" for a regular election the statute schedules (not yet
+// announced), or the file an added day was read from.
+std::string_view HolidaySource(const Holiday& holiday, const HolidaySources& sources)
+{
+    if (holiday.source == kBuiltInHoliday) return "built-in";
+    if (holiday.source == kScheduledByStatute) return "statute";
+    const auto index = static_cast<std::size_t>(holiday.source);
+    return index < sources.size() ? std::string_view(sources[index]) : std::string_view("added");
+}
+
+void WriteHolidayMembers(JsonWriter& json, const Holiday& holiday, const HolidaySources& sources)
+{
+    json.Key("name");
+    json.String(Utf8(holiday.name));
+    json.Key("kind");
+    json.String(Utf8(HolidayKindName(holiday.kind)));
+    json.Key("source");
+    json.String(HolidaySource(holiday, sources));
+}
+
+void WriteEventMembers(JsonWriter& json, const EventDay& day)
+{
+    json.Key("name");
+    json.String(day.event->utf8Name);
+    json.Key("moved");
+    json.Bool(day.observance.moved);
+    json.Key("rule");
+    json.String(DateRuleKindName(day.event->rule.kind));
+}
+
+void WriteTermMembers(JsonWriter& json, const SolarTerm& term)
+{
+    json.Key("name");
+    json.String(Utf8(SolarTermNames.at(static_cast<std::size_t>(term.index))));
+    json.Key("time");
+    json.String(ClockTime(term.minuteOfDay));
+    json.Key("utc");
+    json.String(UtcText(SolarTermUtc(term)));
+    json.Key("uncertain");
+    json.Bool(term.uncertainDay);
+}
+
+void WriteDateReading(JsonWriter& json, const DateReading& reading, const HolidaySources& sources)
+{
+    json.BeginObject();
+    json.Key("date");
+    json.String(IsoDate(reading.date));
+    json.Key("weekday");
+    json.String(Utf8(WeekdayName(reading.weekday)));
+    json.Key("dayStemBranch");
+    json.String(Utf8(StemBranchName(reading.day)));
+    json.Key("almanac");
+    json.String(reading.almanac == Almanac::Korea ? "korea" : "classic");
+    json.Key("lunar");
+    WriteLunar(json, reading.lunar);
+    json.Key("holidays");
+    if (reading.holidays) {
+        json.BeginArray();
+        for (const Holiday& holiday : *reading.holidays) {
+            json.BeginObject();
+            WriteHolidayMembers(json, holiday, sources);
+            json.EndObject();
+        }
+        json.EndArray();
+    } else {
+        json.Null();
+    }
+    json.Key("solarTerm");
+    if (reading.solarTerm) {
+        json.BeginObject();
+        WriteTermMembers(json, *reading.solarTerm);
+        json.EndObject();
+    } else {
+        json.Null();
+    }
+    json.Key("events");
+    json.BeginArray();
+    for (const EventDay& day : reading.events) {
+        json.BeginObject();
+        WriteEventMembers(json, day);
+        json.EndObject();
+    }
+    json.EndArray();
+    json.EndObject();
+}
+
+}  // namespace
+
+std::string DateReadingJson(const DateReading& reading, const HolidaySources& sources)
+{
+    JsonWriter json;
+    WriteDateReading(json, reading, sources);
+    return json.Text();
+}
+
+std::string HolidaysJson(const std::vector<Holiday>& holidays, const HolidaySources& sources)
+{
+    JsonWriter json;
+    json.BeginArray();
+    for (const Holiday& holiday : holidays) {
+        json.BeginObject();
+        json.Key("date");
+        json.String(IsoDate(holiday.date));
+        WriteHolidayMembers(json, holiday, sources);
+        json.EndObject();
+    }
+    json.EndArray();
+    return json.Text();
+}
+
+std::string EventsJson(const std::vector<EventDay>& days)
+{
+    JsonWriter json;
+    json.BeginArray();
+    for (const EventDay& day : days) {
+        json.BeginObject();
+        json.Key("date");
+        json.String(IsoDate(day.observance.date));
+        WriteEventMembers(json, day);
+        json.EndObject();
+    }
+    json.EndArray();
+    return json.Text();
+}
+
+std::string SolarTermsJson(const std::vector<SolarTerm>& terms)
+{
+    JsonWriter json;
+    json.BeginArray();
+    for (const SolarTerm& term : terms) {
+        json.BeginObject();
+        json.Key("date");
+        json.String(IsoDate(term.date));
+        WriteTermMembers(json, term);
+        json.EndObject();
+    }
+    json.EndArray();
+    return json.Text();
+}
+
+std::string LunarYearsJson(const std::vector<LunarDateOfYear>& years, const HolidaySources& sources)
+{
+    JsonWriter json;
+    json.BeginArray();
+    for (const LunarDateOfYear& year : years) {
+        json.BeginObject();
+        json.Key("year");
+        json.Number(year.lunarYear);
+        json.Key("date");
+        if (year.reading) {
+            WriteDateReading(json, *year.reading, sources);
+        } else {
+            json.Null();
+        }
+        json.EndObject();
+    }
+    json.EndArray();
+    return json.Text();
+}

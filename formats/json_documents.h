@@ -1,0 +1,39 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "date_reading.h"
+#include "holidays.h"
+#include "solar_terms.h"
+
+// The JSON documents of dalcal-print, UTF-8, one a run; their keys are fixed
+// (README, dalcal-print(1)) and their values typed, null where not known.
+
+// The files added holidays came from, by Holiday::source: a holiday's
+// "source" is its file, or "built-in".
+using HolidaySources = std::vector<std::string>;
+
+// A day: {date, weekday, dayStemBranch, almanac, lunar, holidays, solarTerm,
+// events}; a holiday {name, kind, source}, an event {name, moved, rule}.
+std::string DateReadingJson(const DateReading& reading, const HolidaySources& sources = {});
+
+// Holidays in date order: [{date, name, kind, source}].
+std::string HolidaysJson(const std::vector<Holiday>& holidays, const HolidaySources& sources = {});
+
+// The user's events in date order: [{date, name, moved, rule}], rule "lunar",
+// "solar" or "once".
+std::string EventsJson(const std::vector<EventDay>& days);
+
+// Solar terms in order: [{date, time, utc, name, uncertain}].
+std::string SolarTermsJson(const std::vector<SolarTerm>& terms);
+
+// A lunar date year by year: [{year, date}], date the day object or null
+// where that lunar year lacks the lunar date.
+struct LunarDateOfYear {
+    std::int32_t lunarYear;
+    std::optional<DateReading> reading;
+};
+std::string LunarYearsJson(const std::vector<LunarDateOfYear>& years, const HolidaySources& sources = {});

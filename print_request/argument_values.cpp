@@ -1,0 +1,139 @@
+#include "argument_values.h"
+
+#include <algorithm>
+#include <string_view>
+
+#include "cp949.h"
+#include "exception.h"
+#include "sysutils.h"
+#include "utf8.h"
+
+namespace {
+
+static_assert(sizeof("년") == 4, "compile this file with its Korean text as UTF-8, as typed");
+
+bool AllDigits(std::string_view text, std::size_t shortest, std::size_t longest)
+{
+    return text.size() >= shortest && text.size() <= longest &&
+           std::ranges::all_of(text, [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// What was typed, quoted as typed (UTF-8; bytes that are none as U+FFFD).
+std::string Quoted(std::string_view arg)
+{
+    std::string quoted = "\"";  // appended piece by piece: GCC 12 misreads "\"" + string at -O3 (-Wrestrict)
+    quoted += Utf8::Sanitized(arg);
+    quoted += '"';
+    return quoted;
+}
+
+// The character people mean by code point: a digit or a dash, or 0 for itself.
+char PlainCharacter(unsigned codePoint)
+{
+    constexpr unsigned kFullWidthZero = 0xFF10;
+    if (codePoint >= kFullWidthZero && codePoint <= kFullWidthZero + 9) {
+        return static_cast<char>('0' + (codePoint - kFullWidthZero));
+    }
+    const bool dash = (codePoint >= 0x2010 && codePoint <= 0x2015) || codePoint == 0x2212 || codePoint == 0xFE58 ||
+                      codePoint == 0xFE63 || codePoint == 0xFF0D;
+    return dash ? '-' : '\0';
+}
+
+bool LooksLikeInteger(std::string_view text)
+{
+    if (!text.empty() && (text.front() == '-' || text.front() == '+')) text.remove_prefix(1);
+    return AllDigits(text, 1, text.size());
+}
+
+std::string IsoMonth(const GregorianDate& date)
+{
+    return Sysutils::Format("%.4d-%.2d", date.year, date.month);
+}
+
+}  // namespace
+
+std::string AsTypedNumber(std::string_view typed)
+{
+    std::string text;
+    text.reserve(typed.size());
+    for (std::size_t i = 0; i < typed.size();) {
+        const Utf8::Character character = Utf8::Read(typed, i);
+        const char plain = character.wellFormed ? PlainCharacter(character.codePoint) : '\0';
+        if (plain != '\0') {
+            text += plain;
+        } else {
+            text.append(typed.substr(i, character.length));
+        }
+        i += character.length;
+    }
+    for (const std::string_view unit : {"년", "월", "일"}) {  // UTF-8, as typed
+        if (text.size() > unit.size() && text.ends_with(unit)) {
+            text.resize(text.size() - unit.size());
+            break;
+        }
+    }
+    return text;
+}
+
+std::int32_t ParseNumber(const char* name, const std::string& arg)
+{
+    const std::string text = AsTypedNumber(arg);
+    try {
+        return Sysutils::StrToInt(Cp949::FromUtf8(text));
+    } catch (const EConvertError&) {
+        throw TypedValueError(LooksLikeInteger(text) ? Message("{1}: {2} is out of range", {name, Quoted(arg)})
+                                                     : Message("{1}: {2} is not a number", {name, Quoted(arg)}));
+    }
+}
+
+YearSpan ParseYearSpan(const char* name, const std::string& arg, bool oneYear, std::int32_t first, std::int32_t last,
+                       const char* outside)
+{
+    const std::string text = AsTypedNumber(arg);  // dashes as '-'
+    const std::size_t dash = text.find('-', 1);   // not a leading minus sign
+    if (dash == std::string::npos && !oneYear) {
+        throw TypedValueError(Message("{1}: {2} is not a span like 2026-2035", {name, Quoted(arg)}));
+    }
+    const auto year = [&](const std::string& part) {
+        try {
+            return ParseNumber(name, part);
+        } catch (const TypedValueError&) {  // quote the whole span, as typed
+            throw TypedValueError(LooksLikeInteger(AsTypedNumber(part))
+                                      ? Message("{1}: {2} holds a year out of range", {name, Quoted(arg)})
+                                      : Message("{1}: {2} is not a span like 2026-2035", {name, Quoted(arg)}));
+        }
+    };
+    const YearSpan span = dash == std::string::npos ? YearSpan{year(text), year(text)}
+                                                    : YearSpan{year(text.substr(0, dash)), year(text.substr(dash + 1))};
+    if (span.from > span.to) throw TypedValueError(Message("{1}: {2} runs backwards", {name, Quoted(arg)}));
+    if (span.from < first || span.to > last) {
+        throw TypedValueError(Message(outside, {name, Quoted(arg), std::to_string(first), std::to_string(last)}));
+    }
+    return span;
+}
+
+GregorianDate ParseIsoDate(const std::string& typed)
+{
+    const std::string arg = AsTypedNumber(typed);  // full-width digits and dashes as ASCII
+    const std::size_t firstDash = arg.find('-');
+    const std::size_t secondDash = firstDash == std::string::npos ? std::string::npos : arg.find('-', firstDash + 1);
+    const std::string_view text = arg;
+    const bool shaped = secondDash != std::string::npos && AllDigits(text.substr(0, firstDash), 1, 4) &&
+                        AllDigits(text.substr(firstDash + 1, secondDash - firstDash - 1), 1, 2) &&
+                        AllDigits(text.substr(secondDash + 1), 1, 2);
+    if (!shaped) throw TypedValueError(Message("{1} is not a date like 2027-02-07", {Quoted(typed)}));
+    const GregorianDate date{std::stoi(arg.substr(0, firstDash)),
+                             std::stoi(arg.substr(firstDash + 1, secondDash - firstDash - 1)),
+                             std::stoi(arg.substr(secondDash + 1))};
+    if (date.year < 1) throw TypedValueError(Message("{1} is not a date: the years start at 0001", {Quoted(typed)}));
+    if (date.month < 1 || date.month > 12) {
+        throw TypedValueError(
+            Message("{1} is not a date: there is no month {2}", {Quoted(typed), std::to_string(date.month)}));
+    }
+    const std::int32_t monthDays = GregorianMonthDays(date.year, date.month);
+    if (date.day < 1 || date.day > monthDays) {
+        throw TypedValueError(
+            Message("{1} is not a date: {2} has {3} days", {Quoted(typed), IsoMonth(date), std::to_string(monthDays)}));
+    }
+    return date;
+}

@@ -1,0 +1,87 @@
+#include "surroundings.h"
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+#include <ctime>
+#include <string_view>
+
+#include "argument_values.h"
+#include "civil_date.h"
+#include "messages.h"
+#include "program.h"
+#include "sysutils.h"
+#include "terminal_month.h"
+#include "user_files.h"
+
+namespace {
+
+Today TodayNow()
+{
+    std::uint16_t year = 0;
+    std::uint16_t month = 0;
+    std::uint16_t day = 0;
+    Sysutils::DecodeDate(Sysutils::Now(), year, month, day);
+    return {year, month, day};
+}
+
+// The moment every event of an iCalendar file is stamped with: SOURCE_DATE_EPOCH
+// where set to a number of seconds (the file is then the same on every run), else now.
+std::int64_t StampSeconds()
+{
+    const char* const epoch = std::getenv("SOURCE_DATE_EPOCH");
+    if (epoch != nullptr && epoch[0] != '\0' && std::strspn(epoch, "0123456789") == std::strlen(epoch) &&
+        std::strlen(epoch) <= 12) {
+        return std::stoll(epoch);
+    }
+    return std::max<std::int64_t>(0, std::time(nullptr));
+}
+
+UserDates ReadUserDates(const PrintRequest& request)
+{
+    const UserFileChoice choice{request.eventsFile, request.noEvents};
+    const UserFilePaths paths = LocateUserFiles(choice, Environment("XDG_CONFIG_HOME"), Environment("HOME"));
+    return ReadUserDates(paths, ReportFileProblem);
+}
+
+}  // namespace
+
+bool UseColor(ColorWhen when, bool stdoutIsTerminal, const char* noColor, const char* term)
+{
+    if (when != ColorWhen::Auto) return when == ColorWhen::Always;
+    const bool noColorSet = noColor != nullptr && noColor[0] != '\0';
+    const bool dumb = term != nullptr && std::string_view(term) == "dumb";
+    return stdoutIsTerminal && !noColorSet && !dumb;
+}
+
+RunContext ReadSurroundings(const PrintRequest& request)
+{
+    return {UseColor(request.color, isatty(STDOUT_FILENO) == 1, std::getenv("NO_COLOR"), std::getenv("TERM")),
+            TodayNow(), StampSeconds(), ReadUserDates(request)};
+}
+
+bool RefusedOntoTerminal(OutputFormat format)
+{
+    if (isatty(STDOUT_FILENO) != 1) return false;
+    Complain(Messages::Translated(format == OutputFormat::Svg
+                                      ? Phrase("refusing to write SVG to a terminal (redirect it: > FILE.svg)")
+                                      : Phrase("refusing to write PDF to a terminal (redirect it: > FILE.pdf)")));
+    return true;
+}
+
+std::vector<MonthOfPage> RequestedMonths(const PrintRequest& request, const RunContext& context)
+{
+    if (request.numbers.empty()) return {{context.today.year, context.today.month}};
+    const std::int32_t year = ParseNumber("YEAR", request.numbers[0]);
+    std::vector<MonthOfPage> months;
+    if (request.mode == PrintMode::Year) {
+        CheckYearAndMonth(year, 1);
+        for (std::int32_t month = 1; month <= kMonthsInYear; ++month) months.push_back({year, month});
+        return months;
+    }
+    const std::int32_t month = ParseNumber("MONTH", request.numbers[1]);
+    CheckYearAndMonth(year, month);
+    return {{year, month}};
+}

@@ -1,0 +1,67 @@
+// dalcal-page: draws the printable month pages of dalcal-print --pdf and
+// --svg. dalcal-print runs it with its own arguments, so that the text views
+// never load cairo and Pango; it speaks as dalcal-print.
+//
+// Exit status: as dalcal-print's (0 drawn; 1 a value was refused or the
+// output could not be written; 2 a usage error).
+
+#include <unistd.h>
+
+#include <cstdio>
+#include <span>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+#include "arguments.h"
+#include "messages.h"
+#include "month_page.h"
+#include "page_layout.h"
+#include "pdf_pages.h"
+#include "program.h"
+#include "surroundings.h"
+#include "svg_page.h"
+
+namespace {
+
+int Main(std::span<const char* const> args)
+{
+    const auto parsed = ParsePrintArguments(args);
+    if (const auto* usage = std::get_if<UsageError>(&parsed)) return ReportUsageError(*usage);
+    const PrintRequest& request = std::get<PrintRequest>(parsed);
+    if (request.format != OutputFormat::Pdf && request.format != OutputFormat::Svg) {
+        return ReportUsageError({Message("dalcal-page draws what --pdf and --svg ask for")});
+    }
+    if (RefusedOntoTerminal(request.format)) return kExitUsage;
+    const RunContext context = ReadSurroundings(request);
+    std::vector<PageDrawing> pages;
+    try {  // every page made before a byte is written: a refusal leaves no partial document
+        for (const MonthOfPage& month : RequestedMonths(request, context)) {
+            pages.push_back(LayOutMonthPage(MakeMonthPage(month.year, month.month, request.almanac, context.user)));
+        }
+    } catch (const Exception& error) {
+        Complain(Messages::Shown(error));
+        return kExitRefused;
+    }
+    if (request.format == OutputFormat::Svg) {
+        const std::string svg = SvgPage(pages.front());
+        (void)std::fwrite(svg.data(), 1, svg.size(), stdout);
+        return OutputWritten() ? kExitDone : kExitRefused;
+    }
+    const bool drawn = WritePdfPages(pages, [](std::string_view bytes) {
+        return std::fwrite(bytes.data(), 1, bytes.size(), stdout) == bytes.size();
+    });
+    if (!drawn && std::ferror(stdout) == 0) {
+        Complain(Messages::Translated("the PDF could not be made"));
+        return kExitRefused;
+    }
+    return OutputWritten() ? kExitDone : kExitRefused;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    return RunProgram("dalcal-print", argc, argv, Main);  // it speaks as the program the user ran
+}

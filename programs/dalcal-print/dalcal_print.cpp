@@ -1,0 +1,158 @@
+// dalcal-print: the month calendar of the window in a terminal, Korea's
+// holidays and solar terms, and lunar dates turned into Gregorian ones.
+//
+// Exit status: 0 done; 1 a value was refused or the output could not be
+// written (lines already written stay written); 2 a usage error, reported
+// before anything is printed.
+
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <span>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+#include "arguments.h"
+#include "exception.h"
+#include "messages.h"
+#include "print_run.h"
+#include "program.h"
+#include "program_folder.h"
+#include "surroundings.h"
+
+namespace {
+
+constexpr const char* kUsage = Phrase(  // xgettext:no-c-format (its "4% of" is no format)
+    "Usage: dalcal-print [OPTION...] [YEAR [MONTH]]\n"
+    "       dalcal-print [OPTION...] YYYY-MM-DD\n"
+    "       dalcal-print [OPTION...] --holidays [YEAR|FROM-TO]\n"
+    "       dalcal-print [OPTION...] --terms [YEAR|FROM-TO]\n"
+    "       dalcal-print [OPTION...] --events [YEAR|FROM-TO]\n"
+    "       dalcal-print [OPTION...] --from-lunar YEAR MONTH DAY [--leap]\n"
+    "       dalcal-print [OPTION...] --from-lunar MONTH DAY --years FROM-TO [--leap]\n"
+    "       dalcal-print [OPTION...] --pdf [YEAR [MONTH]] > FILE.pdf\n"
+    "       dalcal-print [OPTION...] --svg YEAR MONTH > FILE.svg\n"
+    "\n"
+    "Prints the Korean month calendar of YEAR and MONTH (default: this month), or\n"
+    "the twelve months of YEAR: each day under its weekday with its stem-branch\n"
+    "name and, below, its lunar date (the month's name on its first day, 윤 in a\n"
+    "leap month), and below each month its public holidays and solar terms.\n"
+    "YYYY-MM-DD reads one day whole: weekday, stem-branch, lunar date with its\n"
+    "year's and month's stem-branch, holidays, solar term, events.\n"
+    "  --holidays [SPAN]   Korea's public holidays of a year or FROM-TO (2014-2100)\n"
+    "  --terms [SPAN]      the 24 solar terms of a year or FROM-TO (1900-2100),\n"
+    "                      Korean time\n"
+    "  --from-lunar        YEAR MONTH DAY is a lunar date: read its Gregorian day\n"
+    "                      whole; --leap for a leap month\n"
+    "  --years FROM-TO     with --from-lunar MONTH DAY: that lunar date in every\n"
+    "                      year of the span (a lunar birthday, a 제사)\n"
+    "  --events [SPAN]     your own dates of a year or FROM-TO (1391-2100), from\n"
+    "                      $XDG_CONFIG_HOME/dalcal/events (~/.config/dalcal/events)\n"
+    "  --events-file FILE  read your dates from FILE instead\n"
+    "  --no-events         read no events file\n"
+    "\n"
+    "  --json              one JSON document (UTF-8) for a date, --holidays, --terms,\n"
+    "                      --events or --from-lunar; keys in dalcal-print(1)\n"
+    "  --ics               an iCalendar file (RFC 5545) of --holidays, --terms,\n"
+    "                      --events or --from-lunar MONTH DAY --years FROM-TO\n"
+    "  --pdf               month pages to print, A4 landscape (a year: twelve)\n"
+    "  --svg               the month's page as SVG\n"
+    "  --summary TEXT      the events' name with --ics --from-lunar ... --years\n"
+    "                      (default: the lunar date, e.g. \"음력 3월 15일\")\n"
+    "\n"
+    "  --almanac korea     Korea's official lunar calendar (the default): lunar years\n"
+    "                      1391-2050 as KASI publishes them, 2051-2100 computed from\n"
+    "                      the Sun and the Moon (1391-02-13 to 2101-01-28)\n"
+    "  --almanac classic   the table the window shows (lunar years 1900-2049,\n"
+    "                      1900-01-31 to 2050-01-22); Chinese data that differs from\n"
+    "                      Korea's calendar on about 4% of days (설날 2027: 02-06,\n"
+    "                      not 02-07); no holiday or term lines below its months\n"
+    "  --color[=WHEN]      colour on a terminal: Sundays and holidays red, Saturdays\n"
+    "                      blue, today reversed; WHEN is auto (the default: only on a\n"
+    "                      terminal, not with NO_COLOR set), always or never\n"
+    "  --layout terminal   the month within 80 columns, two lines a week (the\n"
+    "                      default)\n"
+    "  --layout window     exactly the window's text: a line a week, 105 columns\n"
+    "  --encoding utf-8    write UTF-8 (the default)\n"
+    "  --encoding cp949    write the CP949 bytes unchanged (not with --json, --ics)\n"
+    "  --help              show this help\n"
+    "  --version           show the version\n"
+    "\n"
+    "Dates are proleptic Gregorian, also before 1582-10-15. A computed month whose\n"
+    "new moon falls within two minutes of midnight may begin a day earlier or later\n"
+    "(Delta T, the Earth's clock error, is not known that far ahead): such dates,\n"
+    "and solar terms within a minute of midnight, are marked (±1일).\n"
+    "SOURCE_DATE_EPOCH, where set, stamps the events of --ics, which are then the\n"
+    "same bytes on every run.\n"
+    "Your events show below each month of Korea's almanac and in a date's reading.\n"
+    "Holidays designated after this program was built can be added, one a line\n"
+    "(YYYY-MM-DD NAME [KIND]), in /etc/dalcal/holidays or\n"
+    "$XDG_CONFIG_HOME/dalcal/holidays. A line that cannot be read is reported as\n"
+    "FILE:LINE and skipped; the files are only read. Formats: dalcal-print(1).\n"
+    "Exit status: 0 printed, 1 a value refused, 2 a usage error.\n");
+
+// The page drawer, which dalcal-print runs for --pdf and --svg so that the
+// text views never load the drawing libraries: beside dalcal-print in a
+// build, in LIBEXECDIR/dalcal where installed.
+std::string PageDrawerPath()
+{
+    const std::string folder = ProgramFolder();
+    if (folder.empty()) return DALCAL_PAGE_DRAWER;
+    for (const char* relative : {"dalcal-page", "../libexec/dalcal/dalcal-page"}) {
+        std::string candidate = folder;
+        candidate += relative;
+        if (access(candidate.c_str(), X_OK) == 0) return candidate;
+    }
+    return DALCAL_PAGE_DRAWER;
+}
+
+// PDF or SVG: never onto a terminal (as compressors refuse), else drawn by
+// the page drawer with the same arguments.
+int DrawPages(std::span<const char* const> args, const PrintRequest& request)
+{
+    if (RefusedOntoTerminal(request.format)) return kExitUsage;
+    const std::string drawer = PageDrawerPath();
+    std::vector<char*> argv;
+    argv.push_back(const_cast<char*>(drawer.c_str()));  // execv takes char*, and changes nothing
+    for (std::size_t i = 1; i < args.size(); ++i) argv.push_back(const_cast<char*>(args[i]));
+    argv.push_back(nullptr);
+    execv(drawer.c_str(), argv.data());
+    const int error = errno;
+    Complain(Messages::Shown(Message("cannot run the page drawer {1}", {drawer}, error)));
+    return kExitRefused;
+}
+
+int Main(std::span<const char* const> args)
+{
+    const auto parsed = ParsePrintArguments(args);
+    if (const auto* usage = std::get_if<UsageError>(&parsed)) return ReportUsageError(*usage);
+    const PrintRequest& request = std::get<PrintRequest>(parsed);
+    if (request.help || request.version) {
+        return Print(request.help ? Messages::Translated(kUsage) : "dalcal-print (dalcal) " DALCAL_VERSION "\n")
+                   ? kExitDone
+                   : kExitRefused;
+    }
+    if (request.format == OutputFormat::Pdf || request.format == OutputFormat::Svg) return DrawPages(args, request);
+    const RunContext context = ReadSurroundings(request);
+    const ByteOutput toStdout = [](std::string_view bytes) {
+        (void)std::fwrite(bytes.data(), 1, bytes.size(), stdout);  // checked once, at the end
+    };
+    int status = 0;
+    try {
+        status = RunPrintRequest(request, context, toStdout);
+    } catch (const Exception& error) {
+        Complain(Messages::Shown(error), request.cp949);
+        return kExitRefused;
+    }
+    return OutputWritten() ? status : kExitRefused;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    return RunProgram("dalcal-print", argc, argv, Main);
+}

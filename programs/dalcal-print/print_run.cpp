@@ -1,0 +1,288 @@
+#include "print_run.h"
+
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "argument_values.h"
+#include "calendar_events.h"
+#include "calendar_names.h"
+#include "cp949.h"
+#include "date_reading.h"
+#include "exception.h"
+#include "from_lunar_line.h"
+#include "icalendar.h"
+#include "json_documents.h"
+#include "korean_almanac.h"
+#include "month_notes.h"
+#include "print_month.h"
+#include "terminal_month.h"
+#include "terminal_style.h"
+#include "year_lists.h"
+
+namespace {
+
+// --events spans: the years of Korea's almanac, where lunar anniversaries are kept.
+constexpr std::int32_t kFirstEventYear = kKoreanFirstYear;
+constexpr std::int32_t kLastEventYear = kKoreanLastYear;
+
+// Writes a run's output: the program's CP949 lines in the encoding asked
+// for, or whole documents (UTF-8 already).
+class Printer {
+public:
+    Printer(const PrintRequest& request, const RunContext& context, const ByteOutput& output)
+        : request_(request), context_(context), output_(output)
+    {
+    }
+
+    LineOutput Output() const
+    {
+        return [this](const AnsiString& line) { Write(line); };
+    }
+
+    // Each line made in the same room: a month with many notes writes many.
+    void Write(const AnsiString& line) const
+    {
+        lineBytes_.clear();
+        if (request_.cp949) {
+            lineBytes_ += line;
+        } else {
+            Cp949::AppendUtf8(lineBytes_, line);
+        }
+        lineBytes_ += '\n';
+        output_(lineBytes_);
+    }
+
+    void Document(const std::string& utf8) const { output_(utf8); }
+
+    // An iCalendar file, written as its events are added.
+    ICalendarWriter Calendar(std::string_view name) const
+    {
+        return ICalendarWriter(name, context_.stampSeconds, output_);
+    }
+
+    std::int32_t ThisYear() const { return context_.today.year; }
+
+    // A month's grid and, in Korea's almanac, its holidays, terms and the user's events below.
+    void Month(std::int32_t year, std::int32_t month) const
+    {
+        const bool korea = request_.almanac == Almanac::Korea;
+        const CellStyle style =
+            context_.color ? MonthColors(year, month, korea, context_.today, User().holidays) : CellStyle{};
+        if (request_.layout == MonthLayout::Window) {
+            PrintMonth(year, month, Output(), request_.almanac, style);
+        } else {
+            PrintTerminalMonth(year, month, Output(), request_.almanac, style,
+                               context_.color ? WeekdayColors() : WeekdayStyle{});
+        }
+        if (korea) PrintMonthNotes(year, month, Output(), User());
+    }
+
+    const UserDates& User() const { return context_.user; }
+
+    // Everything known of a day, the user's dates included.
+    DateReading Read(const GregorianDate& date) const { return ReadDate(request_.almanac, date, User()); }
+
+private:
+    const PrintRequest& request_;
+    const RunContext& context_;
+    const ByteOutput& output_;
+    mutable std::string lineBytes_;  // the line Write is writing
+};
+
+std::string Utf8(const AnsiString& cp949)
+{
+    return Cp949::ToUtf8(cp949);
+}
+
+// The span of --holidays or --terms: this year when none is given.
+YearSpan SpanOrThisYear(const PrintRequest& request, const Printer& printer, const char* option, std::int32_t first,
+                        std::int32_t last, const char* outside)
+{
+    if (request.numbers.empty()) {
+        const std::int32_t year = printer.ThisYear();
+        return ParseYearSpan(option, std::to_string(year), true, first, last, outside);
+    }
+    return ParseYearSpan(option, request.numbers[0], true, first, last, outside);
+}
+
+void PrintHolidays(const PrintRequest& request, const Printer& printer)
+{
+    const YearSpan span =
+        SpanOrThisYear(request, printer, "--holidays", kFirstHolidayYear, kLastHolidayYear,
+                       Phrase("{1}: {2} is not within the years {3}-{4} of which Korea's public holidays are known"));
+    if (request.format == OutputFormat::Text) {
+        for (std::int32_t year = span.from; year <= span.to; ++year) {
+            PrintHolidayList(year, printer.Output(), printer.User());
+        }
+        return;
+    }
+    if (request.format == OutputFormat::Ics) {  // year by year, as it is made
+        ICalendarWriter calendar = printer.Calendar(Utf8(HolidayCalendarName(span.from, span.to)));
+        HolidayEventMaker events;
+        std::vector<Holiday> ofYear;
+        for (std::int32_t year = span.from; year <= span.to; ++year) {
+            GetUserHolidays(year, printer.User(), ofYear);
+            for (const Holiday& holiday : ofYear) calendar.Add(events.Make(holiday));
+        }
+        calendar.Finish();
+        return;
+    }
+    std::vector<Holiday> holidays;
+    for (std::int32_t year = span.from; year <= span.to; ++year) {
+        std::vector<Holiday> ofYear;
+        GetUserHolidays(year, printer.User(), ofYear);
+        holidays.insert(holidays.end(), ofYear.begin(), ofYear.end());
+    }
+    printer.Document(HolidaysJson(holidays, printer.User().holidaySources) + "\n");
+}
+
+void PrintTerms(const PrintRequest& request, const Printer& printer)
+{
+    const YearSpan span =
+        SpanOrThisYear(request, printer, "--terms", kFirstSolarTermYear, kLastSolarTermYear,
+                       Phrase("{1}: {2} is not within the years {3}-{4} of which the solar terms are known"));
+    if (request.format == OutputFormat::Text) {
+        for (std::int32_t year = span.from; year <= span.to; ++year) PrintSolarTermList(year, printer.Output());
+        return;
+    }
+    std::vector<SolarTerm> terms;
+    for (std::int32_t year = span.from; year <= span.to; ++year) {
+        std::array<SolarTerm, kSolarTermsInYear> ofYear{};
+        GetSolarTerms(year, ofYear);
+        terms.insert(terms.end(), ofYear.begin(), ofYear.end());
+    }
+    if (request.format == OutputFormat::Json) {
+        printer.Document(SolarTermsJson(terms) + "\n");
+        return;
+    }
+    ICalendarWriter calendar = printer.Calendar(Utf8(SolarTermCalendarName(span.from, span.to)));
+    for (const CalendarEvent& event : SolarTermEvents(terms)) calendar.Add(event);
+    calendar.Finish();
+}
+
+// The user's events of a span of years, by date.
+void PrintEvents(const PrintRequest& request, const Printer& printer)
+{
+    const YearSpan span =
+        SpanOrThisYear(request, printer, "--events", kFirstEventYear, kLastEventYear,
+                       Phrase("{1}: {2} is not within the years {3}-{4} of which the events' years are known"));
+    if (request.format == OutputFormat::Text) {
+        PrintEventList(span.from, span.to, printer.User(), printer.Output());
+    } else if (request.format == OutputFormat::Json) {
+        printer.Document(EventsJson(EventsIn(printer.User(), span.from, span.to)) + "\n");
+    } else {
+        ICalendarWriter calendar = printer.Calendar(Utf8(EventCalendarName(span.from, span.to)));
+        for (std::int32_t year = span.from; year <= span.to; ++year) {  // a year at a time, as it is made
+            for (const CalendarEvent& event : UserEventEvents(EventsIn(printer.User(), year, year)))
+                calendar.Add(event);
+        }
+        calendar.Finish();
+    }
+}
+
+void PrintLunarDate(const PrintRequest& request, const Printer& printer)
+{
+    const std::int32_t year = ParseNumber("YEAR", request.numbers[0]);
+    const std::int32_t month = ParseNumber("MONTH", request.numbers[1]);
+    const std::int32_t day = ParseNumber("DAY", request.numbers[2]);
+    const GregorianDate date = LunarToSolar(request.almanac, year, month, day, request.leap);
+    const DateReading reading = printer.Read(date);
+    if (request.format == OutputFormat::Json) {
+        printer.Document(DateReadingJson(reading, printer.User().holidaySources) + "\n");
+    } else {
+        printer.Write(DateReadingLine(reading));
+    }
+}
+
+// The lunar date in each year of --years; returns whether any year had it.
+bool PrintLunarDateInYears(const PrintRequest& request, const Printer& printer)
+{
+    const std::int32_t month = ParseNumber("MONTH", request.numbers[0]);
+    const std::int32_t day = ParseNumber("DAY", request.numbers[1]);
+    if (month < 1 || month > 12) {
+        throw EConvertError(Message("MONTH: lunar month {1} is not 1-12", {std::to_string(month)}));
+    }
+    if (day < 1 || day > 30) throw EConvertError(Message("DAY: lunar day {1} is not 1-30", {std::to_string(day)}));
+    const AlmanacRange range = RangeOf(request.almanac);
+    const YearSpan span =
+        ParseYearSpan("--years", request.years, true, range.firstYear, range.lastYear,
+                      Phrase("{1}: {2} is not within the years {3}-{4} of which the almanac's lunar dates are known"));
+    std::vector<LunarDateOfYear> years;
+    bool found = false;
+    for (std::int32_t year = span.from; year <= span.to; ++year) {
+        std::optional<DateReading> reading;
+        try {
+            reading = printer.Read(LunarToSolar(request.almanac, year, month, day, request.leap));
+            found = true;
+        } catch (const EConvertError&) {
+        }
+        if (request.format == OutputFormat::Text) {
+            printer.Write(reading ? DateReadingLine(*reading) : MissingLunarDateLine(year, month, day, request.leap));
+        }
+        years.push_back({year, reading});
+    }
+    if (request.format == OutputFormat::Json) {
+        printer.Document(LunarYearsJson(years, printer.User().holidaySources) + "\n");
+    }
+    if (request.format == OutputFormat::Ics) {
+        const std::string lunarName = Utf8(LunarDateName(month, day, request.leap));
+        const LunarAnniversary anniversary{month, day, request.leap,
+                                           request.summary.empty() ? lunarName : request.summary};
+        const std::string calendarName = request.summary.empty() ? lunarName : request.summary + " (" + lunarName + ")";
+        ICalendarWriter calendar = printer.Calendar(calendarName);
+        for (const CalendarEvent& event : AnniversaryEvents(anniversary, years)) calendar.Add(event);
+        calendar.Finish();
+    }
+    return found;
+}
+
+}  // namespace
+
+int RunPrintRequest(const PrintRequest& request, const RunContext& context, const ByteOutput& output)
+{
+    const Printer printer(request, context, output);
+    switch (request.mode) {
+        case PrintMode::Date: {
+            const DateReading reading = printer.Read(ParseIsoDate(request.numbers[0]));
+            if (request.format == OutputFormat::Json) {
+                printer.Document(DateReadingJson(reading, printer.User().holidaySources) + "\n");
+            } else {
+                printer.Write(DateReadingLine(reading));
+            }
+            return 0;
+        }
+        case PrintMode::Holidays:
+            PrintHolidays(request, printer);
+            return 0;
+        case PrintMode::Terms:
+            PrintTerms(request, printer);
+            return 0;
+        case PrintMode::Events:
+            PrintEvents(request, printer);
+            return 0;
+        case PrintMode::FromLunar:
+            PrintLunarDate(request, printer);
+            return 0;
+        case PrintMode::FromLunarYears:
+            return PrintLunarDateInYears(request, printer) ? 0 : 1;
+        case PrintMode::Year: {
+            const std::int32_t year = ParseNumber("YEAR", request.numbers[0]);
+            for (std::int32_t month = 1; month <= kMonthsInYear; ++month) {
+                if (month > 1) printer.Write("");
+                printer.Month(year, month);
+            }
+            return 0;
+        }
+        case PrintMode::Month:
+            break;
+    }
+    if (request.numbers.empty()) {
+        printer.Month(context.today.year, context.today.month);
+    } else {
+        const std::int32_t year = ParseNumber("YEAR", request.numbers[0]);  // the year first: as typed
+        printer.Month(year, ParseNumber("MONTH", request.numbers[1]));
+    }
+    return 0;
+}

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <functional>
+#include <string_view>
+
+#include "arguments.h"
+#include "surroundings.h"
+
+// Carrying out what dalcal-print was asked (all but --help, --version and the
+// pages), apart from main so that the tests and the fuzzers run it whole.
+
+// Where a run writes: bytes in the encoding asked for, lines ended.
+using ByteOutput = std::function<void(std::string_view bytes)>;
+
+// Writes what the request asks for to output. A refused value raises
+// EConvertError (what was written stays written). Returns the exit status:
+// 0, or 1 where --from-lunar --years found the date in none of the years.
+int RunPrintRequest(const PrintRequest& request, const RunContext& context, const ByteOutput& output);

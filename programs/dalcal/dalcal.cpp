@@ -1,0 +1,97 @@
+// dalcal: the window program.
+//
+//   dalcal [--almanac korea|classic]
+//
+// Exit status: 0 when the window is closed (whatever it showed); 1 when no
+// display can be opened, the window could not start, or --help or --version
+// could not be written; 2 for an argument it does not know, before any window.
+
+#include <cstdio>
+#include <cstdlib>
+#include <span>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <variant>
+
+#include "Main.h"
+#include "application.h"
+#include "messages.h"
+#include "program.h"
+#include "user_files.h"
+#include "window_arguments.h"
+
+namespace {
+
+// The program entry: create the window and run it until it is closed. What
+// escapes start-up or the event loop is shown, and the status says the
+// program failed.
+int ProgramEntry()
+{
+    try {
+        Application->Initialize();
+        Application->CreateForm(Form1);
+        Application->Run();
+        return kExitDone;
+    } catch (const Exception& exception) {
+        Application->ShowException(exception);
+    } catch (...) {
+        try {
+            throw Exception("");
+        } catch (const Exception& exception) {
+            Application->ShowException(exception);
+        }
+    }
+    return kExitRefused;
+}
+
+// A file's name as people write it: "~/" for the home folder.
+std::string ShortFileName(const std::string& path)
+{
+    const std::string home = Environment("HOME");
+    if (home.size() > 1 && path.starts_with(home) && path.size() > home.size() && path[home.size()] == '/') {
+        std::string shortName = "~";  // appended: GCC 12 misreads "..." + std::string at -O3 (-Wrestrict)
+        shortName += std::string_view(path).substr(home.size());
+        return shortName;
+    }
+    return path;
+}
+
+// Korea's almanac shows the user's dates below each month: their files read
+// as dalcal-print reads them, each line or file that cannot be used reported
+// on stderr as dalcal-print reports it.
+void ReadWindowUserDates()
+{
+    const UserFilePaths paths = LocateUserFiles({}, Environment("XDG_CONFIG_HOME"), Environment("HOME"));
+    UserDates user = ReadUserDates(paths, ReportFileProblem);
+    SetWindowUserDates(std::move(user), ShortFileName(paths.events.value_or("$XDG_CONFIG_HOME/dalcal/events")));
+}
+
+// Start-up: the application object lives exactly as long as the program, so
+// the window and Qt are gone before main returns.
+int Main(std::span<const char* const> args)
+{
+    const auto parsed = ParseWindowArguments(args);
+    if (const auto* usage = std::get_if<UsageError>(&parsed)) return ReportUsageError(*usage);
+    const WindowArguments& arguments = std::get<WindowArguments>(parsed);
+    if (arguments.help) return Print(Messages::Translated(kWindowUsage)) ? kExitDone : kExitRefused;
+    if (arguments.version) return Print("dalcal " DALCAL_VERSION "\n") ? kExitDone : kExitRefused;
+    if (!DisplayNamed(std::getenv("QT_QPA_PLATFORM"), std::getenv("DISPLAY"), std::getenv("WAYLAND_DISPLAY"))) {
+        Complain(Messages::Translated("no display to open the window on (DISPLAY and WAYLAND_DISPLAY are not set)"));
+        return kExitRefused;
+    }
+    SetWindowAlmanac(arguments.almanac);
+    if (arguments.almanac == Almanac::Korea) ReadWindowUserDates();
+    TApplication application;
+    Application = &application;
+    const int status = ProgramEntry();
+    Application = nullptr;
+    return status;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    return RunProgram("dalcal", argc, argv, Main);
+}

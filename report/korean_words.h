@@ -1,0 +1,38 @@
+#pragma once
+
+#include <cstdint>
+
+#include "ansi_string.h"
+#include "holidays.h"
+#include "sexagenary.h"
+
+// The Korean words every view writes (CP949): weekdays, stem-branches, month
+// titles, holidays with their kind, and the marks written beside dates.
+
+// "일요일" .. "토요일", and "일" .. "토" (weekday 0 Sunday .. 6 Saturday).
+const char* WeekdayName(std::int32_t weekday);
+const char* WeekdaySyllable(std::int32_t weekday);
+
+// "정사".
+AnsiString StemBranchName(const StemBranch& position);
+
+// "2027년 2월".
+AnsiString MonthTitle(std::int32_t year, std::int32_t month);
+
+// A holiday's name and its kind in parentheses, "설날 (공휴일)"; a name that
+// ends with its kind says it once: "설 연휴 임시공휴일". With markAdded, a day
+// the user added says so: "(공휴일, 추가)", "임시공휴일 (추가)"; a regular
+// election the statute schedules says "(선거일, 예정)".
+AnsiString HolidayText(const Holiday& holiday, bool markAdded);
+
+// After a date or a time that may be a day off: a computed lunar month whose
+// new moon, or a solar term, falls within minutes of midnight.
+extern const char* const kUncertainMark;
+
+// Before the number of a leap lunar month: "윤6월", "윤6.1".
+extern const char* const kLeapMonthPrefix;
+
+// Beside a regular election the statute schedules, not yet announced: "예정",
+// and the longer words of a calendar event's description.
+extern const char* const kScheduledMark;
+extern const char* const kScheduledElectionNote;

@@ -1,0 +1,333 @@
+#include "date_files.h"
+
+#include <algorithm>
+#include <array>
+#include <optional>
+#include <tuple>
+#include <utility>
+
+#include "cp949.h"
+#include "utf8.h"
+
+namespace {
+
+// The words of the files. This file's literals stay UTF-8, as the files are.
+constexpr std::array<std::string_view, 2> kLunarWords = {"음력", "lunar"};
+constexpr std::array<std::string_view, 2> kSolarWords = {"양력", "solar"};
+constexpr std::array<std::string_view, 2> kLeapWords = {"윤", "leap"};
+
+struct KindWord {
+    std::string_view utf8;
+    HolidayKind kind;
+};
+constexpr std::array<KindWord, 4> kKindWords = {{
+    {"공휴일", HolidayKind::Holiday},
+    {"대체공휴일", HolidayKind::Substitute},
+    {"선거일", HolidayKind::Election},
+    {"임시공휴일", HolidayKind::Designated},
+}};
+static_assert(sizeof("가") == 4, "compile this file with its Korean text as UTF-8");
+
+bool IsBlank(char c)
+{
+    return c == ' ' || c == '\t';
+}
+
+std::string_view Trimmed(std::string_view text)
+{
+    while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
+    while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
+    return text;
+}
+
+// The first word of text, and the rest after the blanks that follow it.
+std::pair<std::string_view, std::string_view> FirstWord(std::string_view text)
+{
+    std::size_t end = 0;
+    while (end < text.size() && !IsBlank(text[end])) ++end;
+    return {text.substr(0, end), Trimmed(text.substr(end))};
+}
+
+// What a line's bytes are: UTF-8, and with a control character (but tab)
+// before its comment or not. One pass, as a long file has many lines.
+struct LineBytes {
+    bool wellFormed = true;
+    bool controlBeforeComment = false;
+};
+
+LineBytes ScanBytes(std::string_view line)
+{
+    LineBytes bytes;
+    bool inComment = false;
+    for (std::size_t i = 0; i < line.size();) {
+        const auto byte = static_cast<unsigned char>(line[i]);
+        if (byte >= 0x80) {
+            const std::size_t length = Utf8::SequenceLength(line, i);
+            if (length == 0) return {false, bytes.controlBeforeComment};
+            i += length;
+            continue;
+        }
+        inComment = inComment || byte == '#';
+        if (!inComment && ((byte < 0x20 && byte != '\t') || byte == 0x7F)) bytes.controlBeforeComment = true;
+        ++i;
+    }
+    return bytes;
+}
+
+// A number of one to four digits, nothing else.
+std::optional<std::int32_t> SmallNumber(std::string_view text)
+{
+    constexpr std::size_t kMaxDigits = 4;
+    if (text.empty() || text.size() > kMaxDigits) return std::nullopt;
+    std::int32_t value = 0;
+    for (const char c : text) {
+        if (c < '0' || c > '9') return std::nullopt;
+        value = value * 10 + (c - '0');
+    }
+    return value;
+}
+
+// "M-D" as two numbers.
+std::optional<std::pair<std::int32_t, std::int32_t>> MonthDay(std::string_view text)
+{
+    const std::size_t dash = text.find('-');
+    if (dash == std::string_view::npos) return std::nullopt;
+    const auto month = SmallNumber(text.substr(0, dash));
+    const auto day = SmallNumber(text.substr(dash + 1));
+    if (!month || !day) return std::nullopt;
+    return std::pair{*month, *day};
+}
+
+// "YYYY-MM-DD" (month and day may have one digit) as a date, not yet checked.
+std::optional<GregorianDate> IsoDate(std::string_view text)
+{
+    const std::size_t dash = text.find('-');
+    if (dash == std::string_view::npos) return std::nullopt;
+    const auto year = SmallNumber(text.substr(0, dash));
+    const auto monthDay = MonthDay(text.substr(dash + 1));
+    if (!year || !monthDay) return std::nullopt;
+    return GregorianDate{*year, monthDay->first, monthDay->second};
+}
+
+std::string Quoted(std::string_view text)
+{
+    std::string quoted(1, '"');  // built by appending: GCC 12 misreads "..." + std::string at -O3 (-Wrestrict)
+    quoted += text;
+    quoted += '"';
+    return quoted;
+}
+
+template <std::size_t N>
+bool IsOneOf(std::string_view word, const std::array<std::string_view, N>& words)
+{
+    return std::ranges::find(words, word) != words.end();
+}
+
+// Why a line cannot be used; none if it can.
+using Problem = std::optional<Message>;
+
+std::string Number(std::int32_t value)
+{
+    return std::to_string(value);
+}
+
+// What is wrong with a date, if anything.
+Problem DateProblem(const GregorianDate& date, std::int32_t firstYear, std::int32_t lastYear)
+{
+    if (date.year < firstYear || date.year > lastYear) {
+        return Message("year {1} is outside {2}-{3}", {Number(date.year), Number(firstYear), Number(lastYear)});
+    }
+    if (date.month < 1 || date.month > 12) return Message("month {1} is not 1-12", {Number(date.month)});
+    if (date.day < 1 || date.day > GregorianMonthDays(date.year, date.month)) {
+        return Message("month {1} of {2} has no day {3}", {Number(date.month), Number(date.year), Number(date.day)});
+    }
+    return std::nullopt;
+}
+
+// The date rule of an events line's first word (and the next, after 음력 or
+// 양력); the words it took are removed from rest. Returns why it cannot be
+// read, if it cannot.
+Problem ReadRule(std::string_view word, std::string_view& rest, DateRule& rule)
+{
+    const bool lunar = IsOneOf(word, kLunarWords);
+    if (!lunar && !IsOneOf(word, kSolarWords)) {
+        const std::optional<GregorianDate> date = IsoDate(word);
+        if (!date) return Message("{1} is not 음력 M-D, 양력 M-D or YYYY-MM-DD", {Quoted(word)});
+        rule = {DateRuleKind::Once, date->year, date->month, date->day, false};
+        return DateProblem(*date, kFirstYear, kLastYear);
+    }
+    auto [monthDayWord, afterDate] = FirstWord(rest);
+    rest = afterDate;
+    rule = {lunar ? DateRuleKind::Lunar : DateRuleKind::Solar, 0, 0, 0, false};
+    for (const std::string_view leapWord : kLeapWords) {
+        if (lunar && monthDayWord.starts_with(leapWord)) {
+            rule.leap = true;
+            monthDayWord.remove_prefix(leapWord.size());
+            break;
+        }
+    }
+    const auto monthDay = MonthDay(monthDayWord);
+    if (!monthDay) return Message("{1} is not a month and day (M-D)", {Quoted(monthDayWord)});
+    rule.month = monthDay->first;
+    rule.day = monthDay->second;
+    if (rule.month < 1 || rule.month > 12) return Message("month {1} is not 1-12", {Number(rule.month)});
+    if (!IsValidDateRule(rule)) {
+        return lunar ? Message("a lunar month has no day {1}", {Number(rule.day)})
+                     : Message("month {1} has no day {2}", {Number(rule.month), Number(rule.day)});
+    }
+    return std::nullopt;
+}
+
+// What tells rules apart, as one number: kind, year (< 2^14), month, day, leap.
+using RuleKey = std::uint32_t;
+
+RuleKey KeyOf(const DateRule& rule)
+{
+    const auto field = [](std::int32_t value) { return static_cast<RuleKey>(value); };  // each in range, read
+    return field(static_cast<std::int32_t>(rule.kind)) << 25 | field(rule.year) << 11 | field(rule.month) << 6 |
+           field(rule.day) << 1 | (rule.leap ? 1u : 0u);
+}
+
+// Calls read(line, text) for every line that holds something, after checking
+// that it is UTF-8; reports the others' problems.
+template <typename ReadLine>
+void ForEachLine(std::string_view text, std::vector<LineProblem>& problems, ReadLine read)
+{
+    std::int32_t number = 0;
+    while (!text.empty()) {
+        const std::size_t end = text.find('\n');
+        std::string_view line = text.substr(0, end);
+        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+        ++number;
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        const LineBytes bytes = ScanBytes(line);
+        if (!bytes.wellFormed) {
+            problems.push_back({number, Message("not UTF-8 text")});
+            continue;
+        }
+        line = Trimmed(line.substr(0, line.find('#')));
+        if (line.empty()) continue;
+        if (bytes.controlBeforeComment) {
+            problems.push_back({number, Message("a control character in the line")});
+            continue;
+        }
+        if (Problem why = read(number, line)) problems.push_back({number, *std::move(why)});
+    }
+}
+
+}  // namespace
+
+namespace {
+
+// The events read so far, looked up by rule and name in an open-addressed
+// table of their indexes: one event, one entry in a calendar. (A lookup a
+// line, at no allocation a line: a long file has many.)
+class SeenEvents {
+public:
+    // events are those noted, in order; expected, about how many will be.
+    SeenEvents(const std::vector<UserEvent>& events, std::size_t expected) : events_(events)
+    {
+        std::size_t size = kFirstSize;
+        while (size < 2 * expected) size *= 2;
+        slots_.assign(size, 0);
+    }
+
+    // The index of the event of this rule and name read before, if any;
+    // otherwise the caller adds this one to the events.
+    std::optional<std::size_t> Find(const DateRule& rule, std::string_view name);
+
+private:
+    static constexpr std::size_t kFirstSize = 64;
+
+    static std::size_t HashOf(const DateRule& rule, std::string_view name)
+    {
+        constexpr std::size_t kGoldenRatio = 0x9E3779B97F4A7C15u;  // spreads the rule's bits over the hash
+        return std::hash<std::string_view>{}(name) ^ (std::size_t{KeyOf(rule)} * kGoldenRatio);
+    }
+    std::size_t SlotOf(std::size_t hash) const { return hash & (slots_.size() - 1); }
+    void Grow();
+
+    const std::vector<UserEvent>& events_;
+    std::vector<std::uint32_t> slots_;  // 1 + index in events_, 0 free; a power of two, at most half used
+    std::size_t used_ = 0;
+};
+
+std::optional<std::size_t> SeenEvents::Find(const DateRule& rule, std::string_view name)
+{
+    if (2 * (used_ + 1) > slots_.size()) Grow();
+    std::size_t slot = SlotOf(HashOf(rule, name));
+    for (; slots_[slot] != 0; slot = SlotOf(slot + 1)) {
+        const UserEvent& other = events_[slots_[slot] - 1];
+        if (KeyOf(other.rule) == KeyOf(rule) && other.utf8Name == name) return slots_[slot] - 1;
+    }
+    slots_[slot] = static_cast<std::uint32_t>(events_.size() + 1);  // the caller's next; a 16 MiB file has fewer
+    ++used_;
+    return std::nullopt;
+}
+
+void SeenEvents::Grow()
+{
+    slots_.assign(2 * slots_.size(), 0);
+    for (std::size_t i = 0; i < events_.size(); ++i) {
+        std::size_t slot = SlotOf(HashOf(events_[i].rule, events_[i].utf8Name));
+        while (slots_[slot] != 0) slot = SlotOf(slot + 1);
+        slots_[slot] = static_cast<std::uint32_t>(i + 1);
+    }
+}
+
+}  // namespace
+
+EventsFile ParseEventsFile(std::string_view text)
+{
+    EventsFile file;
+    // Room for the events at once, as a growing list would touch more pages
+    // than it keeps; capped, as a file of blank lines has many lines and no event.
+    constexpr std::size_t kRoomAtOnce = 4096;
+    std::size_t room = 1;  // the lines, up to kRoomAtOnce
+    for (std::size_t end = text.find('\n'); end != std::string_view::npos && room < kRoomAtOnce;
+         end = text.find('\n', end + 1)) {
+        ++room;
+    }
+    file.events.reserve(room);
+    SeenEvents seen(file.events, room);
+    std::vector<std::int32_t> lineOf;  // each event's
+    lineOf.reserve(room);
+    ForEachLine(text, file.problems, [&](std::int32_t number, std::string_view line) -> Problem {
+        auto [word, rest] = FirstWord(line);
+        DateRule rule;
+        if (Problem why = ReadRule(word, rest, rule)) return why;
+        if (rest.empty()) return Message("no name after the date");
+        if (const std::optional<std::size_t> before = seen.Find(rule, rest)) {
+            return Message("the same event as line {1}", {Number(lineOf[*before])});
+        }
+        file.events.push_back({rule, Cp949::FromUtf8(rest), std::string(rest)});
+        lineOf.push_back(number);
+        return std::nullopt;
+    });
+    return file;
+}
+
+HolidaysFile ParseHolidaysFile(std::string_view text)
+{
+    HolidaysFile file;
+    ForEachLine(text, file.problems, [&file](std::int32_t, std::string_view line) -> Problem {
+        auto [word, name] = FirstWord(line);
+        const std::optional<GregorianDate> date = IsoDate(word);
+        if (!date) return Message("{1} is not a date (YYYY-MM-DD)", {Quoted(word)});
+        if (Problem why = DateProblem(*date, kFirstHolidayYear, kLastHolidayYear)) return why;
+        HolidayKind kind = HolidayKind::Designated;
+        const std::size_t lastBlank = name.find_last_of(" \t");
+        const std::string_view lastWord = lastBlank == std::string_view::npos ? name : name.substr(lastBlank + 1);
+        for (const KindWord& kindWord : kKindWords) {
+            if (lastWord != kindWord.utf8) continue;
+            kind = kindWord.kind;
+            // A kind alone ("2026-03-02 임시공휴일") is the day's name too.
+            if (lastWord.size() < name.size()) name = Trimmed(name.substr(0, name.size() - lastWord.size()));
+            break;
+        }
+        if (name.empty()) return Message("no name after the date");
+        file.holidays.push_back({*date, Cp949::FromUtf8(name), kind, 0});
+        return std::nullopt;
+    });
+    return file;
+}
