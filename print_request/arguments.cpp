@@ -33,64 +33,22 @@ bool LooksLikeOption(std::string_view arg)
     return arg.size() > 1 && arg[0] == '-' && !(arg[1] >= '0' && arg[1] <= '9');
 }
 
-UsageProblem SetEncoding(PrintRequest& request, std::string_view name)
-{
-    if (name == "utf-8" || name == "UTF-8" || name == "utf8") {
-        request.cp949 = false;
-    } else if (name == "cp949" || name == "CP949") {
-        request.cp949 = true;
-    } else {
-        return Refuse("unknown encoding '{1}' (use utf-8 or cp949)", {Utf8::Sanitized(name)});
-    }
-    return std::nullopt;
-}
+constexpr OptionWord<bool> kEncodingWords[] = {
+    {"utf-8", false}, {"UTF-8", false}, {"utf8", false}, {"cp949", true}, {"CP949", true}};
+constexpr OptionWord<MonthLayout> kLayoutWords[] = {{"terminal", MonthLayout::Terminal},
+                                                    {"window", MonthLayout::Window}};
+constexpr OptionWord<ColorWhen> kColorWords[] = {
+    {"auto", ColorWhen::Auto}, {"always", ColorWhen::Always}, {"never", ColorWhen::Never}};
 
-UsageProblem SetLayout(PrintRequest& request, std::string_view name)
-{
-    if (name == "terminal") {
-        request.layout = MonthLayout::Terminal;
-    } else if (name == "window") {
-        request.layout = MonthLayout::Window;
-    } else {
-        return Refuse("unknown layout '{1}' (use terminal or window)", {Utf8::Sanitized(name)});
-    }
-    return std::nullopt;
-}
+// What the options read into: the request, and the flags that choose its mode.
+struct Parsing {
+    PrintRequest request;
+    ModeFlags flags;
+};
 
-UsageProblem SetColor(PrintRequest& request, std::string_view when)
-{
-    if (when == "auto") {
-        request.color = ColorWhen::Auto;
-    } else if (when == "always") {
-        request.color = ColorWhen::Always;
-    } else if (when == "never") {
-        request.color = ColorWhen::Never;
-    } else {
-        return Refuse("unknown --color value '{1}' (use auto, always or never)", {Utf8::Sanitized(when)});
-    }
-    return std::nullopt;
-}
-
-UsageProblem SetYears(PrintRequest& request, std::string_view span)
-{
-    if (span.empty()) return ValueMissing(kYearsMissing);
-    request.years = span;
-    return std::nullopt;
-}
-
-UsageProblem SetSummary(PrintRequest& request, std::string_view summary)
-{
-    if (summary.empty()) return ValueMissing(kSummaryMissing);
-    request.summary = summary;
-    return std::nullopt;
-}
-
-UsageProblem SetEventsFile(PrintRequest& request, std::string_view path)
-{
-    if (path.empty()) return ValueMissing(kEventsFileMissing);
-    request.eventsFile = path;
-    return std::nullopt;
-}
+// A value given to an option; none where it takes none or was given none
+// ("--color", "--holidays").
+using GivenValue = std::optional<std::string_view>;
 
 UsageProblem SetFormat(PrintRequest& request, OutputFormat format)
 {
@@ -98,6 +56,112 @@ UsageProblem SetFormat(PrintRequest& request, OutputFormat format)
         return Refuse("choose one of --json, --ics, --pdf and --svg");
     request.format = format;
     return std::nullopt;
+}
+
+// The text an option must be given ("--years ''" is no span).
+UsageProblem SetText(std::string_view given, const char* missing, std::string& into)
+{
+    if (given.empty()) return ValueMissing(missing);
+    into = given;
+    return std::nullopt;
+}
+
+// A flag that chooses what to print, with the span it may be given ("--holidays=2027").
+UsageProblem SetModeFlag(Parsing& parsing, bool ModeFlags::*flag, GivenValue span)
+{
+    parsing.flags.*flag = true;
+    if (span) parsing.request.numbers.emplace_back(*span);
+    return std::nullopt;
+}
+
+// How an option takes its value.
+enum class Takes {
+    Nothing,     // "--json"
+    MaybeValue,  // "--color" or "--color=WHEN" (never the next argument)
+    Value,       // "--layout VALUE" or "--layout=VALUE"
+};
+
+// Every option of dalcal-print: its name, how it takes a value, the usage
+// error without one (Takes::Value), and what it does.
+struct Option {
+    std::string_view name;
+    Takes takes;
+    const char* missing;
+    UsageProblem (*apply)(Parsing& parsing, GivenValue value);
+};
+
+constexpr Option kOptions[] = {
+    {"--help", Takes::Nothing, nullptr, [](Parsing& p, GivenValue) { return (p.request.help = true, UsageProblem{}); }},
+    {"-h", Takes::Nothing, nullptr, [](Parsing& p, GivenValue) { return (p.request.help = true, UsageProblem{}); }},
+    {"--version", Takes::Nothing, nullptr,
+     [](Parsing& p, GivenValue) { return (p.request.version = true, UsageProblem{}); }},
+    {"--holidays", Takes::MaybeValue, nullptr,
+     [](Parsing& p, GivenValue span) { return SetModeFlag(p, &ModeFlags::holidays, span); }},
+    {"--terms", Takes::MaybeValue, nullptr,
+     [](Parsing& p, GivenValue span) { return SetModeFlag(p, &ModeFlags::terms, span); }},
+    {"--events", Takes::MaybeValue, nullptr,
+     [](Parsing& p, GivenValue span) { return SetModeFlag(p, &ModeFlags::events, span); }},
+    {"--from-lunar", Takes::Nothing, nullptr,
+     [](Parsing& p, GivenValue) { return SetModeFlag(p, &ModeFlags::fromLunar, std::nullopt); }},
+    {"--no-events", Takes::Nothing, nullptr,
+     [](Parsing& p, GivenValue) { return (p.request.noEvents = true, UsageProblem{}); }},
+    {"--leap", Takes::Nothing, nullptr, [](Parsing& p, GivenValue) { return (p.request.leap = true, UsageProblem{}); }},
+    {"--json", Takes::Nothing, nullptr,
+     [](Parsing& p, GivenValue) { return SetFormat(p.request, OutputFormat::Json); }},
+    {"--ics", Takes::Nothing, nullptr, [](Parsing& p, GivenValue) { return SetFormat(p.request, OutputFormat::Ics); }},
+    {"--pdf", Takes::Nothing, nullptr, [](Parsing& p, GivenValue) { return SetFormat(p.request, OutputFormat::Pdf); }},
+    {"--svg", Takes::Nothing, nullptr, [](Parsing& p, GivenValue) { return SetFormat(p.request, OutputFormat::Svg); }},
+    {"--color", Takes::MaybeValue, nullptr,
+     [](Parsing& p, GivenValue when) {
+         if (!when) return (p.request.color = ColorWhen::Auto, UsageProblem{});
+         return ChooseWord<ColorWhen>(
+             *when, kColorWords, Phrase("unknown --color value '{1}' (use auto, always or never)"), p.request.color);
+     }},
+    {"--almanac", Takes::Value, Phrase("--almanac needs a value (korea or classic)"),
+     [](Parsing& p, GivenValue name) { return SetAlmanac(*name, p.request.almanac); }},
+    {"--encoding", Takes::Value, Phrase("--encoding needs a value (utf-8 or cp949)"),
+     [](Parsing& p, GivenValue name) {
+         return ChooseWord<bool>(*name, kEncodingWords, Phrase("unknown encoding '{1}' (use utf-8 or cp949)"),
+                                 p.request.cp949);
+     }},
+    {"--layout", Takes::Value, Phrase("--layout needs a value (terminal or window)"),
+     [](Parsing& p, GivenValue name) {
+         return ChooseWord<MonthLayout>(*name, kLayoutWords, Phrase("unknown layout '{1}' (use terminal or window)"),
+                                        p.request.layout);
+     }},
+    {"--years", Takes::Value, kYearsMissing,
+     [](Parsing& p, GivenValue span) { return SetText(*span, kYearsMissing, p.request.years); }},
+    {"--summary", Takes::Value, kSummaryMissing,
+     [](Parsing& p, GivenValue summary) { return SetText(*summary, kSummaryMissing, p.request.summary); }},
+    {"--events-file", Takes::Value, kEventsFileMissing,
+     [](Parsing& p, GivenValue path) {
+         std::string file;
+         UsageProblem problem = SetText(*path, kEventsFileMissing, file);
+         if (!problem) p.request.eventsFile = std::move(file);
+         return problem;
+     }},
+};
+
+// Reads the option at args[i] (moving i past a value in the next argument);
+// a usage error for one it does not know.
+UsageProblem ReadOption(std::span<const char* const> args, std::size_t& i, Parsing& parsing)
+{
+    const std::string_view arg = args[i];
+    for (const Option& option : kOptions) {
+        if (option.takes == Takes::Value) {
+            const OptionValue value = ReadOptionValue(option.name, args, i);
+            if (!value.matched) continue;
+            if (!value.value) return ValueMissing(option.missing);
+            return option.apply(parsing, value.value);
+        }
+        if (arg == option.name) return option.apply(parsing, std::nullopt);
+        const bool attached =
+            arg.size() > option.name.size() && arg.starts_with(option.name) && arg[option.name.size()] == '=';
+        if (option.takes == Takes::MaybeValue && attached) {
+            return option.apply(parsing, arg.substr(option.name.size() + 1));
+        }
+    }
+    return Refuse("unknown option '{1}'", {Utf8::Sanitized(arg)});
 }
 
 // A date rather than a year: a dash (any, as typed) after the first character ("-5" is a year).
@@ -109,78 +173,6 @@ bool LooksLikeDate(std::string_view arg)
 std::string Count(std::size_t count)
 {
     return std::to_string(count);
-}
-
-// The options that take a value as "--name VALUE" or "--name=VALUE".
-struct ValueOption {
-    std::string_view name;
-    const char* missing;  // the usage error without a value
-    UsageProblem (*set)(PrintRequest&, std::string_view);
-};
-constexpr ValueOption kValueOptions[] = {
-    {"--encoding", Phrase("--encoding needs a value (utf-8 or cp949)"), SetEncoding},
-    {"--layout", Phrase("--layout needs a value (terminal or window)"), SetLayout},
-    {"--years", kYearsMissing, SetYears},
-    {"--summary", kSummaryMissing, SetSummary},
-    {"--events-file", kEventsFileMissing, SetEventsFile},
-};
-
-// The flag of an option that takes its span after '=' ("--holidays=2027"), if arg is one.
-std::optional<bool*> SpanOption(std::string_view arg, ModeFlags& flags)
-{
-    if (arg.starts_with("--holidays=")) return &flags.holidays;
-    if (arg.starts_with("--terms=")) return &flags.terms;
-    if (arg.starts_with("--events=")) return &flags.events;
-    return std::nullopt;
-}
-
-// Reads the option at args[i] (moving i past its value); a usage error for one it does not know.
-UsageProblem ReadOption(std::span<const char* const> args, std::size_t& i, PrintRequest& request, ModeFlags& flags)
-{
-    const std::string_view arg = args[i];
-    if (arg == "--help" || arg == "-h") {
-        request.help = true;
-    } else if (arg == "--version") {
-        request.version = true;
-    } else if (arg == "--holidays") {
-        flags.holidays = true;
-    } else if (arg == "--terms") {
-        flags.terms = true;
-    } else if (arg == "--from-lunar") {
-        flags.fromLunar = true;
-    } else if (arg == "--events") {
-        flags.events = true;
-    } else if (const std::optional<bool*> spanOption = SpanOption(arg, flags)) {  // --holidays=SPAN and the like
-        **spanOption = true;
-        request.numbers.emplace_back(arg.substr(arg.find('=') + 1));
-    } else if (arg == "--no-events") {
-        request.noEvents = true;
-    } else if (arg == "--leap") {
-        request.leap = true;
-    } else if (arg == "--color") {
-        request.color = ColorWhen::Auto;
-    } else if (arg == "--json") {
-        return SetFormat(request, OutputFormat::Json);
-    } else if (arg == "--ics") {
-        return SetFormat(request, OutputFormat::Ics);
-    } else if (arg == "--pdf") {
-        return SetFormat(request, OutputFormat::Pdf);
-    } else if (arg == "--svg") {
-        return SetFormat(request, OutputFormat::Svg);
-    } else if (arg.starts_with("--color=")) {
-        return SetColor(request, arg.substr(8));
-    } else if (const AlmanacOption almanac = ReadAlmanacOption(args, i, request.almanac); almanac.matched) {
-        return almanac.problem;
-    } else {
-        for (const ValueOption& option : kValueOptions) {
-            const OptionValue value = ReadOptionValue(option.name, args, i);
-            if (!value.matched) continue;
-            if (!value.value) return ValueMissing(option.missing);
-            return option.set(request, *value.value);
-        }
-        return Refuse("unknown option '{1}'", {Utf8::Sanitized(arg)});
-    }
-    return std::nullopt;
 }
 
 // Decides the mode from the flags and the count of numbers.
@@ -246,8 +238,9 @@ UsageProblem CheckFormat(const PrintRequest& request)
 
 std::variant<PrintRequest, UsageError> ParsePrintArguments(std::span<const char* const> args)
 {
-    PrintRequest request;
-    ModeFlags flags;
+    Parsing parsing;
+    PrintRequest& request = parsing.request;
+    const ModeFlags& flags = parsing.flags;
     bool optionsDone = false;
     for (std::size_t i = 1; i < args.size(); ++i) {
         const std::string_view arg = args[i];
@@ -255,7 +248,7 @@ std::variant<PrintRequest, UsageError> ParsePrintArguments(std::span<const char*
             request.numbers.emplace_back(arg);
         } else if (arg == "--") {
             optionsDone = true;
-        } else if (UsageProblem problem = ReadOption(args, i, request, flags)) {
+        } else if (UsageProblem problem = ReadOption(args, i, parsing)) {
             return *std::move(problem);
         }
     }

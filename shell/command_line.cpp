@@ -20,16 +20,15 @@ UsageError ValueMissing(const char* missing)
     return {Message(missing)};
 }
 
+namespace {
+
+constexpr OptionWord<Almanac> kAlmanacWords[] = {{"korea", Almanac::Korea}, {"classic", Almanac::Classic}};
+
+}  // namespace
+
 UsageProblem SetAlmanac(std::string_view name, Almanac& almanac)
 {
-    if (name == "korea") {
-        almanac = Almanac::Korea;
-    } else if (name == "classic") {
-        almanac = Almanac::Classic;
-    } else {
-        return UsageError{Message("unknown almanac '{1}' (use korea or classic)", {Utf8::Sanitized(name)})};
-    }
-    return std::nullopt;
+    return ChooseWord<Almanac>(name, kAlmanacWords, Phrase("unknown almanac '{1}' (use korea or classic)"), almanac);
 }
 
 AlmanacOption ReadAlmanacOption(std::span<const char* const> args, std::size_t& index, Almanac& almanac)

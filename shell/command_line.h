@@ -8,6 +8,7 @@
 
 #include "almanac.h"
 #include "message.h"
+#include "utf8.h"
 
 // What the command lines of both programs share. The parsers return their
 // errors; each program's main prints them and decides the exit status.
@@ -33,6 +34,27 @@ OptionValue ReadOptionValue(std::string_view name, std::span<const char* const> 
 
 // A missing value: missing is the Phrase "--name needs a value (what it takes)".
 UsageError ValueMissing(const char* missing);
+
+// A word an option takes and what it means: "window" of --layout.
+template <typename T>
+struct OptionWord {
+    std::string_view word;
+    T value;
+};
+
+// Sets chosen to the meaning of the word typed, or returns the usage error
+// unknown, a Phrase with {1} for the word as typed ("unknown layout '{1}' (use
+// terminal or window)").
+template <typename T>
+UsageProblem ChooseWord(std::string_view typed, std::span<const OptionWord<T>> words, const char* unknown, T& chosen)
+{
+    for (const OptionWord<T>& word : words) {
+        if (word.word != typed) continue;
+        chosen = word.value;
+        return std::nullopt;
+    }
+    return UsageError{Message(unknown, {Utf8::Sanitized(typed)})};
+}
 
 // The almanac that --almanac names ("korea" or "classic"), or the usage error.
 UsageProblem SetAlmanac(std::string_view name, Almanac& almanac);
