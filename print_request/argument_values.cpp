@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "cp949.h"
+#include "date_check.h"
 #include "exception.h"
 #include "sysutils.h"
 #include "utf8.h"
@@ -43,11 +44,6 @@ bool LooksLikeInteger(std::string_view text)
 {
     if (!text.empty() && (text.front() == '-' || text.front() == '+')) text.remove_prefix(1);
     return AllDigits(text, 1, text.size());
-}
-
-std::string IsoMonth(const GregorianDate& date)
-{
-    return Sysutils::Format("%.4d-%.2d", date.year, date.month);
 }
 
 }  // namespace
@@ -125,15 +121,6 @@ GregorianDate ParseIsoDate(const std::string& typed)
     const GregorianDate date{std::stoi(arg.substr(0, firstDash)),
                              std::stoi(arg.substr(firstDash + 1, secondDash - firstDash - 1)),
                              std::stoi(arg.substr(secondDash + 1))};
-    if (date.year < 1) throw TypedValueError(Message("{1} is not a date: the years start at 0001", {Quoted(typed)}));
-    if (date.month < 1 || date.month > 12) {
-        throw TypedValueError(
-            Message("{1} is not a date: there is no month {2}", {Quoted(typed), std::to_string(date.month)}));
-    }
-    const std::int32_t monthDays = GregorianMonthDays(date.year, date.month);
-    if (date.day < 1 || date.day > monthDays) {
-        throw TypedValueError(
-            Message("{1} is not a date: {2} has {3} days", {Quoted(typed), IsoMonth(date), std::to_string(monthDays)}));
-    }
+    if (std::optional<Message> problem = DateProblem(date, Quoted(typed))) throw TypedValueError(*std::move(problem));
     return date;
 }

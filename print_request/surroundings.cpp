@@ -10,10 +10,10 @@
 
 #include "argument_values.h"
 #include "civil_date.h"
+#include "date_check.h"
 #include "messages.h"
 #include "program.h"
 #include "sysutils.h"
-#include "terminal_month.h"
 #include "user_files.h"
 
 namespace {

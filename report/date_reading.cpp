@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "cp949_literals.h"
+#include "date_check.h"
 #include "date_text.h"
 #include "korean_words.h"
 #include "sysutils.h"
@@ -95,7 +96,7 @@ AnsiString LunarDateText(const LunarReading& lunar)
 
 DateReading ReadDate(Almanac almanac, const GregorianDate& date, const UserDates& user)
 {
-    (void)Sysutils::EncodeDate(date.year, date.month, date.day);  // raises for a day that does not exist
+    CheckDate(date);
     std::vector<EventDay> events = EventsInMonth(user, date.year, date.month);
     std::erase_if(events, [&date](const EventDay& day) { return day.observance.date != date; });
     return {date,

@@ -7,6 +7,7 @@
 
 #include "civil_date.h"
 #include "cp949_literals.h"
+#include "date_check.h"
 #include "date_reading.h"
 #include "date_text.h"
 #include "korean_words.h"

@@ -7,6 +7,7 @@
 
 #include "civil_date.h"
 #include "cp949_literals.h"
+#include "date_check.h"
 #include "date_reading.h"
 #include "date_text.h"
 #include "exception.h"
@@ -99,14 +100,6 @@ AnsiString MissingLunarLine(Almanac almanac)
 }
 
 }  // namespace
-
-void CheckYearAndMonth(std::int32_t year, std::int32_t month)
-{
-    if (year < kFirstYear || year > kLastYear)
-        throw EConvertError(Message("Year {1} is not 1-9999", {std::to_string(year)}));
-    if (month < 1 || month > kMonthsInYear)
-        throw EConvertError(Message("Month {1} is not 1-12", {std::to_string(month)}));
-}
 
 std::vector<AnsiString> LunarHeaderLines(const std::vector<std::optional<LunarReading>>& days, Almanac almanac)
 {

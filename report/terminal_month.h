@@ -33,9 +33,6 @@ using WeekdayStyle = std::function<CellMarks(std::int32_t weekday)>;
 // style puts text around a day's two parts, headingStyle around a weekday's
 // name. A year outside 1..9999 or a month outside 1..12 raises EConvertError
 // naming it before anything is written.
-// A year outside 1..9999 or a month outside 1..12 raises EConvertError naming it.
-void CheckYearAndMonth(std::int32_t year, std::int32_t month);
-
 // The header's lines below the title, from the lunar readings of the month's
 // days: the lunar months they span, and where the almanac lacks some days,
 // the line that says which days it has.

@@ -3,6 +3,7 @@
 #include <ctime>
 
 #include "civil_date.h"
+#include "date_check.h"
 #include "exception.h"
 #include "sysutils.h"
 
@@ -26,10 +27,7 @@ Clock currentClock = &SystemNow;
 
 TDateTime EncodeDate(std::int32_t year, std::int32_t month, std::int32_t day)
 {
-    if (!IsValidDate({year, month, day})) {
-        throw EConvertError(Message("Invalid date: year {1}, month {2}, day {3}",
-                                    {std::to_string(year), std::to_string(month), std::to_string(day)}));
-    }
+    CheckDate({year, month, day});
     return DayCountOf(year, month, day);
 }
 

@@ -127,7 +127,7 @@ run --layout window 2026 13
 check "month 13: status 1" test "$status" -eq 1
 check "month 13: the three header lines stay" test "$(wc -l <"$work/out")" -eq 3
 check "month 13: header" grep -q "2026년 13월" "$work/out"
-check "month 13: error message" grep -q "Invalid date" "$work/err"
+check "month 13: error message" grep -q "2026-13-01 is not a date: there is no month 13" "$work/err"
 
 run --layout window -- -5 1
 check "negative year after --: status 1 with header" test "$status" -eq 1 -a "$(wc -l <"$work/out")" -eq 3
@@ -152,9 +152,9 @@ for args in "2026 13" "2026 0" "10000 1" "0 1" "-- -5 1"; do
     run $args
     check "terminal layout refuses $args before printing" test "$status" -eq 1 -a ! -s "$work/out"
 done
-check "terminal layout: the wrong value named" grep -q "Year -5 is not 1-9999" "$work/err"
+check "terminal layout: the wrong value named" grep -q -- "-5-01 is not a month: the years are 1-9999" "$work/err"
 run 2026 13
-check "terminal layout: month 13 named, no day 1" grep -qx "dalcal-print: Month 13 is not 1-12" "$work/err"
+check "terminal layout: month 13 named, no day 1" grep -qx "dalcal-print: 2026-13 is not a month: there is no month 13" "$work/err"
 
 # Input as people type it: 년, 월 and 일 after numbers, full-width digits, any
 # dash in a span; options with their value after '='; the first wrong
@@ -289,7 +289,7 @@ touch -d '2020-01-01 00:00' "$XDG_CONFIG_HOME/dalcal/events" "$XDG_CONFIG_HOME/d
 before=$(stat -c '%Y %s' "$XDG_CONFIG_HOME/dalcal/events" "$XDG_CONFIG_HOME/dalcal/holidays")
 run 2026 3
 check "events: a bad line reported by file and number" grep -qx "$XDG_CONFIG_HOME/dalcal/events:4: month 2 has no day 30" "$work/err"
-check "holidays: a bad line reported by file and number" grep -qx "$XDG_CONFIG_HOME/dalcal/holidays:2: month 13 is not 1-12" "$work/err"
+check "holidays: a bad line reported by file and number" grep -qx "$XDG_CONFIG_HOME/dalcal/holidays:2: \"2026-13-01\" is not a date: there is no month 13" "$work/err"
 check "bad lines: the calendar is still printed, status 0" test "$status" -eq 0
 check "an added holiday in the notes" grep -qx " 3월  2일(월) 임시공휴일" "$work/out"
 check "a substitute day moved by it" grep -qx " 3월  3일(화) 삼일절 대체공휴일" "$work/out"

@@ -68,7 +68,7 @@ TEST(EventsFile, BadLinesAreReportedByNumberAndTheRestIsUsed)
     ASSERT_EQ(file.events.size(), 2u);
     EXPECT_EQ(file.events[0].utf8Name, "ok");
     EXPECT_EQ(file.events[1].utf8Name, "tab\there");
-    EXPECT_EQ(file.problems[0].why.English(), "month 13 is not 1-12");
+    EXPECT_EQ(file.problems[0].why.English(), "\"13-1\" is not a date: there is no month 13");
     EXPECT_EQ(file.problems[6].why.English(), "the same event as line 6");
 }
 

@@ -53,11 +53,11 @@ while IFS='|' read -r environment arguments expected_status expected; do
     check "$name: UTF-8" iconv -f UTF-8 -t UTF-8 "$work/err" -o /dev/null
 done <<'CASES'
 LANG=ko_KR.UTF-8|--bogus|2|dalcal-print: 알 수 없는 옵션 '--bogus'
-LANG=ko_KR.UTF-8|2027 13|1|dalcal-print: 13월은 1-12 밖임
+LANG=ko_KR.UTF-8|2027 13|1|dalcal-print: 2027-13: 없는 달임 (13월은 없음)
 LANG=ko_KR.UTF-8|abc 2|1|dalcal-print: YEAR: "abc": 숫자가 아님
 LANG=ko_KR.UTF-8|--holidays 2013-2014|1|dalcal-print: --holidays: "2013-2014": 공휴일을 아는 2014-2100년 밖임
 LANG=ko_KR.UTF-8|--from-lunar 2026 2 30|1|dalcal-print: 음력 2026년 2월에는 30일이 없음 (29일까지 있음)
-LANG=ko_KR.UTF-8|2026-02-30|1|dalcal-print: "2026-02-30": 없는 날짜임 (2026-02의 마지막 날은 28일)
+LANG=ko_KR.UTF-8|2026-02-30|1|dalcal-print: "2026-02-30": 없는 날짜임 (2026년 2월은 28일까지)
 LANG=ko_KR.UTF-8|--json --encoding cp949 2027-01-01|2|dalcal-print: --json은 UTF-8로 씀: --encoding cp949를 빼야 함
 LC_ALL=ko_KR.UTF-8|--years 2027–2029|2|dalcal-print: --years는 --from-lunar와 함께 써야 함
 LANG=ko_KR.UTF-8 LC_MESSAGES=C|--bogus|2|dalcal-print: unknown option '--bogus'
@@ -71,7 +71,7 @@ CASES
 in_language LANG=ko_KR.UTF-8 -- --bogus
 check "the hint in Korean" test "$(tail -n 1 "$work/err")" = "'dalcal-print --help'로 사용법을 볼 수 있음."
 in_language LANG=ko_KR.UTF-8 -- --encoding cp949 2027 13
-check "a refusal in CP949" test "$(iconv -f CP949 -t UTF-8 "$work/err")" = "dalcal-print: 13월은 1-12 밖임"
+check "a refusal in CP949" test "$(iconv -f CP949 -t UTF-8 "$work/err")" = "dalcal-print: 2027-13: 없는 달임 (13월은 없음)"
 printf '음력 3-40 어머니 생신\n' >"$XDG_CONFIG_HOME/dalcal/events"
 in_language LANG=ko_KR.UTF-8 -- 2027 4
 check "a bad line of the user's file in Korean" \

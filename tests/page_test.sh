@@ -119,8 +119,8 @@ refused() {  # refused NAME STATUS PATTERN ARGS...
     check "$name: nothing written" test ! -s "$work/out"
     check "$name: says so" grep -q -- "$pattern" "$work/err"
 }
-refused "month 13" 1 "Month 13 is not 1-12" --pdf 2027 13
-refused "year 0" 1 "Year 0 is not 1-9999" --pdf 0
+refused "month 13" 1 "2027-13 is not a month: there is no month 13" --pdf 2027 13
+refused "year 0" 1 "0-01 is not a month: the years are 1-9999" --pdf 0
 refused "not a number" 1 '"abc" is not a number' --svg abc 2
 refused "--svg of a year" 2 "--svg goes with YEAR MONTH" --svg 2027
 refused "--pdf with --holidays" 2 "--pdf goes with YEAR" --pdf --holidays 2027

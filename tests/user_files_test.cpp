@@ -81,7 +81,7 @@ TEST_F(UserFileReading, BadLinesAndFilesAreReportedAndTheRestIsUsed)
     EXPECT_EQ(messages, (std::vector<std::string>{
                             events + ":2: a lunar month has no day 40",
                             Path("folder") + ": is a folder, not a file",
-                            added + ":2: month 2 of 2026 has no day 30",
+                            added + ":2: \"2026-02-30\" is not a date: month 2 of 2026 has 28 days",
                         }));
     EXPECT_EQ(user.events.size(), 2u);
     ASSERT_EQ(user.holidays.size(), 1u);

@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "cp949.h"
+#include "date_check.h"
 #include "utf8.h"
 
 namespace {
@@ -131,19 +132,6 @@ std::string Number(std::int32_t value)
     return std::to_string(value);
 }
 
-// What is wrong with a date, if anything.
-Problem DateProblem(const GregorianDate& date, std::int32_t firstYear, std::int32_t lastYear)
-{
-    if (date.year < firstYear || date.year > lastYear) {
-        return Message("year {1} is outside {2}-{3}", {Number(date.year), Number(firstYear), Number(lastYear)});
-    }
-    if (date.month < 1 || date.month > 12) return Message("month {1} is not 1-12", {Number(date.month)});
-    if (date.day < 1 || date.day > GregorianMonthDays(date.year, date.month)) {
-        return Message("month {1} of {2} has no day {3}", {Number(date.month), Number(date.year), Number(date.day)});
-    }
-    return std::nullopt;
-}
-
 // The date rule of an events line's first word (and the next, after 음력 or
 // 양력); the words it took are removed from rest. Returns why it cannot be
 // read, if it cannot.
@@ -154,7 +142,7 @@ Problem ReadRule(std::string_view word, std::string_view& rest, DateRule& rule)
         const std::optional<GregorianDate> date = IsoDate(word);
         if (!date) return Message("{1} is not 음력 M-D, 양력 M-D or YYYY-MM-DD", {Quoted(word)});
         rule = {DateRuleKind::Once, date->year, date->month, date->day, false};
-        return DateProblem(*date, kFirstYear, kLastYear);
+        return DateProblem(*date, Quoted(word));
     }
     auto [monthDayWord, afterDate] = FirstWord(rest);
     rest = afterDate;
@@ -170,7 +158,9 @@ Problem ReadRule(std::string_view word, std::string_view& rest, DateRule& rule)
     if (!monthDay) return Message("{1} is not a month and day (M-D)", {Quoted(monthDayWord)});
     rule.month = monthDay->first;
     rule.day = monthDay->second;
-    if (rule.month < 1 || rule.month > 12) return Message("month {1} is not 1-12", {Number(rule.month)});
+    if (rule.month < 1 || rule.month > kMonthsInYear) {
+        return Message("{1} is not a date: there is no month {2}", {Quoted(monthDayWord), Number(rule.month)});
+    }
     if (!IsValidDateRule(rule)) {
         return lunar ? Message("a lunar month has no day {1}", {Number(rule.day)})
                      : Message("month {1} has no day {2}", {Number(rule.month), Number(rule.day)});
@@ -314,7 +304,7 @@ HolidaysFile ParseHolidaysFile(std::string_view text)
         auto [word, name] = FirstWord(line);
         const std::optional<GregorianDate> date = IsoDate(word);
         if (!date) return Message("{1} is not a date (YYYY-MM-DD)", {Quoted(word)});
-        if (Problem why = DateProblem(*date, kFirstHolidayYear, kLastHolidayYear)) return why;
+        if (Problem why = DateProblem(*date, Quoted(word), kFirstHolidayYear, kLastHolidayYear)) return why;
         HolidayKind kind = HolidayKind::Designated;
         const std::size_t lastBlank = name.find_last_of(" \t");
         const std::string_view lastWord = lastBlank == std::string_view::npos ? name : name.substr(lastBlank + 1);
