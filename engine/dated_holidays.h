@@ -9,7 +9,7 @@
 // added when it is announced.
 struct DatedHoliday {
     GregorianDate date;
-    const char* name;  // CP949
+    const char* name;  // UTF-8
     HolidayKind kind;
 };
 

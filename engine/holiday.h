@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "ansi_string.h"
+#include <string>
 #include "civil_date.h"
 
 // A public holiday as every list of them holds it: the built-in days, those
@@ -24,7 +24,7 @@ inline constexpr std::int32_t kScheduledByStatute = -2;
 
 struct Holiday {
     GregorianDate date;
-    AnsiString name;  // Korean, CP949; a substitute day carries the name of the holiday(s) it stands for
+    std::string name;  // Korean, UTF-8; a substitute day carries the name of the holiday(s) it stands for
     HolidayKind kind;
     std::int32_t source = kBuiltInHoliday;
 };
@@ -33,7 +33,7 @@ struct Holiday {
 // a holiday like the others, on which no substitute day falls.
 struct AddedHoliday {
     GregorianDate date;  // a year 2014..2100
-    AnsiString name;     // CP949
+    std::string name;    // UTF-8
     HolidayKind kind;
     std::int32_t source;  // which list of added days it was read from (0, 1, ...)
 };

@@ -5,9 +5,9 @@
 
 #include "almanac.h"
 #include "civil_date.h"
-#include "cp949_literals.h"
 #include "dated_holidays.h"
 #include "regular_elections.h"
+#include "utf8_literals.h"
 
 // Sources of the rules:
 //   [R]    관공서의 공휴일에 관한 규정 (대통령령), 제2조 (the holidays) and
@@ -165,7 +165,7 @@ bool IsTaken(std::int32_t day, const std::vector<BaseHoliday>& base, const std::
         substitutes, [day](const Holiday& h) { return DayCountOf(h.date.year, h.date.month, h.date.day) == day; });
 }
 
-void AddSubstitute(std::int32_t after, const AnsiString& name, const std::vector<BaseHoliday>& base,
+void AddSubstitute(std::int32_t after, const std::string& name, const std::vector<BaseHoliday>& base,
                    std::vector<Holiday>& substitutes)
 {
     std::int32_t day = after + 1;
@@ -174,9 +174,9 @@ void AddSubstitute(std::int32_t after, const AnsiString& name, const std::vector
 }
 
 // The name a substitute day carries for several holidays at once: "설날·어린이날".
-AnsiString SharedName(const std::vector<const BaseHoliday*>& holidays)
+std::string SharedName(const std::vector<const BaseHoliday*>& holidays)
 {
-    AnsiString name;
+    std::string name;
     for (const BaseHoliday* holiday : holidays) {
         if (!name.empty()) name += "·";
         name += holiday->substituteName;
@@ -202,8 +202,8 @@ std::vector<Holiday> SubstituteDays(const std::vector<BaseHoliday>& base)
         if (!IsWeekend(base[first].day)) wanted = std::min(wanted, end - first - 1);
         for (std::size_t i = 0; i < wanted; ++i) {
             const BaseHoliday& holiday = *triggered[triggered.size() - wanted + i];
-            const AnsiString name =
-                wanted < triggered.size() ? SharedName(triggered) : AnsiString(holiday.substituteName);
+            const std::string name =
+                wanted < triggered.size() ? SharedName(triggered) : std::string(holiday.substituteName);
             AddSubstitute(holiday.substituteFrom, name, base, substitutes);
         }
         first = end;
@@ -219,7 +219,7 @@ std::vector<Holiday> SubstituteDays(const std::vector<BaseHoliday>& base)
 // that they must be worked out again (the statute moves an election once,
 // which may not clear every substitute day).
 bool AddScheduledElections(std::int32_t year, std::vector<BaseHoliday>& base, const std::vector<Holiday>& substitutes,
-                           std::array<AnsiString, 3>& names)
+                           std::array<std::string, 3>& names)
 {
     std::array<ScheduledElection, 3> elections{};
     const std::int32_t count = ScheduledElectionsOf(year, elections);
@@ -272,7 +272,7 @@ bool GetHolidays(std::int32_t year, std::vector<Holiday>& holidays, std::span<co
     if (year < kFirstHolidayYear || year > kLastHolidayYear) return false;
     std::vector<BaseHoliday> base = BaseHolidays(year, added);
     std::vector<Holiday> substitutes = SubstituteDays(base);
-    std::array<AnsiString, 3> electionNames;  // base points into them
+    std::array<std::string, 3> electionNames;  // base points into them
     if (AddScheduledElections(year, base, substitutes, electionNames)) substitutes = SubstituteDays(base);
     for (const BaseHoliday& holiday : base) {
         holidays.push_back({DateOfDayCount(holiday.day), holiday.name, holiday.kind, holiday.source});

@@ -14,7 +14,7 @@
 inline constexpr std::int32_t kFirstHolidayYear = 2014;
 inline constexpr std::int32_t kLastHolidayYear = 2100;
 
-// Korean names (CP949) of the kinds: 공휴일, 대체공휴일, 선거일, 임시공휴일.
+// Korean names (UTF-8) of the kinds: 공휴일, 대체공휴일, 선거일, 임시공휴일.
 const char* HolidayKindName(HolidayKind kind);
 
 // The holidays of a year in date order (two holidays on one day are both

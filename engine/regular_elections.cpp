@@ -4,8 +4,8 @@
 #include <array>
 
 #include "civil_date.h"
-#include "cp949_literals.h"
 #include "sysutils.h"
+#include "utf8_literals.h"
 
 namespace {
 
@@ -83,7 +83,7 @@ std::int32_t ScheduledElectionsOf(std::int32_t year, std::span<ScheduledElection
     return count;
 }
 
-AnsiString ElectionName(const ScheduledElection& election)
+std::string ElectionName(const ScheduledElection& election)
 {
     switch (election.office) {
         case ElectedOffice::President:

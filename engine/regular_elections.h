@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <span>
 
-#include "ansi_string.h"
+#include <string>
 
 // Korea's regular elections (임기만료에 의한 선거), whose days the statute
 // fixes and 관공서의 공휴일에 관한 규정 제2조 makes public holidays.
@@ -39,6 +39,6 @@ struct ScheduledElection {
 // written to elections.
 std::int32_t ScheduledElectionsOf(std::int32_t year, std::span<ScheduledElection, 3> elections);
 
-// The election's name as the National Election Commission writes it (CP949):
+// The election's name as the National Election Commission writes it (UTF-8):
 // 제22대 대통령선거, 제23대 국회의원선거, 제10회 전국동시지방선거.
-AnsiString ElectionName(const ScheduledElection& election);
+std::string ElectionName(const ScheduledElection& election);

@@ -2,8 +2,8 @@
 
 #include <iterator>
 
-#include "cp949_literals.h"
 #include "korean_civil_time.h"
+#include "utf8_literals.h"
 
 const std::array<const char*, kSolarTermsInYear> SolarTermNames = {
     "소한", "대한", "입춘", "우수", "경칩", "춘분", "청명", "곡우", "입하", "소만", "망종", "하지",

@@ -20,7 +20,7 @@ inline constexpr std::int32_t kFirstSolarTermYear = 1900;
 inline constexpr std::int32_t kLastSolarTermYear = 2100;
 inline constexpr std::int32_t kSolarTermsInYear = 24;
 
-// The terms' Korean names (CP949), by index.
+// The terms' Korean names (UTF-8), by index.
 extern const std::array<const char*, kSolarTermsInYear> SolarTermNames;
 
 // The Sun's apparent longitude in degrees at the term of that index.

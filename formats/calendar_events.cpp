@@ -3,7 +3,6 @@
 #include <utility>
 
 #include "calendar_names.h"
-#include "cp949.h"
 #include "date_reading.h"
 #include "date_text.h"
 #include "korean_words.h"
@@ -13,30 +12,18 @@ namespace {
 
 constexpr const char* kUidDomain = "@dalcal";
 
-std::string Utf8(const AnsiString& cp949)
+// What a regular election the statute schedules adds to its description.
+const std::string& ScheduledElectionNote()
 {
-    return Cp949::ToUtf8(cp949);
-}
-
-// What a regular election the statute schedules adds to its description, in UTF-8.
-const std::string& Utf8ScheduledElectionNote()
-{
-    static const std::string note = " \u00B7 " + Utf8(kScheduledElectionNote);  // " · "
+    static const std::string note = std::string(" · ") + kScheduledElectionNote;
     return note;
-}
-
-// The words of a lunar date's text in UTF-8, converted once.
-const LunarDateWords& Utf8LunarDateWords()
-{
-    static const LunarDateWords words = Cp949LunarDateWords().Converted(Utf8);
-    return words;
 }
 
 }  // namespace
 
 HolidayEventMaker::Label HolidayEventMaker::LabelOf(const Holiday& holiday)
 {
-    Label label{Utf8(holiday.name), Utf8(HolidayKindName(holiday.kind)), {}};
+    Label label{holiday.name, HolidayKindName(holiday.kind), {}};
     label.fingerprint = Fingerprint(label.kind + '\n' + label.name);
     return label;
 }
@@ -55,9 +42,9 @@ const CalendarEvent& HolidayEventMaker::Make(const Holiday& holiday)
     event_.category = label.kind;
     event_.description.clear();
     if (const std::optional<LunarReading> lunar = ReadLunarDate(Almanac::Korea, holiday.date)) {
-        AppendLunarDateText(event_.description, *lunar, Utf8LunarDateWords());
+        AppendLunarDateText(event_.description, *lunar);
     }
-    if (holiday.source == kScheduledByStatute) event_.description += Utf8ScheduledElectionNote();
+    if (holiday.source == kScheduledByStatute) event_.description += ScheduledElectionNote();
     event_.date = holiday.date;
     event_.ownWords = true;  // the lunar date's text and the kind's name
     return event_;
@@ -78,10 +65,10 @@ std::vector<CalendarEvent> SolarTermEvents(const std::vector<SolarTerm>& terms)
     events.reserve(terms.size());
     for (const SolarTerm& term : terms) {
         const UtcMinute utc = SolarTermUtc(term);
-        const std::string name = Utf8(SolarTermNames.at(static_cast<std::size_t>(term.index)));
+        const std::string name = SolarTermNames.at(static_cast<std::size_t>(term.index));
         events.push_back({Sysutils::Format("solar-term-%.4d-%.2d", term.date.year, term.index) + kUidDomain, name,
-                          IsoDate(term.date) + " " + ClockTime(term.minuteOfDay) + " KST", Utf8(kSolarTermCategory),
-                          utc.date, utc.minuteOfDay, true});
+                          IsoDate(term.date) + " " + ClockTime(term.minuteOfDay) + " KST",
+                          std::string(kSolarTermCategory), utc.date, utc.minuteOfDay, true});
     }
     return events;
 }
@@ -97,8 +84,8 @@ std::vector<CalendarEvent> AnniversaryEvents(const LunarAnniversary& anniversary
         const DateReading& reading = *year.reading;
         events.push_back({"lunar-" + lunarDate + Sysutils::Format("-%.4d-", year.lunarYear) +
                               Fingerprint(anniversary.summary) + kUidDomain,
-                          anniversary.summary, reading.lunar ? Utf8(LunarDateText(*reading.lunar)) : std::string(),
-                          Utf8(kLunarAnniversaryCategory), reading.date, std::nullopt, true});
+                          anniversary.summary, reading.lunar ? LunarDateText(*reading.lunar) : std::string(),
+                          std::string(kLunarAnniversaryCategory), reading.date, std::nullopt, true});
     }
     return events;
 }
@@ -108,11 +95,11 @@ std::vector<CalendarEvent> UserEventEvents(const std::vector<EventDay>& days)
     std::vector<CalendarEvent> events;
     events.reserve(days.size());
     for (const EventDay& day : days) {
-        const std::string identity = DateRuleIdentity(day.event->rule) + day.event->utf8Name;
+        const std::string identity = DateRuleIdentity(day.event->rule) + day.event->name;
         std::string uid = Sysutils::Format("event-%.4d-", day.observance.ruleYear);
         uid += Fingerprint(identity);
         uid += kUidDomain;
-        events.push_back({std::move(uid), day.event->utf8Name, Utf8(EventText(day)), Utf8(kUserEventCategory),
+        events.push_back({std::move(uid), day.event->name, EventText(day), std::string(kUserEventCategory),
                           day.observance.date, std::nullopt});
     }
     return events;

@@ -37,14 +37,14 @@ private:
     static Label LabelOf(const Holiday& holiday);
 
     struct LabelKey {
-        AnsiString name;
+        std::string name;
         HolidayKind kind;
         bool operator==(const LabelKey&) const = default;
     };
     struct LabelKeyHash {
         std::size_t operator()(const LabelKey& key) const
         {
-            return std::hash<AnsiString>{}(key.name) ^ static_cast<std::size_t>(key.kind);
+            return std::hash<std::string>{}(key.name) ^ static_cast<std::size_t>(key.kind);
         }
     };
     std::unordered_map<LabelKey, Label, LabelKeyHash> labels_;  // a few dozen

@@ -252,7 +252,7 @@ std::string Fingerprint(std::string_view text)
     return hex;
 }
 
-ICalendarWriter::ICalendarWriter(std::string_view calendarName, std::int64_t stampUnixSeconds, TextOutput output)
+ICalendarWriter::ICalendarWriter(std::string_view calendarName, std::int64_t stampUnixSeconds, CalendarOutput output)
     : stampLine_("DTSTAMP:" + StampValue(stampUnixSeconds) + "\r\n"), output_(std::move(output))
 {
     buffer_.reserve(kPieceBytes + kPieceBytes / 4);

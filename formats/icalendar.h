@@ -28,21 +28,21 @@ struct CalendarEvent {
 };
 
 // Where a file is written, piece by piece.
-using TextOutput = std::function<void(std::string_view)>;
+using CalendarOutput = std::function<void(std::string_view)>;
 
 // A file written to output as its events are added, in pieces of about
 // 16 KiB: a long file never sits in memory whole, and few pages are touched. stampUnixSeconds is the
 // DTSTAMP of every event (seconds since 1970-01-01 UTC, at least 0).
 class ICalendarWriter {
 public:
-    ICalendarWriter(std::string_view calendarName, std::int64_t stampUnixSeconds, TextOutput output);
+    ICalendarWriter(std::string_view calendarName, std::int64_t stampUnixSeconds, CalendarOutput output);
     void Add(const CalendarEvent& event);
     void Finish();  // ends the calendar; add nothing after it
 
 private:
     static constexpr std::size_t kPieceBytes = std::size_t{16} * 1024;
     std::string stampLine_;  // DTSTAMP, the same for every event
-    TextOutput output_;
+    CalendarOutput output_;
     std::string buffer_;
 };
 

@@ -1,17 +1,11 @@
 #include "json_documents.h"
 
-#include "cp949.h"
 #include "date_text.h"
 #include "json_writer.h"
 #include "korean_words.h"
 #include "sysutils.h"
 
 namespace {
-
-std::string Utf8(const AnsiString& cp949)
-{
-    return Cp949::ToUtf8(cp949);
-}
 
 std::string UtcText(const UtcMinute& utc)
 {
@@ -34,9 +28,9 @@ void WriteLunar(JsonWriter& json, const std::optional<LunarReading>& lunar)
     json.Key("leap");
     json.Bool(lunar->date.leap != 0);
     json.Key("yearStemBranch");
-    json.String(Utf8(StemBranchName(lunar->year)));
+    json.String(StemBranchName(lunar->year));
     json.Key("monthStemBranch");
-    json.String(Utf8(StemBranchName(lunar->month)));
+    json.String(StemBranchName(lunar->month));
     json.Key("uncertain");
     json.Bool(lunar->uncertain);
     json.EndObject();
@@ -55,9 +49,9 @@ std::string_view HolidaySource(const Holiday& holiday, const HolidaySources& sou
 void WriteHolidayMembers(JsonWriter& json, const Holiday& holiday, const HolidaySources& sources)
 {
     json.Key("name");
-    json.String(Utf8(holiday.name));
+    json.String(holiday.name);
     json.Key("kind");
-    json.String(Utf8(HolidayKindName(holiday.kind)));
+    json.String(HolidayKindName(holiday.kind));
     json.Key("source");
     json.String(HolidaySource(holiday, sources));
 }
@@ -65,7 +59,7 @@ void WriteHolidayMembers(JsonWriter& json, const Holiday& holiday, const Holiday
 void WriteEventMembers(JsonWriter& json, const EventDay& day)
 {
     json.Key("name");
-    json.String(day.event->utf8Name);
+    json.String(day.event->name);
     json.Key("moved");
     json.Bool(day.observance.moved);
     json.Key("rule");
@@ -75,7 +69,7 @@ void WriteEventMembers(JsonWriter& json, const EventDay& day)
 void WriteTermMembers(JsonWriter& json, const SolarTerm& term)
 {
     json.Key("name");
-    json.String(Utf8(SolarTermNames.at(static_cast<std::size_t>(term.index))));
+    json.String(SolarTermNames.at(static_cast<std::size_t>(term.index)));
     json.Key("time");
     json.String(ClockTime(term.minuteOfDay));
     json.Key("utc");
@@ -90,9 +84,9 @@ void WriteDateReading(JsonWriter& json, const DateReading& reading, const Holida
     json.Key("date");
     json.String(IsoDate(reading.date));
     json.Key("weekday");
-    json.String(Utf8(WeekdayName(reading.weekday)));
+    json.String(WeekdayName(reading.weekday));
     json.Key("dayStemBranch");
-    json.String(Utf8(StemBranchName(reading.day)));
+    json.String(StemBranchName(reading.day));
     json.Key("almanac");
     json.String(reading.almanac == Almanac::Korea ? "korea" : "classic");
     json.Key("lunar");

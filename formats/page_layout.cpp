@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "cp949.h"
 #include "korean_words.h"
 #include "utf8.h"
 
@@ -50,17 +49,10 @@ Rgb ColorOf(DayColor color)
     return kInk;
 }
 
-bool IsWide(std::uint32_t codePoint)
-{
-    return (codePoint >= 0x1100 && codePoint <= 0x115F) || (codePoint >= 0x2E80 && codePoint <= 0xA4CF) ||
-           (codePoint >= 0xAC00 && codePoint <= 0xD7A3) || (codePoint >= 0xF900 && codePoint <= 0xFAFF) ||
-           (codePoint >= 0xFF00 && codePoint <= 0xFF60);
-}
-
 // A character's advance in ems.
 double EmsOf(const Utf8::Character& character)
 {
-    return character.wellFormed && IsWide(character.codePoint) ? kWideEm : kNarrowEm;
+    return character.wellFormed && Utf8::IsWide(character.codePoint) ? kWideEm : kNarrowEm;
 }
 
 // text cut, with "…" at the end, to about widthPt.
@@ -115,11 +107,6 @@ double WeekOf(std::int32_t cell)
     return weeks;
 }
 
-std::string Utf8Text(const AnsiString& cp949)
-{
-    return Cp949::ToUtf8(cp949);
-}
-
 std::string Number(std::int32_t value)
 {
     return std::to_string(value);
@@ -129,12 +116,12 @@ std::string Number(std::int32_t value)
 void AddSmallMonth(PageDrawing& drawing, const SmallMonth& small, double xPt, double yPt)
 {
     const double widthPt = kDaysInWeek * kSmallColumnPt;
-    const std::string title = Utf8Text(small.title);
+    const std::string title = small.title;
     drawing.texts.push_back({xPt + widthPt / 2, yPt + 8, 8, true, kInk, Anchor::Middle, title});
     for (std::int32_t weekday = 0; weekday < kDaysInWeek; ++weekday) {
         drawing.texts.push_back({xPt + (weekday + 0.5) * kSmallColumnPt, yPt + 8 + kSmallRowPt + 2, kSmallSizePt, false,
                                  ColorOf(DayColorOf(weekday, false)), Anchor::Middle,
-                                 Utf8Text(WeekdaySyllable(weekday))});
+                                 std::string(WeekdaySyllable(weekday))});
     }
     for (std::int32_t day = 1; day <= small.days; ++day) {
         const std::int32_t cell = small.firstWeekday + day - 1;
@@ -150,9 +137,8 @@ void AddHeader(PageDrawing& drawing, const MonthPage& page)
     drawing.texts.push_back(
         {kPageWidthPt / 2, kMarginPt + 30, kTitleSizePt, true, kInk, Anchor::Middle, drawing.title});
     double baselinePt = kMarginPt + 50;
-    for (const AnsiString& line : page.lunarLines) {
-        drawing.texts.push_back(
-            {kPageWidthPt / 2, baselinePt, kLunarLineSizePt, false, kGrey, Anchor::Middle, Utf8Text(line)});
+    for (const std::string& line : page.lunarLines) {
+        drawing.texts.push_back({kPageWidthPt / 2, baselinePt, kLunarLineSizePt, false, kGrey, Anchor::Middle, line});
         baselinePt += kLunarLineSizePt + 3;
     }
     if (page.before) AddSmallMonth(drawing, *page.before, kMarginPt, kMarginPt);
@@ -164,8 +150,7 @@ void AddDay(PageDrawing& drawing, const PageDay& day, double xPt, double yPt, do
 {
     drawing.texts.push_back({xPt + 6, yPt + 20, kDaySizePt, true, ColorOf(day.color), Anchor::Start, Number(day.day)});
     if (!day.lunar.empty()) {
-        drawing.texts.push_back(
-            {xPt + widthPt - 5, yPt + 13, kLunarSizePt, false, kGrey, Anchor::End, Utf8Text(day.lunar)});
+        drawing.texts.push_back({xPt + widthPt - 5, yPt + 13, kLunarSizePt, false, kGrey, Anchor::End, day.lunar});
     }
     // The notes line by line, as many lines as the cell holds; the last line
     // it holds ends with "…" where more would follow.
@@ -174,7 +159,7 @@ void AddDay(PageDrawing& drawing, const PageDay& day, double xPt, double yPt, do
     const double noteWidthPt = widthPt - 10;
     std::size_t line = 0;
     for (std::size_t i = 0; i < day.notes.size() && line < room; ++i) {
-        const std::vector<std::string> lines = Wrapped(Utf8Text(day.notes[i]), kNoteSizePt, noteWidthPt);
+        const std::vector<std::string> lines = Wrapped(day.notes[i], kNoteSizePt, noteWidthPt);
         for (std::size_t j = 0; j < lines.size() && line < room; ++j, ++line) {
             const bool more = j + 1 < lines.size() || i + 1 < day.notes.size();
             std::string text = lines[j];
@@ -200,7 +185,7 @@ void AddGrid(PageDrawing& drawing, const MonthPage& page, double bottomPt)
     for (std::int32_t weekday = 0; weekday < kDaysInWeek; ++weekday) {
         drawing.texts.push_back({leftPt + (weekday + 0.5) * widthPt, kGridTopPt + 13, kWeekdaySizePt, true,
                                  ColorOf(DayColorOf(weekday, false)), Anchor::Middle,
-                                 Utf8Text(WeekdaySyllable(weekday))});
+                                 std::string(WeekdaySyllable(weekday))});
     }
     for (std::int32_t cell = 0; cell < weeks * kDaysInWeek; ++cell) {
         const double xPt = leftPt + (cell % kDaysInWeek) * widthPt;
@@ -241,13 +226,13 @@ double EstimatedWidthPt(const std::string& utf8, double sizePt)
 PageDrawing LayOutMonthPage(const MonthPage& page)
 {
     PageDrawing drawing;
-    drawing.title = Utf8Text(page.title);
+    drawing.title = page.title;
     AddHeader(drawing, page);
     const double footerTopPt = kPageHeightPt - kMarginPt - static_cast<double>(page.footer.size()) * kFooterLinePt;
     AddGrid(drawing, page, footerTopPt - 6);
     double baselinePt = footerTopPt + kFooterSizePt;
-    for (const AnsiString& line : page.footer) {
-        drawing.texts.push_back({kMarginPt, baselinePt, kFooterSizePt, false, kGrey, Anchor::Start, Utf8Text(line)});
+    for (const std::string& line : page.footer) {
+        drawing.texts.push_back({kMarginPt, baselinePt, kFooterSizePt, false, kGrey, Anchor::Start, line});
         baselinePt += kFooterLinePt;
     }
     return drawing;

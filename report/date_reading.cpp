@@ -4,11 +4,11 @@
 #include <array>
 #include <utility>
 
-#include "cp949_literals.h"
 #include "date_check.h"
 #include "date_text.h"
 #include "korean_words.h"
 #include "sysutils.h"
+#include "utf8_literals.h"
 
 namespace {
 
@@ -52,44 +52,26 @@ std::optional<std::vector<Holiday>> HolidaysOn(const GregorianDate& date, const 
 
 // Built by appending rather than formatted: an iCalendar file of holidays
 // writes one for each of its days.
-const LunarDateWords& Cp949LunarDateWords()
+void AppendLunarDateText(std::string& out, const LunarReading& lunar)
 {
-    static const LunarDateWords words = [] {
-        LunarDateWords made{"음력 ", "년 ", kLeapMonthPrefix, "월 ", "일 (", "년 ", "월)", kUncertainMark, {}, {}};
-        std::ranges::copy(StemNames, made.stems.begin());
-        std::ranges::copy(BranchNames, made.branches.begin());
-        return made;
-    }();
-    return words;
-}
-
-void AppendLunarDateText(std::string& out, const LunarReading& lunar, const LunarDateWords& words)
-{
-    out += words.lunar;
+    out += "음력 ";
     AppendNumber(out, lunar.date.year);
-    out += words.year;
-    if (lunar.date.leap != 0) out += words.leap;
+    out += "년 ";
+    if (lunar.date.leap != 0) out += kLeapMonthPrefix;
     AppendNumber(out, lunar.date.month);
-    out += words.month;
+    out += "월 ";
     AppendNumber(out, lunar.date.day);
-    out += words.day;
-    out += words.stems.at(static_cast<std::size_t>(lunar.year.stem));
-    out += words.branches.at(static_cast<std::size_t>(lunar.year.branch));
-    out += words.cycleYear;
-    out += words.stems.at(static_cast<std::size_t>(lunar.month.stem));
-    out += words.branches.at(static_cast<std::size_t>(lunar.month.branch));
-    out += words.cycleMonth;
-    if (lunar.uncertain) out += words.uncertain;
+    out += "일 (";
+    AppendStemBranchName(out, lunar.year);
+    out += "년 ";
+    AppendStemBranchName(out, lunar.month);
+    out += "월)";
+    if (lunar.uncertain) out += kUncertainMark;
 }
 
-void AppendLunarDateText(AnsiString& out, const LunarReading& lunar)
+std::string LunarDateText(const LunarReading& lunar)
 {
-    AppendLunarDateText(out, lunar, Cp949LunarDateWords());
-}
-
-AnsiString LunarDateText(const LunarReading& lunar)
-{
-    AnsiString text;
+    std::string text;
     AppendLunarDateText(text, lunar);
     return text;
 }
@@ -109,15 +91,15 @@ DateReading ReadDate(Almanac almanac, const GregorianDate& date, const UserDates
             std::move(events)};
 }
 
-AnsiString DateReadingLine(const DateReading& reading)
+std::string DateReadingLine(const DateReading& reading)
 {
-    AnsiString line = IsoDate(reading.date);
+    std::string line = IsoDate(reading.date);
     line += ' ';
     line += WeekdayName(reading.weekday);
     line += ' ';
     line += StemBranchName(reading.day);
     line += "일";
-    line += reading.lunar ? kPartSeparator + LunarDateText(*reading.lunar) : AnsiString(kNoLunarDate);
+    line += reading.lunar ? kPartSeparator + LunarDateText(*reading.lunar) : std::string(kNoLunarDate);
     if (!reading.holidays) line += kHolidaysNotKnown;
     for (const Holiday& holiday : reading.holidays.value_or(std::vector<Holiday>{})) {
         line += kPartSeparator;

@@ -1,13 +1,12 @@
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include <string>
 #include "almanac.h"
-#include "ansi_string.h"
 #include "civil_date.h"
 #include "holidays.h"
 #include "sexagenary.h"
@@ -43,50 +42,14 @@ std::optional<LunarReading> ReadLunarDate(Almanac almanac, const GregorianDate& 
 // exist), with the user's added holidays and events.
 DateReading ReadDate(Almanac almanac, const GregorianDate& date, const UserDates& user = {});
 
-// One line of CP949 text, the ISO date first:
+// One line of UTF-8 text, the ISO date first:
 //   "2027-02-07 일요일 정사일 · 음력 2027년 1월 1일 (정미년 임인월) · 설날 (공휴일)"
 // then " (±1일)" after an uncertain lunar date, each holiday with its kind,
 // the solar term with its Korean time and the user's events (EventText); outside the almanac "음력 없음",
 // and "공휴일 모름" for a year whose holidays are not known.
-AnsiString DateReadingLine(const DateReading& reading);
+std::string DateReadingLine(const DateReading& reading);
 
-// The lunar date and its stem-branches, CP949:
+// The lunar date and its stem-branches, UTF-8:
 // "음력 2025년 윤6월 1일 (을사년 계미월)", " (±1일)" after an uncertain one.
-AnsiString LunarDateText(const LunarReading& lunar);
-void AppendLunarDateText(AnsiString& out, const LunarReading& lunar);  // the same onto the end of out
-
-// The words of that text, in one encoding: the program's own (CP949), or
-// the same words converted once at an edge that writes another encoding
-// (a long iCalendar file writes the text for every holiday).
-struct LunarDateWords {
-    std::string lunar;       // "음력 "
-    std::string year;        // "년 "
-    std::string leap;        // "윤"
-    std::string month;       // "월 "
-    std::string day;         // "일 ("
-    std::string cycleYear;   // "년 "
-    std::string cycleMonth;  // "월)"
-    std::string uncertain;   // " (±1일)"
-    std::array<std::string, 10> stems;
-    std::array<std::string, 12> branches;
-
-    template <typename Convert>
-    LunarDateWords Converted(Convert convert) const
-    {
-        LunarDateWords words{convert(lunar),
-                             convert(year),
-                             convert(leap),
-                             convert(month),
-                             convert(day),
-                             convert(cycleYear),
-                             convert(cycleMonth),
-                             convert(uncertain),
-                             {},
-                             {}};
-        for (std::size_t i = 0; i < stems.size(); ++i) words.stems.at(i) = convert(stems.at(i));
-        for (std::size_t i = 0; i < branches.size(); ++i) words.branches.at(i) = convert(branches.at(i));
-        return words;
-    }
-};
-const LunarDateWords& Cp949LunarDateWords();
-void AppendLunarDateText(std::string& out, const LunarReading& lunar, const LunarDateWords& words);
+std::string LunarDateText(const LunarReading& lunar);
+void AppendLunarDateText(std::string& out, const LunarReading& lunar);  // the same onto the end of out

@@ -5,8 +5,9 @@
 #include <string_view>
 
 #include "civil_date.h"
-#include "cp949_literals.h"
+#include "cp949.h"
 #include "number_text.h"
+#include "utf8_literals.h"
 
 const char* const kUncertainMark = " (±1일)";
 const char* const kLeapMonthPrefix = "윤";
@@ -34,16 +35,48 @@ const char* WeekdaySyllable(std::int32_t weekday)
     return name;
 }
 
-AnsiString StemBranchName(const StemBranch& position)
+namespace {
+
+// The engine's names of the stems and branches are CP949, as the window's
+// calendar writes them; every other view writes them in UTF-8, converted once.
+template <std::size_t N>
+std::array<std::string, N> InUtf8(const std::array<const char*, N>& cp949Names)
 {
-    AnsiString name = StemNames.at(static_cast<std::size_t>(position.stem));
-    name += BranchNames.at(static_cast<std::size_t>(position.branch));
+    std::array<std::string, N> names;
+    for (std::size_t i = 0; i < N; ++i) names[i] = Cp949::ToUtf8(cp949Names[i]);
+    return names;
+}
+
+const std::array<std::string, 10>& StemWords()
+{
+    static const std::array<std::string, 10> words = InUtf8(StemNames);
+    return words;
+}
+
+const std::array<std::string, 12>& BranchWords()
+{
+    static const std::array<std::string, 12> words = InUtf8(BranchNames);
+    return words;
+}
+
+}  // namespace
+
+void AppendStemBranchName(std::string& out, const StemBranch& position)
+{
+    out += StemWords().at(static_cast<std::size_t>(position.stem));
+    out += BranchWords().at(static_cast<std::size_t>(position.branch));
+}
+
+std::string StemBranchName(const StemBranch& position)
+{
+    std::string name;
+    AppendStemBranchName(name, position);
     return name;
 }
 
-AnsiString MonthTitle(std::int32_t year, std::int32_t month)
+std::string MonthTitle(std::int32_t year, std::int32_t month)
 {
-    AnsiString title;
+    std::string title;
     AppendNumber(title, year);
     title += "년 ";
     AppendNumber(title, month);
@@ -51,7 +84,7 @@ AnsiString MonthTitle(std::int32_t year, std::int32_t month)
     return title;
 }
 
-AnsiString HolidayText(const Holiday& holiday, bool markAdded)
+std::string HolidayText(const Holiday& holiday, bool markAdded)
 {
     const std::string_view kind = HolidayKindName(holiday.kind);
     std::array<std::string_view, 3> marks{};
@@ -59,7 +92,7 @@ AnsiString HolidayText(const Holiday& holiday, bool markAdded)
     if (!std::string_view(holiday.name).ends_with(kind)) marks[count++] = kind;
     if (markAdded && holiday.source >= 0) marks[count++] = kAddedMark;
     if (holiday.source == kScheduledByStatute) marks[count++] = kScheduledMark;
-    AnsiString text = holiday.name;
+    std::string text = holiday.name;
     for (std::size_t i = 0; i < count; ++i) {
         text += i == 0 ? " (" : ", ";
         text += marks[i];

@@ -2,28 +2,29 @@
 
 #include <cstdint>
 
-#include "ansi_string.h"
+#include <string>
 #include "holidays.h"
 #include "sexagenary.h"
 
-// The Korean words every view writes (CP949): weekdays, stem-branches, month
+// The Korean words every view writes (UTF-8): weekdays, stem-branches, month
 // titles, holidays with their kind, and the marks written beside dates.
 
 // "일요일" .. "토요일", and "일" .. "토" (weekday 0 Sunday .. 6 Saturday).
 const char* WeekdayName(std::int32_t weekday);
 const char* WeekdaySyllable(std::int32_t weekday);
 
-// "정사".
-AnsiString StemBranchName(const StemBranch& position);
+// "정사", and the same onto the end of out.
+std::string StemBranchName(const StemBranch& position);
+void AppendStemBranchName(std::string& out, const StemBranch& position);
 
 // "2027년 2월".
-AnsiString MonthTitle(std::int32_t year, std::int32_t month);
+std::string MonthTitle(std::int32_t year, std::int32_t month);
 
 // A holiday's name and its kind in parentheses, "설날 (공휴일)"; a name that
 // ends with its kind says it once: "설 연휴 임시공휴일". With markAdded, a day
 // the user added says so: "(공휴일, 추가)", "임시공휴일 (추가)"; a regular
 // election the statute schedules says "(선거일, 예정)".
-AnsiString HolidayText(const Holiday& holiday, bool markAdded);
+std::string HolidayText(const Holiday& holiday, bool markAdded);
 
 // After a date or a time that may be a day off: a computed lunar month whose
 // new moon, or a solar term, falls within minutes of midnight.

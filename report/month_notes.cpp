@@ -4,11 +4,11 @@
 #include <vector>
 
 #include "civil_date.h"
-#include "cp949_literals.h"
 #include "date_text.h"
 #include "holidays.h"
 #include "korean_words.h"
 #include "solar_terms.h"
+#include "utf8_literals.h"
 
 namespace {
 
@@ -18,23 +18,23 @@ constexpr const char* kHolidaysNotKnown = "   (공휴일은 2014-2100년만 표�
 struct Note {
     std::int32_t day;
     std::int32_t order;  // holidays, then events, then terms on the same day
-    AnsiString line;
+    std::string line;
 };
 
 // What follows a holiday's name: " 대체공휴일" for a substitute day, " (예정)"
 // for an election the statute schedules, else nothing.
-AnsiString HolidaySuffix(const Holiday& holiday)
+std::string HolidaySuffix(const Holiday& holiday)
 {
     if (holiday.kind == HolidayKind::Substitute) return kSubstituteSuffix;
     if (holiday.source != kScheduledByStatute) return {};
-    return AnsiString(" (") + kScheduledMark + ')';
+    return std::string(" (") + kScheduledMark + ')';
 }
 
 // " 4월 21일", then "(화)" where the weekday is wanted, and a blank: how every
 // note begins, built by appending (a long events file gives a month many).
-AnsiString NoteDate(const GregorianDate& date, bool withWeekday)
+std::string NoteDate(const GregorianDate& date, bool withWeekday)
 {
-    AnsiString line;
+    std::string line;
     AppendNumberWidth2(line, date.month);
     line += "월 ";
     AppendNumberWidth2(line, date.day);
@@ -48,24 +48,24 @@ AnsiString NoteDate(const GregorianDate& date, bool withWeekday)
     return line;
 }
 
-AnsiString HolidayLine(const Holiday& holiday)
+std::string HolidayLine(const Holiday& holiday)
 {
-    AnsiString line = NoteDate(holiday.date, true);
+    std::string line = NoteDate(holiday.date, true);
     line += holiday.name;
     line += HolidaySuffix(holiday);
     return line;
 }
 
-AnsiString EventLine(const EventDay& day)
+std::string EventLine(const EventDay& day)
 {
-    AnsiString line = NoteDate(day.observance.date, true);
+    std::string line = NoteDate(day.observance.date, true);
     AppendEventText(line, day);
     return line;
 }
 
-AnsiString TermLine(const SolarTerm& term)
+std::string TermLine(const SolarTerm& term)
 {
-    AnsiString line = NoteDate(term.date, false);
+    std::string line = NoteDate(term.date, false);
     line += SolarTermNames.at(static_cast<std::size_t>(term.index));
     line += ' ';
     AppendClockTime(line, term.minuteOfDay);
@@ -75,7 +75,7 @@ AnsiString TermLine(const SolarTerm& term)
 
 }  // namespace
 
-void PrintMonthNotes(std::int32_t year, std::int32_t month, const LineOutput& output, const UserDates& user)
+void PrintMonthNotes(std::int32_t year, std::int32_t month, const TextOutput& output, const UserDates& user)
 {
     if (month < 1 || month > kMonthsInYear) return;
     std::vector<Note> notes;

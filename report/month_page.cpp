@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "civil_date.h"
-#include "cp949_literals.h"
 #include "date_check.h"
 #include "date_reading.h"
 #include "date_text.h"
@@ -14,13 +13,14 @@
 #include "sexagenary.h"
 #include "solar_terms.h"
 #include "terminal_month.h"
+#include "utf8_literals.h"
 
 namespace {
 
 // "3.15", "윤6.1".
-AnsiString LunarText(const std::optional<LunarReading>& lunar)
+std::string LunarText(const std::optional<LunarReading>& lunar)
 {
-    AnsiString text;
+    std::string text;
     if (!lunar) return text;
     if (lunar->date.leap != 0) text += kLeapMonthPrefix;
     AppendNumber(text, lunar->date.month);
@@ -30,9 +30,9 @@ AnsiString LunarText(const std::optional<LunarReading>& lunar)
 }
 
 // "입춘 05:46", " (±1일)" after one within a minute of midnight.
-AnsiString SolarTermText(const SolarTerm& term)
+std::string SolarTermText(const SolarTerm& term)
 {
-    AnsiString text = SolarTermNames[static_cast<std::size_t>(term.index)];  // index in 0..23
+    std::string text = SolarTermNames[static_cast<std::size_t>(term.index)];  // index in 0..23
     text += ' ';
     AppendClockTime(text, term.minuteOfDay);
     if (term.uncertainDay) text += kUncertainMark;
@@ -86,9 +86,9 @@ PageDay DayOf(const GregorianDate& date, std::int32_t weekday, const std::option
     return day;
 }
 
-std::vector<AnsiString> Footer(Almanac almanac, bool uncertain)
+std::vector<std::string> Footer(Almanac almanac, bool uncertain)
 {
-    std::vector<AnsiString> footer;
+    std::vector<std::string> footer;
     if (almanac == Almanac::Korea) {
         footer.emplace_back(
             "음력: 한국천문연구원(KASI) 역법. 음력 1391-2050년은 한국천문연구원이 발표한 대로, "

@@ -4,28 +4,28 @@
 #include <optional>
 #include <vector>
 
+#include <string>
 #include "almanac.h"
-#include "ansi_string.h"
 #include "day_color.h"
 #include "user_dates.h"
 
-// What a printed month page shows, as plain data (Korean text in CP949): the
+// What a printed month page shows, as plain data (Korean text in UTF-8): the
 // programs that draw pages lay it out; none of it knows of paper or fonts.
 
 struct PageDay {
     std::int32_t day;      // 1..31
     std::int32_t weekday;  // 0 Sunday .. 6 Saturday
     DayColor color;
-    AnsiString lunar;               // "3.15", "윤6.1"; empty outside the almanac
-    std::vector<AnsiString> notes;  // holidays (as --holidays names them), the solar term, the user's events
-    std::size_t holidayNotes = 0;   // how many of the notes, from the first, are holidays
+    std::string lunar;               // "3.15", "윤6.1"; empty outside the almanac
+    std::vector<std::string> notes;  // holidays (as --holidays names them), the solar term, the user's events
+    std::size_t holidayNotes = 0;    // how many of the notes, from the first, are holidays
 };
 
 // A small grid of a neighbouring month: its days from its first weekday.
 struct SmallMonth {
     std::int32_t year;
     std::int32_t month;
-    AnsiString title;           // "2027년 1월"
+    std::string title;          // "2027년 1월"
     std::int32_t firstWeekday;  // 0 Sunday .. 6 Saturday
     std::int32_t days;
 };
@@ -33,13 +33,13 @@ struct SmallMonth {
 struct MonthPage {
     std::int32_t year;
     std::int32_t month;
-    AnsiString title;                    // "2027년 2월"
-    std::vector<AnsiString> lunarLines;  // the text calendar's header lines below its title
-    std::int32_t firstWeekday;           // of the 1st
+    std::string title;                    // "2027년 2월"
+    std::vector<std::string> lunarLines;  // the text calendar's header lines below its title
+    std::int32_t firstWeekday;            // of the 1st
     std::vector<PageDay> days;
     std::optional<SmallMonth> before;  // none before year 1
     std::optional<SmallMonth> after;   // none after year 9999
-    std::vector<AnsiString> footer;    // the almanac and its source; what an uncertain month means
+    std::vector<std::string> footer;   // the almanac and its source; what an uncertain month means
 };
 
 // The page of a month of years 1..9999 (EConvertError naming a year or month

@@ -1,20 +1,9 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
 
 #include "almanac.h"
-#include "ansi_string.h"
-
-// Receives the lines of a calendar one at a time: CP949, no line terminator.
-using LineOutput = std::function<void(const AnsiString& line)>;
-
-// Text to put before and after the cell of a day of the month.
-struct CellMarks {
-    AnsiString before;
-    AnsiString after;
-};
-using CellStyle = std::function<CellMarks(std::int32_t day)>;
+#include "line_output.h"
 
 // Writes the month calendar of year/month to output, line by line: a header
 // naming the year and month by stem and branch, a rule, the weekday header and

@@ -6,17 +6,18 @@
 #include <vector>
 
 #include "civil_date.h"
-#include "cp949_literals.h"
 #include "date_check.h"
 #include "date_reading.h"
 #include "date_text.h"
 #include "exception.h"
 #include "korean_words.h"
 #include "sexagenary.h"
+#include "utf8.h"
+#include "utf8_literals.h"
 
 namespace {
 
-// Widths in columns, which are CP949 bytes: a syllable is two. A weekday's
+// Widths in columns, which are UTF-8 bytes: a syllable is two. A weekday's
 // column is 11 wide; seven make 77, within a terminal's 80.
 constexpr std::size_t kColumnWidth = 11;
 constexpr const char* kRule = "-----------------------------------------------------------------------------";
@@ -24,9 +25,9 @@ constexpr const char* kLunarIndent = "   ";  // the lunar date under the stem-br
 constexpr const char* kMonthSeparator = " · ";
 
 // " 7 정사": the day and its stem-branch.
-AnsiString DayText(std::int32_t day, const StemBranch& position)
+std::string DayText(std::int32_t day, const StemBranch& position)
 {
-    AnsiString text;
+    std::string text;
     AppendNumberWidth2(text, day);
     text += ' ';
     text += StemBranchName(position);
@@ -34,10 +35,10 @@ AnsiString DayText(std::int32_t day, const StemBranch& position)
 }
 
 // "   12.30", "   1월" on a lunar month's first day, "윤" before a leap month's days.
-AnsiString LunarText(const std::optional<LunarReading>& lunar)
+std::string LunarText(const std::optional<LunarReading>& lunar)
 {
     if (!lunar) return {};
-    AnsiString text = kLunarIndent;
+    std::string text = kLunarIndent;
     if (lunar->date.leap != 0) text += kLeapMonthPrefix;
     AppendNumber(text, lunar->date.month);
     if (lunar->date.day == 1) {
@@ -51,21 +52,22 @@ AnsiString LunarText(const std::optional<LunarReading>& lunar)
 
 // Appends a column's text with marks around it, then the blanks to the next
 // column (none after the last of a line).
-void AppendColumn(AnsiString& line, const AnsiString& text, const CellMarks& marks, bool last)
+void AppendColumn(std::string& line, const std::string& text, const CellMarks& marks, bool last)
 {
     if (!text.empty()) {
         line += marks.before;
         line += text;
         line += marks.after;
     }
-    if (!last && text.size() < kColumnWidth) line.append(kColumnWidth - text.size(), ' ');
+    const std::size_t columns = Utf8::Columns(text);
+    if (!last && columns < kColumnWidth) line.append(kColumnWidth - columns, ' ');
 }
 
 // "음력 병오년 12월(신축) · 정미년 1월(임인)": the lunar months of the days
 // that have one, each year named where it starts.
-AnsiString LunarMonthsLine(const std::vector<std::optional<LunarReading>>& days)
+std::string LunarMonthsLine(const std::vector<std::optional<LunarReading>>& days)
 {
-    AnsiString line = "음력 ";
+    std::string line = "음력 ";
     const LunarReading* previous = nullptr;
     for (const std::optional<LunarReading>& day : days) {
         if (!day) continue;
@@ -88,10 +90,10 @@ AnsiString LunarMonthsLine(const std::vector<std::optional<LunarReading>>& days)
 }
 
 // Where the almanac lacks days of the month: which days it has.
-AnsiString MissingLunarLine(Almanac almanac)
+std::string MissingLunarLine(Almanac almanac)
 {
     const AlmanacRange range = RangeOf(almanac);
-    AnsiString line = almanac == Almanac::Korea ? "한국천문연구원 역법의 음력은 " : "옛 음력표의 음력은 ";
+    std::string line = almanac == Almanac::Korea ? "한국천문연구원 역법의 음력은 " : "옛 음력표의 음력은 ";
     AppendIsoDate(line, range.firstDay);
     line += "부터 ";
     AppendIsoDate(line, range.lastDay);
@@ -101,9 +103,9 @@ AnsiString MissingLunarLine(Almanac almanac)
 
 }  // namespace
 
-std::vector<AnsiString> LunarHeaderLines(const std::vector<std::optional<LunarReading>>& days, Almanac almanac)
+std::vector<std::string> LunarHeaderLines(const std::vector<std::optional<LunarReading>>& days, Almanac almanac)
 {
-    std::vector<AnsiString> lines;
+    std::vector<std::string> lines;
     const bool someDays = std::ranges::any_of(days, [](const auto& day) { return day.has_value(); });
     const bool allDays = std::ranges::all_of(days, [](const auto& day) { return day.has_value(); });
     if (someDays) lines.push_back(LunarMonthsLine(days));
@@ -111,7 +113,7 @@ std::vector<AnsiString> LunarHeaderLines(const std::vector<std::optional<LunarRe
     return lines;
 }
 
-void PrintTerminalMonth(std::int32_t year, std::int32_t month, const LineOutput& output, Almanac almanac,
+void PrintTerminalMonth(std::int32_t year, std::int32_t month, const TextOutput& output, Almanac almanac,
                         const CellStyle& style, const WeekdayStyle& headingStyle)
 {
     CheckYearAndMonth(year, month);
@@ -121,10 +123,10 @@ void PrintTerminalMonth(std::int32_t year, std::int32_t month, const LineOutput&
     for (std::int32_t day = 1; day <= monthDays; ++day) lunar.push_back(ReadLunarDate(almanac, {year, month, day}));
 
     output(MonthTitle(year, month));
-    for (const AnsiString& line : LunarHeaderLines(lunar, almanac)) output(line);
+    for (const std::string& line : LunarHeaderLines(lunar, almanac)) output(line);
     output(kRule);
 
-    AnsiString heading;
+    std::string heading;
     for (std::int32_t weekday = 0; weekday < kDaysInWeek; ++weekday) {
         const CellMarks marks = headingStyle ? headingStyle(weekday) : CellMarks{};
         AppendColumn(heading, WeekdaySyllable(weekday), marks, weekday == kSaturday);
@@ -133,8 +135,8 @@ void PrintTerminalMonth(std::int32_t year, std::int32_t month, const LineOutput&
 
     const std::int32_t daysBefore = GetDaysBeforeMonth(year, month);
     const std::int32_t firstWeekday = GetFirstWeekday(daysBefore);
-    AnsiString dayLine(static_cast<std::size_t>(firstWeekday) * kColumnWidth, ' ');
-    AnsiString lunarLine = dayLine;
+    std::string dayLine(static_cast<std::size_t>(firstWeekday) * kColumnWidth, ' ');
+    std::string lunarLine = dayLine;
     for (std::int32_t day = 1; day <= monthDays; ++day) {
         const bool saturday = (day + firstWeekday) % kDaysInWeek == 0;
         const bool last = saturday || day == monthDays;

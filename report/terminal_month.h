@@ -8,13 +8,13 @@
 
 #include "almanac.h"
 #include "date_reading.h"
-#include "print_month.h"
+#include "line_output.h"
 
 // Marks around a weekday's name in the heading (a terminal's colours), by
 // weekday (0 Sunday .. 6 Saturday).
 using WeekdayStyle = std::function<CellMarks(std::int32_t weekday)>;
 
-// A month laid out for a terminal, CP949: every line within 80 columns (a
+// A month laid out for a terminal, UTF-8: every line within 80 columns (a
 // syllable two), every day under its weekday, two lines a week: the day and
 // its stem-branch, then its lunar date in the almanac ("1월" on the first day
 // of a lunar month, "윤" before each day of a leap month):
@@ -36,7 +36,7 @@ using WeekdayStyle = std::function<CellMarks(std::int32_t weekday)>;
 // The header's lines below the title, from the lunar readings of the month's
 // days: the lunar months they span, and where the almanac lacks some days,
 // the line that says which days it has.
-std::vector<AnsiString> LunarHeaderLines(const std::vector<std::optional<LunarReading>>& days, Almanac almanac);
+std::vector<std::string> LunarHeaderLines(const std::vector<std::optional<LunarReading>>& days, Almanac almanac);
 
-void PrintTerminalMonth(std::int32_t year, std::int32_t month, const LineOutput& output, Almanac almanac,
+void PrintTerminalMonth(std::int32_t year, std::int32_t month, const TextOutput& output, Almanac almanac,
                         const CellStyle& style = {}, const WeekdayStyle& headingStyle = {});

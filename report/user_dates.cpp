@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
-#include "cp949_literals.h"
 #include "korean_words.h"
 #include "number_text.h"
 #include "sysutils.h"
+#include "utf8_literals.h"
 
 namespace {
 
@@ -50,7 +50,7 @@ bool GetUserHolidays(std::int32_t year, const UserDates& user, std::vector<Holid
 }
 
 // Built by appending rather than formatted: a long events file gives many.
-void AppendEventText(AnsiString& out, const EventDay& day)
+void AppendEventText(std::string& out, const EventDay& day)
 {
     const DateRule& rule = day.event->rule;
     out += day.event->name;
@@ -64,9 +64,9 @@ void AppendEventText(AnsiString& out, const EventDay& day)
     out += ')';
 }
 
-AnsiString EventText(const EventDay& day)
+std::string EventText(const EventDay& day)
 {
-    AnsiString text;
+    std::string text;
     AppendEventText(text, day);
     return text;
 }

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "ansi_string.h"
+#include <string>
 #include "holidays.h"
 #include "yearly_dates.h"
 
@@ -13,8 +13,7 @@
 
 struct UserEvent {
     DateRule rule;
-    AnsiString name;       // CP949, for the text views
-    std::string utf8Name;  // as written in the file, for JSON and iCalendar
+    std::string name;  // as written in the file, UTF-8
 };
 
 struct UserDates {
@@ -39,12 +38,12 @@ std::vector<EventDay> EventsInMonth(const UserDates& user, std::int32_t year, st
 // The holidays of a year with the user's added days (GetHolidays).
 bool GetUserHolidays(std::int32_t year, const UserDates& user, std::vector<Holiday>& holidays);
 
-// An event as the text views name it, CP949: its name, then how it is kept:
+// An event as the text views name it, UTF-8: its name, then how it is kept:
 // "어머니 생신 (음력 3.15)", "할머니 생신 (음력 윤6.1, 옮김)" where it fell
 // elsewhere than its own day, "생일 (양력 2.29, 옮김)"; a solar or one-day
 // event that falls on its day is its name alone.
-AnsiString EventText(const EventDay& day);
-void AppendEventText(AnsiString& out, const EventDay& day);  // the same onto the end of out
+std::string EventText(const EventDay& day);
+void AppendEventText(std::string& out, const EventDay& day);  // the same onto the end of out
 
 // What tells rules apart, as text: "lunar 0-3-15\n", "solar 0-5-8\n",
 // "once 2027-3-4\n", " leap" before the newline of a leap month. An event's

@@ -5,26 +5,26 @@
 #include <string_view>
 #include <vector>
 
-#include "cp949_literals.h"
 #include "date_text.h"
 #include "exception.h"
 #include "holidays.h"
 #include "korean_words.h"
 #include "solar_terms.h"
+#include "utf8_literals.h"
 
 namespace {
 
 // "2026-03-02 ": the date that begins each line of a list.
-AnsiString DateFirst(const GregorianDate& date)
+std::string DateFirst(const GregorianDate& date)
 {
-    AnsiString line = IsoDate(date);
+    std::string line = IsoDate(date);
     line += ' ';
     return line;
 }
 
 }  // namespace
 
-void PrintHolidayList(std::int32_t year, const LineOutput& output, const UserDates& user)
+void PrintHolidayList(std::int32_t year, const TextOutput& output, const UserDates& user)
 {
     std::vector<Holiday> holidays;
     if (!GetUserHolidays(year, user, holidays)) {
@@ -33,7 +33,7 @@ void PrintHolidayList(std::int32_t year, const LineOutput& output, const UserDat
                     {std::to_string(year), std::to_string(kFirstHolidayYear), std::to_string(kLastHolidayYear)}));
     }
     for (const Holiday& h : holidays) {
-        AnsiString line = DateFirst(h.date);
+        std::string line = DateFirst(h.date);
         line += WeekdayName(WeekdayOf(h.date));
         line += ' ';
         line += HolidayText(h, true);
@@ -41,19 +41,19 @@ void PrintHolidayList(std::int32_t year, const LineOutput& output, const UserDat
     }
 }
 
-void PrintEventList(std::int32_t fromYear, std::int32_t toYear, const UserDates& user, const LineOutput& output)
+void PrintEventList(std::int32_t fromYear, std::int32_t toYear, const UserDates& user, const TextOutput& output)
 {
     for (std::int32_t year = fromYear; year <= toYear; ++year) {  // a year at a time: a long span is never held whole
         for (const EventDay& day : EventsIn(user, year, year)) {
             const GregorianDate& date = day.observance.date;
-            AnsiString line = DateFirst(date);
+            std::string line = DateFirst(date);
             AppendEventText(line, day);
             output(line);
         }
     }
 }
 
-void PrintSolarTermList(std::int32_t year, const LineOutput& output)
+void PrintSolarTermList(std::int32_t year, const TextOutput& output)
 {
     std::array<SolarTerm, kSolarTermsInYear> terms{};
     if (!GetSolarTerms(year, terms)) {
@@ -62,7 +62,7 @@ void PrintSolarTermList(std::int32_t year, const LineOutput& output)
                     {std::to_string(year), std::to_string(kFirstSolarTermYear), std::to_string(kLastSolarTermYear)}));
     }
     for (const SolarTerm& t : terms) {
-        AnsiString line = DateFirst(t.date);
+        std::string line = DateFirst(t.date);
         AppendClockTime(line, t.minuteOfDay);
         line += ' ';
         line += SolarTermNames.at(static_cast<std::size_t>(t.index));

@@ -41,10 +41,10 @@ TEST(EventsFile, ReadsEveryKindOfLine)
     };
     ASSERT_EQ(file.events.size(), rules.size());
     for (std::size_t i = 0; i < rules.size(); ++i) EXPECT_TRUE(file.events[i].rule == rules[i]) << i;
-    EXPECT_EQ(file.events[0].utf8Name, kMother + " birthday");
+    EXPECT_EQ(file.events[0].name, kMother + " birthday");
     EXPECT_EQ(file.events[0].name, "어머니 birthday");  // CP949 for the text views
-    EXPECT_EQ(file.events[1].utf8Name, "grandmother");
-    EXPECT_EQ(file.events[6].utf8Name, "moving again");
+    EXPECT_EQ(file.events[1].name, "grandmother");
+    EXPECT_EQ(file.events[6].name, "moving again");
 }
 
 TEST(EventsFile, BadLinesAreReportedByNumberAndTheRestIsUsed)
@@ -66,8 +66,8 @@ TEST(EventsFile, BadLinesAreReportedByNumberAndTheRestIsUsed)
     const EventsFile file = ParseEventsFile(text);
     EXPECT_EQ(ProblemLines(file.problems), (std::vector<std::int32_t>{1, 2, 3, 4, 5, 7, 8, 9, 10, 12, 13}));
     ASSERT_EQ(file.events.size(), 2u);
-    EXPECT_EQ(file.events[0].utf8Name, "ok");
-    EXPECT_EQ(file.events[1].utf8Name, "tab\there");
+    EXPECT_EQ(file.events[0].name, "ok");
+    EXPECT_EQ(file.events[1].name, "tab\there");
     EXPECT_EQ(file.problems[0].why.English(), "\"13-1\" is not a date: there is no month 13");
     EXPECT_EQ(file.problems[6].why.English(), "the same event as line 6");
 }
@@ -84,7 +84,7 @@ TEST(EventsFile, AnEventReadAgainIsKeptOnce)
     EXPECT_EQ(file.problems[2].why.English(), "the same event as line 2");
     ASSERT_EQ(file.events.size(), 4u);
     EXPECT_TRUE(file.events[1].rule == (DateRule{DateRuleKind::Lunar, 0, 1, 1, false}));
-    EXPECT_EQ(file.events[2].utf8Name, "b");
+    EXPECT_EQ(file.events[2].name, "b");
     EXPECT_TRUE(file.events[3].rule == (DateRule{DateRuleKind::Once, 1999, 1, 1, false}));
 }
 

@@ -126,9 +126,8 @@ TEST(ICalendar, OwnWordsNeedNoEscape)
             events.push_back(maker.Make(holiday));
             const std::optional<LunarReading> lunar = ReadLunarDate(Almanac::Korea, holiday.date);
             ASSERT_TRUE(lunar.has_value());
-            const std::string scheduled =
-                holiday.source == kScheduledByStatute ? Cp949::ToUtf8(" · 예정 (공직선거법 제34조)") : "";
-            EXPECT_EQ(events.back().description, Cp949::ToUtf8(LunarDateText(*lunar)) + scheduled);
+            const std::string scheduled = holiday.source == kScheduledByStatute ? " · 예정 (공직선거법 제34조)" : "";
+            EXPECT_EQ(events.back().description, LunarDateText(*lunar) + scheduled);
         }
     }
     std::vector<SolarTerm> terms;
@@ -161,7 +160,7 @@ namespace {
 
 UserEvent Anniversary(std::int32_t month, std::int32_t day, bool leap, const std::string& name)
 {
-    return {{DateRuleKind::Lunar, 0, month, day, leap}, name, name};
+    return {{DateRuleKind::Lunar, 0, month, day, leap}, name};
 }
 
 TEST(UserEvents, JsonAndStableUniqueUids)

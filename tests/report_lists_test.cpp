@@ -73,10 +73,10 @@ UserDates FamilyDates()
 {
     UserDates user;
     user.events = {
-        {{DateRuleKind::Lunar, 0, 3, 15, false}, "어머니 생신", "mother"},
-        {{DateRuleKind::Lunar, 0, 12, 30, false}, "할아버지 기일", "grandfather"},
-        {{DateRuleKind::Solar, 0, 2, 29, false}, "윤일 생일", "leap day"},
-        {{DateRuleKind::Once, 2026, 3, 2, false}, "이사", "moving"},
+        {{DateRuleKind::Lunar, 0, 3, 15, false}, "어머니 생신"},
+        {{DateRuleKind::Lunar, 0, 12, 30, false}, "할아버지 기일"},
+        {{DateRuleKind::Solar, 0, 2, 29, false}, "윤일 생일"},
+        {{DateRuleKind::Once, 2026, 3, 2, false}, "이사"},
     };
     user.holidays = {{{2026, 3, 2}, "임시공휴일", HolidayKind::Designated, 0}};
     user.holidaySources = {"/tmp/holidays"};

@@ -40,4 +40,15 @@ std::string Sanitized(std::string_view text)
     return out;
 }
 
+std::size_t Columns(std::string_view text)
+{
+    std::size_t columns = 0;
+    for (std::size_t i = 0; i < text.size();) {
+        const Character character = Read(text, i);
+        columns += character.wellFormed && IsWide(character.codePoint) ? 2 : 1;
+        i += character.length;
+    }
+    return columns;
+}
+
 }  // namespace Utf8

@@ -90,6 +90,21 @@ inline std::size_t SequenceLength(std::string_view text, std::size_t i)
 
 bool IsWellFormed(std::string_view text);
 
+// Whether a character takes two columns of a terminal or a fixed-pitch font
+// (East Asian Wide and Fullwidth: Hangul, CJK, fullwidth forms, emoji).
+constexpr bool IsWide(unsigned codePoint)
+{
+    return (codePoint >= 0x1100 && codePoint <= 0x115F) || (codePoint >= 0x2E80 && codePoint <= 0xA4CF) ||
+           (codePoint >= 0xAC00 && codePoint <= 0xD7A3) || (codePoint >= 0xF900 && codePoint <= 0xFAFF) ||
+           (codePoint >= 0xFE30 && codePoint <= 0xFE4F) || (codePoint >= 0xFF00 && codePoint <= 0xFF60) ||
+           (codePoint >= 0xFFE0 && codePoint <= 0xFFE6) || (codePoint >= 0x1F300 && codePoint <= 0x1F64F) ||
+           (codePoint >= 0x1F900 && codePoint <= 0x1F9FF) || (codePoint >= 0x20000 && codePoint <= 0x3FFFD);
+}
+
+// The columns text takes on a terminal: two for a wide character, one for any
+// other and for each byte that is no character.
+std::size_t Columns(std::string_view text);
+
 // text as a one-line message may quote bytes it was given: each byte that is
 // no UTF-8 as U+FFFD, each control character as \xNN.
 std::string Sanitized(std::string_view text);

@@ -6,7 +6,6 @@
 #include <tuple>
 #include <utility>
 
-#include "cp949.h"
 #include "date_check.h"
 #include "utf8.h"
 
@@ -248,7 +247,7 @@ std::optional<std::size_t> SeenEvents::Find(const DateRule& rule, std::string_vi
     std::size_t slot = SlotOf(HashOf(rule, name));
     for (; slots_[slot] != 0; slot = SlotOf(slot + 1)) {
         const UserEvent& other = events_[slots_[slot] - 1];
-        if (KeyOf(other.rule) == KeyOf(rule) && other.utf8Name == name) return slots_[slot] - 1;
+        if (KeyOf(other.rule) == KeyOf(rule) && other.name == name) return slots_[slot] - 1;
     }
     slots_[slot] = static_cast<std::uint32_t>(events_.size() + 1);  // the caller's next; a 16 MiB file has fewer
     ++used_;
@@ -259,7 +258,7 @@ void SeenEvents::Grow()
 {
     slots_.assign(2 * slots_.size(), 0);
     for (std::size_t i = 0; i < events_.size(); ++i) {
-        std::size_t slot = SlotOf(HashOf(events_[i].rule, events_[i].utf8Name));
+        std::size_t slot = SlotOf(HashOf(events_[i].rule, events_[i].name));
         while (slots_[slot] != 0) slot = SlotOf(slot + 1);
         slots_[slot] = static_cast<std::uint32_t>(i + 1);
     }
@@ -290,7 +289,7 @@ EventsFile ParseEventsFile(std::string_view text)
         if (const std::optional<std::size_t> before = seen.Find(rule, rest)) {
             return Message("the same event as line {1}", {Number(lineOf[*before])});
         }
-        file.events.push_back({rule, Cp949::FromUtf8(rest), std::string(rest)});
+        file.events.push_back({rule, std::string(rest)});
         lineOf.push_back(number);
         return std::nullopt;
     });
@@ -316,7 +315,7 @@ HolidaysFile ParseHolidaysFile(std::string_view text)
             break;
         }
         if (name.empty()) return Message("no name after the date");
-        file.holidays.push_back({*date, Cp949::FromUtf8(name), kind, 0});
+        file.holidays.push_back({*date, std::string(name), kind, 0});
         return std::nullopt;
     });
     return file;

@@ -27,8 +27,9 @@ namespace {
 constexpr std::int32_t kFirstEventYear = kKoreanFirstYear;
 constexpr std::int32_t kLastEventYear = kKoreanLastYear;
 
-// Writes a run's output: the program's CP949 lines in the encoding asked
-// for, or whole documents (UTF-8 already).
+// Writes a run's output: lines in the encoding asked for (the views' UTF-8,
+// the window's calendar CP949, each converted here if need be), or whole
+// documents (UTF-8).
 class Printer {
 public:
     Printer(const PrintRequest& request, const RunContext& context, const ByteOutput& output)
@@ -36,13 +37,30 @@ public:
     {
     }
 
-    LineOutput Output() const
+    TextOutput Output() const
     {
-        return [this](const AnsiString& line) { Write(line); };
+        return [this](const std::string& line) { Write(line); };
+    }
+
+    LineOutput WindowCalendarOutput() const
+    {
+        return [this](const AnsiString& line) { WriteCp949(line); };
     }
 
     // Each line made in the same room: a month with many notes writes many.
-    void Write(const AnsiString& line) const
+    void Write(const std::string& utf8Line) const
+    {
+        lineBytes_.clear();
+        if (request_.cp949) {
+            lineBytes_ += Cp949::FromUtf8(utf8Line);
+        } else {
+            lineBytes_ += utf8Line;
+        }
+        lineBytes_ += '\n';
+        output_(lineBytes_);
+    }
+
+    void WriteCp949(const AnsiString& line) const
     {
         lineBytes_.clear();
         if (request_.cp949) {
@@ -71,7 +89,7 @@ public:
         const CellStyle style =
             context_.color ? MonthColors(year, month, korea, context_.today, User().holidays) : CellStyle{};
         if (request_.layout == MonthLayout::Window) {
-            PrintMonth(year, month, Output(), request_.almanac, style);
+            PrintMonth(year, month, WindowCalendarOutput(), request_.almanac, style);
         } else {
             PrintTerminalMonth(year, month, Output(), request_.almanac, style,
                                context_.color ? WeekdayColors() : WeekdayStyle{});
@@ -90,11 +108,6 @@ private:
     const ByteOutput& output_;
     mutable std::string lineBytes_;  // the line Write is writing
 };
-
-std::string Utf8(const AnsiString& cp949)
-{
-    return Cp949::ToUtf8(cp949);
-}
 
 // The span of --holidays or --terms: this year when none is given.
 YearSpan SpanOrThisYear(const PrintRequest& request, const Printer& printer, const char* option, std::int32_t first,
@@ -119,7 +132,7 @@ void PrintHolidays(const PrintRequest& request, const Printer& printer)
         return;
     }
     if (request.format == OutputFormat::Ics) {  // year by year, as it is made
-        ICalendarWriter calendar = printer.Calendar(Utf8(HolidayCalendarName(span.from, span.to)));
+        ICalendarWriter calendar = printer.Calendar(HolidayCalendarName(span.from, span.to));
         HolidayEventMaker events;
         std::vector<Holiday> ofYear;
         for (std::int32_t year = span.from; year <= span.to; ++year) {
@@ -157,7 +170,7 @@ void PrintTerms(const PrintRequest& request, const Printer& printer)
         printer.Document(SolarTermsJson(terms) + "\n");
         return;
     }
-    ICalendarWriter calendar = printer.Calendar(Utf8(SolarTermCalendarName(span.from, span.to)));
+    ICalendarWriter calendar = printer.Calendar(SolarTermCalendarName(span.from, span.to));
     for (const CalendarEvent& event : SolarTermEvents(terms)) calendar.Add(event);
     calendar.Finish();
 }
@@ -173,7 +186,7 @@ void PrintEvents(const PrintRequest& request, const Printer& printer)
     } else if (request.format == OutputFormat::Json) {
         printer.Document(EventsJson(EventsIn(printer.User(), span.from, span.to)) + "\n");
     } else {
-        ICalendarWriter calendar = printer.Calendar(Utf8(EventCalendarName(span.from, span.to)));
+        ICalendarWriter calendar = printer.Calendar(EventCalendarName(span.from, span.to));
         for (std::int32_t year = span.from; year <= span.to; ++year) {  // a year at a time, as it is made
             for (const CalendarEvent& event : UserEventEvents(EventsIn(printer.User(), year, year)))
                 calendar.Add(event);
@@ -227,7 +240,7 @@ bool PrintLunarDateInYears(const PrintRequest& request, const Printer& printer)
         printer.Document(LunarYearsJson(years, printer.User().holidaySources) + "\n");
     }
     if (request.format == OutputFormat::Ics) {
-        const std::string lunarName = Utf8(LunarDateName(month, day, request.leap));
+        const std::string lunarName = LunarDateName(month, day, request.leap);
         const LunarAnniversary anniversary{month, day, request.leap,
                                            request.summary.empty() ? lunarName : request.summary};
         const std::string calendarName = request.summary.empty() ? lunarName : request.summary + " (" + lunarName + ")";

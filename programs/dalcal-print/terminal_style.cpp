@@ -41,9 +41,9 @@ const char* ColourOf(DayColor color)
 }
 
 // The escape sequence that starts a marked cell: a colour (or none), reversed for today.
-AnsiString SelectGraphicRendition(const char* colour, bool reverse)
+std::string SelectGraphicRendition(const char* colour, bool reverse)
 {
-    AnsiString sequence = "\x1b[";
+    std::string sequence = "\x1b[";
     if (colour != nullptr) sequence.append(colour);
     if (colour != nullptr && reverse) sequence.push_back(';');
     if (reverse) sequence.append(kReverse);

@@ -79,23 +79,29 @@ void TForm1::Button1Click(QObject*)
     // A press's lines go into the memo together: appended one by one, a month
     // with many notes would have the memo lay itself out for each. What was
     // made before an error (the header of a month 13) is still appended.
-    AnsiString lines;
-    const LineOutput addLine = [&lines](const AnsiString& line) {
+    std::string lines;  // UTF-8, as the memo takes them
+    const TextOutput addText = [&lines](const std::string& line) {
         if (!lines.empty()) lines += '\n';
         lines += line;
     };
+    const LineOutput addLine = [&addText](const AnsiString& line) { addText(Cp949::ToUtf8(line)); };
     try {
         PrintMonth(year, month, addLine, windowAlmanac);
         // Korea's almanac: below the month, what dalcal-print lists there.
-        if (windowAlmanac == Almanac::Korea) PrintMonthNotes(year, month, addLine, windowUserDates);
+        if (windowAlmanac == Almanac::Korea) PrintMonthNotes(year, month, addText, windowUserDates);
     } catch (...) {
-        if (!lines.empty()) AddLine(lines);
+        if (!lines.empty()) AddText(lines);
         throw;
     }
-    if (!lines.empty()) AddLine(lines);
+    if (!lines.empty()) AddText(lines);
 }
 
 void TForm1::AddLine(const AnsiString& line)
 {
-    Memo1->appendPlainText(QString::fromStdString(Cp949::ToUtf8(line)));
+    AddText(Cp949::ToUtf8(line));
+}
+
+void TForm1::AddText(const std::string& utf8)
+{
+    Memo1->appendPlainText(QString::fromStdString(utf8));
 }

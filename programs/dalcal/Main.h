@@ -29,6 +29,8 @@ public:
     void Button1Click(QObject* Sender);
     // Appends CP949 text as the memo's new last line (or lines, at each '\n').
     void AddLine(const AnsiString& line);
+    // The same of UTF-8 text.
+    void AddText(const std::string& utf8);
 };
 
 extern TForm1* Form1;

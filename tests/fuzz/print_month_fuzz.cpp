@@ -20,6 +20,7 @@
 #include "sexagenary.h"
 #include "sysutils.h"
 #include "terminal_month.h"
+#include "utf8.h"
 
 namespace {
 
@@ -112,11 +113,11 @@ void CheckTerminalMonth(std::string_view yearText, std::string_view monthText, A
     } catch (const EConvertError&) {
         return;
     }
-    std::vector<AnsiString> lines;
+    std::vector<std::string> lines;
     bool refused = false;
     try {
         PrintTerminalMonth(
-            year, month, [&lines](const AnsiString& line) { lines.push_back(line); }, almanac);
+            year, month, [&lines](const std::string& line) { lines.push_back(line); }, almanac);
     } catch (const EConvertError&) {
         refused = true;
     }
@@ -124,7 +125,7 @@ void CheckTerminalMonth(std::string_view yearText, std::string_view monthText, A
     Require(refused == !validDate && (lines.empty() || validDate));
     if (!validDate) return;
     constexpr std::size_t kTerminalColumns = 80;
-    for (const AnsiString& line : lines) Require(line.size() <= kTerminalColumns && IsCp949(line));
+    for (const std::string& line : lines) Require(Utf8::Columns(line) <= kTerminalColumns && Utf8::IsWellFormed(line));
     Require(lines.size() >= 4 + 2 * 4 && lines.size() <= 5 + 2 * 6);
 }
 
