@@ -26,7 +26,8 @@ std::string LunarYears()
         const LunarYearSpan span = ComputeKoreanLunarYear(year);
         text +=
             Sysutils::Format("{%d, %d, %du, %du},\n", span.year, span.firstDay, static_cast<std::int32_t>(span.word),
-                             static_cast<std::int32_t>(span.uncertainMonths));  // words of 17 bits, 13 months
+                             static_cast<std::int32_t>(span.uncertainMonths))
+                .Bytes();  // words of 17 bits, 13 months
     }
     return text;
 }
@@ -38,7 +39,8 @@ std::string SolarTerms()
         for (std::int32_t index = 0; index < kSolarTermsInYear; ++index) {
             const SolarTerm term = ComputeSolarTerm(year, index);
             text += Sysutils::Format("{%d, %d, %s},\n", DayCountOf(term.date.year, term.date.month, term.date.day),
-                                     term.minuteOfDay, term.uncertainDay ? "true" : "false");
+                                     term.minuteOfDay, term.uncertainDay ? "true" : "false")
+                        .Bytes();
         }
     }
     return text;

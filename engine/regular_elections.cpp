@@ -85,13 +85,14 @@ std::int32_t ScheduledElectionsOf(std::int32_t year, std::span<ScheduledElection
 
 std::string ElectionName(const ScheduledElection& election)
 {
+    const std::string number = "제" + std::to_string(election.termNumber);
     switch (election.office) {
         case ElectedOffice::President:
-            return Sysutils::Format("제%d대 대통령선거", election.termNumber);
+            return number + "대 대통령선거";
         case ElectedOffice::NationalAssembly:
-            return Sysutils::Format("제%d대 국회의원선거", election.termNumber);
+            return number + "대 국회의원선거";
         case ElectedOffice::Local:
-            return Sysutils::Format("제%d회 전국동시지방선거", election.termNumber);
+            break;
     }
-    return {};
+    return number + "회 전국동시지방선거";
 }

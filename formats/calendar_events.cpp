@@ -66,7 +66,7 @@ std::vector<CalendarEvent> SolarTermEvents(const std::vector<SolarTerm>& terms)
     for (const SolarTerm& term : terms) {
         const UtcMinute utc = SolarTermUtc(term);
         const std::string name = SolarTermNames.at(static_cast<std::size_t>(term.index));
-        events.push_back({Sysutils::Format("solar-term-%.4d-%.2d", term.date.year, term.index) + kUidDomain, name,
+        events.push_back({Sysutils::FormatText("solar-term-%.4d-%.2d", term.date.year, term.index) + kUidDomain, name,
                           IsoDate(term.date) + " " + ClockTime(term.minuteOfDay) + " KST",
                           std::string(kSolarTermCategory), utc.date, utc.minuteOfDay, true});
     }
@@ -77,12 +77,12 @@ std::vector<CalendarEvent> AnniversaryEvents(const LunarAnniversary& anniversary
                                              const std::vector<LunarDateOfYear>& years)
 {
     const std::string lunarDate =
-        Sysutils::Format("%.2d%.2d%s", anniversary.month, anniversary.day, anniversary.leap ? "-leap" : "");
+        Sysutils::FormatText("%.2d%.2d%s", anniversary.month, anniversary.day, anniversary.leap ? "-leap" : "");
     std::vector<CalendarEvent> events;
     for (const LunarDateOfYear& year : years) {
         if (!year.reading) continue;
         const DateReading& reading = *year.reading;
-        events.push_back({"lunar-" + lunarDate + Sysutils::Format("-%.4d-", year.lunarYear) +
+        events.push_back({"lunar-" + lunarDate + Sysutils::FormatText("-%.4d-", year.lunarYear) +
                               Fingerprint(anniversary.summary) + kUidDomain,
                           anniversary.summary, reading.lunar ? LunarDateText(*reading.lunar) : std::string(),
                           std::string(kLunarAnniversaryCategory), reading.date, std::nullopt, true});
@@ -96,7 +96,7 @@ std::vector<CalendarEvent> UserEventEvents(const std::vector<EventDay>& days)
     events.reserve(days.size());
     for (const EventDay& day : days) {
         const std::string identity = DateRuleIdentity(day.event->rule) + day.event->name;
-        std::string uid = Sysutils::Format("event-%.4d-", day.observance.ruleYear);
+        std::string uid = Sysutils::FormatText("event-%.4d-", day.observance.ruleYear);
         uid += Fingerprint(identity);
         uid += kUidDomain;
         events.push_back({std::move(uid), day.event->name, EventText(day), std::string(kUserEventCategory),

@@ -1,7 +1,7 @@
 #include "calendar_names.h"
 
 #include "korean_words.h"
-#include "sysutils.h"
+#include "number_text.h"
 #include "utf8_literals.h"
 
 const char* const kSolarTermCategory = "절기";
@@ -12,14 +12,22 @@ namespace {
 
 std::string Years(std::int32_t fromYear, std::int32_t toYear)
 {
-    return fromYear == toYear ? Sysutils::Format("%d", fromYear) : Sysutils::Format("%d-%d", fromYear, toYear);
+    std::string years = std::to_string(fromYear);
+    if (toYear != fromYear) years += '-' + std::to_string(toYear);
+    return years;
 }
 
 }  // namespace
 
 std::string LunarDateName(std::int32_t lunarMonth, std::int32_t lunarDay, bool leap)
 {
-    return Sysutils::Format("음력 %s%d월 %d일", leap ? kLeapMonthPrefix : "", lunarMonth, lunarDay);
+    std::string name = "음력 ";
+    if (leap) name += kLeapMonthPrefix;
+    AppendNumber(name, lunarMonth);
+    name += "월 ";
+    AppendNumber(name, lunarDay);
+    name += "일";
+    return name;
 }
 
 std::string HolidayCalendarName(std::int32_t fromYear, std::int32_t toYear)

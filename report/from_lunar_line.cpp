@@ -1,15 +1,8 @@
 #include "from_lunar_line.h"
 
+#include "calendar_names.h"
 #include "date_reading.h"
-#include "korean_words.h"
-#include "sysutils.h"
 #include "utf8_literals.h"
-
-namespace {
-
-constexpr const char* kMissingFormat = "%d년 음력 %s%d월 %d일 없음";
-
-}  // namespace
 
 std::string FromLunarLine(Almanac almanac, std::int32_t lunarYear, std::int32_t lunarMonth, std::int32_t lunarDay,
                           bool leap)
@@ -19,5 +12,5 @@ std::string FromLunarLine(Almanac almanac, std::int32_t lunarYear, std::int32_t 
 
 std::string MissingLunarDateLine(std::int32_t lunarYear, std::int32_t lunarMonth, std::int32_t lunarDay, bool leap)
 {
-    return Sysutils::Format(kMissingFormat, lunarYear, leap ? kLeapMonthPrefix : "", lunarMonth, lunarDay);
+    return std::to_string(lunarYear) + "년 " + LunarDateName(lunarMonth, lunarDay, leap) + " 없음";
 }

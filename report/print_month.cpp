@@ -53,7 +53,7 @@ AnsiString DayCell(Almanac almanac, std::int32_t year, std::int32_t month, std::
     cell += LunarPart(lunar);
     if (style) {
         const CellMarks marks = style(day);
-        cell = marks.before + cell + marks.after;
+        cell = AnsiString(marks.before) + cell + AnsiString(marks.after);  // escape sequences: ASCII
     }
     cell += kCellSeparator;
     return cell;

@@ -86,6 +86,14 @@ const char* DateRuleKindName(DateRuleKind kind)
 
 std::string DateRuleIdentity(const DateRule& rule)
 {
-    return Sysutils::Format("%s %d-%d-%d%s\n", DateRuleKindName(rule.kind), rule.year, rule.month, rule.day,
-                            rule.leap ? " leap" : "");
+    std::string identity = DateRuleKindName(rule.kind);
+    identity += ' ';
+    AppendNumber(identity, rule.year);
+    identity += '-';
+    AppendNumber(identity, rule.month);
+    identity += '-';
+    AppendNumber(identity, rule.day);
+    if (rule.leap) identity += " leap";
+    identity += '\n';
+    return identity;
 }

@@ -20,7 +20,7 @@ struct Specifier {
 
 [[noreturn]] void RaiseInvalid(std::string_view pattern)
 {
-    throw Exception("Format '" + AnsiString(pattern) + "' invalid or incompatible with argument");
+    throw Exception("Format '" + AnsiString(std::string(pattern)) + "' invalid or incompatible with argument");
 }
 
 bool IsDigit(char c)
@@ -98,7 +98,7 @@ void AppendPadded(AnsiString& out, std::string_view body, const Specifier& speci
     const std::size_t fill =
         std::ssize(body) < specifier.width ? static_cast<std::size_t>(specifier.width) - body.size() : 0;
     if (!specifier.leftAlign) out.append(fill, ' ');
-    out += body;
+    out.append(body);
     if (specifier.leftAlign) out.append(fill, ' ');
 }
 
@@ -125,7 +125,7 @@ AnsiString FormatList(std::string_view pattern, std::span<const FormatArg> args)
         }
         const Specifier specifier = ReadSpecifier(pattern, pos);
         if (nextArg >= args.size()) {
-            throw Exception("No argument for format '" + AnsiString(pattern) + "'");
+            throw Exception("No argument for format '" + AnsiString(std::string(pattern)) + "'");
         }
         DecimalBuffer buffer;
         AppendPadded(out, Convert(specifier, args[nextArg++], pattern, buffer), specifier);

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <span>
+#include <string>
 #include <string_view>
 
 #include "ansi_string.h"
@@ -47,6 +48,15 @@ AnsiString Format(std::string_view pattern, const Args&... args)
 {
     const std::array<FormatArg, sizeof...(Args)> list{FormatArg(args)...};
     return FormatList(pattern, list);
+}
+
+// The same bytes as a plain string, for text that is not the window's CP949
+// (identifiers, numbers, UTF-8 that passes through).
+template <class... Args>
+std::string FormatText(std::string_view pattern, const Args&... args)
+{
+    const std::array<FormatArg, sizeof...(Args)> list{FormatArg(args)...};
+    return FormatList(pattern, list).Bytes();
 }
 
 }  // namespace Sysutils

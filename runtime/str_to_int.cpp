@@ -21,13 +21,14 @@ std::string_view TrimBlanks(std::string_view text)
 
 [[noreturn]] void RaiseNotInteger(std::string_view text)
 {
-    throw EConvertError(Message("\"{1}\" is not a valid integer", {AnsiString(text)}, 0, TextEncoding::Cp949));
+    throw EConvertError(Message("\"{1}\" is not a valid integer", {std::string(text)}, 0, TextEncoding::Cp949));
 }
 
 }  // namespace
 
-std::int32_t StrToInt(std::string_view text)
+std::int32_t StrToInt(const AnsiString& typed)
 {
+    const std::string_view text = typed.View();
     std::string_view rest = TrimBlanks(text);
     const bool negative = !rest.empty() && rest.front() == '-';
     if (!rest.empty() && (rest.front() == '-' || rest.front() == '+')) rest.remove_prefix(1);
@@ -48,7 +49,7 @@ std::int32_t StrToInt(std::string_view text)
 
 AnsiString UnsignedShortToStr(std::uint16_t value)
 {
-    return std::to_string(value);
+    return AnsiString(std::to_string(value));
 }
 
 }  // namespace Sysutils

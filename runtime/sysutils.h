@@ -16,7 +16,7 @@ using TDateTime = double;
 // The value of an optional sign followed by decimal digits ("07" is 7), with
 // blanks around it ignored. Anything else, or a value outside the signed
 // 32-bit range, raises EConvertError quoting the text.
-std::int32_t StrToInt(std::string_view text);
+std::int32_t StrToInt(const AnsiString& text);
 
 // The day year-month-day at midnight. Raises EConvertError unless year is in
 // 1..9999, month in 1..12 and day within the month.

@@ -84,7 +84,7 @@ std::string Shown(const Message& message)
     const char* const pattern = Translated(message.Pattern());  // first: libc's texts translated too
     if (message.ValueEncoding() == TextEncoding::Utf8) return message.FilledAs(pattern);
     std::vector<std::string> values;
-    for (const std::string& value : message.Values()) values.push_back(Cp949::ToUtf8(value));
+    for (const std::string& value : message.Values()) values.push_back(Cp949::ToUtf8(AnsiString(value)));
     return Message(message.Pattern(), std::move(values), message.SystemError()).FilledAs(pattern);
 }
 
@@ -93,7 +93,7 @@ std::string Shown(const Exception& error)
     try {
         return error.Said() ? Shown(*error.Said()) : Cp949::ToUtf8(error.Message());
     } catch (...) {  // the message must get out even when conversion fails
-        return error.Message();
+        return error.what();
     }
 }
 

@@ -174,7 +174,7 @@ TEST(Almanac, LunarDatesThatDoNotExistAreRefusedSayingWhy)
                 LunarToSolar(refused.almanac, refused.year, refused.month, refused.day, refused.leap);
             ADD_FAILURE() << refused.reason << ": gave " << date.year << "-" << date.month << "-" << date.day;
         } catch (const EConvertError& error) {
-            EXPECT_NE(std::string(error.Message()).find(refused.reason), std::string::npos) << error.Message();
+            EXPECT_NE(std::string(error.what()).find(refused.reason), std::string::npos) << error.what();
         }
     }
 }

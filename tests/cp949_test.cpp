@@ -14,7 +14,7 @@ namespace {
 TEST(Cp949, ConvertsBothWays)
 {
     // "▶ 2026년" and "갑자": CP949 bytes against their UTF-8.
-    const std::string cp949 = "\xA2\xBA 2026\xB3\xE2 \xB0\xA9\xC0\xDA";
+    const AnsiString cp949 = "\xA2\xBA 2026\xB3\xE2 \xB0\xA9\xC0\xDA";
     const std::string utf8 = "\xE2\x96\xB6 2026\xEB\x85\x84 \xEA\xB0\x91\xEC\x9E\x90";
     EXPECT_EQ(Cp949::ToUtf8(cp949), utf8);
     EXPECT_EQ(Cp949::FromUtf8(utf8), cp949);
@@ -24,7 +24,7 @@ TEST(Cp949, ConvertsBothWays)
 
 TEST(Cp949, LongTextConvertsWhole)
 {
-    std::string cp949;
+    AnsiString cp949;
     for (int i = 0; i < 20000; ++i) cp949 += "\xB0\xA1\x61";  // 가a
     const std::string utf8 = Cp949::ToUtf8(cp949);
     EXPECT_EQ(utf8.size(), 20000u * 4);
@@ -88,7 +88,7 @@ TEST(Cp949, EveryPairAsIconvConvertsIt)
     for (unsigned lead = 0x80; lead <= 0xFF; ++lead) {
         for (unsigned trail = 0; trail <= 0xFF; ++trail) {
             const std::string pair = {static_cast<char>(lead), static_cast<char>(trail)};
-            if (Cp949::ToUtf8(pair) != IconvToUtf8(pair)) {
+            if (Cp949::ToUtf8(AnsiString(pair)) != IconvToUtf8(pair)) {
                 if (++differences < 5) ADD_FAILURE() << std::hex << lead << " " << trail;
             }
         }
@@ -140,7 +140,7 @@ TEST(Cp949, EveryCharacterAsIconvWritesIt)
         if (codePoint >= 0xD800 && codePoint <= 0xDFFF) continue;
         if (codePoint > 0xFFFF && codePoint % 97 != 0) continue;
         const std::string utf8 = Utf8Of(codePoint);
-        if (Cp949::FromUtf8(utf8) != IconvFromUtf8(utf8)) {
+        if (Cp949::FromUtf8(utf8).Bytes() != IconvFromUtf8(utf8)) {
             if (++differences < 5) ADD_FAILURE() << "U+" << std::hex << codePoint;
         }
     }

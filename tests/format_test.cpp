@@ -33,7 +33,7 @@ TEST(Format, StringsAndPlainBytes)
     EXPECT_EQ(Format("%5s|", "ab"), "   ab|");
     EXPECT_EQ(Format("%-5s|", "ab"), "ab   |");
     EXPECT_EQ(Format("%.2s", "abcdef"), "ab");
-    EXPECT_EQ(Format("%s", AnsiString("x\0y", 3)), "x");                      // up to the NUL
+    EXPECT_EQ(Format("%s", AnsiString(std::string("x\0y", 3))), "x");         // up to the NUL
     EXPECT_EQ(Format("\xA2\xBA %d\xB3\xE2", 2026), "\xA2\xBA 2026\xB3\xE2");  // CP949 passes through
     EXPECT_EQ(Format("100%%"), "100%");
     EXPECT_EQ(Format(""), "");

@@ -77,7 +77,7 @@ TEST(PrintMonth, February2026StartsOnSundayAndEndsOnSaturday)
     const Printed printed = Print(2026, 2);
     ASSERT_EQ(printed.lines.size(), 7u);
     EXPECT_EQ(printed.lines[0], "   ▶ 2026년  2월 (년:병오, 월:기축)");
-    EXPECT_EQ(printed.lines[3].substr(0, 15), " 1(병오)12.14| ");
+    EXPECT_EQ(printed.lines[3].View().substr(0, 15), " 1(병오)12.14| ");
     EXPECT_EQ(Lengths(printed.lines), (std::vector<std::size_t>{36, 58, 52, 105, 105, 105, 105}));
 }
 
@@ -118,7 +118,7 @@ TEST(PrintMonth, January1900BeforeTheLunarTable)
 {
     const Printed printed = Print(1900, 1);
     ASSERT_EQ(printed.lines.size(), 8u);
-    EXPECT_EQ(printed.lines[3].substr(0, 25), "         1(갑술) 1.-29|  ");
+    EXPECT_EQ(printed.lines[3].View().substr(0, 25), "         1(갑술) 1.-29|  ");
     EXPECT_EQ(printed.lines[7], "28(신축) 1.-2| 29(임인) 1.-1| 30(계묘) 1. 0| 31(갑진) 1. 1| ");
 }
 
@@ -133,7 +133,7 @@ TEST(PrintMonth, February2027InEachAlmanac)
     EXPECT_EQ(
         korea.lines[4],
         " 7(정사) 1. 1|  8(무오) 1. 2|  9(기미) 1. 3| 10(경신) 1. 4| 11(신유) 1. 5| 12(임술) 1. 6| 13(계해) 1. 7| ");
-    EXPECT_NE(classic.lines[3].find("  6(병진) 1. 1| "), AnsiString::npos) << classic.lines[3];
+    EXPECT_NE(classic.lines[3].View().find("  6(병진) 1. 1| "), std::string_view::npos) << classic.lines[3].Bytes();
     EXPECT_EQ(Lengths(korea.lines), Lengths(classic.lines));
 }
 
@@ -147,13 +147,13 @@ TEST(PrintMonth, KoreanAlmanacEdgesAreBlank)
     EXPECT_EQ(
         first.lines[4],
         " 6(임오)     |  7(계미)     |  8(갑신)     |  9(을유)     | 10(병술)     | 11(정해)     | 12(무자)     | ");
-    EXPECT_EQ(first.lines[5].substr(0, 15), "13(기축) 1. 1| ");
+    EXPECT_EQ(first.lines[5].View().substr(0, 15), "13(기축) 1. 1| ");
     const Printed last = Print(2101, 1, Almanac::Korea);
     ASSERT_EQ(last.lines.size(), 9u);
-    EXPECT_EQ(last.lines[7].substr(last.lines[7].size() - 30), "28(을해)12.29| 29(병자)     | ");
+    EXPECT_EQ(last.lines[7].View().substr(last.lines[7].size() - 30), "28(을해)12.29| 29(병자)     | ");
     EXPECT_EQ(last.lines[8], "30(정축)     | 31(무인)     | ");
-    EXPECT_NE(Print(1899, 12, Almanac::Korea).lines[3].find(" 1(계묘)10.29| "), AnsiString::npos);
-    EXPECT_NE(Print(1899, 12, Almanac::Classic).lines[3].find(" 1(계묘) 1.-60| "), AnsiString::npos);
+    EXPECT_NE(Print(1899, 12, Almanac::Korea).lines[3].View().find(" 1(계묘)10.29| "), std::string_view::npos);
+    EXPECT_NE(Print(1899, 12, Almanac::Classic).lines[3].View().find(" 1(계묘) 1.-60| "), std::string_view::npos);
 }
 
 struct Refused {
@@ -213,7 +213,7 @@ std::size_t CountCells(const std::vector<AnsiString>& lines)
 {
     std::size_t cells = 0;
     for (std::size_t i = 3; i < lines.size(); ++i)
-        cells += static_cast<std::size_t>(std::count(lines[i].begin(), lines[i].end(), '|'));
+        cells += static_cast<std::size_t>(std::ranges::count(lines[i].View(), '|'));
     return cells;
 }
 

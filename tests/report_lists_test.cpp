@@ -11,32 +11,32 @@
 
 namespace {
 
-std::vector<AnsiString> NotesOf(std::int32_t year, std::int32_t month, const UserDates& user = {})
+std::vector<std::string> NotesOf(std::int32_t year, std::int32_t month, const UserDates& user = {})
 {
-    std::vector<AnsiString> lines;
+    std::vector<std::string> lines;
     PrintMonthNotes(
-        year, month, [&lines](const AnsiString& line) { lines.push_back(line); }, user);
+        year, month, [&lines](const std::string& line) { lines.push_back(line); }, user);
     return lines;
 }
 
-std::vector<AnsiString> HolidayListOf(std::int32_t year, const UserDates& user = {})
+std::vector<std::string> HolidayListOf(std::int32_t year, const UserDates& user = {})
 {
-    std::vector<AnsiString> lines;
+    std::vector<std::string> lines;
     PrintHolidayList(
-        year, [&lines](const AnsiString& line) { lines.push_back(line); }, user);
+        year, [&lines](const std::string& line) { lines.push_back(line); }, user);
     return lines;
 }
 
-std::vector<AnsiString> Lines(void (*print)(std::int32_t, const LineOutput&), std::int32_t year)
+std::vector<std::string> Lines(void (*print)(std::int32_t, const TextOutput&), std::int32_t year)
 {
-    std::vector<AnsiString> lines;
-    print(year, [&lines](const AnsiString& line) { lines.push_back(line); });
+    std::vector<std::string> lines;
+    print(year, [&lines](const std::string& line) { lines.push_back(line); });
     return lines;
 }
 
 TEST(MonthNotes, HolidaysAndTermsInDateOrder)
 {
-    EXPECT_EQ(NotesOf(2026, 5), (std::vector<AnsiString>{
+    EXPECT_EQ(NotesOf(2026, 5), (std::vector<std::string>{
                                     " 5월  1일(금) 노동절",
                                     " 5월  5일(화) 어린이날",
                                     " 5월  5일 입하 20:49",
@@ -48,20 +48,20 @@ TEST(MonthNotes, HolidaysAndTermsInDateOrder)
 
 TEST(MonthNotes, YearsWithoutKnownHolidaysSaySo)
 {
-    const std::vector<AnsiString> lines = NotesOf(1990, 1);
+    const std::vector<std::string> lines = NotesOf(1990, 1);
     ASSERT_EQ(lines.size(), 3u);  // two terms, then the notice
     EXPECT_EQ(lines[2], "   (공휴일은 2014-2100년만 표시함)");
     EXPECT_TRUE(NotesOf(2026, 13).empty());
-    EXPECT_EQ(NotesOf(2200, 1), std::vector<AnsiString>{"   (공휴일은 2014-2100년만 표시함)"});
+    EXPECT_EQ(NotesOf(2200, 1), std::vector<std::string>{"   (공휴일은 2014-2100년만 표시함)"});
 }
 
 TEST(YearLists, HolidaysAndTerms)
 {
-    const std::vector<AnsiString> holidays = HolidayListOf(2025);
+    const std::vector<std::string> holidays = HolidayListOf(2025);
     ASSERT_EQ(holidays.size(), 20u);
     EXPECT_EQ(holidays[1], "2025-01-27 월요일 설 연휴 임시공휴일");  // the kind said once
     EXPECT_EQ(holidays[9], "2025-05-06 화요일 부처님오신날·어린이날 (대체공휴일)");
-    const std::vector<AnsiString> terms = Lines(PrintSolarTermList, 2025);
+    const std::vector<std::string> terms = Lines(PrintSolarTermList, 2025);
     ASSERT_EQ(terms.size(), 24u);
     EXPECT_EQ(terms[2], "2025-02-03 23:10 입춘");
     EXPECT_THROW(HolidayListOf(2013), EConvertError);
@@ -86,7 +86,7 @@ UserDates FamilyDates()
 TEST(MonthNotes, UserDatesAmongHolidaysAndTerms)
 {
     // The added day takes 3-2, so 삼일절's substitute day moves to 3-3.
-    EXPECT_EQ(NotesOf(2026, 3, FamilyDates()), (std::vector<AnsiString>{
+    EXPECT_EQ(NotesOf(2026, 3, FamilyDates()), (std::vector<std::string>{
                                                    " 3월  1일(일) 삼일절",
                                                    " 3월  2일(월) 임시공휴일",
                                                    " 3월  2일(월) 이사",
@@ -95,7 +95,7 @@ TEST(MonthNotes, UserDatesAmongHolidaysAndTerms)
                                                    " 3월 20일 춘분 23:46",
                                                }));
     // 음력 12-30 of lunar 2025 has 29 days; 2-29 in a common year.
-    const std::vector<AnsiString> february = NotesOf(2026, 2, FamilyDates());
+    const std::vector<std::string> february = NotesOf(2026, 2, FamilyDates());
     EXPECT_NE(std::find(february.begin(), february.end(), " 2월 16일(월) 할아버지 기일 (음력 12.30, 옮김)"),
               february.end());
     EXPECT_NE(std::find(february.begin(), february.end(), " 2월 28일(토) 윤일 생일 (양력 2.29, 옮김)"), february.end());
@@ -104,12 +104,12 @@ TEST(MonthNotes, UserDatesAmongHolidaysAndTerms)
 
 TEST(YearLists, AddedHolidaysAndEvents)
 {
-    const std::vector<AnsiString> holidays = HolidayListOf(2026, FamilyDates());
+    const std::vector<std::string> holidays = HolidayListOf(2026, FamilyDates());
     EXPECT_NE(std::find(holidays.begin(), holidays.end(), "2026-03-02 월요일 임시공휴일 (추가)"), holidays.end());
     EXPECT_NE(std::find(holidays.begin(), holidays.end(), "2026-03-03 화요일 삼일절 (대체공휴일)"), holidays.end());
-    std::vector<AnsiString> events;
-    PrintEventList(2024, 2025, FamilyDates(), [&events](const AnsiString& line) { events.push_back(line); });
-    EXPECT_EQ(events, (std::vector<AnsiString>{
+    std::vector<std::string> events;
+    PrintEventList(2024, 2025, FamilyDates(), [&events](const std::string& line) { events.push_back(line); });
+    EXPECT_EQ(events, (std::vector<std::string>{
                           "2024-02-09 할아버지 기일 (음력 12.30)",
                           "2024-02-29 윤일 생일",
                           "2024-04-23 어머니 생신 (음력 3.15)",

@@ -57,7 +57,7 @@ TEST(StrToInt, RefusesWithTheTextQuoted)
             Sysutils::StrToInt(text);
             ADD_FAILURE() << "accepted \"" << text << "\"";
         } catch (const EConvertError& e) {
-            EXPECT_EQ(e.Message(), "\"" + std::string(text) + "\" is not a valid integer");
+            EXPECT_EQ(std::string(e.what()), "\"" + std::string(text) + "\" is not a valid integer");
         }
     }
 }

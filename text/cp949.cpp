@@ -88,8 +88,9 @@ unsigned PairOf(unsigned codePoint)
 
 }  // namespace
 
-void AppendUtf8(std::string& out, std::string_view cp949)
+void AppendUtf8(std::string& out, const AnsiString& text)
 {
+    const std::string_view cp949 = text.View();
     // Written in place through a local copy of the text's start: a store
     // through out[...] would make the compiler reload out's pointer after
     // every byte. No byte takes more than the three of U+FFFD.
@@ -115,7 +116,7 @@ void AppendUtf8(std::string& out, std::string_view cp949)
     out.resize(start + length);
 }
 
-std::string ToUtf8(std::string_view cp949)
+std::string ToUtf8(const AnsiString& cp949)
 {
     std::string out;
     AppendUtf8(out, cp949);
@@ -125,7 +126,7 @@ std::string ToUtf8(std::string_view cp949)
 AnsiString FromUtf8(std::string_view utf8)
 {
     // Written in place, never longer: a pair comes of two bytes or more.
-    AnsiString out(utf8.size(), '\0');
+    std::string out(utf8.size(), '\0');
     const std::span<char> room(out);
     std::size_t length = 0;
     for (std::size_t i = 0; i < utf8.size();) {
@@ -146,7 +147,7 @@ AnsiString FromUtf8(std::string_view utf8)
         i += character.length;
     }
     out.resize(length);
-    return out;
+    return AnsiString(std::move(out));
 }
 
 }  // namespace Cp949

@@ -52,7 +52,7 @@ public:
     {
         lineBytes_.clear();
         if (request_.cp949) {
-            lineBytes_ += Cp949::FromUtf8(utf8Line);
+            lineBytes_ += Cp949::FromUtf8(utf8Line).Bytes();
         } else {
             lineBytes_ += utf8Line;
         }
@@ -64,7 +64,7 @@ public:
     {
         lineBytes_.clear();
         if (request_.cp949) {
-            lineBytes_ += line;
+            lineBytes_ += line.Bytes();
         } else {
             Cp949::AppendUtf8(lineBytes_, line);
         }

@@ -99,10 +99,10 @@ bool LongSpan(const std::string& typed)
 UserDates SomeUserDates()
 {
     UserDates user;
-    user.events = {{{DateRuleKind::Lunar, 0, 12, 30, false}, "a", "a, b; c\\"},
-                   {{DateRuleKind::Lunar, 0, 6, 1, true}, "b", "line\nbreak"},
-                   {{DateRuleKind::Solar, 0, 2, 29, false}, "c", "\xEC\x96\xB4"},
-                   {{DateRuleKind::Once, 2027, 3, 4, false}, "d", "d"}};
+    user.events = {{{DateRuleKind::Lunar, 0, 12, 30, false}, "a, b; c\\"},
+                   {{DateRuleKind::Lunar, 0, 6, 1, true}, "line\nbreak"},
+                   {{DateRuleKind::Solar, 0, 2, 29, false}, "\xEC\x96\xB4"},
+                   {{DateRuleKind::Once, 2027, 3, 4, false}, "d \xF0\x9F\x8E\x82"}};
     user.holidays = {{{2026, 3, 2}, "x", HolidayKind::Designated, 0}};
     user.holidaySources = {"/etc/dalcal/holidays"};
     return user;
@@ -122,7 +122,7 @@ void CheckRun(const PrintRequest& request)
     try {
         RunPrintRequest(request, context, [&output](std::string_view bytes) { output += bytes; });
     } catch (const TypedValueError& refusal) {  // one line of UTF-8, quoting what was typed
-        Require(refusal.Said().has_value() && IsOneLineOfText(refusal.Message()));
+        Require(refusal.Said().has_value() && IsOneLineOfText(refusal.what()));
         RequireOneLineInBothLanguages(*refusal.Said());
         return;
     } catch (const EConvertError&) {
@@ -157,7 +157,7 @@ void CheckConversion(const std::string& utf8)
     const AnsiString cp949 = Cp949::FromUtf8(utf8);
     Require(cp949.size() <= utf8.size());
     const bool ascii = std::ranges::all_of(utf8, [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-    if (ascii) Require(cp949 == utf8);
+    if (ascii) Require(cp949.Bytes() == utf8);
     const std::string back = Cp949::ToUtf8(cp949);
     Require(back.find("\xEF\xBF\xBD") == std::string::npos);
     Require(Cp949::FromUtf8(back) == cp949);

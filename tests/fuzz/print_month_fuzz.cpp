@@ -55,13 +55,13 @@ Press PressButton(std::string_view yearText, std::string_view monthText, Almanac
 {
     Press press;
     try {
-        press.year = Sysutils::StrToInt(yearText);
+        press.year = Sysutils::StrToInt(AnsiString(std::string(yearText)));
     } catch (const EConvertError&) {
         press.yearRefused = true;
         return press;
     }
     try {
-        press.month = Sysutils::StrToInt(monthText);
+        press.month = Sysutils::StrToInt(AnsiString(std::string(monthText)));
     } catch (const EConvertError&) {
         press.monthRefused = true;
         return press;
@@ -95,7 +95,7 @@ void CheckPress(const Press& press, Almanac almanac)
     Require(!press.calendarRefused && press.lines.size() >= 3 + 4 && press.lines.size() <= 3 + 6);
     std::size_t cells = 0;
     for (std::size_t i = 3; i < press.lines.size(); ++i) {
-        for (const char c : press.lines[i]) cells += c == '|' ? 1 : 0;
+        for (const char c : press.lines[i].View()) cells += c == '|' ? 1 : 0;
     }
     Require(cells == static_cast<std::size_t>(GetSolarMonthDays(press.year, press.month)));
 }
@@ -108,8 +108,8 @@ void CheckTerminalMonth(std::string_view yearText, std::string_view monthText, A
     std::int32_t year = 0;
     std::int32_t month = 0;
     try {
-        year = Sysutils::StrToInt(yearText);
-        month = Sysutils::StrToInt(monthText);
+        year = Sysutils::StrToInt(AnsiString(std::string(yearText)));
+        month = Sysutils::StrToInt(AnsiString(std::string(monthText)));
     } catch (const EConvertError&) {
         return;
     }

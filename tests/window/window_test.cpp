@@ -383,7 +383,7 @@ private slots:
         Press(year, month);
         QCOMPARE(MemoLines(), before);
         QCOMPARE(shown_.size(), 1u);
-        QCOMPARE(QByteArray::fromStdString(shown_[0]), message);
+        QCOMPARE(QByteArray::fromStdString(shown_[0].Bytes()), message);
         QCOMPARE(Form1->Edit1->text(), year);
         QCOMPARE(Form1->Edit2->text(), month);
     }
@@ -397,7 +397,8 @@ private slots:
         QCOMPARE(added.size(), 3);
         QCOMPARE(added[0], QStringLiteral("   ▶ 2026년 13월 (년:병오, 월:경자)"));
         QCOMPARE(shown_.size(), 1u);
-        QVERIFY(QByteArray::fromStdString(shown_[0]).contains("2026-13-01 is not a date: there is no month 13"));
+        QVERIFY(
+            QByteArray::fromStdString(shown_[0].Bytes()).contains("2026-13-01 is not a date: there is no month 13"));
         Press(QStringLiteral("-5"), QStringLiteral("1"));  // a negative year goes on unchanged
         QCOMPARE(MemoLines().size(), before.size() + 6);
         QVERIFY(MemoLines()[before.size() + 3].startsWith(QStringLiteral("   ▶ -5년  1월")));
