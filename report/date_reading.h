@@ -5,7 +5,6 @@
 #include <string>
 #include <vector>
 
-#include <string>
 #include "almanac.h"
 #include "civil_date.h"
 #include "holidays.h"

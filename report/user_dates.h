@@ -4,7 +4,6 @@
 #include <string>
 #include <vector>
 
-#include <string>
 #include "holidays.h"
 #include "yearly_dates.h"
 

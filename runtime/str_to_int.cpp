@@ -26,24 +26,24 @@ std::string_view TrimBlanks(std::string_view text)
 
 }  // namespace
 
-std::int32_t StrToInt(const AnsiString& typed)
+std::int32_t StrToInt(const AnsiString& text)
 {
-    const std::string_view text = typed.View();
-    std::string_view rest = TrimBlanks(text);
+    const std::string_view typed = text.View();
+    std::string_view rest = TrimBlanks(typed);
     const bool negative = !rest.empty() && rest.front() == '-';
     if (!rest.empty() && (rest.front() == '-' || rest.front() == '+')) rest.remove_prefix(1);
-    if (rest.empty()) RaiseNotInteger(text);
+    if (rest.empty()) RaiseNotInteger(typed);
 
     // The magnitude may reach 2^31 (for INT32_MIN); one more digit already overflows.
     constexpr std::int64_t kLimit = std::int64_t{std::numeric_limits<std::int32_t>::max()} + 1;
     std::int64_t magnitude = 0;
     for (const char c : rest) {
-        if (c < '0' || c > '9') RaiseNotInteger(text);
+        if (c < '0' || c > '9') RaiseNotInteger(typed);
         magnitude = magnitude * 10 + (c - '0');
-        if (magnitude > kLimit) RaiseNotInteger(text);
+        if (magnitude > kLimit) RaiseNotInteger(typed);
     }
     const std::int64_t value = negative ? -magnitude : magnitude;
-    if (value > std::numeric_limits<std::int32_t>::max()) RaiseNotInteger(text);
+    if (value > std::numeric_limits<std::int32_t>::max()) RaiseNotInteger(typed);
     return static_cast<std::int32_t>(value);
 }
 

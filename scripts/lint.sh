@@ -23,8 +23,11 @@ run-clang-tidy -quiet -p "$root/build-lint" -j "$(nproc)" "${units[@]/#/$root/}"
     { grep -E 'warning:|error:' -A3 "$root/build-lint/clang-tidy.log" | head -200; exit 1; }
 
 echo "== cppcheck"
+# Every folder of the program's own code (the layers and the programs), each
+# also a folder of headers the others include.
+folders=(runtime text astronomy engine report shell userdata formats print_request programs/dalcal
+    programs/dalcal-print programs/dalcal-page)
 cppcheck --quiet --error-exitcode=1 --std=c++20 --language=c++ --inline-suppr \
     --enable=warning,performance,portability --suppress=missingIncludeSystem \
-    -I runtime -I app/text -I app/forms -I app/cli -I app/print -I app -I astronomy -I engine -I report \
-    app astronomy engine report runtime
+    "${folders[@]/#/-I}" "${folders[@]}"
 echo "lint: clean"

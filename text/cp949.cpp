@@ -88,21 +88,21 @@ unsigned PairOf(unsigned codePoint)
 
 }  // namespace
 
-void AppendUtf8(std::string& out, const AnsiString& text)
+void AppendUtf8(std::string& out, const AnsiString& cp949)
 {
-    const std::string_view cp949 = text.View();
+    const std::string_view bytes = cp949.View();
     // Written in place through a local copy of the text's start: a store
     // through out[...] would make the compiler reload out's pointer after
     // every byte. No byte takes more than the three of U+FFFD.
     const std::size_t start = out.size();
-    out.resize(start + cp949.size() * kReplacementLength);
-    const std::span<char> room(out.data() + start, cp949.size() * kReplacementLength);
+    out.resize(start + bytes.size() * kReplacementLength);
+    const std::span<char> room(out.data() + start, bytes.size() * kReplacementLength);
     std::size_t length = 0;
-    for (std::size_t i = 0; i < cp949.size();) {
-        if (const unsigned byte = Byte(cp949, i); byte < 0x80) {
+    for (std::size_t i = 0; i < bytes.size();) {
+        if (const unsigned byte = Byte(bytes, i); byte < 0x80) {
             room[length++] = static_cast<char>(byte);
             ++i;
-        } else if (const unsigned codePoint = PairCodePoint(cp949, i); codePoint != 0) {
+        } else if (const unsigned codePoint = PairCodePoint(bytes, i); codePoint != 0) {
             length += PutUtf8(room.subspan(length), codePoint);
             i += 2;
         } else {

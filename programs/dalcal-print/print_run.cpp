@@ -132,7 +132,8 @@ void PrintHolidays(const PrintRequest& request, const Printer& printer)
         return;
     }
     if (request.format == OutputFormat::Ics) {  // year by year, as it is made
-        ICalendarWriter calendar = printer.Calendar(HolidayCalendarName(span.from, span.to));
+        const std::string calendarName = HolidayCalendarName(span.from, span.to);
+        ICalendarWriter calendar = printer.Calendar(calendarName);
         HolidayEventMaker events;
         std::vector<Holiday> ofYear;
         for (std::int32_t year = span.from; year <= span.to; ++year) {
@@ -170,7 +171,8 @@ void PrintTerms(const PrintRequest& request, const Printer& printer)
         printer.Document(SolarTermsJson(terms) + "\n");
         return;
     }
-    ICalendarWriter calendar = printer.Calendar(SolarTermCalendarName(span.from, span.to));
+    const std::string calendarName = SolarTermCalendarName(span.from, span.to);
+    ICalendarWriter calendar = printer.Calendar(calendarName);
     for (const CalendarEvent& event : SolarTermEvents(terms)) calendar.Add(event);
     calendar.Finish();
 }
@@ -186,7 +188,8 @@ void PrintEvents(const PrintRequest& request, const Printer& printer)
     } else if (request.format == OutputFormat::Json) {
         printer.Document(EventsJson(EventsIn(printer.User(), span.from, span.to)) + "\n");
     } else {
-        ICalendarWriter calendar = printer.Calendar(EventCalendarName(span.from, span.to));
+        const std::string calendarName = EventCalendarName(span.from, span.to);
+        ICalendarWriter calendar = printer.Calendar(calendarName);
         for (std::int32_t year = span.from; year <= span.to; ++year) {  // a year at a time, as it is made
             for (const CalendarEvent& event : UserEventEvents(EventsIn(printer.User(), year, year)))
                 calendar.Add(event);
