@@ -100,13 +100,6 @@ std::vector<std::string> Wrapped(const std::string& text, double sizePt, double 
     return lines;
 }
 
-// The row of a grid's cell counted from 0, the cells from 0 at the first row's Sunday.
-double WeekOf(std::int32_t cell)
-{
-    const std::int32_t weeks = cell / kDaysInWeek;  // whole weeks
-    return weeks;
-}
-
 std::string Number(std::int32_t value)
 {
     return std::to_string(value);
@@ -123,10 +116,11 @@ void AddSmallMonth(PageDrawing& drawing, const SmallMonth& small, double xPt, do
                                  ColorOf(DayColorOf(weekday, false)), Anchor::Middle,
                                  std::string(WeekdaySyllable(weekday))});
     }
-    for (std::int32_t day = 1; day <= small.days; ++day) {
-        const std::int32_t cell = small.firstWeekday + day - 1;
-        const std::int32_t weekday = cell % kDaysInWeek;
-        drawing.texts.push_back({xPt + (weekday + 0.5) * kSmallColumnPt, yPt + 8 + kSmallRowPt * (2 + WeekOf(cell)) + 2,
+    for (std::int32_t day = 1; day <= small.grid.days; ++day) {
+        const std::int32_t cell = small.grid.CellOf(day);
+        const std::int32_t weekday = MonthGrid::WeekdayOfCell(cell);
+        const double row = 2 + MonthGrid::WeekOfCell(cell);
+        drawing.texts.push_back({xPt + (weekday + 0.5) * kSmallColumnPt, yPt + 8 + kSmallRowPt * row + 2,
                                  kSmallSizePt, false, ColorOf(DayColorOf(weekday, false)), Anchor::Middle,
                                  Number(day)});
     }
@@ -177,9 +171,7 @@ void AddGrid(PageDrawing& drawing, const MonthPage& page, double bottomPt)
 {
     const double leftPt = kMarginPt;
     const double widthPt = (kPageWidthPt - 2 * kMarginPt) / kDaysInWeek;
-    const auto monthDays = static_cast<std::int32_t>(page.days.size());  // 28..31
-    const std::int32_t cells = page.firstWeekday + monthDays;
-    const std::int32_t weeks = (cells + kDaysInWeek - 1) / kDaysInWeek;
+    const std::int32_t weeks = page.grid.Weeks();
     const double topPt = kGridTopPt + kHeadingHeightPt;
     const double heightPt = (bottomPt - topPt) / weeks;
     for (std::int32_t weekday = 0; weekday < kDaysInWeek; ++weekday) {
@@ -188,13 +180,13 @@ void AddGrid(PageDrawing& drawing, const MonthPage& page, double bottomPt)
                                  std::string(WeekdaySyllable(weekday))});
     }
     for (std::int32_t cell = 0; cell < weeks * kDaysInWeek; ++cell) {
-        const double xPt = leftPt + (cell % kDaysInWeek) * widthPt;
-        const double yPt = topPt + WeekOf(cell) * heightPt;
-        const std::int32_t index = cell - page.firstWeekday;
-        if (index < 0 || index >= monthDays) {
+        const double xPt = leftPt + MonthGrid::WeekdayOfCell(cell) * widthPt;
+        const double yPt = topPt + MonthGrid::WeekOfCell(cell) * heightPt;
+        const std::int32_t day = page.grid.DayIn(cell);
+        if (day == 0 || static_cast<std::size_t>(day) > page.days.size()) {
             drawing.boxes.push_back({xPt, yPt, widthPt, heightPt, kOutsideFill});
         } else {
-            AddDay(drawing, page.days[static_cast<std::size_t>(index)], xPt, yPt, widthPt, heightPt);
+            AddDay(drawing, page.days[static_cast<std::size_t>(day - 1)], xPt, yPt, widthPt, heightPt);
         }
     }
     const double rightPt = leftPt + kDaysInWeek * widthPt;

@@ -44,8 +44,7 @@ std::optional<SmallMonth> SmallMonthOf(std::int32_t year, std::int32_t month)
     if (month < 1) return SmallMonthOf(year - 1, kMonthsInYear);
     if (month > kMonthsInYear) return SmallMonthOf(year + 1, 1);
     if (year < kFirstYear || year > kLastYear) return std::nullopt;
-    return SmallMonth{year, month, MonthTitle(year, month), GetFirstWeekday(GetDaysBeforeMonth(year, month)),
-                      GregorianMonthDays(year, month)};
+    return SmallMonth{year, month, MonthTitle(year, month), MonthGridOf(year, month)};
 }
 
 // What Korea's almanac writes in a month's cells, found once for the month:
@@ -105,17 +104,16 @@ std::vector<std::string> Footer(Almanac almanac, bool uncertain)
 MonthPage MakeMonthPage(std::int32_t year, std::int32_t month, Almanac almanac, const UserDates& user)
 {
     CheckYearAndMonth(year, month);
-    MonthPage page{year, month, MonthTitle(year, month), {}, GetFirstWeekday(GetDaysBeforeMonth(year, month)), {}, {},
-                   {},   {}};
+    MonthPage page{year, month, MonthTitle(year, month), {}, MonthGridOf(year, month), {}, {}, {}, {}};
 
     const MonthNotes notes = NotesOf(year, month, almanac, user);
     std::vector<std::optional<LunarReading>> lunar;
     bool uncertain = false;
-    for (std::int32_t day = 1; day <= GregorianMonthDays(year, month); ++day) {
+    for (std::int32_t day = 1; day <= page.grid.days; ++day) {
         const GregorianDate date{year, month, day};
         lunar.push_back(ReadLunarDate(almanac, date));
         uncertain = uncertain || (lunar.back() && lunar.back()->uncertain);
-        page.days.push_back(DayOf(date, (page.firstWeekday + day - 1) % kDaysInWeek, lunar.back(), notes));
+        page.days.push_back(DayOf(date, MonthGrid::WeekdayOfCell(page.grid.CellOf(day)), lunar.back(), notes));
     }
     for (const SolarTerm& term : notes.terms) {
         uncertain = uncertain || (term.uncertainDay && term.date.month == month);

@@ -7,6 +7,7 @@
 #include <string>
 #include "almanac.h"
 #include "day_color.h"
+#include "month_grid.h"
 #include "user_dates.h"
 
 // What a printed month page shows, as plain data (Korean text in UTF-8): the
@@ -25,9 +26,8 @@ struct PageDay {
 struct SmallMonth {
     std::int32_t year;
     std::int32_t month;
-    std::string title;          // "2027년 1월"
-    std::int32_t firstWeekday;  // 0 Sunday .. 6 Saturday
-    std::int32_t days;
+    std::string title;  // "2027년 1월"
+    MonthGrid grid;
 };
 
 struct MonthPage {
@@ -35,7 +35,7 @@ struct MonthPage {
     std::int32_t month;
     std::string title;                    // "2027년 2월"
     std::vector<std::string> lunarLines;  // the text calendar's header lines below its title
-    std::int32_t firstWeekday;            // of the 1st
+    MonthGrid grid;
     std::vector<PageDay> days;
     std::optional<SmallMonth> before;  // none before year 1
     std::optional<SmallMonth> after;   // none after year 9999

@@ -11,6 +11,7 @@
 #include "date_text.h"
 #include "exception.h"
 #include "korean_words.h"
+#include "month_grid.h"
 #include "sexagenary.h"
 #include "utf8.h"
 #include "utf8_literals.h"
@@ -117,10 +118,10 @@ void PrintTerminalMonth(std::int32_t year, std::int32_t month, const TextOutput&
                         const CellStyle& style, const WeekdayStyle& headingStyle)
 {
     CheckYearAndMonth(year, month);
-    const std::int32_t monthDays = GregorianMonthDays(year, month);
+    const MonthGrid grid = MonthGridOf(year, month);
     std::vector<std::optional<LunarReading>> lunar;
-    lunar.reserve(static_cast<std::size_t>(monthDays));
-    for (std::int32_t day = 1; day <= monthDays; ++day) lunar.push_back(ReadLunarDate(almanac, {year, month, day}));
+    lunar.reserve(static_cast<std::size_t>(grid.days));
+    for (std::int32_t day = 1; day <= grid.days; ++day) lunar.push_back(ReadLunarDate(almanac, {year, month, day}));
 
     output(MonthTitle(year, month));
     for (const std::string& line : LunarHeaderLines(lunar, almanac)) output(line);
@@ -134,12 +135,10 @@ void PrintTerminalMonth(std::int32_t year, std::int32_t month, const TextOutput&
     output(heading);
 
     const std::int32_t daysBefore = GetDaysBeforeMonth(year, month);
-    const std::int32_t firstWeekday = GetFirstWeekday(daysBefore);
-    std::string dayLine(static_cast<std::size_t>(firstWeekday) * kColumnWidth, ' ');
+    std::string dayLine(static_cast<std::size_t>(grid.firstWeekday) * kColumnWidth, ' ');
     std::string lunarLine = dayLine;
-    for (std::int32_t day = 1; day <= monthDays; ++day) {
-        const bool saturday = (day + firstWeekday) % kDaysInWeek == 0;
-        const bool last = saturday || day == monthDays;
+    for (std::int32_t day = 1; day <= grid.days; ++day) {
+        const bool last = grid.EndsRow(day);
         const CellMarks marks = style ? style(day) : CellMarks{};
         AppendColumn(dayLine, DayText(day, GetDayStemBranch(daysBefore, day)), marks, last);
         AppendColumn(lunarLine, LunarText(lunar[static_cast<std::size_t>(day - 1)]), marks, last);
