@@ -5,7 +5,8 @@
 
 #include "lunar_word.h"
 
-// The Korean lunisolar calendar of the lunar years 1900 to 2049, one packed
+// The classic lunisolar table of the lunar years 1900 to 2049 (Chinese data,
+// which Korea's calendar differs from on about 4% of days), one packed
 // word a year, and the four queries that read it. Nothing else reads the table.
 //
 // Layout of a word: lunar_word.h; bits 17-31 are zero.

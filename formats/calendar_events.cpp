@@ -50,15 +50,6 @@ const CalendarEvent& HolidayEventMaker::Make(const Holiday& holiday)
     return event_;
 }
 
-std::vector<CalendarEvent> HolidayEvents(const std::vector<Holiday>& holidays)
-{
-    HolidayEventMaker maker;
-    std::vector<CalendarEvent> events;
-    events.reserve(holidays.size());
-    for (const Holiday& holiday : holidays) events.push_back(maker.Make(holiday));
-    return events;
-}
-
 std::vector<CalendarEvent> SolarTermEvents(const std::vector<SolarTerm>& terms)
 {
     std::vector<CalendarEvent> events;

@@ -17,11 +17,9 @@
 // date, year and summary), so that importing a newer file updates the events
 // an older one made.
 
-// All-day events, the kind as category, the lunar date (in Korea's almanac)
-// as description.
-std::vector<CalendarEvent> HolidayEvents(const std::vector<Holiday>& holidays);
-
-// The same one holiday at a time, for a long file written as it is made: a
+// Holidays as all-day events, the kind as category, the lunar date (in
+// Korea's almanac) as description; one at a time, for a long file written as
+// it is made: a
 // holiday's name, kind and fingerprint are made once, and the event's texts
 // reuse their room. The event lives until the next Make.
 class HolidayEventMaker {

@@ -55,6 +55,19 @@ double EmsOf(const Utf8::Character& character)
     return character.wellFormed && Utf8::IsWide(character.codePoint) ? kWideEm : kNarrowEm;
 }
 
+// About how wide text is set in the page's font (a syllable a square, other
+// characters a little over half), so that a note can be shortened to its cell.
+double EstimatedWidthPt(const std::string& utf8, double sizePt)
+{
+    double ems = 0;
+    for (std::size_t i = 0; i < utf8.size();) {
+        const Utf8::Character character = Utf8::Read(utf8, i);
+        ems += EmsOf(character);
+        i += character.length;
+    }
+    return ems * sizePt;
+}
+
 // text cut, with "…" at the end, to about widthPt.
 std::string Shortened(const std::string& text, double sizePt, double widthPt)
 {
@@ -203,17 +216,6 @@ void AddGrid(PageDrawing& drawing, const MonthPage& page, double bottomPt)
 }
 
 }  // namespace
-
-double EstimatedWidthPt(const std::string& utf8, double sizePt)
-{
-    double ems = 0;
-    for (std::size_t i = 0; i < utf8.size();) {
-        const Utf8::Character character = Utf8::Read(utf8, i);
-        ems += EmsOf(character);
-        i += character.length;
-    }
-    return ems * sizePt;
-}
 
 PageDrawing LayOutMonthPage(const MonthPage& page)
 {

@@ -60,6 +60,3 @@ inline constexpr const char* kPageFontFamily = "NanumGothic";
 
 PageDrawing LayOutMonthPage(const MonthPage& page);
 
-// About how wide text is set in the page's font (a syllable a square, other
-// characters a little over half), so that a note can be shortened to its cell.
-double EstimatedWidthPt(const std::string& utf8, double sizePt);

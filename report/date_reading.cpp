@@ -4,6 +4,7 @@
 #include <array>
 #include <utility>
 
+#include "calendar_names.h"
 #include "date_check.h"
 #include "date_text.h"
 #include "korean_words.h"
@@ -115,4 +116,9 @@ std::string DateReadingLine(const DateReading& reading)
     }
     for (const EventDay& event : reading.events) line += kPartSeparator + EventText(event);
     return line;
+}
+
+std::string MissingLunarDateLine(std::int32_t lunarYear, std::int32_t lunarMonth, std::int32_t lunarDay, bool leap)
+{
+    return std::to_string(lunarYear) + "년 " + LunarDateName(lunarMonth, lunarDay, leap) + " 없음";
 }

@@ -52,3 +52,6 @@ std::string DateReadingLine(const DateReading& reading);
 // "음력 2025년 윤6월 1일 (을사년 계미월)", " (±1일)" after an uncertain one.
 std::string LunarDateText(const LunarReading& lunar);
 void AppendLunarDateText(std::string& out, const LunarReading& lunar);  // the same onto the end of out
+
+// The line for a year that lacks a lunar date: "2026년 음력 윤1월 1일 없음".
+std::string MissingLunarDateLine(std::int32_t lunarYear, std::int32_t lunarMonth, std::int32_t lunarDay, bool leap);

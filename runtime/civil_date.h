@@ -56,13 +56,6 @@ constexpr std::array<std::int32_t, 12> DaysBeforeEachMonth()
 inline constexpr std::array<std::int32_t, 12> kDaysBeforeMonth = DaysBeforeEachMonth();
 static_assert(kDaysBeforeMonth[11] == 334);
 
-// Whether a date of years kFirstYear..kLastYear exists.
-constexpr bool IsValidDate(const GregorianDate& date)
-{
-    return date.year >= kFirstYear && date.year <= kLastYear && date.month >= 1 && date.month <= kMonthsInYear &&
-           date.day >= 1 && date.day <= GregorianMonthDays(date.year, date.month);
-}
-
 // value / divisor rounded down (divisor > 0), for years before year 1.
 constexpr std::int64_t FloorDivide(std::int64_t value, std::int64_t divisor)
 {

@@ -38,8 +38,9 @@ std::string MonthNumbers(std::int32_t year, std::int32_t month)
     return text;
 }
 
-}  // namespace
 
+// "2026-13-01": the numbers of any date, as given, years zero-filled where
+// they are the program's.
 std::string DateNumbers(const GregorianDate& date)
 {
     std::string text = MonthNumbers(date.year, date.month);
@@ -47,6 +48,20 @@ std::string DateNumbers(const GregorianDate& date)
     AppendTwoDigits(text, date.day);
     return text;
 }
+
+std::optional<Message> MonthProblem(std::int32_t year, std::int32_t month)
+{
+    if (year < kFirstYear || year > kLastYear) {
+        return Message("{1} is not a month: the years are {2}-{3}",
+                       {MonthNumbers(year, month), Number(kFirstYear), Number(kLastYear)});
+    }
+    if (month < 1 || month > kMonthsInYear) {
+        return Message("{1} is not a month: there is no month {2}", {MonthNumbers(year, month), Number(month)});
+    }
+    return std::nullopt;
+}
+
+}  // namespace
 
 std::optional<Message> DateProblem(const GregorianDate& date, const std::string& written, std::int32_t firstYear,
                                    std::int32_t lastYear)
@@ -61,18 +76,6 @@ std::optional<Message> DateProblem(const GregorianDate& date, const std::string&
     if (date.day < 1 || date.day > monthDays) {
         return Message("{1} is not a date: month {2} of {3} has {4} days",
                        {written, Number(date.month), Number(date.year), Number(monthDays)});
-    }
-    return std::nullopt;
-}
-
-std::optional<Message> MonthProblem(std::int32_t year, std::int32_t month)
-{
-    if (year < kFirstYear || year > kLastYear) {
-        return Message("{1} is not a month: the years are {2}-{3}",
-                       {MonthNumbers(year, month), Number(kFirstYear), Number(kLastYear)});
-    }
-    if (month < 1 || month > kMonthsInYear) {
-        return Message("{1} is not a month: there is no month {2}", {MonthNumbers(year, month), Number(month)});
     }
     return std::nullopt;
 }

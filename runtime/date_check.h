@@ -10,19 +10,14 @@
 // Whether a date or a month exists, and the one wording of every refusal: the
 // date as it was written (what was typed, quoted, or its numbers), then why.
 
-// "2026-13-01": the numbers of any date, as given, years zero-filled to four
-// digits where they are within the program's years.
-std::string DateNumbers(const GregorianDate& date);
-
 // Why the date written does not exist within firstYear..lastYear (by default
 // the program's years), none where it does:
 //   "2026-02-30" is not a date: month 2 of 2026 has 28 days
 std::optional<Message> DateProblem(const GregorianDate& date, const std::string& written,
                                    std::int32_t firstYear = kFirstYear, std::int32_t lastYear = kLastYear);
 
-// The same of a month of the program's years: 2026-13 is not a month: there is no month 13
-std::optional<Message> MonthProblem(std::int32_t year, std::int32_t month);
-
-// Raise EConvertError with the problem of the date or month, if it has one.
+// Raise EConvertError with the problem of the date (its numbers written
+// "2026-13-01") or of the month ("2026-13 is not a month: there is no month
+// 13"), if it has one.
 void CheckDate(const GregorianDate& date);
 void CheckYearAndMonth(std::int32_t year, std::int32_t month);

@@ -12,18 +12,18 @@ build/bench/dalcal_bench --benchmark_repetitions=5 --benchmark_report_aggregates
 echo "== window presses (Google Benchmark, offscreen)"
 build/bench/window_bench
 echo "== start to window shown (Xvfb), alternating with a minimal Qt window of the same four widgets"
-scripts/measure-startup.sh --versus build/bench/minimal_window build/app/dalcal 60
-scripts/measure-startup.sh --versus build/bench/minimal_window build/app/dalcal 60 --almanac korea
+scripts/measure-startup.sh --versus build/bench/minimal_window build/bin/dalcal 60
+scripts/measure-startup.sh --versus build/bench/minimal_window build/bin/dalcal 60 --almanac korea
 echo "== whole processes (hyperfine)"
 hyperfine -N --warmup 100 --runs 2000 \
-    'build/app/dalcal-print 2026 7' 'lunar 2026 7 1' 'build/app/dalcal-print 2026' 'cal -y 2026' \
-    'build/app/dalcal-print --holidays 2026' 'build/app/dalcal-print --terms 2026' \
-    'build/app/dalcal-print --encoding cp949 2026 7' 'build/app/dalcal-print --almanac classic 2026 7' 'true'
+    'build/bin/dalcal-print 2026 7' 'lunar 2026 7 1' 'build/bin/dalcal-print 2026' 'cal -y 2026' \
+    'build/bin/dalcal-print --holidays 2026' 'build/bin/dalcal-print --terms 2026' \
+    'build/bin/dalcal-print --encoding cp949 2026 7' 'build/bin/dalcal-print --almanac classic 2026 7' 'true'
 echo "== dates that leave the program (hyperfine)"
 hyperfine -N --warmup 20 --runs 300 \
-    'build/app/dalcal-print 2027-02-07' 'lunar 2026 7 1' 'build/app/dalcal-print 2026 7' \
-    'build/app/dalcal-print --ics --holidays 2014-2100' 'build/app/dalcal-print --json --holidays 2014-2100' \
-    'build/app/dalcal-print --terms 1900-2100 --json'
+    'build/bin/dalcal-print 2027-02-07' 'lunar 2026 7 1' 'build/bin/dalcal-print 2026 7' \
+    'build/bin/dalcal-print --ics --holidays 2014-2100' 'build/bin/dalcal-print --json --holidays 2014-2100' \
+    'build/bin/dalcal-print --terms 1900-2100 --json'
 echo "== your own dates: a month and --events with a 1,000-line events file (hyperfine)"
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
@@ -35,7 +35,7 @@ awk 'BEGIN { for (i = 0; i < 1000; i++) {
     else if (i % 4 == 2) printf "양력 %d-%d 생일 %d\n", m, d, i
     else printf "%d-%02d-%02d 약속 %d\n", 2020 + i % 21, m, d, i } }' >"$scratch/mine/dalcal/events"
 # Side by side in one run: the events file given by name, no other read.
-XDG_CONFIG_HOME=$scratch/none hyperfine -N --warmup 300 --runs 4000 'build/app/dalcal-print 2026 7' \
-    "build/app/dalcal-print --events-file $scratch/mine/dalcal/events 2026 7" \
-    'build/app/dalcal-print --ics --holidays 2014-2100'
-XDG_CONFIG_HOME=$scratch/mine hyperfine -N --warmup 5 --runs 50 'build/app/dalcal-print --events 2026-2100 --json'
+XDG_CONFIG_HOME=$scratch/none hyperfine -N --warmup 300 --runs 4000 'build/bin/dalcal-print 2026 7' \
+    "build/bin/dalcal-print --events-file $scratch/mine/dalcal/events 2026 7" \
+    'build/bin/dalcal-print --ics --holidays 2014-2100'
+XDG_CONFIG_HOME=$scratch/mine hyperfine -N --warmup 5 --runs 50 'build/bin/dalcal-print --events 2026-2100 --json'

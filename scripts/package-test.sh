@@ -21,7 +21,7 @@ lintian --fail-on error,warning "$deb" 2>&1 | grep -v '^running with root privil
 lintian --fail-on error,warning "$deb" >/dev/null 2>&1 || { echo "lintian found errors or warnings" >&2; exit 1; }
 echo "== appstreamcli validate, desktop-file-validate"
 appstreamcli validate --no-net "$root/packaging/io.github.dalcal.metainfo.xml"
-desktop-file-validate "$root/app/dalcal.desktop"
+desktop-file-validate "$root/programs/dalcal/dalcal.desktop"
 
 unpacked=$(mktemp -d)
 trap 'rm -rf "$unpacked"' EXIT

@@ -14,6 +14,6 @@ cat >"$work/dalcal/events" <<'EVENTS'
 양력 2-14 결혼기념일
 2027-02-20 이사
 EVENTS
-XDG_CONFIG_HOME=$work "$build/app/dalcal-print" --pdf 2027 2 >"$work/page.pdf"
+XDG_CONFIG_HOME=$work "$build/bin/dalcal-print" --pdf 2027 2 >"$work/page.pdf"
 pdftoppm -png -r 90 -singlefile "$work/page.pdf" "$root/docs/page-2027-02"
 echo "wrote docs/page-2027-02.png"

@@ -4,4 +4,4 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/install-deps.sh" build run
 "$root/scripts/build.sh" "$root/build" -DBUILD_TESTING=OFF -DDALCAL_BUILD_BENCH=OFF
-exec "$root/build/app/dalcal"
+exec "$root/build/bin/dalcal"

@@ -6,7 +6,7 @@
 # Usage: scripts/screenshot.sh [PATH/TO/dalcal [OUTPUT.png]]
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-dalcal=${1:-$root/build/app/dalcal}
+dalcal=${1:-$root/build/bin/dalcal}
 output=${2:-$root/docs/screenshot-korea.png}
 work=$(mktemp -d)
 Xvfb -displayfd 3 -nolisten tcp -screen 0 1280x800x24 3>"$work/display" 2>/dev/null &

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Makes po/dalcal.pot from the messages in the sources and merges it into
 # each po/LANGUAGE.po, for the translators. The test command checks that the
-# catalogs hold every message (tests/translations_test.sh).
+# catalogs hold every message (tests/messages_test.sh).
 # Usage: scripts/update-po.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."

@@ -26,11 +26,6 @@ int RunProgram(const char* name, int argc, char** argv, ProgramMain main)
     }
 }
 
-const char* ProgramName() noexcept
-{
-    return programName;
-}
-
 std::string Environment(const char* name)
 {
     const char* const value = std::getenv(name);

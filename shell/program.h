@@ -22,9 +22,6 @@ using ProgramMain = int (*)(std::span<const char* const> args);
 // kExitRefused.
 int RunProgram(const char* name, int argc, char** argv, ProgramMain main);
 
-// The name given to RunProgram.
-const char* ProgramName() noexcept;
-
 // A variable of the environment, "" where it is not set.
 std::string Environment(const char* name);
 

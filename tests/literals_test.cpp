@@ -2,7 +2,7 @@
 // the window's designed calendar holds it as CP949, every other view as UTF-8.
 #include <gtest/gtest.h>
 
-#include "from_lunar_line.h"
+#include "date_reading.h"
 #include "print_month.h"
 #include "sexagenary.h"
 
@@ -35,7 +35,7 @@ TEST(KoreanLiterals, ReadingsAreUtf8)
 {
     // "2027-02-07 일요일 정사일 · 음력 2027년 1월 1일 (정미년 임인월) · 설날 (공휴일)": every view but the window's
     // calendar writes UTF-8.
-    EXPECT_EQ(FromLunarLine(Almanac::Korea, 2027, 1, 1, false),
+    EXPECT_EQ(DateReadingLine(ReadDate(Almanac::Korea, {2027, 2, 7})),
               "2027-02-07 \xEC\x9D\xBC\xEC\x9A\x94\xEC\x9D\xBC \xEC\xA0\x95\xEC\x82\xAC\xEC\x9D\xBC \xC2\xB7"
               " \xEC\x9D\x8C\xEB\xA0\xA5 2027\xEB\x85\x84 1\xEC\x9B\x94 1\xEC\x9D\xBC (\xEC\xA0\x95\xEB\xAF"
               "\xB8\xEB\x85\x84 \xEC\x9E\x84\xEC\x9D\xB8\xEC\x9B\x94) \xC2\xB7 \xEC\x84\xA4\xEB\x82\xA0 (\xEA"

@@ -11,7 +11,6 @@
 #include "cp949.h"
 #include "date_reading.h"
 #include "exception.h"
-#include "from_lunar_line.h"
 #include "icalendar.h"
 #include "json_documents.h"
 #include "korean_almanac.h"
