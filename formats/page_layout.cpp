@@ -133,9 +133,8 @@ void AddSmallMonth(PageDrawing& drawing, const SmallMonth& small, double xPt, do
         const std::int32_t cell = small.grid.CellOf(day);
         const std::int32_t weekday = MonthGrid::WeekdayOfCell(cell);
         const double row = 2 + MonthGrid::WeekOfCell(cell);
-        drawing.texts.push_back({xPt + (weekday + 0.5) * kSmallColumnPt, yPt + 8 + kSmallRowPt * row + 2,
-                                 kSmallSizePt, false, ColorOf(DayColorOf(weekday, false)), Anchor::Middle,
-                                 Number(day)});
+        drawing.texts.push_back({xPt + (weekday + 0.5) * kSmallColumnPt, yPt + 8 + kSmallRowPt * row + 2, kSmallSizePt,
+                                 false, ColorOf(DayColorOf(weekday, false)), Anchor::Middle, Number(day)});
     }
 }
 
