@@ -14,6 +14,7 @@
 #include "korean_lunisolar.h"
 #include "solar_term_computation.h"
 #include "sysutils.h"
+#include "table_writer.h"
 
 namespace {
 
@@ -46,28 +47,10 @@ std::string SolarTerms()
     return text;
 }
 
-bool Write(const char* path, const std::string& text)
-{
-    std::FILE* file = std::fopen(path, "w");
-    if (file == nullptr) {
-        std::perror(path);
-        return false;
-    }
-    const bool written = std::fputs(text.c_str(), file) >= 0;
-    if (std::fclose(file) != 0 || !written) {
-        std::perror(path);
-        return false;
-    }
-    return true;
-}
-
 }  // namespace
 
 int main(int argc, char** argv)
 {
-    if (argc != 3) {
-        (void)std::fputs("usage: make_computed_tables LUNAR_YEARS.inc SOLAR_TERMS.inc\n", stderr);
-        return 2;
-    }
-    return Write(argv[1], LunarYears()) && Write(argv[2], SolarTerms()) ? 0 : 1;
+    return WriteTwoTables(argc, argv, "usage: make_computed_tables LUNAR_YEARS.inc SOLAR_TERMS.inc\n", LunarYears,
+                          SolarTerms);
 }

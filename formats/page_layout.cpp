@@ -1,6 +1,7 @@
 #include "page_layout.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 
 #include "korean_words.h"
@@ -36,17 +37,12 @@ constexpr double kSmallRowPt = 8.5;
 constexpr double kWideEm = 0.9;
 constexpr double kNarrowEm = 0.6;
 
+// The ink of each DayColor: weekday, Saturday, holiday.
+constexpr std::array<Rgb, 3> kDayInks = {kInk, kBlue, kRed};
+
 Rgb ColorOf(DayColor color)
 {
-    switch (color) {
-        case DayColor::Holiday:
-            return kRed;
-        case DayColor::Saturday:
-            return kBlue;
-        case DayColor::Weekday:
-            break;
-    }
-    return kInk;
+    return kDayInks.at(static_cast<std::size_t>(color));
 }
 
 // A character's advance in ems.

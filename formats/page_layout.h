@@ -59,4 +59,3 @@ struct PageDrawing {
 inline constexpr const char* kPageFontFamily = "NanumGothic";
 
 PageDrawing LayOutMonthPage(const MonthPage& page);
-

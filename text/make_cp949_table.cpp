@@ -16,6 +16,8 @@
 #include <cstdlib>
 #include <string>
 
+#include "table_writer.h"
+
 namespace {
 
 constexpr unsigned kFirstLead = 0x81;
@@ -115,23 +117,10 @@ std::string FromUnicodeTable()
     return text;
 }
 
-bool Write(const char* path, const std::string& text)
-{
-    std::FILE* file = std::fopen(path, "w");
-    if (file == nullptr || std::fputs(text.c_str(), file) < 0 || std::fclose(file) != 0) {
-        std::perror(path);
-        return false;
-    }
-    return true;
-}
-
 }  // namespace
 
 int main(int argc, char** argv)
 {
-    if (argc != 3) {
-        (void)std::fputs("usage: make_cp949_table TO_UNICODE.inc FROM_UNICODE.inc\n", stderr);
-        return 2;
-    }
-    return Write(argv[1], ToUnicodeTable()) && Write(argv[2], FromUnicodeTable()) ? 0 : 1;
+    return WriteTwoTables(argc, argv, "usage: make_cp949_table TO_UNICODE.inc FROM_UNICODE.inc\n", ToUnicodeTable,
+                          FromUnicodeTable);
 }

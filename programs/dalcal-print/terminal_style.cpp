@@ -1,5 +1,6 @@
 #include "terminal_style.h"
 
+#include <array>
 #include <string_view>
 #include <vector>
 
@@ -26,18 +27,13 @@ std::uint32_t HolidayDays(std::int32_t year, std::int32_t month, std::span<const
     return days;
 }
 
-// The colour of a day's cell, none for a plain day.
+// The colour of a day's cell by its DayColor (weekday, Saturday, holiday),
+// none for a plain day.
+constexpr std::array<const char*, 3> kDayColours = {nullptr, kBlue, kRed};
+
 const char* ColourOf(DayColor color)
 {
-    switch (color) {
-        case DayColor::Holiday:
-            return kRed;
-        case DayColor::Saturday:
-            return kBlue;
-        case DayColor::Weekday:
-            break;
-    }
-    return nullptr;
+    return kDayColours.at(static_cast<std::size_t>(color));
 }
 
 // The escape sequence that starts a marked cell: a colour (or none), reversed for today.
