@@ -167,6 +167,15 @@ run --from-lunar 2027년 1월 1일
 check "typed: --from-lunar 2027년 1월 1일" grep -q "^2027-02-07 일요일" "$work/out"
 run ２０２７－０２－０７
 check "typed: a full-width date" grep -q "^2027-02-07 일요일" "$work/out"
+# Years before 1000 written as ISO 8601 writes them, however they were typed.
+for typed in 999-1-1 0999-01-01; do
+    run "$typed"
+    check "typed: $typed is 0999-01-01" grep -q "^0999-01-01 화요일 " "$work/out"
+    run --json "$typed"
+    check "typed: $typed in JSON" grep -q '"date":"0999-01-01"' "$work/out"
+done
+run 1-1-1
+check "typed: 1-1-1 is 0001-01-01" grep -q "^0001-01-01 월요일 " "$work/out"
 for dash in – — －; do
     run --from-lunar 1 1 --years "2027${dash}2028"
     check "typed: a span with $dash" test "$status" -eq 0 -a "$(wc -l <"$work/out")" -eq 2
