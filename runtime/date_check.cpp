@@ -38,7 +38,6 @@ std::string MonthNumbers(std::int32_t year, std::int32_t month)
     return text;
 }
 
-
 // "2026-13-01": the numbers of any date, as given, years zero-filled where
 // they are the program's.
 std::string DateNumbers(const GregorianDate& date)
