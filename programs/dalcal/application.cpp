@@ -18,6 +18,7 @@
 
 #include "cp949.h"
 #include "form.h"
+#include "program.h"
 #include "icons/dalcal.xpm"
 
 TApplication* Application = nullptr;
@@ -30,7 +31,6 @@ int qtArgc = 1;
 char qtProgramName[] = "dalcal";
 char* qtArgv[] = {qtProgramName, nullptr};
 
-constexpr int kExitNoDisplay = 1;
 
 // While Qt starts: a display named but not reached makes Qt give up with a
 // fatal message (and a core dump); say so in one line and exit with status 1
@@ -46,7 +46,7 @@ void StartupMessages(QtMsgType type, const QMessageLogContext& context, const QS
     if (type == QtFatalMsg) {
         (void)std::fprintf(stderr, "dalcal: cannot open a display for the window (DISPLAY %s, WAYLAND_DISPLAY %s)\n",
                            EnvironmentText("DISPLAY"), EnvironmentText("WAYLAND_DISPLAY"));
-        std::_Exit(kExitNoDisplay);
+        std::_Exit(kExitRefused);
     }
     const bool platformMessage = context.category != nullptr && std::strncmp(context.category, "qt.qpa", 6) == 0;
     if (!platformMessage) (void)std::fprintf(stderr, "%s\n", qUtf8Printable(message));
