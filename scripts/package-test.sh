@@ -38,6 +38,7 @@ check grep -q "^2027-02-07 일요일 정사일 · 음력 2027년 1월 1일" <("$
 check test -x "$usr/bin/dalcal"
 check test -f "$usr/share/applications/dalcal.desktop"
 check test -f "$usr/share/icons/hicolor/32x32/apps/dalcal.xpm"
+check grep -qx "Exec=dalcal --calendar" "$usr/share/applications/dalcal.desktop"
 check grep -qx "Exec=dalcal --almanac korea" "$usr/share/applications/dalcal.desktop"
 check grep -qx "dalcal 1.1.0" <("$usr/bin/dalcal" --version)
 check grep -qx "dalcal-print (dalcal) 1.1.0" <("$usr/bin/dalcal-print" --version)

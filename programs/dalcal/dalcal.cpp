@@ -1,6 +1,7 @@
 // dalcal: the window program.
 //
 //   dalcal [--almanac korea|classic]
+//   dalcal --calendar
 //
 // Exit status: 0 when the window is closed (whatever it showed); 1 when no
 // display can be opened, the window could not start, or --help or --version
@@ -17,6 +18,7 @@
 #include "Main.h"
 #include "application.h"
 #include "messages.h"
+#include "month_view.h"
 #include "program.h"
 #include "user_files.h"
 #include "window_arguments.h"
@@ -26,11 +28,18 @@ namespace {
 // The program entry: create the window and run it until it is closed. What
 // escapes start-up or the event loop is shown, and the status says the
 // program failed.
-int ProgramEntry()
+int ProgramEntry(bool calendar, const std::string& problems)
 {
     try {
         Application->Initialize();
-        Application->CreateForm(Form1);
+        if (calendar) {
+            MonthView* monthView = nullptr;
+            Application->CreateForm(monthView);
+            monthView->ShowProblems(QString::fromStdString(problems));
+        } else {
+            Application->CreateForm(Form1);
+            if (!problems.empty()) Form1->AddText(problems);  // Korea's almanac: below its notices
+        }
         Application->Run();
         return kExitDone;
     } catch (const Exception& exception) {
@@ -57,14 +66,24 @@ std::string ShortFileName(const std::string& path)
     return path;
 }
 
-// Korea's almanac shows the user's dates below each month: their files read
-// as dalcal-print reads them, each line or file that cannot be used reported
-// on stderr as dalcal-print reports it.
-void ReadWindowUserDates()
+// Korea's almanac shows the user's dates: their files read as dalcal-print
+// reads them, each line or file that cannot be used reported on stderr as
+// dalcal-print reports it, and kept (a line each) for the window to show.
+std::string ReadWindowUserDates(bool calendar)
 {
     const UserFilePaths paths = LocateUserFiles({}, Environment("XDG_CONFIG_HOME"), Environment("HOME"));
-    UserDates user = ReadUserDates(paths, ReportFileProblem);
-    SetWindowUserDates(std::move(user), ShortFileName(paths.events.value_or("$XDG_CONFIG_HOME/dalcal/events")));
+    std::string problems;
+    UserDates user = ReadUserDates(paths, [&problems](const std::string& where, const Message& what) {
+        ReportFileProblem(where, what);
+        if (!problems.empty()) problems += '\n';
+        problems += where + ": " + Messages::Shown(what);
+    });
+    if (calendar) {
+        SetMonthViewUserDates(std::move(user));
+    } else {
+        SetWindowUserDates(std::move(user), ShortFileName(paths.events.value_or("$XDG_CONFIG_HOME/dalcal/events")));
+    }
+    return problems;
 }
 
 // Start-up: the application object lives exactly as long as the program, so
@@ -81,10 +100,11 @@ int Main(std::span<const char* const> args)
         return kExitRefused;
     }
     SetWindowAlmanac(arguments.almanac);
-    if (arguments.almanac == Almanac::Korea) ReadWindowUserDates();
+    const bool userDates = arguments.calendar || arguments.almanac == Almanac::Korea;
+    const std::string problems = userDates ? ReadWindowUserDates(arguments.calendar) : std::string();
     TApplication application;
     Application = &application;
-    const int status = ProgramEntry();
+    const int status = ProgramEntry(arguments.calendar, problems);
     Application = nullptr;
     return status;
 }

@@ -7,9 +7,15 @@
 
 const char* const kWindowUsage = Phrase(
     "Usage: dalcal [--almanac korea|classic]\n"
+    "       dalcal --calendar\n"
     "Opens the Korean month calendar window: type a year and a month, press the\n"
     "button, and the month is appended with stem-branch names and lunar dates.\n"
     "\n"
+    "  --calendar          the month as a calendar of Korea's almanac: each day\n"
+    "                      with its lunar date, holidays in red, solar terms and\n"
+    "                      your events; PgUp/PgDn for months, arrows for days,\n"
+    "                      Home for today, and a box to go to a typed month or\n"
+    "                      lunar date; the selected day's whole reading beside it\n"
     "  --almanac classic   lunar dates from the classic table of the lunar years\n"
     "                      1900-2049 (the default)\n"
     "  --almanac korea     lunar dates from Korea's official calendar: lunar years\n"
@@ -35,6 +41,8 @@ std::variant<WindowArguments, UsageError> ParseWindowArguments(std::span<const c
             arguments.help = true;
         } else if (arg == "--version") {
             arguments.version = true;
+        } else if (arg == "--calendar") {
+            arguments.calendar = true;
         } else if (const AlmanacOption almanac = ReadAlmanacOption(args, i, arguments.almanac); almanac.matched) {
             if (almanac.problem) return *almanac.problem;
         } else {

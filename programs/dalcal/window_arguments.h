@@ -9,6 +9,7 @@
 // What the window program was asked for on its command line (no Qt here).
 struct WindowArguments {
     Almanac almanac = Almanac::Classic;  // the window's designed calendar
+    bool calendar = false;               // --calendar: the month view instead
     bool help = false;
     bool version = false;
 };

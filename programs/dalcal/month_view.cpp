@@ -1,0 +1,336 @@
+#include "month_view.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <utility>
+#include <variant>
+
+#include "almanac.h"
+#include "date_reading.h"
+#include "exception.h"
+#include "korean_words.h"
+#include "messages.h"
+#include "month_page.h"
+#include "number_text.h"
+#include "sysutils.h"
+#include "typed_date.h"
+#include "utf8_literals.h"
+
+namespace {
+
+UserDates monthViewUser;
+
+constexpr std::int32_t kGridRows = 6;  // the most weeks a month touches
+constexpr std::int32_t kFirstDayCount = DayCountOf(kFirstYear, 1, 1);
+constexpr std::int32_t kLastDayCount = DayCountOf(kLastYear, 12, 31);
+
+QString Text(const std::string& utf8)
+{
+    return QString::fromStdString(utf8);
+}
+
+// Red and blue that read well on the palette's base: darker on a light one,
+// lighter on a dark one.
+QColor DayInk(DayColor color, const QPalette& palette)
+{
+    const bool dark = palette.color(QPalette::Base).lightness() < 128;
+    switch (color) {
+        case DayColor::Holiday:
+            return dark ? QColor(0xFF, 0x7B, 0x72) : QColor(0xC6, 0x28, 0x28);
+        case DayColor::Saturday:
+            return dark ? QColor(0x79, 0xB8, 0xFF) : QColor(0x15, 0x65, 0xC0);
+        case DayColor::Weekday:
+            break;
+    }
+    return palette.color(QPalette::Text);
+}
+
+// "1월" on a lunar month's first day, "3.15" on the others, "윤" before a
+// leap month's.
+std::string LunarCellText(const LunarReading& lunar)
+{
+    std::string text = lunar.date.leap != 0 ? kLeapMonthPrefix : "";
+    AppendNumber(text, lunar.date.month);
+    if (lunar.date.day == 1) return text + "월";
+    text += '.';
+    AppendNumber(text, lunar.date.day);
+    return text;
+}
+
+// What assistive technology says of a day: "2027년 2월 7일 일요일, 음력 1월 1일, 설날".
+std::string SpokenDay(const GregorianDate& date, const std::optional<LunarReading>& lunar, const PageDay& day)
+{
+    std::string name = MonthTitle(date.year, date.month) + ' ';
+    AppendNumber(name, date.day);
+    name += "일 ";
+    name += WeekdayName(day.weekday);
+    if (lunar) {
+        name += ", 음력 ";
+        if (lunar->date.leap != 0) name += kLeapMonthPrefix;
+        AppendNumber(name, lunar->date.month);
+        name += "월 ";
+        AppendNumber(name, lunar->date.day);
+        name += "일";
+    }
+    for (const std::string& note : day.notes) name += ", " + note;
+    return name;
+}
+
+GregorianDate Today()
+{
+    std::uint16_t year = 0;
+    std::uint16_t month = 0;
+    std::uint16_t day = 0;
+    Sysutils::DecodeDate(Sysutils::Now(), year, month, day);
+    return {year, month, day};
+}
+
+QPushButton* Button(const char* english, QWidget* owner)
+{
+    auto* const button = new QPushButton(QString::fromUtf8(Messages::Translated(english)), owner);
+    button->setAccessibleName(button->text());
+    return button;
+}
+
+}  // namespace
+
+void SetMonthViewUserDates(UserDates user)
+{
+    monthViewUser = std::move(user);
+}
+
+MonthView::MonthView(QWidget* owner)
+    : TForm(owner),
+      title_(new QLabel(this)),
+      previous_(Button(Phrase("Previous month"), this)),
+      today_(Button(Phrase("Today"), this)),
+      next_(Button(Phrase("Next month"), this)),
+      goTo_(new QLineEdit(this)),
+      grid_(new QTableWidget(kGridRows, kDaysInWeek, this)),
+      reading_(new QLabel(this)),
+      status_(new QLabel(this)),
+      problems_(new QLabel(this))
+{
+    setWindowTitle(QStringLiteral("dalcal"));
+    setProperty("Width", 1000);
+    setProperty("Height", 700);
+    setProperty("Left", 100);
+    setProperty("Top", 60);
+
+    QFont titleFont = title_->font();
+    titleFont.setPointSizeF(titleFont.pointSizeF() * 1.4);
+    titleFont.setBold(true);
+    title_->setFont(titleFont);
+    title_->setAccessibleName(QString::fromUtf8(Messages::Translated("Month shown")));
+    goTo_->setPlaceholderText(QString::fromUtf8(Messages::Translated("Go to: 2027 2, 2027-02-07, 음력 3월 15일")));
+    goTo_->setAccessibleName(QString::fromUtf8(Messages::Translated("Go to a month or a lunar date")));
+    goTo_->setClearButtonEnabled(true);
+
+    QStringList weekdays;
+    for (std::int32_t weekday = 0; weekday < kDaysInWeek; ++weekday) weekdays << Text(WeekdaySyllable(weekday));
+    grid_->setHorizontalHeaderLabels(weekdays);
+    grid_->verticalHeader()->hide();
+    grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    grid_->verticalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid_->setSelectionMode(QAbstractItemView::SingleSelection);
+    grid_->setTabKeyNavigation(false);
+    grid_->setWordWrap(true);
+    grid_->setAccessibleName(QString::fromUtf8(Messages::Translated("Days of the month")));
+    grid_->installEventFilter(this);
+    for (std::int32_t weekday = 0; weekday < kDaysInWeek; ++weekday) {
+        grid_->horizontalHeaderItem(weekday)->setForeground(DayInk(DayColorOf(weekday, false), grid_->palette()));
+    }
+
+    reading_->setWordWrap(true);
+    reading_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    reading_->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+    reading_->setMinimumWidth(260);
+    reading_->setAccessibleName(QString::fromUtf8(Messages::Translated("The day selected")));
+    status_->setWordWrap(true);
+    problems_->setWordWrap(true);
+    problems_->hide();
+
+    auto* const top = new QHBoxLayout;
+    top->addWidget(previous_);
+    top->addWidget(today_);
+    top->addWidget(next_);
+    top->addWidget(title_, 1);
+    top->addWidget(goTo_);
+    auto* const middle = new QHBoxLayout;
+    middle->addWidget(grid_, 3);
+    middle->addWidget(reading_, 1);
+    auto* const whole = new QVBoxLayout(this);
+    whole->addLayout(top);
+    whole->addLayout(middle, 1);
+    whole->addWidget(status_);
+    whole->addWidget(problems_);
+
+    connect(previous_, &QPushButton::clicked, this, [this] { MoveMonths(-1); });
+    connect(next_, &QPushButton::clicked, this, [this] { MoveMonths(1); });
+    connect(today_, &QPushButton::clicked, this, [this] { SelectToday(); });
+    connect(goTo_, &QLineEdit::returnPressed, this, [this] {
+        if (GoTo(goTo_->text())) grid_->setFocus();
+    });
+    connect(grid_, &QTableWidget::cellClicked, this, [this](int row, int column) {
+        const std::int32_t day = MonthGridOf(shownYear_, shownMonth_).DayIn(row * kDaysInWeek + column);
+        if (day != 0) Select({shownYear_, shownMonth_, day});
+    });
+    SelectToday();
+}
+
+void MonthView::Select(const GregorianDate& date)
+{
+    const std::int32_t dayCount = DayCountOf(date.year, date.month, date.day);
+    if (dayCount < kFirstDayCount || dayCount > kLastDayCount) return;
+    selected_ = date;
+    if (date.year != shownYear_ || date.month != shownMonth_) {
+        shownYear_ = date.year;
+        shownMonth_ = date.month;
+        ShowMonth();
+    }
+    const MonthGrid grid = MonthGridOf(shownYear_, shownMonth_);
+    const std::int32_t cell = grid.CellOf(date.day);
+    const QSignalBlocker quiet(grid_);
+    grid_->setCurrentCell(MonthGrid::WeekOfCell(cell), MonthGrid::WeekdayOfCell(cell));
+    ShowReading();
+}
+
+void MonthView::MoveMonths(std::int32_t months)
+{
+    const std::int32_t index =
+        selected_.year * kMonthsInYear + selected_.month - 1 + months;  // years 1..9999: no overflow
+    const std::int32_t year = index / kMonthsInYear;
+    const std::int32_t month = index % kMonthsInYear + 1;
+    if (year < kFirstYear || year > kLastYear) return;
+    Select({year, month, std::min(selected_.day, GregorianMonthDays(year, month))});
+}
+
+void MonthView::MoveDays(std::int32_t days)
+{
+    const std::int32_t dayCount = DayCountOf(selected_.year, selected_.month, selected_.day) + days;
+    if (dayCount < kFirstDayCount || dayCount > kLastDayCount) return;
+    Select(DateOfDayCount(dayCount));
+}
+
+void MonthView::SelectToday()
+{
+    Select(Today());
+}
+
+bool MonthView::GoTo(const QString& typed)
+{
+    const TypedDate read = ReadTypedDate(typed.toStdString(), shownYear_);
+    if (const auto* problem = std::get_if<Message>(&read)) {
+        Say(QString::fromStdString(Messages::Shown(*problem)));
+        return false;
+    }
+    if (const auto* month = std::get_if<TypedMonth>(&read)) {
+        Select({month->year, month->month, std::min(selected_.day, GregorianMonthDays(month->year, month->month))});
+    } else if (const auto* date = std::get_if<GregorianDate>(&read)) {
+        Select(*date);
+    } else {
+        const auto& lunar = std::get<TypedLunarDate>(read);
+        try {
+            Select(LunarToSolar(Almanac::Korea, lunar.year, lunar.month, lunar.day, lunar.leap));
+        } catch (const EConvertError& refusal) {
+            Say(QString::fromStdString(Messages::Shown(refusal)));
+            return false;
+        }
+    }
+    Say({});
+    return true;
+}
+
+void MonthView::ShowProblems(const QString& lines)
+{
+    problems_->setText(lines);
+    problems_->setVisible(!lines.isEmpty());
+}
+
+bool MonthView::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != grid_ || event->type() != QEvent::KeyPress) return TForm::eventFilter(watched, event);
+    switch (static_cast<QKeyEvent*>(event)->key()) {
+        case Qt::Key_Left:
+            MoveDays(-1);
+            return true;
+        case Qt::Key_Right:
+            MoveDays(1);
+            return true;
+        case Qt::Key_Up:
+            MoveDays(-kDaysInWeek);
+            return true;
+        case Qt::Key_Down:
+            MoveDays(kDaysInWeek);
+            return true;
+        case Qt::Key_PageUp:
+            MoveMonths(-1);
+            return true;
+        case Qt::Key_PageDown:
+            MoveMonths(1);
+            return true;
+        case Qt::Key_Home:
+            SelectToday();
+            return true;
+        default:
+            return TForm::eventFilter(watched, event);
+    }
+}
+
+void MonthView::ShowMonth()
+{
+    const MonthPage page = MakeMonthPage(shownYear_, shownMonth_, Almanac::Korea, monthViewUser);
+    std::string title = page.title;
+    for (const std::string& line : page.lunarLines) title += '\n' + line;
+    title_->setText(Text(title));
+
+    const GregorianDate today = Today();
+    const QPalette palette = grid_->palette();
+    QColor todayBackground = palette.color(QPalette::Highlight);
+    todayBackground.setAlpha(48);
+    grid_->clearContents();
+    for (std::int32_t row = 0; row < kGridRows; ++row) grid_->setRowHidden(row, row >= page.grid.Weeks());
+    for (const PageDay& day : page.days) {
+        const GregorianDate date{shownYear_, shownMonth_, day.day};
+        const std::optional<LunarReading> lunar = ReadLunarDate(Almanac::Korea, date);
+        std::string text = std::to_string(day.day);
+        text += '\n';
+        if (lunar) text += LunarCellText(*lunar);
+        for (const std::string& note : day.notes) text += '\n' + note;
+        auto* const item = new QTableWidgetItem(Text(text));
+        item->setTextAlignment(Qt::AlignTop | Qt::AlignLeft);
+        item->setForeground(DayInk(day.color, palette));
+        item->setData(Qt::AccessibleTextRole, Text(SpokenDay(date, lunar, day)));
+        if (date == today) {
+            QFont bold = item->font();
+            bold.setBold(true);
+            item->setFont(bold);
+            item->setBackground(todayBackground);
+        }
+        const std::int32_t cell = page.grid.CellOf(day.day);
+        grid_->setItem(MonthGrid::WeekOfCell(cell), MonthGrid::WeekdayOfCell(cell), item);
+    }
+}
+
+void MonthView::ShowReading()
+{
+    std::string reading = DateReadingLine(ReadDate(Almanac::Korea, selected_, monthViewUser));
+    for (std::size_t at = reading.find(" · "); at != std::string::npos; at = reading.find(" · ", at)) {
+        reading.replace(at, std::string_view(" · ").size(), "\n");
+    }
+    reading_->setText(Text(reading));
+}
+
+void MonthView::Say(const QString& problem)
+{
+    status_->setText(problem);
+}
