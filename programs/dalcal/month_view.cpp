@@ -114,12 +114,16 @@ MonthView::MonthView(QWidget* owner)
       today_(Button(Phrase("Today"), this)),
       next_(Button(Phrase("Next month"), this)),
       goTo_(new QLineEdit(this)),
+      go_(Button(Phrase("Go"), this)),
       grid_(new QTableWidget(kGridRows, kDaysInWeek, this)),
       reading_(new QLabel(this)),
       status_(new QLabel(this)),
       problems_(new QLabel(this))
 {
     setWindowTitle(QStringLiteral("dalcal"));
+    QFont systemFont = font();  // the desktop's, with NanumGothic for the Hangul it may lack
+    systemFont.setFamilies({systemFont.family(), QStringLiteral("NanumGothic")});
+    setFont(systemFont);
     setProperty("Width", 1000);
     setProperty("Height", 700);
     setProperty("Left", 100);
@@ -154,7 +158,6 @@ MonthView::MonthView(QWidget* owner)
     reading_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     reading_->setAlignment(Qt::AlignTop | Qt::AlignLeft);
     reading_->setMinimumWidth(260);
-    reading_->setAccessibleName(QString::fromUtf8(Messages::Translated("The day selected")));
     status_->setWordWrap(true);
     problems_->setWordWrap(true);
     problems_->hide();
@@ -165,6 +168,7 @@ MonthView::MonthView(QWidget* owner)
     top->addWidget(next_);
     top->addWidget(title_, 1);
     top->addWidget(goTo_);
+    top->addWidget(go_);
     auto* const middle = new QHBoxLayout;
     middle->addWidget(grid_, 3);
     middle->addWidget(reading_, 1);
@@ -177,9 +181,11 @@ MonthView::MonthView(QWidget* owner)
     connect(previous_, &QPushButton::clicked, this, [this] { MoveMonths(-1); });
     connect(next_, &QPushButton::clicked, this, [this] { MoveMonths(1); });
     connect(today_, &QPushButton::clicked, this, [this] { SelectToday(); });
-    connect(goTo_, &QLineEdit::returnPressed, this, [this] {
+    const auto goToTyped = [this] {
         if (GoTo(goTo_->text())) grid_->setFocus();
-    });
+    };
+    connect(goTo_, &QLineEdit::returnPressed, this, goToTyped);
+    connect(go_, &QPushButton::clicked, this, goToTyped);
     connect(grid_, &QTableWidget::cellClicked, this, [this](int row, int column) {
         const std::int32_t day = MonthGridOf(shownYear_, shownMonth_).DayIn(row * kDaysInWeek + column);
         if (day != 0) Select({shownYear_, shownMonth_, day});
@@ -328,6 +334,7 @@ void MonthView::ShowReading()
         reading.replace(at, std::string_view(" · ").size(), "\n");
     }
     reading_->setText(Text(reading));
+    reading_->setAccessibleName(reading_->text());  // a screen reader says the day whole
 }
 
 void MonthView::Say(const QString& problem)

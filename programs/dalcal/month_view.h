@@ -64,6 +64,7 @@ private:
     QPushButton* today_;
     QPushButton* next_;
     QLineEdit* goTo_;
+    QPushButton* go_;
     QTableWidget* grid_;
     QLabel* reading_;
     QLabel* status_;

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The window as a desktop runs it:
-#   - read and driven through AT-SPI as a screen reader does (atspi_drive.py),
+#   - read and driven through AT-SPI as a screen reader does (atspi_drive.py;
+#     the month view, dalcal --calendar: atspi_month_view.py),
 #     on X11 (Xvfb) and as a Wayland client (weston's headless backend); asked
 #     to end (SIGTERM, as when the session ends), it closes and exits 0, and it
 #     writes nothing on stderr (Qt's platform plugins included);
@@ -24,7 +25,22 @@ if [[ ${1:-} == --driven ]]; then  # inside a D-Bus session: one platform
     status=$?
     [[ $status -eq 0 ]] || echo "dalcal on $platform ended with status $status when asked to end"
     [[ -s $work/dalcal-$platform.err ]] && { echo "dalcal on $platform wrote on stderr:"; cat "$work/dalcal-$platform.err"; }
-    [[ $drove -eq 0 && $status -eq 0 && ! -s $work/dalcal-$platform.err ]]
+    # The month view, in English (its buttons' names), the keyboard where the
+    # registry can send keys (X11).
+    LC_ALL=C.UTF-8 QT_QPA_PLATFORM=$platform QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$dalcal" --calendar \
+        2>"$work/calendar-$platform.err" &
+    pid=$!
+    keyboard=
+    [[ $platform == xcb ]] && keyboard=--keyboard
+    /usr/bin/python3 "$here/atspi_month_view.py" $keyboard 2>&1
+    viewed=$?
+    kill -TERM "$pid"
+    wait "$pid"
+    calendarStatus=$?
+    [[ $calendarStatus -eq 0 ]] || echo "dalcal --calendar on $platform ended with status $calendarStatus"
+    [[ -s $work/calendar-$platform.err ]] && { echo "dalcal --calendar on $platform wrote on stderr:"; cat "$work/calendar-$platform.err"; }
+    [[ $drove -eq 0 && $status -eq 0 && ! -s $work/dalcal-$platform.err && $viewed -eq 0 && $calendarStatus -eq 0 &&
+        ! -s $work/calendar-$platform.err ]]
     exit
 fi
 

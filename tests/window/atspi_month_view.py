@@ -1,0 +1,98 @@
+#!/usr/bin/python3
+"""Reads and drives the running month view (dalcal --calendar) as a screen
+reader does, through AT-SPI only: the window found by its title, the buttons
+named by what they do, a month typed into the go-to box (EditableText) and
+its button pressed (Action), every day of February 2027 named in full in the
+table, the selected day's reading read back; on X11 also the keyboard (the
+registry's key events): PgDn to the next month. Exits 1 with what was wrong."""
+import sys
+import time
+
+import pyatspi
+
+TITLE = "dalcal"
+BUTTONS = ["Previous month", "Today", "Next month", "Go"]
+SETTING_NEW_YEAR = "2027년 2월 7일 일요일, 음력 1월 1일, 설날 (공휴일)"
+problems = []
+
+
+def wait_for(find, seconds=20.0):
+    end = time.monotonic() + seconds
+    while time.monotonic() < end:
+        found = find()
+        if found:
+            return found
+        time.sleep(0.1)
+    return None
+
+
+def window():
+    for app in pyatspi.Registry.getDesktop(0):
+        if app is None or app.name != "dalcal":
+            continue
+        for child in app:
+            if child is not None and child.name == TITLE:
+                return child
+    return None
+
+
+def descendants(accessible):
+    for child in accessible:
+        if child is None:
+            continue
+        yield child
+        yield from descendants(child)
+
+
+def find(frame, role, name=None):
+    for child in descendants(frame):
+        if child.getRoleName() == role and (name is None or child.name == name):
+            return child
+    return None
+
+
+def press(button):
+    action = button.queryAction()
+    names = [action.getName(i) for i in range(action.nActions)]
+    wanted = "Press" if "Press" in names else "press"
+    action.doAction(names.index(wanted))
+
+
+def day_names(table):
+    return [cell.name for cell in table if cell is not None and cell.getRoleName() == "table cell" and cell.name]
+
+
+frame = wait_for(window)
+if frame is None:
+    sys.exit(f"no window titled {TITLE!r} of an application 'dalcal' on the AT-SPI bus")
+buttons = {name: find(frame, "push button", name) for name in BUTTONS}
+problems += [f"no button named {name!r}" for name, button in buttons.items() if button is None]
+box = find(frame, "text")
+table = find(frame, "table")
+if box is None or table is None:
+    problems.append(f"the go-to box ({box}) or the table of days ({table}) is missing")
+if problems:
+    sys.exit("\n".join(problems))
+
+box.queryEditableText().setTextContents("2027 2")
+press(buttons["Go"])
+named = wait_for(lambda: SETTING_NEW_YEAR in day_names(table), 10.0)
+names = day_names(table)
+if not named:
+    problems.append(f"no day named {SETTING_NEW_YEAR!r}; the table names {names[:10]}")
+elif len(names) != 28:
+    problems.append(f"February 2027 has 28 days; the table names {len(names)}")
+reading = wait_for(lambda: find(frame, "label") and [
+    label.name for label in descendants(frame) if label.getRoleName() == "label" and label.name.startswith("2027-02-")])
+if not reading:
+    problems.append("no label reads the selected day of February 2027")
+
+if len(sys.argv) > 1 and sys.argv[1] == "--keyboard":
+    table.queryComponent().grabFocus()
+    pyatspi.Registry.generateKeyboardEvent(0xFF56, None, pyatspi.KEY_SYM)  # Page Down
+    moved = wait_for(lambda: any(name.startswith("2027년 3월") for name in day_names(table)), 10.0)
+    if not moved:
+        problems.append("Page Down did not move the table to March 2027")
+if problems:
+    sys.exit("\n".join(problems))
+print(f"AT-SPI: the month view, its {len(BUTTONS)} buttons and {len(names)} days named; typed, pressed, read back")
