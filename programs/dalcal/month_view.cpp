@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -185,6 +186,13 @@ MonthView::MonthView(QWidget* owner)
         if (GoTo(goTo_->text())) grid_->setFocus();
     };
     connect(goTo_, &QLineEdit::returnPressed, this, goToTyped);
+    // Ctrl+G (go to) and Ctrl+L (as a browser's location) into the box.
+    for (const QKeySequence& keys : {QKeySequence(Qt::CTRL | Qt::Key_G), QKeySequence(Qt::CTRL | Qt::Key_L)}) {
+        connect(new QShortcut(keys, this), &QShortcut::activated, this, [this] {
+            goTo_->setFocus();
+            goTo_->selectAll();
+        });
+    }
     connect(go_, &QPushButton::clicked, this, goToTyped);
     connect(grid_, &QTableWidget::cellClicked, this, [this](int row, int column) {
         const std::int32_t day = MonthGridOf(shownYear_, shownMonth_).DayIn(row * kDaysInWeek + column);
@@ -260,6 +268,18 @@ void MonthView::ShowProblems(const QString& lines)
 {
     problems_->setText(lines);
     problems_->setVisible(!lines.isEmpty());
+}
+
+void MonthView::changeEvent(QEvent* event)
+{
+    TForm::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange && shownMonth_ != 0) {
+        for (std::int32_t weekday = 0; weekday < kDaysInWeek; ++weekday) {
+            grid_->horizontalHeaderItem(weekday)->setForeground(DayInk(DayColorOf(weekday, false), grid_->palette()));
+        }
+        ShowMonth();
+        Select(selected_);
+    }
 }
 
 bool MonthView::eventFilter(QObject* watched, QEvent* event)

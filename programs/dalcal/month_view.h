@@ -50,6 +50,7 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;  // a new palette (a dark theme): colours chosen again
 
 private:
     void ShowMonth();
