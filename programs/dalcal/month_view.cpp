@@ -152,7 +152,7 @@ MonthView::MonthView(QWidget* owner)
     grid_->setAccessibleName(QString::fromUtf8(Messages::Translated("Days of the month")));
     grid_->installEventFilter(this);
     for (std::int32_t weekday = 0; weekday < kDaysInWeek; ++weekday) {
-        grid_->horizontalHeaderItem(weekday)->setForeground(DayInk(DayColorOf(weekday, false), grid_->palette()));
+        grid_->horizontalHeaderItem(weekday)->setForeground(DayInk(DayColorOf(weekday, false), palette()));
     }
 
     reading_->setWordWrap(true);
@@ -275,7 +275,7 @@ void MonthView::changeEvent(QEvent* event)
     TForm::changeEvent(event);
     if (event->type() == QEvent::PaletteChange && shownMonth_ != 0) {
         for (std::int32_t weekday = 0; weekday < kDaysInWeek; ++weekday) {
-            grid_->horizontalHeaderItem(weekday)->setForeground(DayInk(DayColorOf(weekday, false), grid_->palette()));
+            grid_->horizontalHeaderItem(weekday)->setForeground(DayInk(DayColorOf(weekday, false), palette()));
         }
         ShowMonth();
         Select(selected_);
@@ -320,7 +320,7 @@ void MonthView::ShowMonth()
     title_->setText(Text(title));
 
     const GregorianDate today = Today();
-    const QPalette palette = grid_->palette();
+    const QPalette palette = this->palette();  // the grid's, which may not have followed a change yet
     QColor todayBackground = palette.color(QPalette::Highlight);
     todayBackground.setAlpha(48);
     grid_->clearContents();

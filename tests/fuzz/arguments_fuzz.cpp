@@ -8,7 +8,9 @@
 //   and its iCalendar as the calendar it means to write;
 // - the conversion never grows the text, leaves ASCII as it is, writes only
 //   CP949 (it converts back without a replacement character), and what it
-//   writes converts back and forth to itself.
+//   writes converts back and forth to itself;
+// - each argument typed into the month view's box is a date of the program's
+//   years, a lunar date the almanac takes or refuses, or a one-line message.
 //
 // Input: the arguments after the program's name, each ended by a NUL byte
 // (the last one by the end of the input).
@@ -29,6 +31,7 @@
 #include "output_checks.h"
 #include "print_run.h"
 #include "sysutils.h"
+#include "typed_date.h"
 #include "utf8.h"
 #include "window_arguments.h"
 
@@ -176,6 +179,29 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
     return 0;
 }
 
+// What is typed into the month view's box: a month or a day of the years
+// 1..9999, a lunar date the almanac takes or refuses with a message, or a
+// message of one line; never an exception.
+void CheckTypedDate(const std::string& typed)
+{
+    const TypedDate read = ReadTypedDate(typed, 2027);
+    if (const auto* month = std::get_if<TypedMonth>(&read)) {
+        Require(month->year >= 1 && month->year <= 9999 && month->month >= 1 && month->month <= 12);
+    } else if (const auto* date = std::get_if<GregorianDate>(&read)) {
+        Require(date->year >= 1 && date->year <= 9999 && date->day >= 1 &&
+                date->day <= GregorianMonthDays(date->year, date->month));
+    } else if (const auto* lunar = std::get_if<TypedLunarDate>(&read)) {
+        try {
+            const GregorianDate day = LunarToSolar(Almanac::Korea, lunar->year, lunar->month, lunar->day, lunar->leap);
+            Require(day.year >= 1 && day.year <= 9999);
+        } catch (const EConvertError& refusal) {
+            Require(refusal.Said().has_value());
+        }
+    } else {
+        RequireOneLineInBothLanguages(std::get<Message>(read));
+    }
+}
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const std::vector<std::string> arguments =
@@ -184,6 +210,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const std::string& argument : arguments) {
         argv.push_back(argument.c_str());
         CheckConversion(argument);
+        CheckTypedDate(argument);
     }
     CheckPrintParser(argv);
     CheckWindowParser(argv);

@@ -6,6 +6,8 @@
 #include <QTableWidget>
 #include <QtTest>
 
+#include <algorithm>
+
 #include "application.h"
 #include "date_files.h"
 #include "month_view.h"
@@ -118,6 +120,39 @@ private slots:
         Key(Qt::Key_Down);
         Key(Qt::Key_PageDown);
         QCOMPARE(SelectedIso(), QStringLiteral("9999-12-31"));
+    }
+
+    // A dark palette (a dark desktop theme): the colours chosen again, light
+    // against the dark base, as the dark ones are against a light base.
+    void colorsFollowThePalette()
+    {
+        view_->Select({2027, 2, 7});
+        const QPalette light = view_->palette();
+        const auto contrast = [this](int row, int column) {
+            const QColor ink = view_->Grid()->item(row, column)->foreground().color();
+            return ink.lightness() - view_->Grid()->palette().color(QPalette::Base).lightness();
+        };
+        QVERIFY(contrast(1, 0) < -60 && contrast(1, 6) < -60);  // dark red and blue on light
+        QPalette dark = light;
+        dark.setColor(QPalette::Base, QColor(0x24, 0x24, 0x24));
+        dark.setColor(QPalette::Window, QColor(0x30, 0x30, 0x30));
+        dark.setColor(QPalette::Text, QColor(0xEE, 0xEE, 0xEE));
+        view_->setPalette(dark);
+        QVERIFY(contrast(1, 0) > 60 && contrast(1, 6) > 60);  // light red and blue on dark
+        QCOMPARE(view_->Grid()->item(1, 3)->foreground().color(), QColor(0xEE, 0xEE, 0xEE));
+        view_->setPalette(light);
+        QVERIFY(contrast(1, 0) < -60);
+    }
+
+    // A line of the user's files that cannot be read is named in the window.
+    void problemsOfTheUsersFiles()
+    {
+        view_->ShowProblems(QStringLiteral("/home/u/.config/dalcal/events:3: \"2-30\" is not a date"));
+        const QList<QLabel*> labels = view_->findChildren<QLabel*>();
+        QVERIFY(std::any_of(labels.begin(), labels.end(), [](const QLabel* label) {
+            return label->isVisible() && label->text().startsWith(QStringLiteral("/home/u/.config/dalcal/events:3: "));
+        }));
+        view_->ShowProblems({});
     }
 
     // Typed months, days and lunar dates, and what is refused, with why.
