@@ -1,5 +1,6 @@
 // The window's cost as a user feels it: one press of the button, with an empty
-// memo and with 10,000 calendars already in it, and the memory those hold.
+// memo and with 10,000 calendars already in it, and the memory those hold;
+// the month view moving a month.
 // Runs headless: QT_QPA_PLATFORM=offscreen (set here unless already set).
 #include <benchmark/benchmark.h>
 
@@ -16,6 +17,7 @@
 #include "Main.h"
 #include "application.h"
 #include "date_files.h"
+#include "month_view.h"
 #include "resident_memory.h"
 
 namespace {
@@ -97,6 +99,40 @@ void BM_PressKoreaWithEvents(benchmark::State& state)
     SetWindowUserDates({}, {});
 }
 BENCHMARK(BM_PressKoreaWithEvents)->Unit(benchmark::kMillisecond)->Iterations(200);
+
+// The month view (dalcal --calendar) moving to the next month with the
+// user's 1,000 events: the grid, its notes and the reading made again, and
+// what Qt lays out and paints of them.
+void BM_MonthViewNextMonth(benchmark::State& state)
+{
+    UserDates user;
+    user.events = ParseEventsFile(ThousandEvents()).events;
+    SetMonthViewUserDates(std::move(user));
+    MonthView* view = nullptr;
+    Application->CreateForm(view);
+    view->show();
+    view->Select({2026, 1, 15});
+    QApplication::processEvents();
+    for (auto _ : state) {
+        view->MoveMonths(1);
+        view->repaint();  // laid out and painted now, as the next frame would
+        QApplication::processEvents();
+    }
+    SetMonthViewUserDates({});
+}
+BENCHMARK(BM_MonthViewNextMonth)->Unit(benchmark::kMillisecond)->Iterations(200);
+
+// The month view made and shown, as at start (the window's own part of it).
+void BM_MonthViewStart(benchmark::State& state)
+{
+    for (auto _ : state) {
+        MonthView* view = nullptr;
+        Application->CreateForm(view);
+        view->show();
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(BM_MonthViewStart)->Unit(benchmark::kMillisecond)->Iterations(50);
 
 }  // namespace
 
