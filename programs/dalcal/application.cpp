@@ -18,8 +18,8 @@
 
 #include "cp949.h"
 #include "form.h"
-#include "program.h"
 #include "icons/dalcal.xpm"
+#include "program.h"
 
 TApplication* Application = nullptr;
 
@@ -30,7 +30,6 @@ namespace {
 int qtArgc = 1;
 char qtProgramName[] = "dalcal";
 char* qtArgv[] = {qtProgramName, nullptr};
-
 
 // While Qt starts: a display named but not reached makes Qt give up with a
 // fatal message (and a core dump); say so in one line and exit with status 1
