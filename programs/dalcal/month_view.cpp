@@ -348,10 +348,17 @@ void MonthView::ShowMonth()
 
 void MonthView::ShowReading()
 {
-    std::string reading = DateReadingLine(ReadDate(Almanac::Korea, selected_, monthViewUser));
-    for (std::size_t at = reading.find(" · "); at != std::string::npos; at = reading.find(" · ", at)) {
-        reading.replace(at, std::string_view(" · ").size(), "\n");
+    // A part a line: the day, its lunar date, each holiday, term and event.
+    const std::string line = DateReadingLine(ReadDate(Almanac::Korea, selected_, monthViewUser));
+    constexpr std::string_view kSeparator = " · ";
+    std::string reading;
+    std::size_t from = 0;
+    for (std::size_t at = line.find(kSeparator); at != std::string::npos; at = line.find(kSeparator, from)) {
+        reading.append(line, from, at - from);
+        reading += '\n';
+        from = at + kSeparator.size();
     }
+    reading.append(line, from);
     reading_->setText(Text(reading));
     reading_->setAccessibleName(reading_->text());  // a screen reader says the day whole
 }

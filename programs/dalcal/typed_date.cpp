@@ -55,10 +55,18 @@ bool OnlyDateWords(std::string_view text)
     return true;
 }
 
+// What was typed, quoted (appended: GCC 12 misreads "..." + std::string at -O3, -Wrestrict).
+std::string Quoted(std::string_view typed)
+{
+    std::string quoted(1, '"');
+    quoted += Utf8::Sanitized(typed);
+    quoted += '"';
+    return quoted;
+}
+
 Message NotADate(std::string_view typed)
 {
-    return Message("{1} is not a month or a date (2027 2, 2027-02-07, 음력 3월 15일)",
-                   {"\"" + Utf8::Sanitized(typed) + "\""});
+    return Message("{1} is not a month or a date (2027 2, 2027-02-07, 음력 3월 15일)", {Quoted(typed)});
 }
 
 }  // namespace
@@ -75,7 +83,7 @@ TypedDate ReadTypedDate(std::string_view typed, std::int32_t shownYear)
         if (n.size() == 2) return TypedLunarDate{shownYear, n[0], n[1], leap};
         return NotADate(typed);
     }
-    const std::string written = "\"" + Utf8::Sanitized(typed) + "\"";
+    const std::string written = Quoted(typed);
     if (n.size() == 3) {
         const GregorianDate date{n[0], n[1], n[2]};
         if (std::optional<Message> problem = DateProblem(date, written)) return *std::move(problem);

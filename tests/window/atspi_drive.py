@@ -23,6 +23,8 @@ EXPECTED_LINES = [
     " 2월  4일 입춘 10:46",
     " 2월 11일(목) 어머니 생신 (음력 1.5)",  # from the test's events file
 ]
+# The line of the events file the program cannot read, named in the text box.
+BAD_LINE = "/dalcal/events:2: month 2 has no day 30"
 problems = []
 
 
@@ -84,6 +86,8 @@ if "Press" not in names and "press" not in names:
     sys.exit(f"the button's actions are {names}, none of them a press")
 action.doAction(names.index("Press") if "Press" in names else names.index("press"))
 
+if not any(line.endswith(BAD_LINE) for line in text_of(memo).split("\n")):
+    problems.append(f"the text box does not name the bad line ({BAD_LINE!r}): {text_of(memo)[:300]!r}")
 shown = wait_for(lambda: all(line in text_of(memo) for line in EXPECTED_LINES) and text_of(memo), 10.0)
 if not shown:
     lines = text_of(memo).split("\n")

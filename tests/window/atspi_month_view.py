@@ -87,6 +87,11 @@ reading = wait_for(lambda: find(frame, "label") and [
 if not reading:
     problems.append("no label reads the selected day of February 2027")
 
+bad_line = [label.name for label in descendants(frame)
+            if label.getRoleName() == "label" and label.name.endswith("/dalcal/events:2: month 2 has no day 30")]
+if not bad_line:
+    problems.append("no label names the bad line of the events file")
+
 if len(sys.argv) > 1 and sys.argv[1] == "--keyboard":
     table.queryComponent().grabFocus()
     pyatspi.Registry.generateKeyboardEvent(0xFF56, None, pyatspi.KEY_SYM)  # Page Down
