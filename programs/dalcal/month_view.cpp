@@ -129,7 +129,15 @@ MonthView::MonthView(QWidget* owner)
     setProperty("Height", 700);
     setProperty("Left", 100);
     setProperty("Top", 60);
+    SetUpParts();
+    SetUpGrid();
+    LayOut();
+    Connect();
+    SelectToday();
+}
 
+void MonthView::SetUpParts()
+{
     QFont titleFont = title_->font();
     titleFont.setPointSizeF(titleFont.pointSizeF() * 1.4);
     titleFont.setBold(true);
@@ -137,7 +145,17 @@ MonthView::MonthView(QWidget* owner)
     title_->setAccessibleName(QString::fromUtf8(Messages::Translated("Month shown")));
     goTo_->setPlaceholderText(QString::fromUtf8(Messages::Translated("Go to: 2027 2, 2027-02-07, 음력 3월 15일")));
     goTo_->setAccessibleName(QString::fromUtf8(Messages::Translated("Go to a month or a lunar date")));
+    reading_->setWordWrap(true);
+    reading_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    reading_->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+    reading_->setMinimumWidth(260);
+    status_->setWordWrap(true);
+    problems_->setWordWrap(true);
+    problems_->hide();
+}
 
+void MonthView::SetUpGrid()
+{
     QStringList weekdays;
     for (std::int32_t weekday = 0; weekday < kDaysInWeek; ++weekday) weekdays << Text(WeekdaySyllable(weekday));
     grid_->setHorizontalHeaderLabels(weekdays);
@@ -150,18 +168,20 @@ MonthView::MonthView(QWidget* owner)
     grid_->setWordWrap(true);
     grid_->setAccessibleName(QString::fromUtf8(Messages::Translated("Days of the month")));
     grid_->installEventFilter(this);
+    ColorHeading();
+}
+
+void MonthView::ColorHeading()
+{
     for (std::int32_t weekday = 0; weekday < kDaysInWeek; ++weekday) {
         grid_->horizontalHeaderItem(weekday)->setForeground(DayInk(DayColorOf(weekday, false), palette()));
     }
+}
 
-    reading_->setWordWrap(true);
-    reading_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    reading_->setAlignment(Qt::AlignTop | Qt::AlignLeft);
-    reading_->setMinimumWidth(260);
-    status_->setWordWrap(true);
-    problems_->setWordWrap(true);
-    problems_->hide();
-
+// The buttons and the box above, the grid with the reading at its right, what
+// was refused and the problems of the user's files below.
+void MonthView::LayOut()
+{
     auto* const top = new QHBoxLayout;
     top->addWidget(previous_);
     top->addWidget(today_);
@@ -177,7 +197,10 @@ MonthView::MonthView(QWidget* owner)
     whole->addLayout(middle, 1);
     whole->addWidget(status_);
     whole->addWidget(problems_);
+}
 
+void MonthView::Connect()
+{
     connect(previous_, &QPushButton::clicked, this, [this] { MoveMonths(-1); });
     connect(next_, &QPushButton::clicked, this, [this] { MoveMonths(1); });
     connect(today_, &QPushButton::clicked, this, [this] { SelectToday(); });
@@ -185,6 +208,7 @@ MonthView::MonthView(QWidget* owner)
         if (GoTo(goTo_->text())) grid_->setFocus();
     };
     connect(goTo_, &QLineEdit::returnPressed, this, goToTyped);
+    connect(go_, &QPushButton::clicked, this, goToTyped);
     // Ctrl+G (go to) and Ctrl+L (as a browser's location) into the box.
     for (const QKeySequence& keys : {QKeySequence(Qt::CTRL | Qt::Key_G), QKeySequence(Qt::CTRL | Qt::Key_L)}) {
         connect(new QShortcut(keys, this), &QShortcut::activated, this, [this] {
@@ -192,12 +216,10 @@ MonthView::MonthView(QWidget* owner)
             goTo_->selectAll();
         });
     }
-    connect(go_, &QPushButton::clicked, this, goToTyped);
     connect(grid_, &QTableWidget::cellClicked, this, [this](int row, int column) {
         const std::int32_t day = MonthGridOf(shownYear_, shownMonth_).DayIn(row * kDaysInWeek + column);
         if (day != 0) Select({shownYear_, shownMonth_, day});
     });
-    SelectToday();
 }
 
 void MonthView::Select(const GregorianDate& date)
@@ -273,9 +295,7 @@ void MonthView::changeEvent(QEvent* event)
 {
     TForm::changeEvent(event);
     if (event->type() == QEvent::PaletteChange && shownMonth_ != 0) {
-        for (std::int32_t weekday = 0; weekday < kDaysInWeek; ++weekday) {
-            grid_->horizontalHeaderItem(weekday)->setForeground(DayInk(DayColorOf(weekday, false), palette()));
-        }
+        ColorHeading();
         ShowMonth();
         Select(selected_);
     }

@@ -53,6 +53,11 @@ protected:
     void changeEvent(QEvent* event) override;  // a new palette (a dark theme): colours chosen again
 
 private:
+    void SetUpParts();
+    void SetUpGrid();
+    void ColorHeading();  // the weekdays' names in their colours
+    void LayOut();
+    void Connect();
     void ShowMonth();
     void ShowReading();
     void Say(const QString& problem);

@@ -1,5 +1,6 @@
 #include "typed_date.h"
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -49,10 +50,7 @@ bool OnlyDateWords(std::string_view text)
         for (std::size_t at = rest.find(word); at != std::string::npos; at = rest.find(word))
             rest.erase(at, word.size());
     }
-    for (const char c : rest) {
-        if (!IsDigit(c) && c != ' ' && c != '-' && c != '.' && c != '/') return false;
-    }
-    return true;
+    return std::ranges::all_of(rest, [](char c) { return IsDigit(c) || c == ' ' || c == '-' || c == '.' || c == '/'; });
 }
 
 // What was typed, quoted (appended: GCC 12 misreads "..." + std::string at -O3, -Wrestrict).
