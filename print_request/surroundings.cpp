@@ -18,15 +18,6 @@
 
 namespace {
 
-Today TodayNow()
-{
-    std::uint16_t year = 0;
-    std::uint16_t month = 0;
-    std::uint16_t day = 0;
-    Sysutils::DecodeDate(Sysutils::Now(), year, month, day);
-    return {year, month, day};
-}
-
 // The moment every event of an iCalendar file is stamped with: SOURCE_DATE_EPOCH
 // where set to a number of seconds (the file is then the same on every run), else now.
 std::int64_t StampSeconds()
@@ -37,6 +28,11 @@ std::int64_t StampSeconds()
         return std::stoll(epoch);
     }
     return std::max<std::int64_t>(0, std::time(nullptr));
+}
+
+Today TodayOf(const GregorianDate& date)
+{
+    return {date.year, date.month, date.day};
 }
 
 UserDates ReadUserDates(const PrintRequest& request)
@@ -59,7 +55,7 @@ bool UseColor(ColorWhen when, bool stdoutIsTerminal, const char* noColor, const 
 RunContext ReadSurroundings(const PrintRequest& request)
 {
     return {UseColor(request.color, isatty(STDOUT_FILENO) == 1, std::getenv("NO_COLOR"), std::getenv("TERM")),
-            TodayNow(), StampSeconds(), ReadUserDates(request)};
+            TodayOf(Sysutils::Today()), StampSeconds(), ReadUserDates(request)};
 }
 
 bool RefusedOntoTerminal(OutputFormat format)

@@ -45,6 +45,15 @@ TDateTime Now()
     return currentClock();
 }
 
+GregorianDate Today()
+{
+    std::uint16_t year = 0;
+    std::uint16_t month = 0;
+    std::uint16_t day = 0;
+    DecodeDate(Now(), year, month, day);
+    return {year, month, day};
+}
+
 void SetClock(Clock clock)
 {
     currentClock = clock != nullptr ? clock : &SystemNow;

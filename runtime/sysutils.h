@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "ansi_string.h"
+#include "civil_date.h"
 #include "format.h"
 
 namespace Sysutils {
@@ -28,6 +29,9 @@ void DecodeDate(TDateTime date, std::uint16_t& year, std::uint16_t& month, std::
 
 // The local date and time now, from the clock set with SetClock.
 TDateTime Now();
+
+// Today's local date, from the clock set with SetClock.
+GregorianDate Today();
 
 // Replaces the source of Now (tests pin "today"); nullptr restores the system clock.
 using Clock = TDateTime (*)();

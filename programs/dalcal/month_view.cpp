@@ -85,15 +85,6 @@ std::string SpokenDay(const GregorianDate& date, const std::optional<LunarReadin
     return name;
 }
 
-GregorianDate Today()
-{
-    std::uint16_t year = 0;
-    std::uint16_t month = 0;
-    std::uint16_t day = 0;
-    Sysutils::DecodeDate(Sysutils::Now(), year, month, day);
-    return {year, month, day};
-}
-
 QPushButton* Button(const char* english, QWidget* owner)
 {
     auto* const button = new QPushButton(QString::fromUtf8(Messages::Translated(english)), owner);
@@ -258,7 +249,7 @@ void MonthView::MoveDays(std::int32_t days)
 
 void MonthView::SelectToday()
 {
-    Select(Today());
+    Select(Sysutils::Today());
 }
 
 bool MonthView::GoTo(const QString& typed)
@@ -304,31 +295,28 @@ void MonthView::changeEvent(QEvent* event)
 bool MonthView::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched != grid_ || event->type() != QEvent::KeyPress) return TForm::eventFilter(watched, event);
-    switch (static_cast<QKeyEvent*>(event)->key()) {
-        case Qt::Key_Left:
-            MoveDays(-1);
-            return true;
-        case Qt::Key_Right:
-            MoveDays(1);
-            return true;
-        case Qt::Key_Up:
-            MoveDays(-kDaysInWeek);
-            return true;
-        case Qt::Key_Down:
-            MoveDays(kDaysInWeek);
-            return true;
-        case Qt::Key_PageUp:
-            MoveMonths(-1);
-            return true;
-        case Qt::Key_PageDown:
-            MoveMonths(1);
-            return true;
-        case Qt::Key_Home:
-            SelectToday();
-            return true;
-        default:
-            return TForm::eventFilter(watched, event);
+    // The grid's keys: each moves the selected day by days or by months.
+    struct KeyMove {
+        int key;
+        std::int32_t days;
+        std::int32_t months;
+    };
+    static constexpr KeyMove kMoves[] = {
+        {Qt::Key_Left, -1, 0},          {Qt::Key_Right, 1, 0},   {Qt::Key_Up, -kDaysInWeek, 0},
+        {Qt::Key_Down, kDaysInWeek, 0}, {Qt::Key_PageUp, 0, -1}, {Qt::Key_PageDown, 0, 1},
+    };
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key == Qt::Key_Home) {
+        SelectToday();
+        return true;
     }
+    for (const KeyMove& move : kMoves) {
+        if (move.key != key) continue;
+        if (move.days != 0) MoveDays(move.days);
+        if (move.months != 0) MoveMonths(move.months);
+        return true;
+    }
+    return TForm::eventFilter(watched, event);
 }
 
 void MonthView::ShowMonth()
@@ -338,7 +326,7 @@ void MonthView::ShowMonth()
     for (const std::string& line : page.lunarLines) title += '\n' + line;
     title_->setText(Text(title));
 
-    const GregorianDate today = Today();
+    const GregorianDate today = Sysutils::Today();
     const QPalette palette = this->palette();  // the grid's, which may not have followed a change yet
     QColor todayBackground = palette.color(QPalette::Highlight);
     todayBackground.setAlpha(48);

@@ -4,9 +4,8 @@ AT-SPI only: the window found by its title, every control's role and name,
 then a year and a month typed (EditableText), the button pressed (Action) and
 the appended month read back (Text). Exits 1 with what was wrong."""
 import sys
-import time
 
-import pyatspi
+from atspi_common import press, wait_for, window
 
 TITLE = "Form1"
 CONTROLS = {  # accessible name: role
@@ -28,32 +27,12 @@ BAD_LINE = "/dalcal/events:2: month 2 has no day 30"
 problems = []
 
 
-def wait_for(find, seconds=20.0):
-    end = time.monotonic() + seconds
-    while time.monotonic() < end:
-        found = find()
-        if found:
-            return found
-        time.sleep(0.1)
-    return None
-
-
-def window():
-    for app in pyatspi.Registry.getDesktop(0):
-        if app is None or app.name != "dalcal":
-            continue
-        for child in app:
-            if child is not None and child.name == TITLE:
-                return child
-    return None
-
-
 def text_of(accessible):
     text = accessible.queryText()
     return text.getText(0, text.characterCount)
 
 
-frame = wait_for(window)
+frame = wait_for(lambda: window(TITLE))
 if frame is None:
     sys.exit(f"no window titled {TITLE!r} of an application 'dalcal' on the AT-SPI bus")
 if frame.getRoleName() != "frame":
@@ -80,11 +59,7 @@ for box, typed in ((year, "2027"), (month, "2")):
     box.queryEditableText().setTextContents(typed)
     if text_of(box) != typed:
         problems.append(f"typed {typed!r} into {box.name!r}, which holds {text_of(box)!r}")
-action = button.queryAction()
-names = [action.getName(i) for i in range(action.nActions)]
-if "Press" not in names and "press" not in names:
-    sys.exit(f"the button's actions are {names}, none of them a press")
-action.doAction(names.index("Press") if "Press" in names else names.index("press"))
+press(button)
 
 if not any(line.endswith(BAD_LINE) for line in text_of(memo).split("\n")):
     problems.append(f"the text box does not name the bad line ({BAD_LINE!r}): {text_of(memo)[:300]!r}")

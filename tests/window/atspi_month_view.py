@@ -6,34 +6,15 @@ its button pressed (Action), every day of February 2027 named in full in the
 table, the selected day's reading read back; on X11 also the keyboard (the
 registry's key events): PgDn to the next month. Exits 1 with what was wrong."""
 import sys
-import time
 
 import pyatspi
+
+from atspi_common import press, wait_for, window
 
 TITLE = "dalcal"
 BUTTONS = ["Previous month", "Today", "Next month", "Go"]
 SETTING_NEW_YEAR = "2027년 2월 7일 일요일, 음력 1월 1일, 설날 (공휴일)"
 problems = []
-
-
-def wait_for(find, seconds=20.0):
-    end = time.monotonic() + seconds
-    while time.monotonic() < end:
-        found = find()
-        if found:
-            return found
-        time.sleep(0.1)
-    return None
-
-
-def window():
-    for app in pyatspi.Registry.getDesktop(0):
-        if app is None or app.name != "dalcal":
-            continue
-        for child in app:
-            if child is not None and child.name == TITLE:
-                return child
-    return None
 
 
 def descendants(accessible):
@@ -51,18 +32,11 @@ def find(frame, role, name=None):
     return None
 
 
-def press(button):
-    action = button.queryAction()
-    names = [action.getName(i) for i in range(action.nActions)]
-    wanted = "Press" if "Press" in names else "press"
-    action.doAction(names.index(wanted))
-
-
 def day_names(table):
     return [cell.name for cell in table if cell is not None and cell.getRoleName() == "table cell" and cell.name]
 
 
-frame = wait_for(window)
+frame = wait_for(lambda: window(TITLE))
 if frame is None:
     sys.exit(f"no window titled {TITLE!r} of an application 'dalcal' on the AT-SPI bus")
 buttons = {name: find(frame, "push button", name) for name in BUTTONS}

@@ -1,0 +1,37 @@
+"""What the AT-SPI drives of the windows share: waiting for what a window
+shows, and finding a window of the application 'dalcal' by its title."""
+import time
+
+import pyatspi
+
+
+def wait_for(find, seconds=20.0):
+    """find()'s first true answer within seconds, else None."""
+    end = time.monotonic() + seconds
+    while time.monotonic() < end:
+        found = find()
+        if found:
+            return found
+        time.sleep(0.1)
+    return None
+
+
+def window(title):
+    """The window of dalcal titled title on the AT-SPI bus, or None."""
+    for app in pyatspi.Registry.getDesktop(0):
+        if app is None or app.name != "dalcal":
+            continue
+        for child in app:
+            if child is not None and child.name == title:
+                return child
+    return None
+
+
+def press(button):
+    """Does a button's press action."""
+    action = button.queryAction()
+    names = [action.getName(i) for i in range(action.nActions)]
+    wanted = "Press" if "Press" in names else "press"
+    if wanted not in names:
+        raise RuntimeError(f"the button's actions are {names}, none of them a press")
+    action.doAction(names.index(wanted))
