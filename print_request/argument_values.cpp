@@ -19,15 +19,6 @@ bool AllDigits(std::string_view text, std::size_t shortest, std::size_t longest)
            std::ranges::all_of(text, [](char c) { return c >= '0' && c <= '9'; });
 }
 
-// What was typed, quoted as typed (UTF-8; bytes that are none as U+FFFD).
-std::string Quoted(std::string_view arg)
-{
-    std::string quoted = "\"";  // appended piece by piece: GCC 12 misreads "\"" + string at -O3 (-Wrestrict)
-    quoted += Utf8::Sanitized(arg);
-    quoted += '"';
-    return quoted;
-}
-
 // The character people mean by code point: a digit or a dash, or 0 for itself.
 char PlainCharacter(unsigned codePoint)
 {
@@ -77,8 +68,8 @@ std::int32_t ParseNumber(const char* name, const std::string& arg)
     try {
         return Sysutils::StrToInt(Cp949::FromUtf8(text));
     } catch (const EConvertError&) {
-        throw TypedValueError(LooksLikeInteger(text) ? Message("{1}: {2} is out of range", {name, Quoted(arg)})
-                                                     : Message("{1}: {2} is not a number", {name, Quoted(arg)}));
+        throw TypedValueError(LooksLikeInteger(text) ? Message("{1}: {2} is out of range", {name, Utf8::Quoted(arg)})
+                                                     : Message("{1}: {2} is not a number", {name, Utf8::Quoted(arg)}));
     }
 }
 
@@ -88,22 +79,22 @@ YearSpan ParseYearSpan(const char* name, const std::string& arg, bool oneYear, s
     const std::string text = AsTypedNumber(arg);  // dashes as '-'
     const std::size_t dash = text.find('-', 1);   // not a leading minus sign
     if (dash == std::string::npos && !oneYear) {
-        throw TypedValueError(Message("{1}: {2} is not a span like 2026-2035", {name, Quoted(arg)}));
+        throw TypedValueError(Message("{1}: {2} is not a span like 2026-2035", {name, Utf8::Quoted(arg)}));
     }
     const auto year = [&](const std::string& part) {
         try {
             return ParseNumber(name, part);
         } catch (const TypedValueError&) {  // quote the whole span, as typed
             throw TypedValueError(LooksLikeInteger(AsTypedNumber(part))
-                                      ? Message("{1}: {2} holds a year out of range", {name, Quoted(arg)})
-                                      : Message("{1}: {2} is not a span like 2026-2035", {name, Quoted(arg)}));
+                                      ? Message("{1}: {2} holds a year out of range", {name, Utf8::Quoted(arg)})
+                                      : Message("{1}: {2} is not a span like 2026-2035", {name, Utf8::Quoted(arg)}));
         }
     };
     const YearSpan span = dash == std::string::npos ? YearSpan{year(text), year(text)}
                                                     : YearSpan{year(text.substr(0, dash)), year(text.substr(dash + 1))};
-    if (span.from > span.to) throw TypedValueError(Message("{1}: {2} runs backwards", {name, Quoted(arg)}));
+    if (span.from > span.to) throw TypedValueError(Message("{1}: {2} runs backwards", {name, Utf8::Quoted(arg)}));
     if (span.from < first || span.to > last) {
-        throw TypedValueError(Message(outside, {name, Quoted(arg), std::to_string(first), std::to_string(last)}));
+        throw TypedValueError(Message(outside, {name, Utf8::Quoted(arg), std::to_string(first), std::to_string(last)}));
     }
     return span;
 }
@@ -117,10 +108,11 @@ GregorianDate ParseIsoDate(const std::string& typed)
     const bool shaped = secondDash != std::string::npos && AllDigits(text.substr(0, firstDash), 1, 4) &&
                         AllDigits(text.substr(firstDash + 1, secondDash - firstDash - 1), 1, 2) &&
                         AllDigits(text.substr(secondDash + 1), 1, 2);
-    if (!shaped) throw TypedValueError(Message("{1} is not a date like 2027-02-07", {Quoted(typed)}));
+    if (!shaped) throw TypedValueError(Message("{1} is not a date like 2027-02-07", {Utf8::Quoted(typed)}));
     const GregorianDate date{std::stoi(arg.substr(0, firstDash)),
                              std::stoi(arg.substr(firstDash + 1, secondDash - firstDash - 1)),
                              std::stoi(arg.substr(secondDash + 1))};
-    if (std::optional<Message> problem = DateProblem(date, Quoted(typed))) throw TypedValueError(*std::move(problem));
+    if (std::optional<Message> problem = DateProblem(date, Utf8::Quoted(typed)))
+        throw TypedValueError(*std::move(problem));
     return date;
 }

@@ -30,11 +30,6 @@ std::int64_t StampSeconds()
     return std::max<std::int64_t>(0, std::time(nullptr));
 }
 
-Today TodayOf(const GregorianDate& date)
-{
-    return {date.year, date.month, date.day};
-}
-
 UserDates ReadUserDates(const PrintRequest& request)
 {
     const UserFileChoice choice{request.eventsFile, request.noEvents};
@@ -55,7 +50,7 @@ bool UseColor(ColorWhen when, bool stdoutIsTerminal, const char* noColor, const 
 RunContext ReadSurroundings(const PrintRequest& request)
 {
     return {UseColor(request.color, isatty(STDOUT_FILENO) == 1, std::getenv("NO_COLOR"), std::getenv("TERM")),
-            TodayOf(Sysutils::Today()), StampSeconds(), ReadUserDates(request)};
+            Sysutils::Today(), StampSeconds(), ReadUserDates(request)};
 }
 
 bool RefusedOntoTerminal(OutputFormat format)

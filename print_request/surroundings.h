@@ -4,17 +4,15 @@
 #include <vector>
 
 #include "arguments.h"
+#include "civil_date.h"
 #include "user_dates.h"
 
 // What a run of dalcal-print (and of the page drawer it starts) takes from
 // its surroundings besides its arguments, read once by its main and fixed
 // by the tests.
 
-struct Today {
-    std::int32_t year = 0;
-    std::int32_t month = 0;
-    std::int32_t day = 0;
-};
+// The local date (a zero date: none, as the tests give where it does not matter).
+using Today = GregorianDate;
 
 struct RunContext {
     bool color = false;             // colour the cells (a terminal that wants it)

@@ -118,6 +118,16 @@ std::string DateReadingLine(const DateReading& reading)
     return line;
 }
 
+std::string LunarDayText(const LunarReading& lunar)
+{
+    std::string text = lunar.date.leap != 0 ? kLeapMonthPrefix : "";
+    AppendNumber(text, lunar.date.month);
+    if (lunar.date.day == 1) return text + "월";
+    text += '.';
+    AppendNumber(text, lunar.date.day);
+    return text;
+}
+
 std::string MissingLunarDateLine(std::int32_t lunarYear, std::int32_t lunarMonth, std::int32_t lunarDay, bool leap)
 {
     return std::to_string(lunarYear) + "년 " + LunarDateName(lunarMonth, lunarDay, leap) + " 없음";

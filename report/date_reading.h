@@ -53,5 +53,9 @@ std::string DateReadingLine(const DateReading& reading);
 std::string LunarDateText(const LunarReading& lunar);
 void AppendLunarDateText(std::string& out, const LunarReading& lunar);  // the same onto the end of out
 
+// A day's lunar date under it in a grid: "1월" on a lunar month's first
+// day, "12.30" on the others, "윤" before a leap month's ("윤6월", "윤6.2").
+std::string LunarDayText(const LunarReading& lunar);
+
 // The line for a year that lacks a lunar date: "2026년 음력 윤1월 1일 없음".
 std::string MissingLunarDateLine(std::int32_t lunarYear, std::int32_t lunarMonth, std::int32_t lunarDay, bool leap);

@@ -70,7 +70,7 @@ MonthNotes NotesOf(std::int32_t year, std::int32_t month, Almanac almanac, const
 PageDay DayOf(const GregorianDate& date, std::int32_t weekday, const std::optional<LunarReading>& lunar,
               const MonthNotes& notes)
 {
-    PageDay day{date.day, weekday, DayColor::Weekday, LunarText(lunar), {}};
+    PageDay day{date.day, weekday, DayColor::Weekday, LunarText(lunar), lunar, {}};
     for (const Holiday& h : notes.holidays) {
         if (h.date == date) day.notes.push_back(HolidayText(h, false));
     }

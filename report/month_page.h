@@ -6,6 +6,7 @@
 
 #include <string>
 #include "almanac.h"
+#include "date_reading.h"
 #include "day_color.h"
 #include "month_grid.h"
 #include "user_dates.h"
@@ -17,9 +18,10 @@ struct PageDay {
     std::int32_t day;      // 1..31
     std::int32_t weekday;  // 0 Sunday .. 6 Saturday
     DayColor color;
-    std::string lunar;               // "3.15", "윤6.1"; empty outside the almanac
-    std::vector<std::string> notes;  // holidays (as --holidays names them), the solar term, the user's events
-    std::size_t holidayNotes = 0;    // how many of the notes, from the first, are holidays
+    std::string lunar;                      // "3.15", "윤6.1"; empty outside the almanac
+    std::optional<LunarReading> lunarDate;  // the same as read; none outside the almanac
+    std::vector<std::string> notes;         // holidays (as --holidays names them), the solar term, the user's events
+    std::size_t holidayNotes = 0;           // how many of the notes, from the first, are holidays
 };
 
 // A small grid of a neighbouring month: its days from its first weekday.

@@ -35,20 +35,11 @@ std::string DayText(std::int32_t day, const StemBranch& position)
     return text;
 }
 
-// "   12.30", "   1월" on a lunar month's first day, "윤" before a leap month's days.
+// The lunar date under the stem-branch, "   12.30"; nothing outside the almanac.
 std::string LunarText(const std::optional<LunarReading>& lunar)
 {
     if (!lunar) return {};
-    std::string text = kLunarIndent;
-    if (lunar->date.leap != 0) text += kLeapMonthPrefix;
-    AppendNumber(text, lunar->date.month);
-    if (lunar->date.day == 1) {
-        text += "월";
-        return text;
-    }
-    text += '.';
-    AppendNumber(text, lunar->date.day);
-    return text;
+    return kLunarIndent + LunarDayText(*lunar);
 }
 
 // Appends a column's text with marks around it, then the blanks to the next

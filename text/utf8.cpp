@@ -40,6 +40,14 @@ std::string Sanitized(std::string_view text)
     return out;
 }
 
+std::string Quoted(std::string_view text)
+{
+    std::string quoted(1, '"');  // appended piece by piece: GCC 12 misreads "\"" + string at -O3 (-Wrestrict)
+    quoted += Sanitized(text);
+    quoted += '"';
+    return quoted;
+}
+
 std::size_t Columns(std::string_view text)
 {
     std::size_t columns = 0;

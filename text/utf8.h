@@ -109,4 +109,7 @@ std::size_t Columns(std::string_view text);
 // no UTF-8 as U+FFFD, each control character as \xNN.
 std::string Sanitized(std::string_view text);
 
+// The same in double quotes, as a message quotes what was typed: "2027-13".
+std::string Quoted(std::string_view text);
+
 }  // namespace Utf8

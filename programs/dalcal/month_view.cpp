@@ -15,6 +15,7 @@
 #include <variant>
 
 #include "almanac.h"
+#include "calendar_names.h"
 #include "date_reading.h"
 #include "exception.h"
 #include "korean_words.h"
@@ -54,32 +55,16 @@ QColor DayInk(DayColor color, const QPalette& palette)
     return palette.color(QPalette::Text);
 }
 
-// "1월" on a lunar month's first day, "3.15" on the others, "윤" before a
-// leap month's.
-std::string LunarCellText(const LunarReading& lunar)
-{
-    std::string text = lunar.date.leap != 0 ? kLeapMonthPrefix : "";
-    AppendNumber(text, lunar.date.month);
-    if (lunar.date.day == 1) return text + "월";
-    text += '.';
-    AppendNumber(text, lunar.date.day);
-    return text;
-}
-
 // What assistive technology says of a day: "2027년 2월 7일 일요일, 음력 1월 1일, 설날".
-std::string SpokenDay(const GregorianDate& date, const std::optional<LunarReading>& lunar, const PageDay& day)
+std::string SpokenDay(const GregorianDate& date, const PageDay& day)
 {
     std::string name = MonthTitle(date.year, date.month) + ' ';
     AppendNumber(name, date.day);
     name += "일 ";
     name += WeekdayName(day.weekday);
-    if (lunar) {
-        name += ", 음력 ";
-        if (lunar->date.leap != 0) name += kLeapMonthPrefix;
-        AppendNumber(name, lunar->date.month);
-        name += "월 ";
-        AppendNumber(name, lunar->date.day);
-        name += "일";
+    if (const std::optional<LunarReading>& lunar = day.lunarDate) {
+        name += ", ";
+        name += LunarDateName(lunar->date.month, lunar->date.day, lunar->date.leap != 0);
     }
     for (const std::string& note : day.notes) name += ", " + note;
     return name;
@@ -334,15 +319,14 @@ void MonthView::ShowMonth()
     for (std::int32_t row = 0; row < kGridRows; ++row) grid_->setRowHidden(row, row >= page.grid.Weeks());
     for (const PageDay& day : page.days) {
         const GregorianDate date{shownYear_, shownMonth_, day.day};
-        const std::optional<LunarReading> lunar = ReadLunarDate(Almanac::Korea, date);
         std::string text = std::to_string(day.day);
         text += '\n';
-        if (lunar) text += LunarCellText(*lunar);
+        if (day.lunarDate) text += LunarDayText(*day.lunarDate);
         for (const std::string& note : day.notes) text += '\n' + note;
         auto* const item = new QTableWidgetItem(Text(text));
         item->setTextAlignment(Qt::AlignTop | Qt::AlignLeft);
         item->setForeground(DayInk(day.color, palette));
-        item->setData(Qt::AccessibleTextRole, Text(SpokenDay(date, lunar, day)));
+        item->setData(Qt::AccessibleTextRole, Text(SpokenDay(date, day)));
         if (date == today) {
             QFont bold = item->font();
             bold.setBold(true);

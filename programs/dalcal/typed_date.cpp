@@ -53,18 +53,9 @@ bool OnlyDateWords(std::string_view text)
     return std::ranges::all_of(rest, [](char c) { return IsDigit(c) || c == ' ' || c == '-' || c == '.' || c == '/'; });
 }
 
-// What was typed, quoted (appended: GCC 12 misreads "..." + std::string at -O3, -Wrestrict).
-std::string Quoted(std::string_view typed)
-{
-    std::string quoted(1, '"');
-    quoted += Utf8::Sanitized(typed);
-    quoted += '"';
-    return quoted;
-}
-
 Message NotADate(std::string_view typed)
 {
-    return Message("{1} is not a month or a date (2027 2, 2027-02-07, 음력 3월 15일)", {Quoted(typed)});
+    return Message("{1} is not a month or a date (2027 2, 2027-02-07, 음력 3월 15일)", {Utf8::Quoted(typed)});
 }
 
 }  // namespace
@@ -81,7 +72,7 @@ TypedDate ReadTypedDate(std::string_view typed, std::int32_t shownYear)
         if (n.size() == 2) return TypedLunarDate{shownYear, n[0], n[1], leap};
         return NotADate(typed);
     }
-    const std::string written = Quoted(typed);
+    const std::string written = Utf8::Quoted(typed);
     if (n.size() == 3) {
         const GregorianDate date{n[0], n[1], n[2]};
         if (std::optional<Message> problem = DateProblem(date, written)) return *std::move(problem);
