@@ -30,14 +30,37 @@ std::int64_t StampSeconds()
     return std::max<std::int64_t>(0, std::time(nullptr));
 }
 
-UserDates ReadUserDates(const PrintRequest& request)
+UserFiles LocateFiles(const PrintRequest& request)
 {
     const UserFileChoice choice{request.eventsFile, request.noEvents};
-    const UserFilePaths paths = LocateUserFiles(choice, Environment("XDG_CONFIG_HOME"), Environment("HOME"));
-    return ReadUserDates(paths, ReportFileProblem);
+    return {LocateUserFiles(choice, Environment("XDG_CONFIG_HOME"), Environment("HOME")), ReportFileProblem};
 }
 
 }  // namespace
+
+const UserDates& UserFiles::Holidays() const
+{
+    if (!holidaysRead_) {
+        holidaysRead_ = true;
+        ReadAddedHolidays(paths_, report_, dates_);
+    }
+    return dates_;
+}
+
+const UserDates& UserFiles::Events() const
+{
+    if (!eventsRead_) {
+        eventsRead_ = true;
+        eventsFound_ = ReadUserEvents(paths_, report_, dates_);
+    }
+    return dates_;
+}
+
+const UserDates& UserFiles::All() const
+{
+    Events();
+    return Holidays();
+}
 
 bool UseColor(ColorWhen when, bool stdoutIsTerminal, const char* noColor, const char* term)
 {
@@ -50,7 +73,16 @@ bool UseColor(ColorWhen when, bool stdoutIsTerminal, const char* noColor, const 
 RunContext ReadSurroundings(const PrintRequest& request)
 {
     return {UseColor(request.color, isatty(STDOUT_FILENO) == 1, std::getenv("NO_COLOR"), std::getenv("TERM")),
-            Sysutils::Today(), StampSeconds(), ReadUserDates(request)};
+            Sysutils::Today(), StampSeconds(), LocateFiles(request)};
+}
+
+void ComplainOfNamedFile(const UnreadableNamedFile& error)
+{
+    std::string said = "--events-file ";  // appended: GCC 12 misreads "..." + std::string at -O3 (-Wrestrict)
+    said += error.Path();
+    said += ": ";
+    said += Messages::Shown(error);
+    Complain(said);
 }
 
 bool RefusedOntoTerminal(OutputFormat format)

@@ -6,6 +6,7 @@
 #include "arguments.h"
 #include "civil_date.h"
 #include "user_dates.h"
+#include "user_files.h"
 
 // What a run of dalcal-print (and of the page drawer it starts) takes from
 // its surroundings besides its arguments, read once by its main and fixed
@@ -14,11 +15,41 @@
 // The local date (a zero date: none, as the tests give where it does not matter).
 using Today = GregorianDate;
 
+// The user's files, each read when a command first uses it and its problems
+// reported then: a command that uses no events (--terms, --holidays) says
+// nothing of the events file. An events file named on the command line that
+// cannot be read raises UnreadableNamedFile.
+class UserFiles {
+public:
+    UserFiles() = default;  // none
+    UserFiles(UserFilePaths paths, ProblemReport report) : paths_(std::move(paths)), report_(std::move(report)) {}
+    explicit UserFiles(UserDates dates)
+        : dates_(std::move(dates)), eventsRead_(true), holidaysRead_(true), eventsFound_(true)
+    {
+    }
+
+    const UserDates& Holidays() const;  // the added holidays (events not read)
+    const UserDates& Events() const;    // the events (added holidays not read)
+    const UserDates& All() const;       // both
+
+    // After Events(): whether there was an events file, and where it is looked for.
+    bool EventsFileFound() const { return eventsFound_; }
+    const std::optional<std::string>& EventsPath() const { return paths_.events; }
+
+private:
+    UserFilePaths paths_;
+    ProblemReport report_;
+    mutable UserDates dates_;
+    mutable bool eventsRead_ = false;
+    mutable bool holidaysRead_ = false;
+    mutable bool eventsFound_ = false;
+};
+
 struct RunContext {
     bool color = false;             // colour the cells (a terminal that wants it)
     Today today;                    // the local date: the default month and year, today's cell
     std::int64_t stampSeconds = 0;  // DTSTAMP of iCalendar events, seconds since 1970 (UTC)
-    UserDates user;                 // the user's events and added holidays, read from their files
+    UserFiles user;                 // the user's events and added holidays, read when used
 };
 
 // Whether to colour: --color=always or never as asked; auto colours only a
@@ -26,8 +57,11 @@ struct RunContext {
 bool UseColor(ColorWhen when, bool stdoutIsTerminal, const char* noColor, const char* term);
 
 // Today, the stamp of iCalendar events, colour for a terminal, and the
-// user's files (each line or file that cannot be used reported on stderr).
+// user's files (read when used).
 RunContext ReadSurroundings(const PrintRequest& request);
+
+// "--events-file FILE: what is wrong" on stderr, with the program's name first.
+void ComplainOfNamedFile(const UnreadableNamedFile& error);
 
 // Whether standard output is a terminal, which PDF or SVG bytes are never
 // written onto (as compressors refuse): then says so.

@@ -318,11 +318,42 @@ printf '양력 1-1 새해\n' >"$work/other-events"
 run --events-file "$work/other-events" --events 2030
 check "--events-file" test "$(cat "$work/out")" = "2030-01-01 새해"
 run --events-file "$work/absent" 2026 1
-check "--events-file that is absent: said, calendar printed" test "$status" -eq 0 -a -s "$work/out"
-check "--events-file that is absent: its name" grep -q "^$work/absent: " "$work/err"
+check "--events-file that is absent: status 1, nothing printed" test "$status" -eq 1 -a ! -s "$work/out"
+check "--events-file that is absent: its name" grep -qx "dalcal-print: --events-file $work/absent: No such file or directory" "$work/err"
 mkdir "$work/folder"
-run --events-file "$work/folder" 2026 1
-check "an events file that is a folder" grep -qx "$work/folder: is a folder, not a file" "$work/err"
+run --events-file "$work/folder" --pdf 2026 1
+check "an events file that is a folder, for a page too" grep -qx "dalcal-print: --events-file $work/folder: is a folder, not a file" "$work/err"
+check "a named file that is a folder: status 1" test "$status" -eq 1
 check "the files are never modified" test "$(stat -c '%Y %s' "$XDG_CONFIG_HOME/dalcal/events" "$XDG_CONFIG_HOME/dalcal/holidays")" = "$before"
+
+# A file's problems are said only by a command that reads that file: which
+# commands say the bad line 4 of the events file and line 2 of the holidays.
+events_line="$XDG_CONFIG_HOME/dalcal/events:4: month 2 has no day 30"
+holidays_line="$XDG_CONFIG_HOME/dalcal/holidays:2: \"2026-13-01\" is not a date: there is no month 13"
+while IFS='|' read -r says_events says_holidays args; do
+    read -ra words <<<"$args"
+    run "${words[@]}"
+    check "$args: the events file's line ${says_events}" test "$(grep -cxF "$events_line" "$work/err")" -eq "$says_events"
+    check "$args: the holidays file's line ${says_holidays}" test "$(grep -cxF "$holidays_line" "$work/err")" -eq "$says_holidays"
+done <<'ROWS'
+0|0|--terms 2026
+0|0|2027 13
+1|1|2026 3
+1|1|2026-03-01
+0|1|--holidays 2026
+1|0|--events 2026
+1|1|--from-lunar 3 15 --years 2026-2027
+0|0|--almanac classic 2026 3
+ROWS
+run 2027 13
+check "a refused month is the only message" test "$(cat "$work/err")" = "dalcal-print: 2027-13 is not a month: there is no month 13"
+
+# A byte-order mark (Windows Notepad's) before the first line is no part of it.
+printf '\xEF\xBB\xBF음력 3-15 어머니 생신\n' >"$work/bom-events"
+run --events-file "$work/bom-events" --events 2027
+check "a byte-order mark: the first line read" test "$status" -eq 0 -a "$(cat "$work/out")" = "2027-04-21 어머니 생신 (음력 3.15)" -a -z "$(grep bom-events "$work/err")"
+XDG_CONFIG_HOME="$work/nowhere" run --events 2027
+check "--events without a file: where it would be, in one line" \
+    grep -qx "dalcal-print: no events file: write your dates in $work/nowhere/dalcal/events, one a line (see dalcal-print(1))" "$work/err"
 
 finish

@@ -132,4 +132,25 @@ TEST(HolidaysFile, KindIsTheLastWordWhenItIsOne)
     EXPECT_EQ(file.holidays[3].kind, HolidayKind::Designated);
 }
 
+// A byte-order mark (Windows Notepad's) is no part of the first line, in
+// either file; anywhere else it is the line's own text. The first and last
+// days each file allows are kept, the day before and after refused.
+TEST(UserFileLines, AByteOrderMarkAndTheEdgesOfWhatIsAllowed)
+{
+    const std::string bom = "\xEF\xBB\xBF";
+    const EventsFile events = ParseEventsFile(bom + kLunar + " 3-15 a\n" + bom + "solar 1-1 b\nlunar 3-0 c\n" +
+                                              "9999-12-31 last\n0001-01-01 first\n0000-12-31 none\nsolar 1-0 d\n");
+    EXPECT_EQ(ProblemLines(events.problems), (std::vector<std::int32_t>{2, 3, 6, 7}));
+    ASSERT_EQ(events.events.size(), 3u);
+    EXPECT_TRUE(events.events[0].rule == (DateRule{DateRuleKind::Lunar, 0, 3, 15, false}));
+    EXPECT_TRUE(events.events[1].rule == (DateRule{DateRuleKind::Once, 9999, 12, 31, false}));
+    EXPECT_TRUE(events.events[2].rule == (DateRule{DateRuleKind::Once, 1, 1, 1, false}));
+
+    const HolidaysFile holidays = ParseHolidaysFile(bom + "2014-01-01 first\n2100-12-31 last\n2026-03-00 zero\n");
+    EXPECT_EQ(ProblemLines(holidays.problems), (std::vector<std::int32_t>{3}));
+    ASSERT_EQ(holidays.holidays.size(), 2u);
+    EXPECT_EQ(holidays.holidays[0].date, (GregorianDate{2014, 1, 1}));
+    EXPECT_EQ(holidays.holidays[1].date, (GregorianDate{2100, 12, 31}));
+}
+
 }  // namespace

@@ -64,7 +64,7 @@ LANG=ko_KR.UTF-8 LC_MESSAGES=C|--bogus|2|dalcal-print: unknown option '--bogus'
 LANG=C.UTF-8 LANGUAGE=ko|--bogus|2|dalcal-print: 알 수 없는 옵션 '--bogus'
 LANG=C LANGUAGE=ko|--bogus|2|dalcal-print: unknown option '--bogus'
 LANG=en_US.UTF-8|--bogus|2|dalcal-print: unknown option '--bogus'
-LANG=ko_KR.UTF-8|--events-file /nonexistent/events --events 2027|0|/nonexistent/events: 그런 파일이나 디렉터리가 없습니다
+LANG=ko_KR.UTF-8|--events-file /nonexistent/events --events 2027|1|dalcal-print: --events-file /nonexistent/events: 그런 파일이나 디렉터리가 없습니다
 CASES
 
 # The hint after a usage error, and a refusal in CP949 where CP949 was asked for.

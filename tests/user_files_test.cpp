@@ -96,9 +96,18 @@ TEST_F(UserFileReading, AnEventsFileAskedForByNameMustExist)
     const ProblemReport report = Collect(messages);
     ReadUserDates({Path("absent"), false, {}}, report);
     EXPECT_TRUE(messages.empty());
-    ReadUserDates({Path("absent"), true, {}}, report);
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0], Path("absent") + ": No such file or directory");
+    EXPECT_TRUE(messages.empty());
+    fs::create_directory(Path("folder"));
+    for (const std::string& name : {Path("absent"), Path("folder")}) {
+        try {
+            ReadUserDates({name, true, {}}, report);
+            ADD_FAILURE() << name << " was read";
+        } catch (const UnreadableNamedFile& error) {
+            EXPECT_EQ(error.Path(), name);
+            EXPECT_NE(error.Said()->SystemError() == ENOENT, name == Path("folder"));
+        }
+    }
+    EXPECT_TRUE(messages.empty());
 }
 
 TEST_F(UserFileReading, FilesAreNeverChanged)

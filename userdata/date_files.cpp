@@ -178,10 +178,13 @@ RuleKey KeyOf(const DateRule& rule)
 }
 
 // Calls read(line, text) for every line that holds something, after checking
-// that it is UTF-8; reports the others' problems.
+// that it is UTF-8; reports the others' problems. A byte-order mark at the
+// start (Windows Notepad writes one) is no part of the first line.
 template <typename ReadLine>
 void ForEachLine(std::string_view text, std::vector<LineProblem>& problems, ReadLine read)
 {
+    constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+    if (text.starts_with(kByteOrderMark)) text.remove_prefix(kByteOrderMark.size());
     std::int32_t number = 0;
     while (!text.empty()) {
         const std::size_t end = text.find('\n');

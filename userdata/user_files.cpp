@@ -104,16 +104,23 @@ UserFilePaths LocateUserFiles(const UserFileChoice& choice, const std::string& c
     return paths;
 }
 
-UserDates ReadUserDates(const UserFilePaths& paths, const ProblemReport& report)
+bool ReadUserEvents(const UserFilePaths& paths, const ProblemReport& report, UserDates& user)
 {
-    UserDates user;
-    if (paths.events) {
-        if (const std::optional<std::string> text = ReadFile(*paths.events, paths.eventsNamed, report)) {
-            EventsFile file = ParseEventsFile(*text);
-            ReportProblems(*paths.events, file.problems, report);
-            user.events = std::move(file.events);
-        }
-    }
+    if (!paths.events) return false;
+    const std::string& path = *paths.events;
+    const ProblemReport raise = [](const std::string& where, const Message& what) {
+        throw UnreadableNamedFile(where, what);
+    };
+    const std::optional<std::string> text = ReadFile(path, paths.eventsNamed, paths.eventsNamed ? raise : report);
+    if (!text) return false;
+    EventsFile file = ParseEventsFile(*text);
+    ReportProblems(path, file.problems, report);
+    user.events = std::move(file.events);
+    return true;
+}
+
+void ReadAddedHolidays(const UserFilePaths& paths, const ProblemReport& report, UserDates& user)
+{
     for (const std::string& path : paths.holidays) {
         const std::optional<std::string> text = ReadFile(path, false, report);
         if (!text) continue;
@@ -126,5 +133,12 @@ UserDates ReadUserDates(const UserFilePaths& paths, const ProblemReport& report)
         }
         user.holidaySources.push_back(path);
     }
+}
+
+UserDates ReadUserDates(const UserFilePaths& paths, const ProblemReport& report)
+{
+    UserDates user;
+    ReadUserEvents(paths, report, user);
+    ReadAddedHolidays(paths, report, user);
     return user;
 }

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "exception.h"
 #include "message.h"
 #include "user_dates.h"
 
@@ -37,4 +38,20 @@ using ProblemReport = std::function<void(const std::string& where, const Message
 // Reads the files: an absent file is no dates and no message; a file that
 // cannot be read (a folder, no permission, too large) is one message and
 // nothing from it; a bad line is one message and the rest of the file is used.
+// An events file named on the command line that cannot be read raises
+// UnreadableNamedFile: the user asked for it, and a run without it would mislead.
 UserDates ReadUserDates(const UserFilePaths& paths, const ProblemReport& report);
+
+class UnreadableNamedFile : public Exception {
+public:
+    UnreadableNamedFile(std::string path, const ::Message& why) : Exception(why), path_(std::move(path)) {}
+    const std::string& Path() const noexcept { return path_; }
+
+private:
+    std::string path_;
+};
+
+// The two halves of it, for a program that reads only what a command uses.
+// ReadUserEvents returns whether an events file was there to be read.
+bool ReadUserEvents(const UserFilePaths& paths, const ProblemReport& report, UserDates& user);
+void ReadAddedHolidays(const UserFilePaths& paths, const ProblemReport& report, UserDates& user);

@@ -38,8 +38,12 @@ int Main(std::span<const char* const> args)
     std::vector<PageDrawing> pages;
     try {  // every page made before a byte is written: a refusal leaves no partial document
         for (const MonthOfPage& month : RequestedMonths(request, context)) {
-            pages.push_back(LayOutMonthPage(MakeMonthPage(month.year, month.month, request.almanac, context.user)));
+            pages.push_back(
+                LayOutMonthPage(MakeMonthPage(month.year, month.month, request.almanac, context.user.All())));
         }
+    } catch (const UnreadableNamedFile& error) {
+        ComplainOfNamedFile(error);
+        return kExitRefused;
     } catch (const Exception& error) {
         Complain(Messages::Shown(error));
         return kExitRefused;

@@ -143,6 +143,9 @@ int Main(std::span<const char* const> args)
     int status = 0;
     try {
         status = RunPrintRequest(request, context, toStdout);
+    } catch (const UnreadableNamedFile& error) {
+        ComplainOfNamedFile(error);
+        return kExitRefused;
     } catch (const Exception& error) {
         Complain(Messages::Shown(error), request.cp949);
         return kExitRefused;

@@ -9,13 +9,16 @@
 #include "calendar_events.h"
 #include "calendar_names.h"
 #include "cp949.h"
+#include "date_check.h"
 #include "date_reading.h"
 #include "exception.h"
 #include "icalendar.h"
 #include "json_documents.h"
 #include "korean_almanac.h"
+#include "messages.h"
 #include "month_notes.h"
 #include "print_month.h"
+#include "program.h"
 #include "terminal_month.h"
 #include "terminal_style.h"
 #include "year_lists.h"
@@ -80,13 +83,18 @@ public:
     }
 
     std::int32_t ThisYear() const { return context_.today.year; }
+    const RunContext& Context() const { return context_; }
 
     // A month's grid and, in Korea's almanac, its holidays, terms and the user's events below.
     void Month(std::int32_t year, std::int32_t month) const
     {
+        // Before the user's files, so that a refusal is the only message; the
+        // window's own text refuses after its header, as the window does.
+        if (request_.layout != MonthLayout::Window) CheckYearAndMonth(year, month);
         const bool korea = request_.almanac == Almanac::Korea;
+        if (korea) (void)User();  // read before a line is written: a named file that can't be is refused
         const CellStyle style =
-            context_.color ? MonthColors(year, month, korea, context_.today, User().holidays) : CellStyle{};
+            context_.color ? MonthColors(year, month, korea, context_.today, Holidays().holidays) : CellStyle{};
         if (request_.layout == MonthLayout::Window) {
             PrintMonth(year, month, WindowCalendarOutput(), request_.almanac, style);
         } else {
@@ -96,7 +104,9 @@ public:
         if (korea) PrintMonthNotes(year, month, Output(), User());
     }
 
-    const UserDates& User() const { return context_.user; }
+    // The user's dates: all, or the added holidays alone (the events file unread).
+    const UserDates& User() const { return context_.user.All(); }
+    const UserDates& Holidays() const { return context_.user.Holidays(); }
 
     // Everything known of a day, the user's dates included.
     DateReading Read(const GregorianDate& date) const { return ReadDate(request_.almanac, date, User()); }
@@ -126,7 +136,7 @@ void PrintHolidays(const PrintRequest& request, const Printer& printer)
                        Phrase("{1}: {2} is not within the years {3}-{4} of which Korea's public holidays are known"));
     if (request.format == OutputFormat::Text) {
         for (std::int32_t year = span.from; year <= span.to; ++year) {
-            PrintHolidayList(year, printer.Output(), printer.User());
+            PrintHolidayList(year, printer.Output(), printer.Holidays());
         }
         return;
     }
@@ -136,7 +146,7 @@ void PrintHolidays(const PrintRequest& request, const Printer& printer)
         HolidayEventMaker events;
         std::vector<Holiday> ofYear;
         for (std::int32_t year = span.from; year <= span.to; ++year) {
-            GetUserHolidays(year, printer.User(), ofYear);
+            GetUserHolidays(year, printer.Holidays(), ofYear);
             for (const Holiday& holiday : ofYear) calendar.Add(events.Make(holiday));
         }
         calendar.Finish();
@@ -145,10 +155,10 @@ void PrintHolidays(const PrintRequest& request, const Printer& printer)
     std::vector<Holiday> holidays;
     for (std::int32_t year = span.from; year <= span.to; ++year) {
         std::vector<Holiday> ofYear;
-        GetUserHolidays(year, printer.User(), ofYear);
+        GetUserHolidays(year, printer.Holidays(), ofYear);
         holidays.insert(holidays.end(), ofYear.begin(), ofYear.end());
     }
-    printer.Document(HolidaysJson(holidays, printer.User().holidaySources) + "\n");
+    printer.Document(HolidaysJson(holidays, printer.Holidays().holidaySources) + "\n");
 }
 
 void PrintTerms(const PrintRequest& request, const Printer& printer)
@@ -176,22 +186,35 @@ void PrintTerms(const PrintRequest& request, const Printer& printer)
     calendar.Finish();
 }
 
+// Where the events file would be, when there is none to list (one line on stderr).
+void SayWhereEventsWouldBe(const PrintRequest& request, const RunContext& context)
+{
+    if (request.noEvents || context.user.EventsFileFound()) return;
+    if (const std::optional<std::string>& path = context.user.EventsPath()) {
+        Complain(Messages::Shown(
+            Message("no events file: write your dates in {1}, one a line (see dalcal-print(1))", {*path})));
+    } else {
+        Complain(Messages::Translated("no events file: neither XDG_CONFIG_HOME nor HOME is set"));
+    }
+}
+
 // The user's events of a span of years, by date.
 void PrintEvents(const PrintRequest& request, const Printer& printer)
 {
     const YearSpan span =
         SpanOrThisYear(request, printer, "--events", kFirstEventYear, kLastEventYear,
                        Phrase("{1}: {2} is not within the years {3}-{4} of which the events' years are known"));
+    const UserDates& user = printer.Context().user.Events();
+    SayWhereEventsWouldBe(request, printer.Context());
     if (request.format == OutputFormat::Text) {
-        PrintEventList(span.from, span.to, printer.User(), printer.Output());
+        PrintEventList(span.from, span.to, user, printer.Output());
     } else if (request.format == OutputFormat::Json) {
-        printer.Document(EventsJson(EventsIn(printer.User(), span.from, span.to)) + "\n");
+        printer.Document(EventsJson(EventsIn(user, span.from, span.to)) + "\n");
     } else {
         const std::string calendarName = EventCalendarName(span.from, span.to);
         ICalendarWriter calendar = printer.Calendar(calendarName);
         for (std::int32_t year = span.from; year <= span.to; ++year) {  // a year at a time, as it is made
-            for (const CalendarEvent& event : UserEventEvents(EventsIn(printer.User(), year, year)))
-                calendar.Add(event);
+            for (const CalendarEvent& event : UserEventEvents(EventsIn(user, year, year))) calendar.Add(event);
         }
         calendar.Finish();
     }
