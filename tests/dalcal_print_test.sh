@@ -352,6 +352,26 @@ check "a refused month is the only message" test "$(cat "$work/err")" = "dalcal-
 printf '\xEF\xBB\xBF음력 3-15 어머니 생신\n' >"$work/bom-events"
 run --events-file "$work/bom-events" --events 2027
 check "a byte-order mark: the first line read" test "$status" -eq 0 -a "$(cat "$work/out")" = "2027-04-21 어머니 생신 (음력 3.15)" -a -z "$(grep bom-events "$work/err")"
+# Every character of the user's texts reaches every Unicode output; CP949
+# writes '?' for what it has no code for.
+printf '양력 3-3 🎂 민지 αβγ\n' >"$work/emoji-events"
+while IFS='|' read -r expected args; do
+    read -ra words <<<"$args"
+    run --events-file "$work/emoji-events" "${words[@]}"
+    check "$args: the event's text whole" grep -qF "$expected" "$work/out"
+done <<'ROWS'
+ 3월  3일(수) 🎂 민지 αβγ|2027 3
+2027-03-03 🎂 민지 αβγ|--events 2027
+"name":"🎂 민지 αβγ"|--json --events 2027
+SUMMARY:🎂 민지 αβγ|--ics --events 2027
+🎂 민지 αβγ|2027-03-03
+🎂 민지 αβγ|--svg 2027 3
+ROWS
+run --events-file "$work/emoji-events" --encoding cp949 --events 2027
+check "CP949: a ? for what it lacks" test "$(iconv -f CP949 -t UTF-8 "$work/out")" = "2027-03-03 ? 민지 αβγ"
+run --events-file "$work/emoji-events" --pdf 2027 3
+check "PDF: the emoji drawn (a colour glyph is a picture)" test "$(pdfimages -list "$work/out" | awk '$3 == "image"' | wc -l)" -eq 1
+check "PDF: the rest of the text as text" grep -q "민지 αβγ" <(pdftotext "$work/out" -)
 XDG_CONFIG_HOME="$work/nowhere" run --events 2027
 check "--events without a file: where it would be, in one line" \
     grep -qx "dalcal-print: no events file: write your dates in $work/nowhere/dalcal/events, one a line (see dalcal-print(1))" "$work/err"
