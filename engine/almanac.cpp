@@ -51,39 +51,53 @@ void SolarToLunar(Almanac almanac, std::int32_t year, std::int32_t month, std::i
     leap = lunar.leap;
 }
 
+LunarDateLookup FindLunarDate(Almanac almanac, std::int32_t lunarYear, std::int32_t lunarMonth, std::int32_t lunarDay,
+                              bool leap) noexcept
+{
+    LunarDateLookup found;
+    LunarYearSpan span;
+    if (!GetLunarYear(almanac, lunarYear, span)) return (found.lack = LunarDateLack::Year, found);
+    found.leapMonth = lunar_word::LeapMonth(span.word);
+    if (lunarMonth < 1 || lunarMonth > 12) return (found.lack = LunarDateLack::Month, found);
+    const std::int32_t index = MonthIndex(span, lunarMonth, leap);
+    if (index < 0) return (found.lack = LunarDateLack::LeapMonth, found);
+    found.monthDays = MonthDaysAt(span, index);
+    if (lunarDay < 1 || lunarDay > found.monthDays) return (found.lack = LunarDateLack::Day, found);
+    found.date = DateOfDayCount(span.firstDay + DaysBeforeMonthAt(span, index) + lunarDay - 1);
+    return found;
+}
+
 GregorianDate LunarToSolar(Almanac almanac, std::int32_t lunarYear, std::int32_t lunarMonth, std::int32_t lunarDay,
                            bool leap)
 {
-    LunarYearSpan span;
-    if (!GetLunarYear(almanac, lunarYear, span)) {
-        const AlmanacRange range = RangeOf(almanac);
-        const std::vector<std::string> values = {Number(lunarYear), Number(range.firstYear), Number(range.lastYear)};
-        throw EConvertError(almanac == Almanac::Classic
-                                ? Message("Lunar year {1} is outside the classic table ({2}-{3})", values)
-                                : Message("Lunar year {1} is outside Korea's almanac ({2}-{3})", values));
-    }
-    if (lunarMonth < 1 || lunarMonth > 12) {
-        throw EConvertError(Message("Lunar month {1} is not a month (1-12)", {Number(lunarMonth)}));
-    }
-    const std::int32_t index = MonthIndex(span, lunarMonth, leap);
-    if (index < 0) {
-        const std::int32_t leapMonth = lunar_word::LeapMonth(span.word);
-        if (leapMonth == 0) {
-            throw EConvertError(Message("Lunar year {1} has no leap month {2} (it has no leap month)",
-                                        {Number(lunarYear), Number(lunarMonth)}));
+    const LunarDateLookup found = FindLunarDate(almanac, lunarYear, lunarMonth, lunarDay, leap);
+    switch (found.lack) {
+        case LunarDateLack::None:
+            return found.date;
+        case LunarDateLack::Year: {
+            const AlmanacRange range = RangeOf(almanac);
+            const std::vector<std::string> values = {Number(lunarYear), Number(range.firstYear),
+                                                     Number(range.lastYear)};
+            throw EConvertError(almanac == Almanac::Classic
+                                    ? Message("Lunar year {1} is outside the classic table ({2}-{3})", values)
+                                    : Message("Lunar year {1} is outside Korea's almanac ({2}-{3})", values));
         }
-        throw EConvertError(Message("Lunar year {1} has no leap month {2} (its leap month follows month {3})",
-                                    {Number(lunarYear), Number(lunarMonth), Number(leapMonth)}));
+        case LunarDateLack::Month:
+            throw EConvertError(Message("Lunar month {1} is not a month (1-12)", {Number(lunarMonth)}));
+        case LunarDateLack::LeapMonth:
+            if (found.leapMonth == 0) {
+                throw EConvertError(Message("Lunar year {1} has no leap month {2} (it has no leap month)",
+                                            {Number(lunarYear), Number(lunarMonth)}));
+            }
+            throw EConvertError(Message("Lunar year {1} has no leap month {2} (its leap month follows month {3})",
+                                        {Number(lunarYear), Number(lunarMonth), Number(found.leapMonth)}));
+        case LunarDateLack::Day:
+            break;
     }
-    const std::int32_t monthDays = MonthDaysAt(span, index);
-    if (lunarDay < 1 || lunarDay > monthDays) {
-        const std::vector<std::string> values = {Number(lunarDay), Number(lunarMonth), Number(lunarYear),
-                                                 Number(monthDays)};
-        throw EConvertError(
-            leap ? Message("Day {1} is not in leap month {2} of lunar year {3}, which has {4} days", values)
-                 : Message("Day {1} is not in month {2} of lunar year {3}, which has {4} days", values));
-    }
-    return DateOfDayCount(span.firstDay + DaysBeforeMonthAt(span, index) + lunarDay - 1);
+    const std::vector<std::string> values = {Number(lunarDay), Number(lunarMonth), Number(lunarYear),
+                                             Number(found.monthDays)};
+    throw EConvertError(leap ? Message("Day {1} is not in leap month {2} of lunar year {3}, which has {4} days", values)
+                             : Message("Day {1} is not in month {2} of lunar year {3}, which has {4} days", values));
 }
 
 bool IsUncertainLunarMonth(Almanac almanac, std::int32_t lunarYear, std::int32_t lunarMonth, bool leap)

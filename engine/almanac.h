@@ -30,6 +30,23 @@ AlmanacRange RangeOf(Almanac almanac);
 void SolarToLunar(Almanac almanac, std::int32_t year, std::int32_t month, std::int32_t day, std::int32_t& lunarYear,
                   std::int32_t& lunarMonth, std::int32_t& lunarDay, std::int32_t& leap);
 
+// A lunar date looked up in an almanac: its Gregorian day, or why there is none.
+enum class LunarDateLack {
+    None,       // found
+    Year,       // the lunar year is outside the almanac
+    Month,      // the month is not 1..12
+    LeapMonth,  // the year has no such leap month (leapMonth: the one it has, 0 none)
+    Day,        // the day is not 1..monthDays
+};
+struct LunarDateLookup {
+    LunarDateLack lack = LunarDateLack::None;
+    GregorianDate date;          // when found
+    std::int32_t leapMonth = 0;  // the year's leap month (1..12), 0 where it has none
+    std::int32_t monthDays = 0;  // the days of the month asked for, where the year has it
+};
+LunarDateLookup FindLunarDate(Almanac almanac, std::int32_t lunarYear, std::int32_t lunarMonth, std::int32_t lunarDay,
+                              bool leap) noexcept;
+
 // The Gregorian date of a lunar date. A lunar date the almanac does not have
 // raises EConvertError saying why: a year outside the almanac, a month
 // outside 1..12, a leap month the year lacks, or a day past the month's end.

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "almanac.h"
 #include "korean_almanac.h"
 
 namespace {
@@ -13,23 +14,9 @@ constexpr std::int32_t kLeapDay = 29;
 // The anniversary in one lunar year of Korea's almanac; false outside it.
 bool LunarObservance(const DateRule& rule, std::int32_t lunarYear, Observance& observance)
 {
-    LunarYearSpan span;
-    if (!GetKoreanLunarYear(lunarYear, span)) return false;
-    bool moved = false;
-    std::int32_t index = MonthIndex(span, rule.month, rule.leap);
-    if (index < 0) {  // a leap month this year lacks: its ordinary month
-        index = MonthIndex(span, rule.month, false);
-        moved = true;
-    }
-    if (index < 0) return false;  // month outside 1..12, refused when the rule was read
-    std::int32_t day = rule.day;
-    if (const std::int32_t monthDays = MonthDaysAt(span, index); day > monthDays) {
-        day = monthDays;
-        moved = true;
-    }
-    const std::int32_t dayCount = span.firstDay + DaysBeforeMonthAt(span, index) + day - 1;
-    observance = {DateOfDayCount(dayCount), lunarYear, moved};
-    return true;
+    const std::optional<Observance> kept = ObserveLunarDate(Almanac::Korea, lunarYear, rule.month, rule.day, rule.leap);
+    if (kept) observance = *kept;
+    return kept.has_value();
 }
 
 Observance SolarObservance(const DateRule& rule, std::int32_t year)
@@ -41,6 +28,26 @@ Observance SolarObservance(const DateRule& rule, std::int32_t year)
 }
 
 }  // namespace
+
+std::optional<Observance> ObserveLunarDate(Almanac almanac, std::int32_t lunarYear, std::int32_t month,
+                                           std::int32_t day, bool leap)
+{
+    if (day < 1 || day > kLongestLunarMonth) return std::nullopt;
+    bool leapMonth = leap;
+    LunarDateLookup found = FindLunarDate(almanac, lunarYear, month, day, leapMonth);
+    bool moved = false;
+    if (found.lack == LunarDateLack::LeapMonth) {  // a leap month this year lacks: its ordinary month
+        leapMonth = false;
+        found = FindLunarDate(almanac, lunarYear, month, day, leapMonth);
+        moved = true;
+    }
+    if (found.lack == LunarDateLack::Day) {  // day 30 of a month of 29
+        found = FindLunarDate(almanac, lunarYear, month, found.monthDays, leapMonth);
+        moved = true;
+    }
+    if (found.lack != LunarDateLack::None) return std::nullopt;
+    return Observance{found.date, lunarYear, moved};
+}
 
 bool IsValidDateRule(const DateRule& rule)
 {

@@ -1,8 +1,10 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
+#include "almanac.h"
 #include "civil_date.h"
 
 // Dates people keep: a lunar anniversary (a birthday, a 제사), a Gregorian
@@ -32,6 +34,11 @@ struct Observance {
     std::int32_t ruleYear = 0;  // the lunar year of a lunar anniversary, else the Gregorian year
     bool moved = false;         // not on the rule's own day (one of the cases above)
 };
+
+// Where a lunar anniversary (day 1..30, of a leap month where leap) is kept in
+// one lunar year of an almanac, by the rules above; none outside the almanac.
+std::optional<Observance> ObserveLunarDate(Almanac almanac, std::int32_t lunarYear, std::int32_t month,
+                                           std::int32_t day, bool leap);
 
 // Whether a rule names a date: a month 1..12; a lunar day 1..30; a solar day
 // of the month in a leap year (2-29 is one); a once-date that exists.

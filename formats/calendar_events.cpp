@@ -73,10 +73,12 @@ std::vector<CalendarEvent> AnniversaryEvents(const LunarAnniversary& anniversary
     for (const LunarDateOfYear& year : years) {
         if (!year.reading) continue;
         const DateReading& reading = *year.reading;
+        std::string description = reading.lunar ? LunarDateText(*reading.lunar) : std::string();
+        if (year.moved) description += MovedAnniversaryNote(anniversary.month, anniversary.day, anniversary.leap);
         events.push_back({"lunar-" + lunarDate + Sysutils::FormatText("-%.4d-", year.lunarYear) +
                               Fingerprint(anniversary.summary) + kUidDomain,
-                          anniversary.summary, reading.lunar ? LunarDateText(*reading.lunar) : std::string(),
-                          std::string(kLunarAnniversaryCategory), reading.date, std::nullopt, true});
+                          anniversary.summary, std::move(description), std::string(kLunarAnniversaryCategory),
+                          reading.date, std::nullopt, !year.moved});  // "옮김" follows a comma, which TEXT escapes
     }
     return events;
 }

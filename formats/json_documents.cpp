@@ -190,6 +190,14 @@ std::string LunarYearsJson(const std::vector<LunarDateOfYear>& years, const Holi
         } else {
             json.Null();
         }
+        json.Key("moved");
+        json.Bool(year.moved);
+        json.Key("lacks");
+        if (year.lacks == LunarDateLack::None) {
+            json.Null();
+        } else {
+            json.String(year.lacks == LunarDateLack::LeapMonth ? "leap-month" : "day");
+        }
         json.EndObject();
     }
     json.EndArray();

@@ -30,10 +30,14 @@ std::string EventsJson(const std::vector<EventDay>& days);
 // Solar terms in order: [{date, time, utc, name, uncertain}].
 std::string SolarTermsJson(const std::vector<SolarTerm>& terms);
 
-// A lunar date year by year: [{year, date}], date the day object or null
-// where that lunar year lacks the lunar date.
+// A lunar date year by year: [{year, date, moved, lacks}], date the day
+// object or null where that lunar year lacks the lunar date; moved whether it
+// was kept on another day (--observe); lacks null, or why the year lacks it:
+// "leap-month" (no such leap month that year), "day" (the month is shorter).
 struct LunarDateOfYear {
     std::int32_t lunarYear;
     std::optional<DateReading> reading;
+    bool moved = false;
+    LunarDateLack lacks = LunarDateLack::None;
 };
 std::string LunarYearsJson(const std::vector<LunarDateOfYear>& years, const HolidaySources& sources = {});

@@ -106,6 +106,8 @@ constexpr Option kOptions[] = {
     {"--no-events", Takes::Nothing, nullptr,
      [](Parsing& p, GivenValue) { return (p.request.noEvents = true, UsageProblem{}); }},
     {"--leap", Takes::Nothing, nullptr, [](Parsing& p, GivenValue) { return (p.request.leap = true, UsageProblem{}); }},
+    {"--observe", Takes::Nothing, nullptr,
+     [](Parsing& p, GivenValue) { return (p.request.observe = true, UsageProblem{}); }},
     {"--json", Takes::Nothing, nullptr,
      [](Parsing& p, GivenValue) { return SetFormat(p.request, OutputFormat::Json); }},
     {"--ics", Takes::Nothing, nullptr, [](Parsing& p, GivenValue) { return SetFormat(p.request, OutputFormat::Ics); }},
@@ -183,6 +185,7 @@ UsageProblem ChooseMode(PrintRequest& request, const ModeFlags& flags)
     if (request.noEvents && request.eventsFile) return Refuse("choose one of --events-file and --no-events");
     const std::size_t count = request.numbers.size();
     if (request.leap && !flags.fromLunar) return Refuse("--leap needs --from-lunar");
+    if (request.observe && !flags.fromLunar) return Refuse("--observe needs --from-lunar");
     if (!request.years.empty() && !flags.fromLunar) return Refuse("--years needs --from-lunar");
     if (flags.holidays || flags.terms || flags.events) {
         const std::string option = flags.holidays ? "--holidays" : flags.terms ? "--terms" : "--events";

@@ -37,6 +37,7 @@ struct PrintRequest {
     bool version = false;
     bool cp949 = false;
     bool leap = false;
+    bool observe = false;                   // --observe: a lunar date that year lacks, on the day it is kept
     bool noEvents = false;                  // --no-events: read no events file
     std::optional<std::string> eventsFile;  // --events-file: read this one rather than the user's
     Almanac almanac = Almanac::Korea;

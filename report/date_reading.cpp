@@ -128,7 +128,37 @@ std::string LunarDayText(const LunarReading& lunar)
     return text;
 }
 
-std::string MissingLunarDateLine(std::int32_t lunarYear, std::int32_t lunarMonth, std::int32_t lunarDay, bool leap)
+std::string MissingLunarDateLine(std::int32_t lunarYear, std::int32_t lunarMonth, std::int32_t lunarDay, bool leap,
+                                 const LunarDateLookup& found)
 {
-    return std::to_string(lunarYear) + "년 " + LunarDateName(lunarMonth, lunarDay, leap) + " 없음";
+    std::string line = std::to_string(lunarYear);
+    line += "년 ";
+    line += LunarDateName(lunarMonth, lunarDay, leap);
+    line += " 없음 (";
+    if (found.lack == LunarDateLack::Day) {
+        line += "그해 ";
+        if (leap) line += kLeapMonthPrefix;
+        line += std::to_string(lunarMonth);
+        line += "월은 ";
+        line += std::to_string(found.monthDays);
+        line += "일까지)";
+    } else if (found.lack == LunarDateLack::LeapMonth && found.leapMonth != 0) {
+        line += "그해 윤달은 ";
+        line += kLeapMonthPrefix;
+        line += std::to_string(found.leapMonth);
+        line += "월)";
+    } else if (found.lack == LunarDateLack::LeapMonth) {
+        line += "그해 윤달 없음)";
+    } else {
+        line += "역법 밖)";
+    }
+    return line;
+}
+
+std::string MovedAnniversaryNote(std::int32_t lunarMonth, std::int32_t lunarDay, bool leap)
+{
+    std::string note = " (";
+    note += LunarDateName(lunarMonth, lunarDay, leap);
+    note += ", 옮김)";
+    return note;
 }

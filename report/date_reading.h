@@ -57,5 +57,13 @@ void AppendLunarDateText(std::string& out, const LunarReading& lunar);  // the s
 // day, "12.30" on the others, "윤" before a leap month's ("윤6월", "윤6.2").
 std::string LunarDayText(const LunarReading& lunar);
 
-// The line for a year that lacks a lunar date: "2026년 음력 윤1월 1일 없음".
-std::string MissingLunarDateLine(std::int32_t lunarYear, std::int32_t lunarMonth, std::int32_t lunarDay, bool leap);
+// The line for a year that lacks a lunar date, with why (found: the lookup
+// that failed): "2024년 음력 12월 30일 없음 (그해 12월은 29일까지)",
+// "2026년 음력 윤6월 1일 없음 (그해 윤달 없음)", "(그해 윤달은 윤4월)".
+std::string MissingLunarDateLine(std::int32_t lunarYear, std::int32_t lunarMonth, std::int32_t lunarDay, bool leap,
+                                 const LunarDateLookup& found);
+
+// What follows a day's reading where a lunar anniversary was moved onto it
+// (day 30 onto 29, a leap month's date into the ordinary month), as an event
+// says it: " (음력 12월 30일, 옮김)".
+std::string MovedAnniversaryNote(std::int32_t lunarMonth, std::int32_t lunarDay, bool leap);

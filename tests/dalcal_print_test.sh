@@ -278,16 +278,45 @@ refused "terms before 1900" "not within the years 1900-2100" --terms 1899
 run --from-lunar 1 30 --years 2024-2029
 check "--years: one line a year" test "$(wc -l <"$work/out")" -eq 6
 check "--years: a year with the day" grep -qx "2025-02-27 목요일 정묘일 · 음력 2025년 1월 30일 (을사년 무인월)" "$work/out"
-check "--years: a year without it" grep -qx "2024년 음력 1월 30일 없음" "$work/out"
+check "--years: a year without it" grep -qx "2024년 음력 1월 30일 없음 (그해 1월은 29일까지)" "$work/out"
 check "--years: exit 0 when a year had it" test "$status" -eq 0
 run --from-lunar 6 1 --leap --years 2025-2026
-check "--years --leap" test "$(cat "$work/out")" = "$(printf '2025-07-25 금요일 을미일 · 음력 2025년 윤6월 1일 (을사년 계미월)\n2026년 음력 윤6월 1일 없음')"
+check "--years --leap" test "$(cat "$work/out")" = "$(printf '2025-07-25 금요일 을미일 · 음력 2025년 윤6월 1일 (을사년 계미월)\n2026년 음력 윤6월 1일 없음 (그해 윤달 없음)')"
 check "--years: exit 1 when no year had it" test "$(bash -c '"$0" --from-lunar 6 1 --leap --years 2026-2026 >/dev/null 2>&1; echo $?' "$program")" -eq 1
 refused "--years backwards" "runs backwards" --from-lunar 1 1 --years 2029-2024
 refused "--years outside the almanac" "not within the years 1391-2100" --from-lunar 1 1 --years 1000-2000
 refused "--years not a span" '"abc" is not a span' --from-lunar 1 1 --years abc
 refused "--years month 13" "lunar month 13 is not 1-12" --from-lunar 13 1 --years 2026-2027
 usage_error "--years alone" "--years needs --from-lunar" --years 2024-2029 1 1
+usage_error "--observe alone" "--observe needs --from-lunar" --observe 2027
+
+# Every year of a lunar anniversary: a line a year, the date or why there is
+# none, and a word on stderr; with --observe the day the events file keeps it,
+# checked against the events file over 2006-2035.
+run --from-lunar 12 30 --years 2024-2026
+check "--years: a line a year" test "$(cut -d' ' -f1 "$work/out" | tr '\n' ' ')" = "2024년 2025년 2027-02-06 "
+check "--years: why a year lacks it" grep -qx "2024년 음력 12월 30일 없음 (그해 12월은 29일까지)" "$work/out"
+check "--years: stderr counts the years without it" grep -q "음력 12월 30일 is not in 2 of the 3 years; --observe" "$work/err"
+run --from-lunar 6 1 --leap --years 2027-2028
+check "--years: no leap month, another leap month" test "$(cat "$work/out")" = "2027년 음력 윤6월 1일 없음 (그해 윤달 없음)
+2028년 음력 윤6월 1일 없음 (그해 윤달은 윤5월)"
+check "--years: lacking in every year is status 1" test "$status" -eq 1
+for lunar in "12 30" "6 1 --leap" "3 30" "1 1" "4 30 --leap"; do
+    read -ra words <<<"$lunar"
+    rule="음력 ${words[0]}-${words[1]}"
+    test "${words[2]:-}" = --leap && rule="음력 윤${words[0]}-${words[1]}"
+    printf '%s 기일\n' "$rule" >"$work/observe-events"
+    observed=$("$program" --json --observe --from-lunar "${words[@]}" --years 2006-2035 |
+        jq -r '.[].date.date | select(. >= "2007" and . < "2036")')
+    listed=$("$program" --json --events-file "$work/observe-events" --events 2007-2035 | jq -r '.[].date')
+    check "--observe $lunar: the events file's days 2007-2035" test -n "$observed" -a "$observed" = "$listed"
+done
+run --observe --from-lunar 12 30 --years 2024-2024
+check "--observe: marked as moved" grep -q "^2025-01-28 .* (음력 12월 30일, 옮김)$" "$work/out"
+check "--observe: nothing lacking, nothing said" test ! -s "$work/err" -a "$status" -eq 0
+run --ics --observe --from-lunar 12 30 --years 2024-2030 --summary "할아버지 기일"
+check "--ics --observe: an event every year" test "$(grep -c BEGIN:VEVENT "$work/out")" -eq 7
+check "--ics --observe: moved said, its comma escaped" grep -q "^ 30일\\\\, 옮김)" "$work/out"
 usage_error "--years with three numbers" "expects MONTH DAY, but got 3" --from-lunar 2026 1 1 --years 2024-2029
 
 # The user's own dates: the events file and added holidays, read and never written.

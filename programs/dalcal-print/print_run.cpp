@@ -1,5 +1,6 @@
 #include "print_run.h"
 
+#include <algorithm>
 #include <array>
 #include <optional>
 #include <string>
@@ -22,6 +23,7 @@
 #include "terminal_month.h"
 #include "terminal_style.h"
 #include "year_lists.h"
+#include "yearly_dates.h"
 
 namespace {
 
@@ -220,21 +222,50 @@ void PrintEvents(const PrintRequest& request, const Printer& printer)
     }
 }
 
+// A lunar date in one lunar year: where it falls, or with --observe where it
+// is kept (moved where that year lacks it); else none and why.
+struct LunarDateInYear {
+    std::optional<GregorianDate> date;
+    bool moved = false;
+    LunarDateLookup found;
+};
+LunarDateInYear FindInYear(const PrintRequest& request, std::int32_t year, std::int32_t month, std::int32_t day)
+{
+    LunarDateInYear inYear;
+    inYear.found = FindLunarDate(request.almanac, year, month, day, request.leap);
+    if (inYear.found.lack == LunarDateLack::None) {
+        inYear.date = inYear.found.date;
+    } else if (request.observe) {
+        if (const std::optional<Observance> kept = ObserveLunarDate(request.almanac, year, month, day, request.leap)) {
+            inYear.date = kept->date;
+            inYear.moved = kept->moved;
+        }
+    }
+    return inYear;
+}
+
 void PrintLunarDate(const PrintRequest& request, const Printer& printer)
 {
     const std::int32_t year = ParseNumber("YEAR", request.numbers[0]);
     const std::int32_t month = ParseNumber("MONTH", request.numbers[1]);
     const std::int32_t day = ParseNumber("DAY", request.numbers[2]);
-    const GregorianDate date = LunarToSolar(request.almanac, year, month, day, request.leap);
+    const LunarDateInYear inYear = FindInYear(request, year, month, day);
+    // Where it is not kept either, the almanac says why.
+    const GregorianDate date =
+        inYear.date ? *inYear.date : LunarToSolar(request.almanac, year, month, day, request.leap);
     const DateReading reading = printer.Read(date);
     if (request.format == OutputFormat::Json) {
         printer.Document(DateReadingJson(reading, printer.User().holidaySources) + "\n");
     } else {
-        printer.Write(DateReadingLine(reading));
+        std::string line = DateReadingLine(reading);
+        if (inYear.moved) line += MovedAnniversaryNote(month, day, request.leap);
+        printer.Write(line);
     }
 }
 
-// The lunar date in each year of --years; returns whether any year had it.
+// The lunar date year by year of --years: a line a year, the date or why
+// there is none; stderr says how many years lack it and what --observe does.
+// Returns whether any year had it.
 bool PrintLunarDateInYears(const PrintRequest& request, const Printer& printer)
 {
     const std::int32_t month = ParseNumber("MONTH", request.numbers[0]);
@@ -248,24 +279,23 @@ bool PrintLunarDateInYears(const PrintRequest& request, const Printer& printer)
         ParseYearSpan("--years", request.years, true, range.firstYear, range.lastYear,
                       Phrase("{1}: {2} is not within the years {3}-{4} of which the almanac's lunar dates are known"));
     std::vector<LunarDateOfYear> years;
-    bool found = false;
     for (std::int32_t year = span.from; year <= span.to; ++year) {
-        std::optional<DateReading> reading;
-        try {
-            reading = printer.Read(LunarToSolar(request.almanac, year, month, day, request.leap));
-            found = true;
-        } catch (const EConvertError&) {
-        }
+        const LunarDateInYear inYear = FindInYear(request, year, month, day);
+        LunarDateOfYear ofYear{year, std::nullopt, inYear.moved, inYear.date ? LunarDateLack::None : inYear.found.lack};
+        if (inYear.date) ofYear.reading = printer.Read(*inYear.date);
         if (request.format == OutputFormat::Text) {
-            printer.Write(reading ? DateReadingLine(*reading) : MissingLunarDateLine(year, month, day, request.leap));
+            std::string line = ofYear.reading ? DateReadingLine(*ofYear.reading)
+                                              : MissingLunarDateLine(year, month, day, request.leap, inYear.found);
+            if (inYear.moved) line += MovedAnniversaryNote(month, day, request.leap);
+            printer.Write(line);
         }
-        years.push_back({year, reading});
+        years.push_back(std::move(ofYear));
     }
+    const std::string lunarName = LunarDateName(month, day, request.leap);
     if (request.format == OutputFormat::Json) {
         printer.Document(LunarYearsJson(years, printer.User().holidaySources) + "\n");
     }
     if (request.format == OutputFormat::Ics) {
-        const std::string lunarName = LunarDateName(month, day, request.leap);
         const LunarAnniversary anniversary{month, day, request.leap,
                                            request.summary.empty() ? lunarName : request.summary};
         const std::string calendarName = request.summary.empty() ? lunarName : request.summary + " (" + lunarName + ")";
@@ -273,7 +303,14 @@ bool PrintLunarDateInYears(const PrintRequest& request, const Printer& printer)
         for (const CalendarEvent& event : AnniversaryEvents(anniversary, years)) calendar.Add(event);
         calendar.Finish();
     }
-    return found;
+    const auto lacking = std::ranges::count_if(years, [](const LunarDateOfYear& y) { return !y.reading; });
+    if (lacking > 0) {
+        Complain(
+            Messages::Shown(Message("{1} is not in {2} of the {3} years; --observe gives the day it is kept "
+                                    "instead (day 30 on the 29th, a leap month's date in the ordinary month)",
+                                    {lunarName, std::to_string(lacking), std::to_string(years.size())})));
+    }
+    return static_cast<std::size_t>(lacking) < years.size();
 }
 
 }  // namespace
