@@ -23,8 +23,8 @@ const std::string& ScheduledElectionNote()
 
 HolidayEventMaker::Label HolidayEventMaker::LabelOf(const Holiday& holiday)
 {
-    Label label{holiday.name, HolidayKindName(holiday.kind), {}};
-    label.fingerprint = Fingerprint(label.kind + '\n' + label.name);
+    Label label{HolidayTitle(holiday), HolidayKindName(holiday.kind), {}};
+    label.fingerprint = Fingerprint(label.kind + '\n' + holiday.name);  // as before titles: UIDs stay
     return label;
 }
 

@@ -195,7 +195,10 @@ void AddEvent(std::string& out, const CalendarEvent& event, std::string_view sta
         out += "DTSTART:";
         AppendDateValue(out, event.date);
         AppendUtcTime(out, *event.utcMinuteOfDay, 0);
-        out += "\r\n";
+        // A moment. RFC 5545 makes one of DTSTART alone, but khal shows that
+        // as an hour and calcurse refuses a zero DURATION: one second is a
+        // moment to both.
+        out += "\r\nDURATION:PT1S\r\n";
     } else {
         AddDayLines(out, event.date);
     }

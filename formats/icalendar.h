@@ -20,7 +20,7 @@ struct CalendarEvent {
     std::string description;                     // empty: none
     std::string category;                        // empty: none
     GregorianDate date;                          // an all-day event on this day, or the UTC date of a moment
-    std::optional<std::int32_t> utcMinuteOfDay;  // a moment (DTSTART in UTC, no DTEND) rather than a day
+    std::optional<std::int32_t> utcMinuteOfDay;  // a moment (DTSTART in UTC, a second long) rather than a day
     // The description and the category are the program's own words (UTF-8
     // made from its CP949 text, none of the characters TEXT escapes), written
     // as they are; otherwise they are escaped like the summary.

@@ -177,21 +177,36 @@ std::string Count(std::size_t count)
     return std::to_string(count);
 }
 
+// The mode of --holidays, --terms or --events: with --ics any of them in one file.
+UsageProblem ChooseListMode(PrintRequest& request, const ModeFlags& flags)
+{
+    const std::size_t count = request.numbers.size();
+    const char* const option = flags.holidays ? "--holidays" : flags.terms ? "--terms" : "--events";
+    if (count > 1) return Refuse("{1} takes one YEAR or FROM-TO, but got {2} argument(s)", {option, Count(count)});
+    request.lists = {flags.holidays, flags.terms, flags.events};
+    if (request.format == OutputFormat::Ics) {
+        request.mode = PrintMode::CalendarFile;
+    } else {
+        request.mode = flags.holidays ? PrintMode::Holidays : flags.terms ? PrintMode::Terms : PrintMode::Events;
+    }
+    return std::nullopt;
+}
+
 // Decides the mode from the flags and the count of numbers.
 UsageProblem ChooseMode(PrintRequest& request, const ModeFlags& flags)
 {
-    const int chosen = int{flags.holidays} + int{flags.terms} + int{flags.fromLunar} + int{flags.events};
-    if (chosen > 1) return Refuse("choose one of --holidays, --terms, --events and --from-lunar");
+    const int lists = int{flags.holidays} + int{flags.terms} + int{flags.events};
+    if (lists + int{flags.fromLunar} > 1 && (flags.fromLunar || request.format != OutputFormat::Ics)) {
+        return Refuse(
+            "choose one of --holidays, --terms, --events and --from-lunar (--ics takes any of the first three)");
+    }
     if (request.noEvents && request.eventsFile) return Refuse("choose one of --events-file and --no-events");
     const std::size_t count = request.numbers.size();
     if (request.leap && !flags.fromLunar) return Refuse("--leap needs --from-lunar");
     if (request.observe && !flags.fromLunar) return Refuse("--observe needs --from-lunar");
     if (!request.years.empty() && !flags.fromLunar) return Refuse("--years needs --from-lunar");
-    if (flags.holidays || flags.terms || flags.events) {
-        const std::string option = flags.holidays ? "--holidays" : flags.terms ? "--terms" : "--events";
-        if (count > 1) return Refuse("{1} takes one YEAR or FROM-TO, but got {2} argument(s)", {option, Count(count)});
-        request.mode = flags.holidays ? PrintMode::Holidays : flags.terms ? PrintMode::Terms : PrintMode::Events;
-    } else if (flags.fromLunar && !request.years.empty()) {
+    if (lists > 0) return ChooseListMode(request, flags);
+    if (flags.fromLunar && !request.years.empty()) {
         if (count != 2)
             return Refuse("--from-lunar with --years expects MONTH DAY, but got {1} argument(s)", {Count(count)});
         request.mode = PrintMode::FromLunarYears;
@@ -220,8 +235,7 @@ UsageProblem CheckFormat(const PrintRequest& request)
     }
     if (request.format == OutputFormat::Ics) {
         if (request.cp949) return Refuse("--ics writes UTF-8: leave out --encoding cp949");
-        if (mode != PrintMode::Holidays && mode != PrintMode::Terms && mode != PrintMode::Events &&
-            mode != PrintMode::FromLunarYears) {
+        if (mode != PrintMode::CalendarFile && mode != PrintMode::FromLunarYears) {
             return Refuse("--ics goes with --holidays, --terms, --events or --from-lunar MONTH DAY --years FROM-TO");
         }
     }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "almanac.h"
+#include "calendar_names.h"
 #include "command_line.h"
 
 // What dalcal-print was asked to do, read from its command line.
@@ -18,6 +19,7 @@ enum class PrintMode {
     Holidays,        // --holidays [YEAR | FROM-TO]
     Terms,           // --terms [YEAR | FROM-TO]
     Events,          // --events [YEAR | FROM-TO]: the user's events
+    CalendarFile,    // --ics with any of --holidays, --terms and --events: one file
     FromLunar,       // --from-lunar YEAR MONTH DAY [--leap]
     FromLunarYears,  // --from-lunar MONTH DAY --years FROM-TO [--leap]
 };
@@ -47,6 +49,7 @@ struct PrintRequest {
     std::string summary;               // --summary: the name of the events of --ics (UTF-8), empty: a default
     std::string years;                 // FROM-TO, with --years
     std::vector<std::string> numbers;  // the positional arguments, as given
+    CalendarParts lists;               // which lists --holidays, --terms and --events chose
 };
 
 // The request read from args (args[0] is the program), or the usage error

@@ -1,5 +1,7 @@
 #include "calendar_names.h"
 
+#include <utility>
+
 #include "korean_words.h"
 #include "number_text.h"
 #include "utf8_literals.h"
@@ -30,17 +32,17 @@ std::string LunarDateName(std::int32_t lunarMonth, std::int32_t lunarDay, bool l
     return name;
 }
 
-std::string HolidayCalendarName(std::int32_t fromYear, std::int32_t toYear)
+std::string CalendarFileName(const CalendarParts& parts, std::int32_t fromYear, std::int32_t toYear)
 {
-    return "대한민국 공휴일 " + Years(fromYear, toYear);
-}
-
-std::string SolarTermCalendarName(std::int32_t fromYear, std::int32_t toYear)
-{
-    return "24절기 " + Years(fromYear, toYear);
-}
-
-std::string EventCalendarName(std::int32_t fromYear, std::int32_t toYear)
-{
-    return "내 날짜 " + Years(fromYear, toYear);
+    const std::pair<bool, const char*> words[] = {
+        {parts.holidays, "대한민국 공휴일"}, {parts.terms, "24절기"}, {parts.events, "내 날짜"}};
+    std::string name;
+    for (const auto& [wanted, word] : words) {
+        if (!wanted) continue;
+        if (!name.empty()) name += " · ";
+        name += word;
+    }
+    name += ' ';
+    name += Years(fromYear, toYear);
+    return name;
 }

@@ -9,11 +9,16 @@
 // A lunar date without a year: "음력 3월 15일", "음력 윤6월 1일".
 std::string LunarDateName(std::int32_t lunarMonth, std::int32_t lunarDay, bool leap);
 
-// The names of whole calendars of a span of years: "대한민국 공휴일 2026",
-// "24절기 2026-2030", "내 날짜 2026"; a lunar date's: "어머니 생신 (음력 3월 15일)".
-std::string HolidayCalendarName(std::int32_t fromYear, std::int32_t toYear);
-std::string SolarTermCalendarName(std::int32_t fromYear, std::int32_t toYear);
-std::string EventCalendarName(std::int32_t fromYear, std::int32_t toYear);
+// What a calendar file of a span of years holds.
+struct CalendarParts {
+    bool holidays = false;
+    bool terms = false;
+    bool events = false;
+};
+
+// The name of such a calendar: "대한민국 공휴일 2026", "24절기 2026-2030",
+// "내 날짜 2026", "대한민국 공휴일 · 24절기 · 내 날짜 2026-2030".
+std::string CalendarFileName(const CalendarParts& parts, std::int32_t fromYear, std::int32_t toYear);
 
 // The categories of events: "절기", "음력 기념일", "내 날짜" (the user's own).
 extern const char* const kSolarTermCategory;

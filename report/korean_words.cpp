@@ -84,6 +84,16 @@ std::string MonthTitle(std::int32_t year, std::int32_t month)
     return title;
 }
 
+std::string HolidayTitle(const Holiday& holiday)
+{
+    std::string title = holiday.name;
+    if (holiday.kind == HolidayKind::Substitute) {
+        title += ' ';
+        title += HolidayKindName(holiday.kind);
+    }
+    return title;
+}
+
 std::string HolidayText(const Holiday& holiday, bool markAdded)
 {
     const std::string_view kind = HolidayKindName(holiday.kind);

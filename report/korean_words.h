@@ -24,6 +24,9 @@ std::string MonthTitle(std::int32_t year, std::int32_t month);
 // ends with its kind says it once: "설 연휴 임시공휴일". With markAdded, a day
 // the user added says so: "(공휴일, 추가)", "임시공휴일 (추가)"; a regular
 // election the statute schedules says "(선거일, 예정)".
+// A holiday as a title: its name, "설날 대체공휴일" for a substitute day.
+std::string HolidayTitle(const Holiday& holiday);
+
 std::string HolidayText(const Holiday& holiday, bool markAdded);
 
 // After a date or a time that may be a day off: a computed lunar month whose

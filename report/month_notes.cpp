@@ -12,7 +12,6 @@
 
 namespace {
 
-constexpr const char* kSubstituteSuffix = " 대체공휴일";
 constexpr const char* kHolidaysNotKnown = "   (공휴일은 2014-2100년만 표시함)";
 
 struct Note {
@@ -21,11 +20,10 @@ struct Note {
     std::string line;
 };
 
-// What follows a holiday's name: " 대체공휴일" for a substitute day, " (예정)"
-// for an election the statute schedules, else nothing.
+// What follows a holiday's title: " (예정)" for an election the statute
+// schedules, else nothing.
 std::string HolidaySuffix(const Holiday& holiday)
 {
-    if (holiday.kind == HolidayKind::Substitute) return kSubstituteSuffix;
     if (holiday.source != kScheduledByStatute) return {};
     return std::string(" (") + kScheduledMark + ')';
 }
@@ -51,7 +49,7 @@ std::string NoteDate(const GregorianDate& date, bool withWeekday)
 std::string HolidayLine(const Holiday& holiday)
 {
     std::string line = NoteDate(holiday.date, true);
-    line += holiday.name;
+    line += HolidayTitle(holiday);
     line += HolidaySuffix(holiday);
     return line;
 }

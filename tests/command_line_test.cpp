@@ -33,6 +33,8 @@ PrintRequest PrintRequestOf(const std::vector<const char*>& args)
 // Every usage error of dalcal-print, returned to main, which exits with status 2.
 TEST(PrintArguments, EveryUsageErrorIsReturned)
 {
+    constexpr const char* kChooseOne =
+        "choose one of --holidays, --terms, --events and --from-lunar (--ics takes any of the first three)";
     const struct {
         std::vector<const char*> args;
         const char* message;
@@ -48,8 +50,12 @@ TEST(PrintArguments, EveryUsageErrorIsReturned)
         {{"--from-lunar", "1", "1", "--years="}, "--years needs a value (a span like 2026-2035)"},
         {{"--from-lunar", "1", "1", "--years", ""}, "--years needs a value (a span like 2026-2035)"},
         {{"--year", "2026"}, "unknown option '--year'"},
-        {{"--holidays", "--terms"}, "choose one of --holidays, --terms, --events and --from-lunar"},
-        {{"--events", "--from-lunar"}, "choose one of --holidays, --terms, --events and --from-lunar"},
+        {{"--holidays", "--terms"}, kChooseOne},
+        {{"--events", "--from-lunar"}, kChooseOne},
+        {{"--ics", "--events", "--from-lunar", "1", "1", "--years", "2026"}, kChooseOne},
+        {{"--summary", "x", "--ics", "--holidays"}, "--summary goes with --ics --from-lunar MONTH DAY --years FROM-TO"},
+        {{"--summary", "x", "--from-lunar", "1", "1", "--years", "2026"},
+         "--summary goes with --ics --from-lunar MONTH DAY --years FROM-TO"},
         {{"--events", "2026", "2027"}, "--events takes one YEAR or FROM-TO, but got 2 argument(s)"},
         {{"--events-file"}, "--events-file needs a value (a file of events)"},
         {{"--events-file="}, "--events-file needs a value (a file of events)"},
@@ -84,8 +90,12 @@ TEST(PrintArguments, ReadsWhatWasAsked)
     EXPECT_EQ(PrintRequestOf({"--", "--holidays"}).numbers, std::vector<std::string>{"--holidays"});
     EXPECT_EQ(PrintRequestOf({"--terms"}).mode, PrintMode::Terms);
     const PrintRequest events = PrintRequestOf({"--events", "2026-2030", "--events-file", "my events", "--ics"});
-    EXPECT_EQ(events.mode, PrintMode::Events);
+    EXPECT_EQ(events.mode, PrintMode::CalendarFile);
+    EXPECT_TRUE(events.lists.events && !events.lists.holidays && !events.lists.terms);
     EXPECT_EQ(events.eventsFile, "my events");
+    const PrintRequest all = PrintRequestOf({"--ics", "--terms", "--holidays=2026-2030", "--events"});
+    EXPECT_TRUE(all.mode == PrintMode::CalendarFile && all.lists.events && all.lists.holidays && all.lists.terms);
+    EXPECT_EQ(all.numbers, std::vector<std::string>{"2026-2030"});
     EXPECT_EQ(events.format, OutputFormat::Ics);
     EXPECT_TRUE(PrintRequestOf({"--no-events", "2026", "7"}).noEvents);
     EXPECT_EQ(PrintRequestOf({"--color=never", "2026"}).color, ColorWhen::Never);

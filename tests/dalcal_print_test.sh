@@ -288,6 +288,13 @@ refused "--years outside the almanac" "not within the years 1391-2100" --from-lu
 refused "--years not a span" '"abc" is not a span' --from-lunar 1 1 --years abc
 refused "--years month 13" "lunar month 13 is not 1-12" --from-lunar 13 1 --years 2026-2027
 usage_error "--years alone" "--years needs --from-lunar" --years 2024-2029 1 1
+run --ics --holidays 2063
+check "--ics: two substitute days of one Saturday each named for its own holiday" test \
+    "$(tr -d '\r' <"$work/out" | awk '/^DTSTART/ { day = $0 } /^SUMMARY:.*대체/ { print day, $0 }' | grep 2063050)" = \
+    "DTSTART;VALUE=DATE:20630507 SUMMARY:부처님오신날 대체공휴일
+DTSTART;VALUE=DATE:20630508 SUMMARY:어린이날 대체공휴일"
+usage_error "--ics: several lists, not with --from-lunar" "choose one of --holidays" --ics --holidays --from-lunar 1 1 --years 2026-2027
+usage_error "several lists without --ics" "choose one of --holidays" --json --holidays --terms 2026
 usage_error "--observe alone" "--observe needs --from-lunar" --observe 2027
 
 # Every year of a lunar anniversary: a line a year, the date or why there is

@@ -41,6 +41,7 @@ check "date: its events" json '.events == [{"name":"이사, 새 집","moved":fal
 "$program" --ics --holidays 2026-2027 >"$work/holidays.ics"
 "$program" --ics --terms 2026 >"$work/terms.ics"
 "$program" --ics --events 2026-2027 --events-file "$events" >"$work/events.ics"
+"$program" --ics --holidays --terms --events 2026 --events-file "$events" >"$work/mixed.ics"
 summary=$'어머니 생신, 제사; a\\b'
 "$program" --ics --from-lunar 3 15 --years 2026-2030 --summary "$summary" >"$work/birthday.ics"
 "$program" --ics --from-lunar 3 15 --years 2026-2027 --summary $'two\nlines\nSUMMARY:injected' >"$work/newline.ics"
@@ -61,7 +62,9 @@ assert cal["VERSION"] == "2.0" and cal["CALSCALE"] == "GREGORIAN" and cal["METHO
 assert len({str(e["UID"]) for e in holidays}) == len(holidays)
 program = sys.argv[0]
 _, terms = events("terms.ics")
-assert len(terms) == 24 and all(e.get("DTEND") is None and e["DTSTART"].dt.tzinfo is not None for e in terms)
+import datetime
+assert len(terms) == 24 and all(e.get("DTEND") is None and e["DURATION"].dt == datetime.timedelta(seconds=1)
+                                and e["DTSTART"].dt.tzinfo is not None for e in terms)
 _, birthdays = events("birthday.ics")
 assert [str(e["SUMMARY"]) for e in birthdays] == [summary] * 5
 assert [e["DTSTART"].dt.isoformat() for e in birthdays][:2] == ["2026-05-01", "2027-04-21"]
@@ -69,13 +72,20 @@ _, newline = events("newline.ics")
 assert [str(e["SUMMARY"]) for e in newline] == ["two\nlines\nSUMMARY:injected"] * 2
 for e in holidays:
     assert (e["DTEND"].dt - e["DTSTART"].dt).days == 1 and str(e["TRANSP"]) == "TRANSPARENT"
+substitutes = {e["DTSTART"].dt.isoformat(): str(e["SUMMARY"]) for e in holidays if str(e["CATEGORIES"].cats[0]) == "대체공휴일"}
+assert substitutes["2027-02-09"] == "설날 대체공휴일", substitutes
+# One file of all three: the same events, UIDs and all, as the three files.
+_, mixed = events("mixed.ics")
+_, mine = events("events.ics")
+separate = {str(e["UID"]) for e in holidays + terms + mine if e["DTSTART"].dt.year == 2026}
+assert {str(e["UID"]) for e in mixed} == separate, len(mixed)
 _, mine = events("events.ics")
 assert len(mine) == 7 and len({str(e["UID"]) for e in mine}) == 7
 assert "이사, 새 집" in [str(e["SUMMARY"]) for e in mine]
 assert all((e["DTEND"].dt - e["DTSTART"].dt).days == 1 for e in mine)
 PY
-pairs() {  # the JSON's "date name" pairs, sorted
-    "$program" --json "$@" | jq -r '.[] | "\(.date) \(.name)"' | sort
+pairs() {  # the JSON's "date name" pairs, sorted; a substitute day titled as the views title it
+    "$program" --json "$@" | jq -r '.[] | "\(.date) \(.name)\(if .kind == "대체공휴일" then " 대체공휴일" else "" end)"' | sort
 }
 
 # khal: imports every event, lists them as the JSON has them, and a second
@@ -108,14 +118,23 @@ khal -c "$work/khal/config" import --batch -a dalcal "$work/events.ics" >/dev/nu
 check "khal: the user's events as the JSON has them" \
     cmp -s <(khal_list) <( (pairs --holidays 2026-2027; pairs --events 2026-2027 --events-file "$events") | sort)
 
+# A solar term is a moment to both: khal starts and ends it at its minute,
+# calcurse too.
+khal -c "$work/khal/config" import --batch -a dalcal "$work/terms.ics" >/dev/null 2>&1
+check "khal: 입춘 a moment" test "$(khal -c "$work/khal/config" list --format "{start} {end} {title}" --day-format "" 2026-02-03 2026-02-04)" = "2026-02-03 20:02 2026-02-03 20:02 입춘"
+calcurse -D "$work/calcurse-terms" -i "$work/terms.ics" >/dev/null 2>&1
+check "calcurse: 입춘 a moment" grep -qx "02/03/2026 @ 20:02 -> 02/03/2026 @ 20:02>[0-9a-f]* |입춘" "$work/calcurse-terms/apts"
+
 # calcurse: nothing skipped (a summary with commas, semicolons and a backslash
 # included; calcurse keeps no line break in a summary, so that one is Python's).
-for file in holidays terms birthday events; do
+for file in holidays terms birthday events mixed; do
     report=$(calcurse -D "$work/calcurse" -i "$work/$file.ics" 2>&1)
     check "calcurse: $file, nothing skipped" grep -q " 0 skipped" <<<"$report"
 done
-check "calcurse: 46 holidays, 24 terms, 5 birthdays, 7 events" \
-    test "$(cat "$work/calcurse/apts" | wc -l)" -eq $((46 + 24 + 5 + 7))
+# calcurse imports a file again whole: the mixed one adds 2026's 22
+# holidays, 24 terms and 3 events once more.
+check "calcurse: 46 holidays, 24 terms, 5 birthdays, 7 events, and the mixed file again" \
+    test "$(cat "$work/calcurse/apts" | wc -l)" -eq $((46 + 24 + 5 + 7 + 22 + 24 + 3))
 
 echo "$passed passed, $failed failed"
 [[ $failed -eq 0 ]]

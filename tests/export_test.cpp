@@ -107,7 +107,7 @@ TEST(ICalendar, AllDayEventsAndMoments)
                                         {"b@dalcal", "c", "", "", {2026, 2, 3}, 20 * 60 + 2}},
                                        0);
     EXPECT_NE(text.find("DTSTART;VALUE=DATE:20271231\r\nDTEND;VALUE=DATE:20280101\r\n"), std::string::npos);
-    EXPECT_NE(text.find("DTSTART:20260203T200200Z\r\nSUMMARY:"), std::string::npos);  // no DTEND
+    EXPECT_NE(text.find("DTSTART:20260203T200200Z\r\nDURATION:PT1S\r\nSUMMARY:"), std::string::npos);  // no DTEND
     EXPECT_NE(text.find("DTSTAMP:19700101T000000Z\r\n"), std::string::npos);
     EXPECT_EQ(text.find("DESCRIPTION"), std::string::npos);  // none given, none written
 }

@@ -1,0 +1,159 @@
+#include "list_runs.h"
+
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "argument_values.h"
+#include "calendar_events.h"
+#include "calendar_names.h"
+#include "json_documents.h"
+#include "korean_almanac.h"
+#include "messages.h"
+#include "program.h"
+#include "year_lists.h"
+
+namespace {
+
+// --events spans: the years of Korea's almanac, where lunar anniversaries are kept.
+constexpr std::int32_t kFirstEventYear = kKoreanFirstYear;
+constexpr std::int32_t kLastEventYear = kKoreanLastYear;
+
+// The span a list is asked for (this year when none is given), within the
+// years that list is known for.
+YearSpan SpanOrThisYear(const Printer& printer, const char* option, std::int32_t first, std::int32_t last,
+                        const char* outside)
+{
+    const std::vector<std::string>& numbers = printer.Request().numbers;
+    const std::string span = numbers.empty() ? std::to_string(printer.ThisYear()) : numbers[0];
+    return ParseYearSpan(option, span, true, first, last, outside);
+}
+
+YearSpan HolidaySpan(const Printer& printer)
+{
+    return SpanOrThisYear(
+        printer, "--holidays", kFirstHolidayYear, kLastHolidayYear,
+        Phrase("{1}: {2} is not within the years {3}-{4} of which Korea's public holidays are known"));
+}
+
+YearSpan TermSpan(const Printer& printer)
+{
+    return SpanOrThisYear(printer, "--terms", kFirstSolarTermYear, kLastSolarTermYear,
+                          Phrase("{1}: {2} is not within the years {3}-{4} of which the solar terms are known"));
+}
+
+YearSpan EventSpan(const Printer& printer)
+{
+    return SpanOrThisYear(printer, "--events", kFirstEventYear, kLastEventYear,
+                          Phrase("{1}: {2} is not within the years {3}-{4} of which the events' years are known"));
+}
+
+std::vector<SolarTerm> TermsOf(const YearSpan& span)
+{
+    std::vector<SolarTerm> terms;
+    for (std::int32_t year = span.from; year <= span.to; ++year) {
+        std::array<SolarTerm, kSolarTermsInYear> ofYear{};
+        GetSolarTerms(year, ofYear);
+        terms.insert(terms.end(), ofYear.begin(), ofYear.end());
+    }
+    return terms;
+}
+
+// Where the events file would be, when there is none to list (one line on stderr).
+void SayWhereEventsWouldBe(const Printer& printer)
+{
+    const RunContext& context = printer.Context();
+    if (printer.Request().noEvents || context.user.EventsFileFound()) return;
+    if (const std::optional<std::string>& path = context.user.EventsPath()) {
+        Complain(Messages::Shown(
+            Message("no events file: write your dates in {1}, one a line (see dalcal-print(1))", {*path})));
+    } else {
+        Complain(Messages::Translated("no events file: neither XDG_CONFIG_HOME nor HOME is set"));
+    }
+}
+
+// Each part's events added to an iCalendar file, year by year as they are made.
+void AddHolidays(const Printer& printer, const YearSpan& span, ICalendarWriter& calendar)
+{
+    HolidayEventMaker events;
+    std::vector<Holiday> ofYear;
+    for (std::int32_t year = span.from; year <= span.to; ++year) {
+        GetUserHolidays(year, printer.Holidays(), ofYear);
+        for (const Holiday& holiday : ofYear) calendar.Add(events.Make(holiday));
+    }
+}
+
+void AddTerms(const YearSpan& span, ICalendarWriter& calendar)
+{
+    for (const CalendarEvent& event : SolarTermEvents(TermsOf(span))) calendar.Add(event);
+}
+
+void AddEvents(const UserDates& user, const YearSpan& span, ICalendarWriter& calendar)
+{
+    for (std::int32_t year = span.from; year <= span.to; ++year) {
+        for (const CalendarEvent& event : UserEventEvents(EventsIn(user, year, year))) calendar.Add(event);
+    }
+}
+
+}  // namespace
+
+void PrintHolidays(const Printer& printer)
+{
+    const YearSpan span = HolidaySpan(printer);
+    if (printer.Request().format == OutputFormat::Text) {
+        for (std::int32_t year = span.from; year <= span.to; ++year) {
+            PrintHolidayList(year, printer.Output(), printer.Holidays());
+        }
+        return;
+    }
+    std::vector<Holiday> holidays;
+    std::vector<Holiday> ofYear;
+    for (std::int32_t year = span.from; year <= span.to; ++year) {
+        GetUserHolidays(year, printer.Holidays(), ofYear);
+        holidays.insert(holidays.end(), ofYear.begin(), ofYear.end());
+    }
+    printer.Document(HolidaysJson(holidays, printer.Holidays().holidaySources) + "\n");
+}
+
+void PrintTerms(const Printer& printer)
+{
+    const YearSpan span = TermSpan(printer);
+    if (printer.Request().format == OutputFormat::Text) {
+        for (std::int32_t year = span.from; year <= span.to; ++year) PrintSolarTermList(year, printer.Output());
+        return;
+    }
+    printer.Document(SolarTermsJson(TermsOf(span)) + "\n");
+}
+
+void PrintEvents(const Printer& printer)
+{
+    const YearSpan span = EventSpan(printer);
+    const UserDates& user = printer.Events();
+    SayWhereEventsWouldBe(printer);
+    if (printer.Request().format == OutputFormat::Text) {
+        PrintEventList(span.from, span.to, user, printer.Output());
+    } else {
+        printer.Document(EventsJson(EventsIn(user, span.from, span.to)) + "\n");
+    }
+}
+
+void PrintCalendarFile(const Printer& printer)
+{
+    const CalendarParts& lists = printer.Request().lists;
+    // Every span checked before a byte is written.
+    const std::optional<YearSpan> holidays = lists.holidays ? std::optional(HolidaySpan(printer)) : std::nullopt;
+    const std::optional<YearSpan> terms = lists.terms ? std::optional(TermSpan(printer)) : std::nullopt;
+    const std::optional<YearSpan> events = lists.events ? std::optional(EventSpan(printer)) : std::nullopt;
+    const YearSpan span = holidays ? *holidays : terms ? *terms : *events;
+    if (events) {
+        (void)printer.Events();
+        SayWhereEventsWouldBe(printer);
+    }
+    const std::string calendarName = CalendarFileName(lists, span.from, span.to);
+    ICalendarWriter calendar = printer.Calendar(calendarName);
+    if (holidays) AddHolidays(printer, *holidays, calendar);
+    if (terms) AddTerms(*terms, calendar);
+    if (events) AddEvents(printer.Events(), *events, calendar);
+    calendar.Finish();
+}

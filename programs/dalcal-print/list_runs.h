@@ -1,0 +1,14 @@
+#pragma once
+
+#include "printer.h"
+
+// The lists of a span of years: Korea's holidays, the solar terms, the user's
+// events, as text, JSON or iCalendar; with --ics any of the three in one file.
+
+void PrintHolidays(const Printer& printer);
+void PrintTerms(const Printer& printer);
+void PrintEvents(const Printer& printer);
+
+// One iCalendar file of what request.lists chooses, each part over the span
+// given (or this year), checked against the years it is known for.
+void PrintCalendarFile(const Printer& printer);

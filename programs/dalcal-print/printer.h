@@ -1,0 +1,63 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "arguments.h"
+#include "date_reading.h"
+#include "icalendar.h"
+#include "line_output.h"
+#include "print_run.h"
+#include "surroundings.h"
+
+// Writes a run's output: lines in the encoding asked for (the views' UTF-8,
+// the window's calendar CP949, each converted here if need be), or whole
+// documents (UTF-8); and reads what a run needs of its surroundings.
+class Printer {
+public:
+    Printer(const PrintRequest& request, const RunContext& context, const ByteOutput& output)
+        : request_(request), context_(context), output_(output)
+    {
+    }
+
+    TextOutput Output() const
+    {
+        return [this](const std::string& line) { Write(line); };
+    }
+    LineOutput WindowCalendarOutput() const
+    {
+        return [this](const AnsiString& line) { WriteCp949(line); };
+    }
+    void Write(const std::string& utf8Line) const;
+    void WriteCp949(const AnsiString& line) const;
+    void Document(const std::string& utf8) const { output_(utf8); }
+
+    // An iCalendar file, written as its events are added.
+    ICalendarWriter Calendar(std::string_view name) const
+    {
+        return ICalendarWriter(name, context_.stampSeconds, output_);
+    }
+
+    const PrintRequest& Request() const { return request_; }
+    const RunContext& Context() const { return context_; }
+    std::int32_t ThisYear() const { return context_.today.year; }
+
+    // A month's grid and, in Korea's almanac, its holidays, terms and the user's events below.
+    void Month(std::int32_t year, std::int32_t month) const;
+
+    // The user's dates: all, the added holidays alone or the events alone
+    // (each file read when first asked for).
+    const UserDates& User() const { return context_.user.All(); }
+    const UserDates& Holidays() const { return context_.user.Holidays(); }
+    const UserDates& Events() const { return context_.user.Events(); }
+
+    // Everything known of a day, the user's dates included.
+    DateReading Read(const GregorianDate& date) const { return ReadDate(request_.almanac, date, User()); }
+
+private:
+    const PrintRequest& request_;
+    const RunContext& context_;
+    const ByteOutput& output_;
+    mutable std::string lineBytes_;  // the line Write is writing: a month with many notes writes many
+};
