@@ -31,6 +31,28 @@ char PlainCharacter(unsigned codePoint)
     return dash ? '-' : '\0';
 }
 
+// The refusals of a number, each name with its own patterns.
+struct NumberRefusals {
+    std::string_view name;
+    const char* notNumber;
+    const char* outOfRange;
+};
+constexpr NumberRefusals kNamedNumbers[] = {
+    {kYearName, Phrase("YEAR: {1} is not a number"), Phrase("YEAR: {1} is out of range")},
+    {kMonthName, Phrase("MONTH: {1} is not a number"), Phrase("MONTH: {1} is out of range")},
+    {kDayName, Phrase("DAY: {1} is not a number"), Phrase("DAY: {1} is out of range")},
+};
+
+Message NumberRefused(const char* name, const std::string& typed, bool integer)
+{
+    for (const NumberRefusals& refusals : kNamedNumbers) {
+        if (refusals.name != name) continue;
+        return Message(integer ? refusals.outOfRange : refusals.notNumber, {Utf8::Quoted(typed)});
+    }
+    return integer ? Message("{1}: {2} is out of range", {name, Utf8::Quoted(typed)})
+                   : Message("{1}: {2} is not a number", {name, Utf8::Quoted(typed)});
+}
+
 bool LooksLikeInteger(std::string_view text)
 {
     if (!text.empty() && (text.front() == '-' || text.front() == '+')) text.remove_prefix(1);
@@ -68,8 +90,7 @@ std::int32_t ParseNumber(const char* name, const std::string& arg)
     try {
         return Sysutils::StrToInt(Cp949::FromUtf8(text));
     } catch (const EConvertError&) {
-        throw TypedValueError(LooksLikeInteger(text) ? Message("{1}: {2} is out of range", {name, Utf8::Quoted(arg)})
-                                                     : Message("{1}: {2} is not a number", {name, Utf8::Quoted(arg)}));
+        throw TypedValueError(NumberRefused(name, arg, LooksLikeInteger(text)));
     }
 }
 

@@ -25,7 +25,14 @@ public:
 // The text of a number as typed, read as plain digits and dashes.
 std::string AsTypedNumber(std::string_view typed);
 
-// One number; name is the argument's name in the message ("YEAR").
+// The names of the positional numbers, as messages name them (a translation
+// names them in its own language: 연도, 월, 일).
+inline constexpr const char* kYearName = "YEAR";
+inline constexpr const char* kMonthName = "MONTH";
+inline constexpr const char* kDayName = "DAY";
+
+// One number; name is the argument's name in the message: one of the names
+// above, or an option ("--years").
 std::int32_t ParseNumber(const char* name, const std::string& arg);
 
 // FROM-TO, or a single YEAR where oneYear allows it, running forwards within

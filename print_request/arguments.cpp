@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "argument_values.h"
+#include "typed_date.h"
 #include "utf8.h"
 
 namespace {
@@ -172,6 +173,37 @@ bool LooksLikeDate(std::string_view arg)
     return AsTypedNumber(arg).find('-', 1) != std::string::npos;
 }
 
+// What one argument asks for: a year, a month ("2027년 2월", "2027-02"), a day
+// ("2027-02-07", "2027년 2월 7일"), or a lunar date's day ("음력 2027년 1월 1일").
+PrintMode ModeOfOne(std::string_view arg)
+{
+    switch (ShapeOf(arg)) {
+        case TypedShape::Month:
+            return PrintMode::Month;
+        case TypedShape::Day:
+            return PrintMode::Date;
+        case TypedShape::LunarDay:
+            return PrintMode::FromLunar;
+        case TypedShape::Number:
+            return PrintMode::Year;
+        case TypedShape::Other:
+            break;
+    }
+    return LooksLikeDate(arg) ? PrintMode::Date : PrintMode::Year;  // refused by the date's or the year's reading
+}
+
+// The numbers --from-lunar was given, however they were split into arguments.
+std::size_t LunarNumbers(const std::vector<std::string>& args)
+{
+    std::string joined;
+    for (const std::string& arg : args) {
+        if (!joined.empty()) joined += ' ';
+        joined += arg;
+    }
+    const std::size_t numbers = DateNumbersIn(joined);
+    return numbers == 0 ? args.size() : numbers;  // text that is no date: as many as the arguments
+}
+
 std::string Count(std::size_t count)
 {
     return std::to_string(count);
@@ -206,15 +238,18 @@ UsageProblem ChooseMode(PrintRequest& request, const ModeFlags& flags)
     if (request.observe && !flags.fromLunar) return Refuse("--observe needs --from-lunar");
     if (!request.years.empty() && !flags.fromLunar) return Refuse("--years needs --from-lunar");
     if (lists > 0) return ChooseListMode(request, flags);
+    const std::size_t lunarNumbers = flags.fromLunar ? LunarNumbers(request.numbers) : 0;
     if (flags.fromLunar && !request.years.empty()) {
-        if (count != 2)
+        if (lunarNumbers != 2)
             return Refuse("--from-lunar with --years expects MONTH DAY, but got {1} argument(s)", {Count(count)});
         request.mode = PrintMode::FromLunarYears;
     } else if (flags.fromLunar) {
-        if (count != 3) return Refuse("--from-lunar expects YEAR MONTH DAY, but got {1} argument(s)", {Count(count)});
+        if (lunarNumbers == 2) return Refuse("--from-lunar MONTH DAY needs the years to list it in: --years FROM-TO");
+        if (lunarNumbers != 3)
+            return Refuse("--from-lunar expects YEAR MONTH DAY, but got {1} argument(s)", {Count(count)});
         request.mode = PrintMode::FromLunar;
     } else if (count == 1) {
-        request.mode = LooksLikeDate(request.numbers[0]) ? PrintMode::Date : PrintMode::Year;
+        request.mode = ModeOfOne(request.numbers[0]);
     } else if (count == 0 || count == 2) {
         request.mode = PrintMode::Month;
     } else {

@@ -14,6 +14,7 @@
 #include "messages.h"
 #include "program.h"
 #include "sysutils.h"
+#include "typed_date.h"
 #include "user_files.h"
 
 namespace {
@@ -97,14 +98,14 @@ bool RefusedOntoTerminal(OutputFormat format)
 std::vector<MonthOfPage> RequestedMonths(const PrintRequest& request, const RunContext& context)
 {
     if (request.numbers.empty()) return {{context.today.year, context.today.month}};
-    const std::int32_t year = ParseNumber("YEAR", request.numbers[0]);
-    std::vector<MonthOfPage> months;
     if (request.mode == PrintMode::Year) {
+        const std::int32_t year = ParseNumber(kYearName, request.numbers[0]);
         CheckYearAndMonth(year, 1);
+        std::vector<MonthOfPage> months;
         for (std::int32_t month = 1; month <= kMonthsInYear; ++month) months.push_back({year, month});
         return months;
     }
-    const std::int32_t month = ParseNumber("MONTH", request.numbers[1]);
-    CheckYearAndMonth(year, month);
-    return {{year, month}};
+    const TypedMonth month = ReadMonthArguments(request.numbers);
+    CheckYearAndMonth(month.year, month.month);
+    return {{month.year, month.month}};
 }

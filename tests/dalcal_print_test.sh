@@ -68,7 +68,7 @@ usage_error "unknown almanac" "unknown almanac 'china'" --almanac china 2026 7
 usage_error "almanac without value" "--almanac needs a value" --almanac
 usage_error "--years= without value" "--years needs a value" --from-lunar 1 1 --years=
 usage_error "--leap alone" "--leap needs --from-lunar" --leap 2026 7
-usage_error "--from-lunar with two numbers" "expects YEAR MONTH DAY, but got 2" --from-lunar 2027 1
+usage_error "--from-lunar with two numbers: --years suggested" "--from-lunar MONTH DAY needs the years to list it in: --years FROM-TO" --from-lunar 3 15
 usage_error "--from-lunar with four numbers" "expects YEAR MONTH DAY, but got 4" --from-lunar 2027 1 1 1
 
 # Korea's almanac is the default; the classic table on request.
@@ -167,6 +167,37 @@ run --from-lunar 2027년 1월 1일
 check "typed: --from-lunar 2027년 1월 1일" grep -q "^2027-02-07 일요일" "$work/out"
 run ２０２７－０２－０７
 check "typed: a full-width date" grep -q "^2027-02-07 일요일" "$work/out"
+# Every form the month view's box takes, as one argument or several: what
+# each asks for, by the first line's first words.
+while IFS='|' read -r expected args; do
+    IFS=';' read -ra words <<<"$args"
+    run "${words[@]}"
+    check "typed: ${args//;/ }" test "$status" -eq 0 -a "$(head -1 "$work/out" | cut -d' ' -f1-2)" = "$expected"
+done <<'ROWS'
+2027년 2월|2027년 2월
+2027년 2월|2027년2월
+2027년 2월|2027-02
+2027년 2월|2027.2
+2027년 2월|２０２７년 ２월
+2027-02-07 일요일|2027년 2월 7일
+2027-02-07 일요일|2027.2.7
+2027-02-07 일요일|음력 2027년 1월 1일
+2025-07-25 금요일|음력 2025년 윤6월 1일
+2027-02-07 일요일|--from-lunar;2027년 1월 1일
+2027-02-07 일요일|--from-lunar;2027-01-01
+2027-02-07 일요일|--from-lunar;2027;1월;1일
+2025-07-25 금요일|--from-lunar;2025;윤6;1
+2025-07-25 금요일|--from-lunar;2025 윤6월 1일
+2025-07-25 금요일|--from-lunar;--leap;2025-06-01
+2025-07-25 금요일|--from-lunar;윤6월 1일;--years;2025
+2026-05-01 금요일|--from-lunar;3-15;--years;2026
+ROWS
+run --json "2027년 2월 7일"
+check "typed: --json of a day typed in words" grep -q '^{"date":"2027-02-07"' "$work/out"
+run --pdf "2027년 2월"
+check "typed: a page of a month typed in words" test "$status" -eq 0 -a "$(head -c 5 "$work/out")" = "%PDF-"
+run --from-lunar 2027년 1월 x일
+check "typed: a lunar date's wrong part named" grep -qx 'dalcal-print: DAY: "x일" is not a number' "$work/err"
 # Years before 1000 written as ISO 8601 writes them, however they were typed.
 for typed in 999-1-1 0999-01-01; do
     run "$typed"

@@ -54,7 +54,7 @@ while IFS='|' read -r environment arguments expected_status expected; do
 done <<'CASES'
 LANG=ko_KR.UTF-8|--bogus|2|dalcal-print: 알 수 없는 옵션 '--bogus'
 LANG=ko_KR.UTF-8|2027 13|1|dalcal-print: 2027-13: 없는 달임 (13월은 없음)
-LANG=ko_KR.UTF-8|abc 2|1|dalcal-print: YEAR: "abc": 숫자가 아님
+LANG=ko_KR.UTF-8|abc 2|1|dalcal-print: 연도: "abc": 숫자가 아님
 LANG=ko_KR.UTF-8|--holidays 2013-2014|1|dalcal-print: --holidays: "2013-2014": 공휴일을 아는 2014-2100년 밖임
 LANG=ko_KR.UTF-8|--from-lunar 2026 2 30|1|dalcal-print: 음력 2026년 2월에는 30일이 없음 (29일까지 있음)
 LANG=ko_KR.UTF-8|2026-02-30|1|dalcal-print: "2026-02-30": 없는 날짜임 (2026년 2월은 28일까지)

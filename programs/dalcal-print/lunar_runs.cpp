@@ -12,6 +12,8 @@
 #include "json_documents.h"
 #include "messages.h"
 #include "program.h"
+#include "typed_date.h"
+#include "utf8.h"
 #include "yearly_dates.h"
 
 namespace {
@@ -23,14 +25,15 @@ struct KeptInYear {
     bool moved = false;
     LunarDateLookup found;
 };
-KeptInYear FindInYear(const PrintRequest& request, std::int32_t year, std::int32_t month, std::int32_t day)
+KeptInYear FindInYear(const PrintRequest& request, std::int32_t year, const TypedLunarDate& lunar)
 {
     KeptInYear inYear;
-    inYear.found = FindLunarDate(request.almanac, year, month, day, request.leap);
+    inYear.found = FindLunarDate(request.almanac, year, lunar.month, lunar.day, lunar.leap);
     if (inYear.found.lack == LunarDateLack::None) {
         inYear.date = inYear.found.date;
     } else if (request.observe) {
-        if (const std::optional<Observance> kept = ObserveLunarDate(request.almanac, year, month, day, request.leap)) {
+        if (const std::optional<Observance> kept =
+                ObserveLunarDate(request.almanac, year, lunar.month, lunar.day, lunar.leap)) {
             inYear.date = kept->date;
             inYear.moved = kept->moved;
         }
@@ -38,24 +41,46 @@ KeptInYear FindInYear(const PrintRequest& request, std::int32_t year, std::int32
     return inYear;
 }
 
+// The lunar date --from-lunar was given (YEAR MONTH DAY, or MONTH DAY with
+// --years), in any form people type it; --leap or "윤" for a leap month.
+TypedLunarDate LunarArguments(const PrintRequest& request, bool withYear)
+{
+    std::string joined;
+    for (const std::string& arg : request.numbers) {
+        if (!joined.empty()) joined += ' ';
+        joined += arg;
+    }
+    std::optional<TypedLunarDate> lunar = ReadLunarArguments(joined, withYear);
+    if (!lunar) {  // each argument read as a number, for the message that names the one refused
+        const std::size_t first = withYear ? 1 : 0;
+        if (request.numbers.size() != first + 2) {
+            throw TypedValueError(
+                Message("{1} is not a lunar date (2027 1 1, 2027년 1월 1일, 윤6월 1일)", {Utf8::Quoted(joined)}));
+        }
+        lunar = TypedLunarDate{withYear ? ParseNumber(kYearName, request.numbers[0]) : 0,
+                               ParseNumber(kMonthName, request.numbers[first]),
+                               ParseNumber(kDayName, request.numbers[first + 1]), false};
+    }
+    lunar->leap = lunar->leap || request.leap;
+    return *lunar;
+}
+
 }  // namespace
 
 void PrintLunarDate(const Printer& printer)
 {
     const PrintRequest& request = printer.Request();
-    const std::int32_t year = ParseNumber("YEAR", request.numbers[0]);
-    const std::int32_t month = ParseNumber("MONTH", request.numbers[1]);
-    const std::int32_t day = ParseNumber("DAY", request.numbers[2]);
-    const KeptInYear inYear = FindInYear(request, year, month, day);
+    const TypedLunarDate lunar = LunarArguments(request, true);
+    const KeptInYear inYear = FindInYear(request, lunar.year, lunar);
     // Where it is not kept either, the almanac says why.
     const GregorianDate date =
-        inYear.date ? *inYear.date : LunarToSolar(request.almanac, year, month, day, request.leap);
+        inYear.date ? *inYear.date : LunarToSolar(request.almanac, lunar.year, lunar.month, lunar.day, lunar.leap);
     const DateReading reading = printer.Read(date);
     if (request.format == OutputFormat::Json) {
         printer.Document(DateReadingJson(reading, printer.User().holidaySources) + "\n");
     } else {
         std::string line = DateReadingLine(reading);
-        if (inYear.moved) line += MovedAnniversaryNote(month, day, request.leap);
+        if (inYear.moved) line += MovedAnniversaryNote(lunar.month, lunar.day, lunar.leap);
         printer.Write(line);
     }
 }
@@ -66,8 +91,10 @@ void PrintLunarDate(const Printer& printer)
 bool PrintLunarDateInYears(const Printer& printer)
 {
     const PrintRequest& request = printer.Request();
-    const std::int32_t month = ParseNumber("MONTH", request.numbers[0]);
-    const std::int32_t day = ParseNumber("DAY", request.numbers[1]);
+    const TypedLunarDate lunar = LunarArguments(request, false);
+    const std::int32_t month = lunar.month;
+    const std::int32_t day = lunar.day;
+    const bool leap = lunar.leap;
     if (month < 1 || month > 12) {
         throw EConvertError(Message("MONTH: lunar month {1} is not 1-12", {std::to_string(month)}));
     }
@@ -78,24 +105,23 @@ bool PrintLunarDateInYears(const Printer& printer)
                       Phrase("{1}: {2} is not within the years {3}-{4} of which the almanac's lunar dates are known"));
     std::vector<LunarDateOfYear> years;
     for (std::int32_t year = span.from; year <= span.to; ++year) {
-        const KeptInYear inYear = FindInYear(request, year, month, day);
+        const KeptInYear inYear = FindInYear(request, year, lunar);
         LunarDateOfYear ofYear{year, std::nullopt, inYear.moved, inYear.date ? LunarDateLack::None : inYear.found.lack};
         if (inYear.date) ofYear.reading = printer.Read(*inYear.date);
         if (request.format == OutputFormat::Text) {
             std::string line = ofYear.reading ? DateReadingLine(*ofYear.reading)
-                                              : MissingLunarDateLine(year, month, day, request.leap, inYear.found);
-            if (inYear.moved) line += MovedAnniversaryNote(month, day, request.leap);
+                                              : MissingLunarDateLine(year, month, day, leap, inYear.found);
+            if (inYear.moved) line += MovedAnniversaryNote(month, day, leap);
             printer.Write(line);
         }
         years.push_back(std::move(ofYear));
     }
-    const std::string lunarName = LunarDateName(month, day, request.leap);
+    const std::string lunarName = LunarDateName(month, day, leap);
     if (request.format == OutputFormat::Json) {
         printer.Document(LunarYearsJson(years, printer.User().holidaySources) + "\n");
     }
     if (request.format == OutputFormat::Ics) {
-        const LunarAnniversary anniversary{month, day, request.leap,
-                                           request.summary.empty() ? lunarName : request.summary};
+        const LunarAnniversary anniversary{month, day, leap, request.summary.empty() ? lunarName : request.summary};
         const std::string calendarName = request.summary.empty() ? lunarName : request.summary + " (" + lunarName + ")";
         ICalendarWriter calendar = printer.Calendar(calendarName);
         for (const CalendarEvent& event : AnniversaryEvents(anniversary, years)) calendar.Add(event);

@@ -7,13 +7,14 @@
 #include "list_runs.h"
 #include "lunar_runs.h"
 #include "printer.h"
+#include "typed_date.h"
 
 int RunPrintRequest(const PrintRequest& request, const RunContext& context, const ByteOutput& output)
 {
     const Printer printer(request, context, output);
     switch (request.mode) {
         case PrintMode::Date: {
-            const DateReading reading = printer.Read(ParseIsoDate(request.numbers[0]));
+            const DateReading reading = printer.Read(ReadDayArgument(request.numbers[0]));
             if (request.format == OutputFormat::Json) {
                 printer.Document(DateReadingJson(reading, printer.User().holidaySources) + "\n");
             } else {
@@ -39,7 +40,7 @@ int RunPrintRequest(const PrintRequest& request, const RunContext& context, cons
         case PrintMode::FromLunarYears:
             return PrintLunarDateInYears(printer) ? 0 : 1;
         case PrintMode::Year: {
-            const std::int32_t year = ParseNumber("YEAR", request.numbers[0]);
+            const std::int32_t year = ParseNumber(kYearName, request.numbers[0]);
             for (std::int32_t month = 1; month <= kMonthsInYear; ++month) {
                 if (month > 1) printer.Write("");
                 printer.Month(year, month);
@@ -52,8 +53,8 @@ int RunPrintRequest(const PrintRequest& request, const RunContext& context, cons
     if (request.numbers.empty()) {
         printer.Month(context.today.year, context.today.month);
     } else {
-        const std::int32_t year = ParseNumber("YEAR", request.numbers[0]);  // the year first: as typed
-        printer.Month(year, ParseNumber("MONTH", request.numbers[1]));
+        const TypedMonth month = ReadMonthArguments(request.numbers);
+        printer.Month(month.year, month.month);
     }
     return 0;
 }

@@ -4,13 +4,11 @@
 #include <string_view>
 
 #include "arguments.h"
+#include "printer.h"
 #include "surroundings.h"
 
 // Carrying out what dalcal-print was asked (all but --help, --version and the
 // pages), apart from main so that the tests and the fuzzers run it whole.
-
-// Where a run writes: bytes in the encoding asked for, lines ended.
-using ByteOutput = std::function<void(std::string_view bytes)>;
 
 // Writes what the request asks for to output. A refused value raises
 // EConvertError (what was written stays written). Returns the exit status:

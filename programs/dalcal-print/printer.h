@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -8,8 +9,10 @@
 #include "date_reading.h"
 #include "icalendar.h"
 #include "line_output.h"
-#include "print_run.h"
 #include "surroundings.h"
+
+// Where a run writes: bytes in the encoding asked for, lines ended.
+using ByteOutput = std::function<void(std::string_view bytes)>;
 
 // Writes a run's output: lines in the encoding asked for (the views' UTF-8,
 // the window's calendar CP949, each converted here if need be), or whole

@@ -85,3 +85,53 @@ TypedDate ReadTypedDate(std::string_view typed, std::int32_t shownYear)
     if (std::optional<Message> problem = DateProblem({month.year, month.month, 1}, written)) return *std::move(problem);
     return month;
 }
+
+TypedShape ShapeOf(std::string_view typed)
+{
+    const std::string text = AsTypedNumber(typed);
+    const std::optional<std::vector<std::int32_t>> numbers = NumbersIn(text);
+    if (!numbers || numbers->empty() || !OnlyDateWords(text)) return TypedShape::Other;
+    const bool lunar = text.find(kLeapWord) != std::string::npos || text.find(kLunarWord) != std::string::npos;
+    if (lunar) return numbers->size() == 3 ? TypedShape::LunarDay : TypedShape::Other;
+    constexpr TypedShape kByCount[] = {TypedShape::Other, TypedShape::Number, TypedShape::Month, TypedShape::Day};
+    return kByCount[numbers->size()];  // 1..3: NumbersIn reads no more
+}
+
+std::size_t DateNumbersIn(std::string_view typed)
+{
+    const std::string text = AsTypedNumber(typed);
+    const std::optional<std::vector<std::int32_t>> numbers = NumbersIn(text);
+    return numbers && OnlyDateWords(text) ? numbers->size() : 0;
+}
+
+std::optional<TypedLunarDate> ReadLunarArguments(std::string_view typed, bool withYear)
+{
+    const std::string text = AsTypedNumber(typed);
+    const std::optional<std::vector<std::int32_t>> numbers = NumbersIn(text);
+    if (!numbers || !OnlyDateWords(text) || numbers->size() != (withYear ? 3u : 2u)) return std::nullopt;
+    const std::vector<std::int32_t>& n = *numbers;
+    const bool leap = text.find(kLeapWord) != std::string::npos;
+    return withYear ? TypedLunarDate{n[0], n[1], n[2], leap} : TypedLunarDate{0, n[0], n[1], leap};
+}
+
+TypedMonth ReadMonthArguments(const std::vector<std::string>& args)
+{
+    if (args.size() == 2) {
+        const std::int32_t year = ParseNumber(kYearName, args[0]);  // the year first: as typed
+        return {year, ParseNumber(kMonthName, args[1])};
+    }
+    const TypedDate typed = ReadTypedDate(args.at(0), 0);
+    if (const auto* month = std::get_if<TypedMonth>(&typed)) return *month;
+    if (const auto* problem = std::get_if<Message>(&typed)) throw TypedValueError(*problem);
+    throw TypedValueError(NotADate(args[0]));
+}
+
+GregorianDate ReadDayArgument(const std::string& arg)
+{
+    const bool iso = std::ranges::all_of(AsTypedNumber(arg), [](char c) { return IsDigit(c) || c == '-'; });
+    if (iso) return ParseIsoDate(arg);  // its own refusals: "is not a date like 2027-02-07"
+    const TypedDate typed = ReadTypedDate(arg, 0);
+    if (const auto* date = std::get_if<GregorianDate>(&typed)) return *date;
+    if (const auto* problem = std::get_if<Message>(&typed)) throw TypedValueError(*problem);
+    return ParseIsoDate(arg);
+}
