@@ -66,7 +66,8 @@ TEST(PrintArguments, EveryUsageErrorIsReturned)
         {{"--terms", "2026", "2027"}, "--terms takes one YEAR or FROM-TO, but got 2 argument(s)"},
         {{"--from-lunar", "1", "1", "1", "--years=2024-2029"},
          "--from-lunar with --years expects MONTH DAY, but got 3 argument(s)"},
-        {{"--from-lunar", "2027", "1"}, "--from-lunar expects YEAR MONTH DAY, but got 2 argument(s)"},
+        {{"--from-lunar", "2027", "1"}, "--from-lunar MONTH DAY needs the years to list it in: --years FROM-TO"},
+        {{"--from-lunar", "2027"}, "--from-lunar expects YEAR MONTH DAY, but got 1 argument(s)"},
         {{"2026", "7", "1"}, "expected YEAR, YEAR MONTH or nothing, but got 3 argument(s)"},
     };
     for (const auto& c : kCases) {
