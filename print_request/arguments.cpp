@@ -36,8 +36,8 @@ bool LooksLikeOption(std::string_view arg)
 
 constexpr OptionWord<bool> kEncodingWords[] = {
     {"utf-8", false}, {"UTF-8", false}, {"utf8", false}, {"cp949", true}, {"CP949", true}};
-constexpr OptionWord<MonthLayout> kLayoutWords[] = {{"terminal", MonthLayout::Terminal},
-                                                    {"window", MonthLayout::Window}};
+constexpr OptionWord<MonthLayout> kLayoutWords[] = {
+    {"terminal", MonthLayout::Terminal}, {"compact", MonthLayout::Compact}, {"window", MonthLayout::Window}};
 constexpr OptionWord<ColorWhen> kColorWords[] = {
     {"auto", ColorWhen::Auto}, {"always", ColorWhen::Always}, {"never", ColorWhen::Never}};
 
@@ -124,13 +124,14 @@ constexpr Option kOptions[] = {
      [](Parsing& p, GivenValue name) { return SetAlmanac(*name, p.request.almanac); }},
     {"--encoding", Takes::Value, Phrase("--encoding needs a value (utf-8 or cp949)"),
      [](Parsing& p, GivenValue name) {
+         p.request.encodingGiven = true;
          return ChooseWord<bool>(*name, kEncodingWords, Phrase("unknown encoding '{1}' (use utf-8 or cp949)"),
                                  p.request.cp949);
      }},
-    {"--layout", Takes::Value, Phrase("--layout needs a value (terminal or window)"),
+    {"--layout", Takes::Value, Phrase("--layout needs a value (terminal, compact or window)"),
      [](Parsing& p, GivenValue name) {
-         return ChooseWord<MonthLayout>(*name, kLayoutWords, Phrase("unknown layout '{1}' (use terminal or window)"),
-                                        p.request.layout);
+         return ChooseWord<MonthLayout>(
+             *name, kLayoutWords, Phrase("unknown layout '{1}' (use terminal, compact or window)"), p.request.layout);
      }},
     {"--years", Takes::Value, kYearsMissing,
      [](Parsing& p, GivenValue span) { return SetText(*span, kYearsMissing, p.request.years); }},

@@ -29,9 +29,10 @@ enum class ColorWhen { Auto, Always, Never };
 // What the output is written as: text lines, one JSON document, or an iCalendar file.
 enum class OutputFormat { Text, Json, Ics, Pdf, Svg };
 
-// How a month is laid out: the terminal's own layout, within 80 columns, or
-// exactly the window's text.
-enum class MonthLayout { Terminal, Window };
+// How a month is laid out: as the terminal's width allows (not asked for),
+// the terminal's own layout within 80 columns, the compact one within 40
+// (a year: months side by side), or exactly the window's text.
+enum class MonthLayout { Auto, Terminal, Compact, Window };
 
 struct PrintRequest {
     PrintMode mode = PrintMode::Month;
@@ -44,7 +45,8 @@ struct PrintRequest {
     std::optional<std::string> eventsFile;  // --events-file: read this one rather than the user's
     Almanac almanac = Almanac::Korea;
     ColorWhen color = ColorWhen::Auto;
-    MonthLayout layout = MonthLayout::Terminal;
+    MonthLayout layout = MonthLayout::Auto;
+    bool encodingGiven = false;  // --encoding, of either kind
     OutputFormat format = OutputFormat::Text;
     std::string summary;               // --summary: the name of the events of --ics (UTF-8), empty: a default
     std::string years;                 // FROM-TO, with --years

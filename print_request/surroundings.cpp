@@ -1,5 +1,6 @@
 #include "surroundings.h"
 
+#include <sys/ioctl.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -71,10 +72,26 @@ bool UseColor(ColorWhen when, bool stdoutIsTerminal, const char* noColor, const 
     return stdoutIsTerminal && !noColorSet && !dumb;
 }
 
+std::int32_t TerminalColumns(bool stdoutIsTerminal, std::int32_t terminalWidth, const char* columns)
+{
+    if (stdoutIsTerminal && terminalWidth > 0) return terminalWidth;
+    constexpr std::size_t kLongest = 4;  // columns 1..9999
+    const std::string_view text = columns != nullptr ? columns : "";
+    if (text.empty() || text.size() > kLongest || text.find_first_not_of("0123456789") != std::string_view::npos) {
+        return 0;
+    }
+    return std::stoi(std::string(text));
+}
+
 RunContext ReadSurroundings(const PrintRequest& request)
 {
-    return {UseColor(request.color, isatty(STDOUT_FILENO) == 1, std::getenv("NO_COLOR"), std::getenv("TERM")),
-            Sysutils::Today(), StampSeconds(), LocateFiles(request)};
+    const bool terminal = isatty(STDOUT_FILENO) == 1;
+    winsize size{};
+    const std::int32_t width = terminal && ioctl(STDOUT_FILENO, TIOCGWINSZ, &size) == 0 ? size.ws_col : 0;
+    RunContext context{UseColor(request.color, terminal, std::getenv("NO_COLOR"), std::getenv("TERM")),
+                       Sysutils::Today(), StampSeconds(), TerminalColumns(terminal, width, std::getenv("COLUMNS")),
+                       LocateFiles(request)};
+    return context;
 }
 
 void ComplainOfNamedFile(const UnreadableNamedFile& error)

@@ -46,15 +46,20 @@ private:
 };
 
 struct RunContext {
-    bool color = false;             // colour the cells (a terminal that wants it)
-    Today today;                    // the local date: the default month and year, today's cell
-    std::int64_t stampSeconds = 0;  // DTSTAMP of iCalendar events, seconds since 1970 (UTC)
-    UserFiles user;                 // the user's events and added holidays, read when used
+    bool color = false;                // colour the cells (a terminal that wants it)
+    Today today;                       // the local date: the default month and year, today's cell
+    std::int64_t stampSeconds = 0;     // DTSTAMP of iCalendar events, seconds since 1970 (UTC)
+    std::int32_t terminalColumns = 0;  // the terminal's width (else COLUMNS); 0: neither
+    UserFiles user;                    // the user's events and added holidays, read when used
 };
 
 // Whether to colour: --color=always or never as asked; auto colours only a
 // terminal, and not where NO_COLOR is set (to anything) or TERM is "dumb".
 bool UseColor(ColorWhen when, bool stdoutIsTerminal, const char* noColor, const char* term);
+
+// The columns output is shown in: the terminal's width where standard output
+// is one, else COLUMNS where set to a number (1..9999), else 0.
+std::int32_t TerminalColumns(bool stdoutIsTerminal, std::int32_t terminalWidth, const char* columns);
 
 // Today, the stamp of iCalendar events, colour for a terminal, and the
 // user's files (read when used).

@@ -55,32 +55,6 @@ void AppendColumn(std::string& line, const std::string& text, const CellMarks& m
     if (!last && columns < kColumnWidth) line.append(kColumnWidth - columns, ' ');
 }
 
-// "음력 병오년 12월(신축) · 정미년 1월(임인)": the lunar months of the days
-// that have one, each year named where it starts.
-std::string LunarMonthsLine(const std::vector<std::optional<LunarReading>>& days)
-{
-    std::string line = "음력 ";
-    const LunarReading* previous = nullptr;
-    for (const std::optional<LunarReading>& day : days) {
-        if (!day) continue;
-        const LunarDate& date = day->date;
-        if (previous != nullptr && previous->date.month == date.month && previous->date.leap == date.leap) continue;
-        if (previous != nullptr) line += kMonthSeparator;
-        if (previous == nullptr || previous->date.year != date.year) {
-            line += StemBranchName(day->year);
-            line += "년 ";
-        }
-        if (date.leap != 0) line += kLeapMonthPrefix;
-        AppendNumber(line, date.month);
-        line += "월(";
-        line += StemBranchName(day->month);
-        line += ')';
-        if (day->uncertain) line += kUncertainMark;
-        previous = &*day;
-    }
-    return line;
-}
-
 // Where the almanac lacks days of the month: which days it has.
 std::string MissingLunarLine(Almanac almanac)
 {
@@ -95,12 +69,45 @@ std::string MissingLunarLine(Almanac almanac)
 
 }  // namespace
 
+std::vector<std::string> LunarMonthParts(const std::vector<std::optional<LunarReading>>& days)
+{
+    std::vector<std::string> parts;
+    const LunarReading* previous = nullptr;
+    for (const std::optional<LunarReading>& day : days) {
+        if (!day) continue;
+        const LunarDate& date = day->date;
+        if (previous != nullptr && previous->date.month == date.month && previous->date.leap == date.leap) continue;
+        std::string part;
+        if (previous == nullptr || previous->date.year != date.year) {
+            part += StemBranchName(day->year);
+            part += "년 ";
+        }
+        if (date.leap != 0) part += kLeapMonthPrefix;
+        AppendNumber(part, date.month);
+        part += "월(";
+        part += StemBranchName(day->month);
+        part += ')';
+        if (day->uncertain) part += kUncertainMark;
+        parts.push_back(std::move(part));
+        previous = &*day;
+    }
+    return parts;
+}
+
 std::vector<std::string> LunarHeaderLines(const std::vector<std::optional<LunarReading>>& days, Almanac almanac)
 {
     std::vector<std::string> lines;
     const bool someDays = std::ranges::any_of(days, [](const auto& day) { return day.has_value(); });
     const bool allDays = std::ranges::all_of(days, [](const auto& day) { return day.has_value(); });
-    if (someDays) lines.push_back(LunarMonthsLine(days));
+    if (someDays) {
+        std::string line = "음력 ";
+        const std::vector<std::string> parts = LunarMonthParts(days);
+        for (std::size_t i = 0; i < parts.size(); ++i) {
+            if (i > 0) line += kMonthSeparator;
+            line += parts[i];
+        }
+        lines.push_back(std::move(line));
+    }
     if (!allDays) lines.push_back(MissingLunarLine(almanac));
     return lines;
 }

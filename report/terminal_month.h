@@ -38,5 +38,9 @@ using WeekdayStyle = std::function<CellMarks(std::int32_t weekday)>;
 // the line that says which days it has.
 std::vector<std::string> LunarHeaderLines(const std::vector<std::optional<LunarReading>>& days, Almanac almanac);
 
+// The lunar months of those days, each year named where it starts:
+// {"병오년 12월(신축)", "정미년 1월(임인)"}.
+std::vector<std::string> LunarMonthParts(const std::vector<std::optional<LunarReading>>& days);
+
 void PrintTerminalMonth(std::int32_t year, std::int32_t month, const TextOutput& output, Almanac almanac,
                         const CellStyle& style = {}, const WeekdayStyle& headingStyle = {});

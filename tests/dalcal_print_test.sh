@@ -142,6 +142,34 @@ for almanac in korea classic; do
             /usr/bin/python3 "$(dirname "$0")/terminal_layout_check.py" "$year" <"$work/out"
     done
 done
+# The compact layout: a year's months side by side, or a month alone, each
+# day under its weekday with its lunar day under it, within the width.
+for almanac in korea classic; do
+    for year in 1 1391 2025 2027 2033 2100 9999; do
+        for columns in 80 40; do
+            COLUMNS=$columns run --almanac "$almanac" --layout compact "$year"
+            check "compact year $almanac $year in $columns: aligned" \
+                /usr/bin/python3 "$(dirname "$0")/compact_layout_check.py" "$year" "$columns" <"$work/out"
+        done
+        for month in $(seq 1 12); do COLUMNS=40 "$program" --almanac "$almanac" "$year" "$month"; done >"$work/out"
+        check "compact months $almanac $year: aligned within 40" \
+            /usr/bin/python3 "$(dirname "$0")/compact_layout_check.py" "$year" 40 <"$work/out"
+    done
+done
+run --layout compact 2027
+check "compact year: within about 70 lines" test "$(wc -l <"$work/out")" -le 76
+check "compact year: the holidays below, two to a line" grep -qx " 2월  7일(일) 설날                       2월  8일(월) 설날 다음날" "$work/out"
+run 2027
+check "a year onto a pipe: twelve full months, as before" test "$(grep -c "^일         월" "$work/out")" -eq 12
+COLUMNS=100 run 2027 2
+check "a month where 77 columns fit: the full layout" grep -q "^ 7 정사 " "$work/out"
+COLUMNS=60 run 2025 7
+check "a month narrower than 77: compact" test "$(sed -n 3p "$work/out")" = "-----------------------------------"
+check "compact month: the leap month's first day" grep -qx "   26   27   28   29   30  윤6    2" "$work/out"
+printf '양력 2-10 아주 긴 이름의 일정 하나 그리고 둘 그리고 셋\n' >"$work/long-events"
+COLUMNS=60 run --events-file "$work/long-events" 2027 2
+check "compact month: a long note continued within 40" test "$(grep -A1 "아주" "$work/out")" = " 2월 10일(수) 아주 긴 이름의 일정 하나
+          그리고 둘 그리고 셋"
 run 2025 7
 check "terminal layout: a leap month marked on its days" grep -q "   윤6월      윤6.2" "$work/out"
 check "terminal layout: the lunar months and their 월건" grep -qx "음력 을사년 6월(계미) · 윤6월(계미)" "$work/out"

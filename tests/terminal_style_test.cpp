@@ -1,7 +1,13 @@
 // dalcal-print's colours on a terminal.
 #include "terminal_style.h"
 
+#include <string>
+#include <vector>
+
 #include <gtest/gtest.h>
+
+#include "surroundings.h"
+#include "utf8.h"
 
 namespace {
 
@@ -28,6 +34,45 @@ TEST(TerminalStyle, WhenToColour)
         EXPECT_EQ(UseColor(c.when, c.terminal, c.noColor, c.term), c.expected)
             << static_cast<int>(c.when) << c.terminal << (c.noColor ? c.noColor : "-") << c.term;
     }
+}
+
+// The width the month is laid out for: the terminal's, else COLUMNS.
+TEST(TerminalStyle, Width)
+{
+    const struct {
+        bool terminal;
+        std::int32_t width;
+        const char* columns;
+        std::int32_t expected;
+    } cases[] = {
+        {true, 60, "200", 60},    // the terminal's own width first
+        {true, 0, "60", 60},      // a terminal that does not say
+        {false, 60, "100", 100},  // a pipe: COLUMNS
+        {false, 0, nullptr, 0},   {false, 0, "", 0},      {false, 0, "abc", 0},
+        {false, 0, "-5", 0},      {false, 0, "99999", 0},  // more than four digits: none
+        {false, 0, "9999", 9999},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(TerminalColumns(c.terminal, c.width, c.columns), c.expected) << (c.columns ? c.columns : "-");
+    }
+}
+
+// A long line in a narrow terminal: broken at blanks, never inside a
+// character, continued after an indent.
+TEST(TerminalStyle, Wrapped)
+{
+    const struct {
+        const char* text;
+        std::size_t columns;
+        std::vector<std::string> lines;
+    } cases[] = {
+        {"짧은 줄", 40, {"짧은 줄"}},
+        {"가나 다라 마바", 9, {"가나 다라", "  마바"}},
+        {"가나다라마바사", 6, {"가나다", "  라마", "  바사"}},  // no blank: within the word
+        {"ab 🎂🎂 cd", 6, {"ab", "  🎂🎂", "  cd"}},                // an emoji is two columns
+        {"", 10, {""}},
+    };
+    for (const auto& c : cases) EXPECT_EQ(Utf8::Wrapped(c.text, c.columns, "  "), c.lines) << c.text;
 }
 
 TEST(TerminalStyle, MonthColours)

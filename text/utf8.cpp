@@ -59,4 +59,44 @@ std::size_t Columns(std::string_view text)
     return columns;
 }
 
+std::vector<std::string> Wrapped(std::string_view text, std::size_t columns, std::string_view indent)
+{
+    std::vector<std::string> lines;
+    std::string line;
+    std::size_t lineColumns = 0;
+    std::size_t startColumns = 0;               // the indent's, after the first line
+    std::size_t lastBlank = std::string::npos;  // in line, where it may break
+    const auto breakLine = [&](std::string rest) {
+        lines.push_back(std::move(line));
+        line = std::string(indent) + rest;
+        startColumns = Columns(indent);
+        lineColumns = Columns(line);
+        lastBlank = std::string::npos;
+    };
+    for (std::size_t i = 0; i < text.size();) {
+        const Character character = Read(text, i);
+        const std::size_t width = character.wellFormed && IsWide(character.codePoint) ? 2 : 1;
+        const bool blank = character.wellFormed && character.codePoint == ' ';
+        i += character.length;
+        if (lineColumns + width > columns && lineColumns > startColumns) {
+            if (blank) {  // the break falls on a blank: it goes
+                breakLine({});
+                continue;
+            }
+            if (lastBlank != std::string::npos) {
+                std::string rest = line.substr(lastBlank + 1);
+                line.resize(lastBlank);
+                breakLine(std::move(rest));
+            } else {
+                breakLine({});
+            }
+        }
+        if (blank && lineColumns > startColumns) lastBlank = line.size();
+        line.append(text.substr(i - character.length, character.length));
+        lineColumns += width;
+    }
+    lines.push_back(std::move(line));
+    return lines;
+}
+
 }  // namespace Utf8

@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // Well-formed UTF-8 (RFC 3629): no overlong form, no surrogate, nothing past
 // U+10FFFF.
@@ -104,6 +105,11 @@ constexpr bool IsWide(unsigned codePoint)
 // The columns text takes on a terminal: two for a wide character, one for any
 // other and for each byte that is no character.
 std::size_t Columns(std::string_view text);
+
+// text in lines of at most columns, broken after the last blank that fits
+// (within a word where none does, never inside a character); every line
+// after the first begins with indent.
+std::vector<std::string> Wrapped(std::string_view text, std::size_t columns, std::string_view indent);
 
 // text as a one-line message may quote bytes it was given: each byte that is
 // no UTF-8 as U+FFFD, each control character as \xNN.

@@ -40,11 +40,7 @@ int RunPrintRequest(const PrintRequest& request, const RunContext& context, cons
         case PrintMode::FromLunarYears:
             return PrintLunarDateInYears(printer) ? 0 : 1;
         case PrintMode::Year: {
-            const std::int32_t year = ParseNumber(kYearName, request.numbers[0]);
-            for (std::int32_t month = 1; month <= kMonthsInYear; ++month) {
-                if (month > 1) printer.Write("");
-                printer.Month(year, month);
-            }
+            printer.Year(ParseNumber(kYearName, request.numbers[0]));
             return 0;
         }
         case PrintMode::Month:

@@ -49,6 +49,10 @@ public:
     // A month's grid and, in Korea's almanac, its holidays, terms and the user's events below.
     void Month(std::int32_t year, std::int32_t month) const;
 
+    // A year: its twelve months, or on a terminal (and with --layout compact)
+    // the months side by side as many as fit, then its holidays.
+    void Year(std::int32_t year) const;
+
     // The user's dates: all, the added holidays alone or the events alone
     // (each file read when first asked for).
     const UserDates& User() const { return context_.user.All(); }
@@ -59,6 +63,9 @@ public:
     DateReading Read(const GregorianDate& date) const { return ReadDate(request_.almanac, date, User()); }
 
 private:
+    MonthLayout LayoutOfMonth() const;
+    CellStyle MonthStyle(std::int32_t year, std::int32_t month) const;
+
     const PrintRequest& request_;
     const RunContext& context_;
     const ByteOutput& output_;

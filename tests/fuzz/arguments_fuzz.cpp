@@ -121,7 +121,7 @@ void CheckRun(const PrintRequest& request)
 {
     if (LongSpan(request.years) || (!request.numbers.empty() && LongSpan(request.numbers[0]))) return;
     std::string output;
-    static const RunContext context{true, {2026, 12, 7}, 1700000000, UserFiles(SomeUserDates())};
+    static const RunContext context{true, {2026, 12, 7}, 1700000000, 60, UserFiles(SomeUserDates())};
     try {
         RunPrintRequest(request, context, [&output](std::string_view bytes) { output += bytes; });
     } catch (const TypedValueError& refusal) {  // one line of UTF-8, quoting what was typed
