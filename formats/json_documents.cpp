@@ -161,6 +161,52 @@ std::string EventsJson(const std::vector<EventDay>& days)
     return json.Text();
 }
 
+std::string DateReadingsJson(const std::vector<DateReading>& readings, const HolidaySources& sources)
+{
+    JsonWriter json;
+    json.BeginArray();
+    for (const DateReading& reading : readings) WriteDateReading(json, reading, sources);
+    json.EndArray();
+    return json.Text();
+}
+
+std::string UpcomingJson(const std::vector<UpcomingDate>& dates)
+{
+    constexpr const char* kTypes[] = {"holiday", "solarTerm", "event"};  // by UpcomingKind
+    JsonWriter json;
+    json.BeginArray();
+    for (const UpcomingDate& date : dates) {
+        json.BeginObject();
+        json.Key("date");
+        json.String(IsoDate(date.date));
+        json.Key("weekday");
+        json.String(WeekdayName(WeekdayOf(date.date)));
+        json.Key("daysLeft");
+        json.Number(date.daysLeft);
+        json.Key("type");
+        json.String(kTypes[static_cast<std::size_t>(date.kind)]);
+        json.Key("name");
+        json.String(date.name);
+        json.Key("kind");
+        if (date.holidayKind) {
+            json.String(HolidayKindName(*date.holidayKind));
+        } else {
+            json.Null();
+        }
+        json.Key("time");
+        if (date.minuteOfDay) {
+            json.String(ClockTime(*date.minuteOfDay));
+        } else {
+            json.Null();
+        }
+        json.Key("moved");
+        json.Bool(date.moved);
+        json.EndObject();
+    }
+    json.EndArray();
+    return json.Text();
+}
+
 std::string SolarTermsJson(const std::vector<SolarTerm>& terms)
 {
     JsonWriter json;

@@ -8,6 +8,7 @@
 #include "date_reading.h"
 #include "holidays.h"
 #include "solar_terms.h"
+#include "upcoming.h"
 
 // The JSON documents of dalcal-print, UTF-8, one a run; their keys are fixed
 // (README, dalcal-print(1)) and their values typed, null where not known.
@@ -20,6 +21,9 @@ using HolidaySources = std::vector<std::string>;
 // events}; a holiday {name, kind, source}, an event {name, moved, rule}.
 std::string DateReadingJson(const DateReading& reading, const HolidaySources& sources = {});
 
+// Days whole, as DateReadingJson gives each: [{date, weekday, ...}] (a month, a year).
+std::string DateReadingsJson(const std::vector<DateReading>& readings, const HolidaySources& sources = {});
+
 // Holidays in date order: [{date, name, kind, source}].
 std::string HolidaysJson(const std::vector<Holiday>& holidays, const HolidaySources& sources = {});
 
@@ -29,6 +33,11 @@ std::string EventsJson(const std::vector<EventDay>& days);
 
 // Solar terms in order: [{date, time, utc, name, uncertain}].
 std::string SolarTermsJson(const std::vector<SolarTerm>& terms);
+
+// What is coming: [{date, weekday, daysLeft, type, name, kind, time, moved}],
+// type "holiday", "solarTerm" or "event"; kind a holiday's (else null), time
+// a term's HH:MM in Korean time (else null), moved an event's (else false).
+std::string UpcomingJson(const std::vector<UpcomingDate>& dates);
 
 // A lunar date year by year: [{year, date, moved, lacks}], date the day
 // object or null where that lunar year lacks the lunar date; moved whether it

@@ -21,6 +21,7 @@ struct ModeFlags {
     bool terms = false;
     bool fromLunar = false;
     bool events = false;
+    bool upcoming = false;
 };
 
 UsageProblem Refuse(const char* pattern, std::vector<std::string> values = {})
@@ -102,6 +103,8 @@ constexpr Option kOptions[] = {
      [](Parsing& p, GivenValue span) { return SetModeFlag(p, &ModeFlags::terms, span); }},
     {"--events", Takes::MaybeValue, nullptr,
      [](Parsing& p, GivenValue span) { return SetModeFlag(p, &ModeFlags::events, span); }},
+    {"--upcoming", Takes::MaybeValue, nullptr,
+     [](Parsing& p, GivenValue days) { return SetModeFlag(p, &ModeFlags::upcoming, days); }},
     {"--from-lunar", Takes::Nothing, nullptr,
      [](Parsing& p, GivenValue) { return SetModeFlag(p, &ModeFlags::fromLunar, std::nullopt); }},
     {"--no-events", Takes::Nothing, nullptr,
@@ -229,9 +232,11 @@ UsageProblem ChooseListMode(PrintRequest& request, const ModeFlags& flags)
 UsageProblem ChooseMode(PrintRequest& request, const ModeFlags& flags)
 {
     const int lists = int{flags.holidays} + int{flags.terms} + int{flags.events};
-    if (lists + int{flags.fromLunar} > 1 && (flags.fromLunar || request.format != OutputFormat::Ics)) {
+    const int others = int{flags.fromLunar} + int{flags.upcoming};
+    if (lists + others > 1 && (others > 0 || request.format != OutputFormat::Ics)) {
         return Refuse(
-            "choose one of --holidays, --terms, --events and --from-lunar (--ics takes any of the first three)");
+            "choose one of --holidays, --terms, --events, --from-lunar and --upcoming (--ics takes any of the first "
+            "three)");
     }
     if (request.noEvents && request.eventsFile) return Refuse("choose one of --events-file and --no-events");
     const std::size_t count = request.numbers.size();
@@ -239,6 +244,11 @@ UsageProblem ChooseMode(PrintRequest& request, const ModeFlags& flags)
     if (request.observe && !flags.fromLunar) return Refuse("--observe needs --from-lunar");
     if (!request.years.empty() && !flags.fromLunar) return Refuse("--years needs --from-lunar");
     if (lists > 0) return ChooseListMode(request, flags);
+    if (flags.upcoming) {
+        if (count > 1) return Refuse("--upcoming takes one number of DAYS, but got {1} argument(s)", {Count(count)});
+        request.mode = PrintMode::Upcoming;
+        return std::nullopt;
+    }
     const std::size_t lunarNumbers = flags.fromLunar ? LunarNumbers(request.numbers) : 0;
     if (flags.fromLunar && !request.years.empty()) {
         if (lunarNumbers != 2)
@@ -265,9 +275,6 @@ UsageProblem CheckFormat(const PrintRequest& request)
     const PrintMode mode = request.mode;
     if (request.format == OutputFormat::Json) {
         if (request.cp949) return Refuse("--json writes UTF-8: leave out --encoding cp949");
-        if (mode == PrintMode::Month || mode == PrintMode::Year) {
-            return Refuse("--json goes with a date, --holidays, --terms, --events or --from-lunar");
-        }
     }
     if (request.format == OutputFormat::Ics) {
         if (request.cp949) return Refuse("--ics writes UTF-8: leave out --encoding cp949");

@@ -20,6 +20,7 @@ enum class PrintMode {
     Terms,           // --terms [YEAR | FROM-TO]
     Events,          // --events [YEAR | FROM-TO]: the user's events
     CalendarFile,    // --ics with any of --holidays, --terms and --events: one file
+    Upcoming,        // --upcoming [DAYS]: what is coming from today
     FromLunar,       // --from-lunar YEAR MONTH DAY [--leap]
     FromLunarYears,  // --from-lunar MONTH DAY --years FROM-TO [--leap]
 };

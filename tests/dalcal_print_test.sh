@@ -354,6 +354,17 @@ check "--ics: two substitute days of one Saturday each named for its own holiday
 DTSTART;VALUE=DATE:20630508 SUMMARY:어린이날 대체공휴일"
 usage_error "--ics: several lists, not with --from-lunar" "choose one of --holidays" --ics --holidays --from-lunar 1 1 --years 2026-2027
 usage_error "several lists without --ics" "choose one of --holidays" --json --holidays --terms 2026
+# What's coming: a line a date with the days left; the span checked.
+printf '양력 3-3 🎂 민지 αβγ\n' >"$work/upcoming-events"
+run --upcoming 400 --events-file "$work/upcoming-events"
+check "--upcoming: every line a date, its weekday, what, the days left" \
+    test -z "$(grep -Ev '^[0-9]{4}-[0-9]{2}-[0-9]{2} .요일 .+ · (today|tomorrow|in [0-9]+ days)$' "$work/out")" -a -s "$work/out"
+check "--upcoming: the user's events too" grep -q " 🎂 민지 αβγ · " "$work/out"
+for days in 0 3661 -1 abc; do
+    run --upcoming "$days"
+    check "--upcoming $days refused" test "$status" -eq 1 -a ! -s "$work/out"
+done
+usage_error "--upcoming with two numbers" "--upcoming takes one number of DAYS" --upcoming 3 4
 usage_error "--observe alone" "--observe needs --from-lunar" --observe 2027
 
 # Every year of a lunar anniversary: a line a year, the date or why there is

@@ -30,6 +30,10 @@ check "date: classic table" json '.almanac == "classic" and .lunar.day == 2' --a
 check "holidays: a span in date order" json 'length > 30 and (map(.date) == (map(.date) | sort)) and all(.[]; .kind | IN("공휴일","대체공휴일","선거일","임시공휴일"))' --holidays 2026-2027
 check "terms: 24 a year" json 'length == 48 and .[0] == {"date":"2026-01-05","name":"소한","time":"17:23","utc":"2026-01-05T08:23Z","uncertain":false}' --terms 2026-2027
 check "from-lunar: the day object" json '.date == "2027-02-07"' --from-lunar 2027 1 1
+check "a month: every day, each as the date's own reading" \
+    test "$("$program" --json 2027 2 | jq -c '.[6]')" = "$("$program" --json 2027-02-07 | jq -c .)"
+check "a year: 365 days in order" json 'length == 365 and .[0].date == "2027-01-01" and .[364].date == "2027-12-31"' 2027
+check "upcoming: by days left, each typed" json 'length > 20 and (map(.daysLeft) == (map(.daysLeft) | sort)) and (map(.type) | unique) == ["event","holiday","solarTerm"] and all(.[]; keys == ["date","daysLeft","kind","moved","name","time","type","weekday"])' --upcoming 400 --events-file <(printf '양력 1-1 새해\n')
 check "from-lunar --years: null where the year lacks it" json 'map(.date == null) == [true, false]' --from-lunar 1 30 --years 2024-2025
 
 events=$work/events

@@ -8,10 +8,14 @@
 #include "argument_values.h"
 #include "calendar_events.h"
 #include "calendar_names.h"
+#include "date_text.h"
 #include "json_documents.h"
 #include "korean_almanac.h"
+#include "korean_words.h"
 #include "messages.h"
 #include "program.h"
+#include "upcoming.h"
+#include "utf8.h"
 #include "year_lists.h"
 
 namespace {
@@ -156,4 +160,40 @@ void PrintCalendarFile(const Printer& printer)
     if (terms) AddTerms(*terms, calendar);
     if (events) AddEvents(printer.Events(), *events, calendar);
     calendar.Finish();
+}
+
+void PrintUpcoming(const Printer& printer)
+{
+    constexpr std::int32_t kDefaultDays = 30;
+    const std::vector<std::string>& numbers = printer.Request().numbers;
+    const std::int32_t days = numbers.empty() ? kDefaultDays : ParseNumber("--upcoming", numbers[0]);
+    if (days < 1 || days > kMostUpcomingDays) {
+        throw TypedValueError(Message("--upcoming: {1} is not a number of days 1-{2}",
+                                      {Utf8::Quoted(numbers[0]), std::to_string(kMostUpcomingDays)}));
+    }
+    const std::vector<UpcomingDate> dates = UpcomingDates(printer.Context().today, days, printer.User());
+    if (printer.Request().format == OutputFormat::Json) {
+        printer.Document(UpcomingJson(dates) + "\n");
+        return;
+    }
+    const char* const today = Messages::Translated("today");
+    const char* const tomorrow = Messages::Translated("tomorrow");
+    std::string line;
+    for (const UpcomingDate& date : dates) {
+        line.clear();
+        AppendIsoDate(line, date.date);
+        line += ' ';
+        line += WeekdayName(WeekdayOf(date.date));
+        line += ' ';
+        line += date.name;
+        if (date.minuteOfDay) {
+            line += ' ';
+            line += ClockTime(*date.minuteOfDay);
+        }
+        line += " · ";
+        line += date.daysLeft == 0   ? today
+                : date.daysLeft == 1 ? tomorrow
+                                     : Messages::Shown(Message("in {1} days", {std::to_string(date.daysLeft)}));
+        printer.Write(line);
+    }
 }

@@ -12,3 +12,7 @@ void PrintEvents(const Printer& printer);
 // One iCalendar file of what request.lists chooses, each part over the span
 // given (or this year), checked against the years it is known for.
 void PrintCalendarFile(const Printer& printer);
+
+// What is coming from today: the days asked for (default 30, at most ten
+// years), a line each with the days left, or JSON.
+void PrintUpcoming(const Printer& printer);

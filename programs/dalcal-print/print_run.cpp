@@ -1,13 +1,33 @@
 #include "print_run.h"
 
 #include <string>
+#include <vector>
 
 #include "argument_values.h"
+#include "date_check.h"
 #include "json_documents.h"
 #include "list_runs.h"
 #include "lunar_runs.h"
 #include "printer.h"
 #include "typed_date.h"
+
+namespace {
+
+// Every day of the months fromMonth..toMonth of a year, read whole, as one JSON array.
+void PrintDaysJson(const Printer& printer, std::int32_t year, std::int32_t fromMonth, std::int32_t toMonth)
+{
+    CheckYearAndMonth(year, fromMonth);
+    CheckYearAndMonth(year, toMonth);
+    std::vector<DateReading> readings;
+    for (std::int32_t month = fromMonth; month <= toMonth; ++month) {
+        for (std::int32_t day = 1; day <= GregorianMonthDays(year, month); ++day) {
+            readings.push_back(printer.Read({year, month, day}));
+        }
+    }
+    printer.Document(DateReadingsJson(readings, printer.User().holidaySources) + "\n");
+}
+
+}  // namespace
 
 int RunPrintRequest(const PrintRequest& request, const RunContext& context, const ByteOutput& output)
 {
@@ -34,22 +54,31 @@ int RunPrintRequest(const PrintRequest& request, const RunContext& context, cons
         case PrintMode::CalendarFile:
             PrintCalendarFile(printer);
             return 0;
+        case PrintMode::Upcoming:
+            PrintUpcoming(printer);
+            return 0;
         case PrintMode::FromLunar:
             PrintLunarDate(printer);
             return 0;
         case PrintMode::FromLunarYears:
             return PrintLunarDateInYears(printer) ? 0 : 1;
         case PrintMode::Year: {
-            printer.Year(ParseNumber(kYearName, request.numbers[0]));
+            const std::int32_t year = ParseNumber(kYearName, request.numbers[0]);
+            if (request.format == OutputFormat::Json) {
+                PrintDaysJson(printer, year, 1, kMonthsInYear);
+            } else {
+                printer.Year(year);
+            }
             return 0;
         }
         case PrintMode::Month:
             break;
     }
-    if (request.numbers.empty()) {
-        printer.Month(context.today.year, context.today.month);
+    const TypedMonth month = request.numbers.empty() ? TypedMonth{context.today.year, context.today.month}
+                                                     : ReadMonthArguments(request.numbers);
+    if (request.format == OutputFormat::Json) {
+        PrintDaysJson(printer, month.year, month.month, month.month);
     } else {
-        const TypedMonth month = ReadMonthArguments(request.numbers);
         printer.Month(month.year, month.month);
     }
     return 0;

@@ -1,0 +1,62 @@
+#include "upcoming.h"
+
+#include <algorithm>
+#include <array>
+
+#include "holidays.h"
+#include "korean_words.h"
+#include "solar_terms.h"
+
+namespace {
+
+// The order of a day's dates, as below a month: holidays, events, terms.
+constexpr std::int32_t OrderOf(UpcomingKind kind)
+{
+    return kind == UpcomingKind::Holiday ? 0 : kind == UpcomingKind::Event ? 1 : 2;
+}
+
+}  // namespace
+
+std::vector<UpcomingDate> UpcomingDates(const GregorianDate& today, std::int32_t days, const UserDates& user)
+{
+    std::vector<UpcomingDate> dates;
+    if (days <= 0 || today.year < kFirstYear || today.year > kLastYear) return dates;
+    const std::int32_t first = DayCountOf(today.year, today.month, today.day);
+    const std::int32_t last = std::min(first + std::min(days, kMostUpcomingDays) - 1, DayCountOf(kLastYear, 12, 31));
+    const std::int32_t lastYear = DateOfDayCount(last).year;
+    const auto add = [&](const GregorianDate& date, UpcomingDate item) {
+        const std::int32_t day = DayCountOf(date.year, date.month, date.day);
+        if (day < first || day > last) return;
+        item.date = date;
+        item.daysLeft = day - first;
+        dates.push_back(std::move(item));
+    };
+    std::vector<Holiday> holidays;
+    std::array<SolarTerm, kSolarTermsInYear> terms{};
+    for (std::int32_t year = today.year; year <= lastYear; ++year) {
+        if (GetUserHolidays(year, user, holidays)) {
+            for (const Holiday& holiday : holidays) {
+                add(holiday.date, {{}, 0, UpcomingKind::Holiday, HolidayTitle(holiday), holiday.kind, {}, false});
+            }
+        }
+        if (year >= kFirstSolarTermYear && year <= kLastSolarTermYear) {
+            GetSolarTerms(year, terms);
+            for (const SolarTerm& term : terms) {
+                add(term.date, {{},
+                                0,
+                                UpcomingKind::SolarTerm,
+                                SolarTermNames.at(static_cast<std::size_t>(term.index)),
+                                {},
+                                term.minuteOfDay,
+                                false});
+            }
+        }
+    }
+    for (const EventDay& event : EventsIn(user, today.year, lastYear)) {
+        add(event.observance.date, {{}, 0, UpcomingKind::Event, EventText(event), {}, {}, event.observance.moved});
+    }
+    std::ranges::stable_sort(dates, [](const UpcomingDate& a, const UpcomingDate& b) {
+        return a.daysLeft != b.daysLeft ? a.daysLeft < b.daysLeft : OrderOf(a.kind) < OrderOf(b.kind);
+    });
+    return dates;
+}
