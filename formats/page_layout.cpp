@@ -129,8 +129,9 @@ void AddSmallMonth(PageDrawing& drawing, const SmallMonth& small, double xPt, do
         const std::int32_t cell = small.grid.CellOf(day);
         const std::int32_t weekday = MonthGrid::WeekdayOfCell(cell);
         const double row = 2 + MonthGrid::WeekOfCell(cell);
+        const bool holiday = std::ranges::binary_search(small.holidays, day);
         drawing.texts.push_back({xPt + (weekday + 0.5) * kSmallColumnPt, yPt + 8 + kSmallRowPt * row + 2, kSmallSizePt,
-                                 false, ColorOf(DayColorOf(weekday, false)), Anchor::Middle, Number(day)});
+                                 false, ColorOf(DayColorOf(weekday, holiday)), Anchor::Middle, Number(day)});
     }
 }
 
@@ -154,24 +155,44 @@ void AddDay(PageDrawing& drawing, const PageDay& day, double xPt, double yPt, do
     if (!day.lunar.empty()) {
         drawing.texts.push_back({xPt + widthPt - 5, yPt + 13, kLunarSizePt, false, kGrey, Anchor::End, day.lunar});
     }
-    // The notes line by line, as many lines as the cell holds; the last line
-    // it holds ends with "…" where more would follow.
+    // The notes line by line, whole, as many as the cell holds; where some do
+    // not fit, the last line says how many: "외 2건". A note too long for the
+    // cell alone is cut with "…".
     const double firstNotePt = yPt + 34;
     const auto room = static_cast<std::size_t>(std::max(0.0, (yPt + heightPt - 3 - firstNotePt) / kNoteLinePt + 1));
     const double noteWidthPt = widthPt - 10;
+    std::vector<std::vector<std::string>> wrapped;
+    std::size_t allLines = 0;
+    for (const std::string& note : day.notes) {
+        wrapped.push_back(Wrapped(note, kNoteSizePt, noteWidthPt));
+        allLines += wrapped.back().size();
+    }
+    const std::size_t noteRoom = allLines <= room ? room : room - std::min<std::size_t>(room, 1);
     std::size_t line = 0;
-    for (std::size_t i = 0; i < day.notes.size() && line < room; ++i) {
-        const std::vector<std::string> lines = Wrapped(day.notes[i], kNoteSizePt, noteWidthPt);
-        for (std::size_t j = 0; j < lines.size() && line < room; ++j, ++line) {
-            const bool more = j + 1 < lines.size() || i + 1 < day.notes.size();
-            std::string text = lines[j];
-            if (line + 1 == room && more) {
-                text += "…";
-                text = Shortened(text, kNoteSizePt, noteWidthPt);
-            }
-            drawing.texts.push_back({xPt + 5, firstNotePt + static_cast<double>(line) * kNoteLinePt, kNoteSizePt, false,
-                                     i < day.holidayNotes ? kRed : kInk, Anchor::Start, text});
+    std::size_t shown = 0;
+    const auto write = [&](std::string text, const Rgb& colour) {
+        drawing.texts.push_back({xPt + 5, firstNotePt + static_cast<double>(line++) * kNoteLinePt, kNoteSizePt, false,
+                                 colour, Anchor::Start, std::move(text)});
+    };
+    for (; shown < wrapped.size(); ++shown) {
+        const std::vector<std::string>& lines = wrapped[shown];
+        const bool fits = line + lines.size() <= noteRoom;
+        if (!fits && line > 0) break;  // whole notes only, after the first
+        const Rgb colour = shown < day.holidayNotes ? kRed : kInk;
+        for (std::size_t j = 0; j < lines.size() && line < noteRoom; ++j) {
+            const bool cut = !fits && (line + 1 == noteRoom);
+            write(cut ? Shortened(lines[j] + "…", kNoteSizePt, noteWidthPt) : lines[j], colour);
         }
+        if (!fits) {
+            ++shown;
+            break;
+        }
+    }
+    if (shown < wrapped.size() && line < room) {
+        std::string more = "외 ";  // appended: GCC 12 misreads "..." + std::string at -O3 (-Wrestrict)
+        more += Number(static_cast<std::int32_t>(wrapped.size() - shown));
+        more += "건";
+        write(std::move(more), kGrey);
     }
 }
 

@@ -282,12 +282,15 @@ UsageProblem CheckFormat(const PrintRequest& request)
             return Refuse("--ics goes with --holidays, --terms, --events or --from-lunar MONTH DAY --years FROM-TO");
         }
     }
+    const bool page = request.format == OutputFormat::Pdf || request.format == OutputFormat::Svg;
     if (request.format == OutputFormat::Pdf && mode != PrintMode::Month && mode != PrintMode::Year) {
         return Refuse("--pdf goes with YEAR [MONTH]");
     }
-    if (request.format == OutputFormat::Svg && (mode != PrintMode::Month || request.numbers.size() != 2)) {
-        return Refuse("--svg goes with YEAR MONTH");
+    if (request.format == OutputFormat::Svg && mode != PrintMode::Month) {
+        return Refuse("--svg draws one month: YEAR MONTH, or nothing for this month");
     }
+    if (page && request.layout != MonthLayout::Auto) return Refuse("--layout lays out text: leave it out of a page");
+    if (page && request.encodingGiven) return Refuse("a page has no encoding: leave --encoding out of a page");
     if (!request.summary.empty() && !(request.format == OutputFormat::Ics && mode == PrintMode::FromLunarYears)) {
         return Refuse("--summary goes with --ics --from-lunar MONTH DAY --years FROM-TO");
     }

@@ -12,24 +12,35 @@
 #include "argument_values.h"
 #include "civil_date.h"
 #include "date_check.h"
+#include "date_text.h"
+#include "exception.h"
 #include "messages.h"
+#include "number_text.h"
 #include "program.h"
 #include "sysutils.h"
 #include "typed_date.h"
 #include "user_files.h"
+#include "utf8.h"
 
 namespace {
 
-// The moment every event of an iCalendar file is stamped with: SOURCE_DATE_EPOCH
-// where set to a number of seconds (the file is then the same on every run), else now.
-std::int64_t StampSeconds()
+// The moment an iCalendar file's events and a PDF are stamped with:
+// SOURCE_DATE_EPOCH where set (the file is then the same on every run), else now.
+struct Stamp {
+    std::int64_t seconds = 0;
+    bool given = false;
+};
+Stamp ReadStamp()
 {
-    const char* const epoch = std::getenv("SOURCE_DATE_EPOCH");
-    if (epoch != nullptr && epoch[0] != '\0' && std::strspn(epoch, "0123456789") == std::strlen(epoch) &&
-        std::strlen(epoch) <= 12) {
-        return std::stoll(epoch);
+    const std::string epoch = Environment("SOURCE_DATE_EPOCH");
+    if (epoch.empty()) return {std::max<std::int64_t>(0, std::time(nullptr)), false};
+    const std::optional<std::int64_t> seconds = ParseSourceDateEpoch(epoch);
+    if (!seconds) {
+        throw EConvertError(
+            Message("SOURCE_DATE_EPOCH: {1} is not a number of seconds since 1970-01-01 (0-253402300799)",
+                    {Utf8::Quoted(epoch)}));
     }
-    return std::max<std::int64_t>(0, std::time(nullptr));
+    return {*seconds, true};
 }
 
 UserFiles LocateFiles(const PrintRequest& request)
@@ -83,14 +94,43 @@ std::int32_t TerminalColumns(bool stdoutIsTerminal, std::int32_t terminalWidth, 
     return std::stoi(std::string(text));
 }
 
+std::optional<std::int64_t> ParseSourceDateEpoch(std::string_view text)
+{
+    constexpr std::int64_t kLastSecond = 253402300799;  // 9999-12-31T23:59:59Z
+    constexpr std::size_t kLongest = 12;
+    if (text.empty() || text.size() > kLongest || text.find_first_not_of("0123456789") != std::string_view::npos) {
+        return std::nullopt;
+    }
+    const std::int64_t seconds = std::stoll(std::string(text));
+    if (seconds > kLastSecond) return std::nullopt;
+    return seconds;
+}
+
+std::string UtcMoment(std::int64_t seconds)
+{
+    constexpr std::int64_t kSecondsInDay = 86400;
+    const auto dayCount = static_cast<std::int32_t>(DayCountOf(1970, 1, 1) + seconds / kSecondsInDay);
+    const auto secondOfDay = static_cast<std::int32_t>(seconds % kSecondsInDay);
+    std::string moment = IsoDate(DateOfDayCount(dayCount));
+    moment += 'T';
+    moment += ClockTime(secondOfDay / 60);
+    moment += ':';
+    moment += Sysutils::FormatText("%.2d", secondOfDay % 60);
+    return moment;
+}
+
 RunContext ReadSurroundings(const PrintRequest& request)
 {
     const bool terminal = isatty(STDOUT_FILENO) == 1;
     winsize size{};
     const std::int32_t width = terminal && ioctl(STDOUT_FILENO, TIOCGWINSZ, &size) == 0 ? size.ws_col : 0;
+    // Only what is stamped reads the stamp: a malformed SOURCE_DATE_EPOCH refuses those alone.
+    const bool stamped = request.format == OutputFormat::Ics || request.format == OutputFormat::Pdf;
+    const Stamp stamp = stamped ? ReadStamp() : Stamp{};
     RunContext context{UseColor(request.color, terminal, std::getenv("NO_COLOR"), std::getenv("TERM")),
-                       Sysutils::Today(), StampSeconds(), TerminalColumns(terminal, width, std::getenv("COLUMNS")),
+                       Sysutils::Today(), stamp.seconds, TerminalColumns(terminal, width, std::getenv("COLUMNS")),
                        LocateFiles(request)};
+    context.stampGiven = stamp.given;
     return context;
 }
 

@@ -1,6 +1,9 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
 #include <vector>
 
 #include "arguments.h"
@@ -48,10 +51,18 @@ private:
 struct RunContext {
     bool color = false;                // colour the cells (a terminal that wants it)
     Today today;                       // the local date: the default month and year, today's cell
-    std::int64_t stampSeconds = 0;     // DTSTAMP of iCalendar events, seconds since 1970 (UTC)
+    std::int64_t stampSeconds = 0;     // DTSTAMP of iCalendar events, a PDF's date: seconds since 1970 (UTC)
     std::int32_t terminalColumns = 0;  // the terminal's width (else COLUMNS); 0: neither
     UserFiles user;                    // the user's events and added holidays, read when used
+    bool stampGiven = false;           // stampSeconds is SOURCE_DATE_EPOCH's: the same bytes every run
 };
+
+// SOURCE_DATE_EPOCH's value: decimal seconds since 1970 up to 9999-12-31
+// 23:59:59 UTC; none where it is anything else.
+std::optional<std::int64_t> ParseSourceDateEpoch(std::string_view text);
+
+// Seconds since 1970 (0..253402300799) as "YYYY-MM-DDTHH:MM:SS", UTC.
+std::string UtcMoment(std::int64_t seconds);
 
 // Whether to colour: --color=always or never as asked; auto colours only a
 // terminal, and not where NO_COLOR is set (to anything) or TERM is "dumb".
@@ -61,8 +72,9 @@ bool UseColor(ColorWhen when, bool stdoutIsTerminal, const char* noColor, const 
 // is one, else COLUMNS where set to a number (1..9999), else 0.
 std::int32_t TerminalColumns(bool stdoutIsTerminal, std::int32_t terminalWidth, const char* columns);
 
-// Today, the stamp of iCalendar events, colour for a terminal, and the
-// user's files (read when used).
+// Today, the stamp of iCalendar events and PDF files (for those alone: a
+// malformed SOURCE_DATE_EPOCH raises EConvertError naming it), colour and
+// width for a terminal, and the user's files (read when used).
 RunContext ReadSurroundings(const PrintRequest& request);
 
 // "--events-file FILE: what is wrong" on stderr, with the program's name first.

@@ -39,12 +39,21 @@ std::string SolarTermText(const SolarTerm& term)
     return text;
 }
 
-std::optional<SmallMonth> SmallMonthOf(std::int32_t year, std::int32_t month)
+// A neighbouring month, its holidays marked in Korea's almanac.
+std::optional<SmallMonth> SmallMonthOf(std::int32_t year, std::int32_t month, Almanac almanac, const UserDates& user)
 {
-    if (month < 1) return SmallMonthOf(year - 1, kMonthsInYear);
-    if (month > kMonthsInYear) return SmallMonthOf(year + 1, 1);
+    if (month < 1) return SmallMonthOf(year - 1, kMonthsInYear, almanac, user);
+    if (month > kMonthsInYear) return SmallMonthOf(year + 1, 1, almanac, user);
     if (year < kFirstYear || year > kLastYear) return std::nullopt;
-    return SmallMonth{year, month, MonthTitle(year, month), MonthGridOf(year, month)};
+    SmallMonth small{year, month, MonthTitle(year, month), MonthGridOf(year, month), {}};
+    std::vector<Holiday> holidays;
+    if (almanac == Almanac::Korea && GetUserHolidays(year, user, holidays)) {
+        for (const Holiday& holiday : holidays) {
+            const bool again = !small.holidays.empty() && small.holidays.back() == holiday.date.day;
+            if (holiday.date.month == month && !again) small.holidays.push_back(holiday.date.day);
+        }
+    }
+    return small;
 }
 
 // What Korea's almanac writes in a month's cells, found once for the month:
@@ -85,17 +94,32 @@ PageDay DayOf(const GregorianDate& date, std::int32_t weekday, const std::option
     return day;
 }
 
-std::vector<std::string> Footer(Almanac almanac, bool uncertain)
+// What the page shows that has a source: lunar dates, public holidays, and
+// computed months that may begin a day off.
+struct Shown {
+    bool lunar = false;
+    bool holidays = false;
+    bool uncertain = false;
+};
+
+// The sources of what the page shows, and only those: a page of 1300 cites none.
+std::vector<std::string> Footer(Almanac almanac, const Shown& shown)
 {
     std::vector<std::string> footer;
-    if (almanac == Almanac::Korea) {
-        footer.emplace_back(
-            "음력: 한국천문연구원(KASI) 역법. 음력 1391-2050년은 한국천문연구원이 발표한 대로, "
-            "2051-2100년은 해와 달의 위치로 계산함. 공휴일: 관공서의 공휴일에 관한 규정");
-    } else {
-        footer.emplace_back("음력: 옛 음력표(음력 1900-2049년, 중국 자료). 한국천문연구원 역법과 날수의 약 4%가 다름");
+    std::string sources;
+    if (shown.lunar) {
+        sources = almanac == Almanac::Korea
+                      ? "음력: 한국천문연구원(KASI) 역법. 음력 1391-2050년은 한국천문연구원이 발표한 대로, "
+                        "2051-2100년은 해와 달의 위치로 계산함."
+                      : "음력: 옛 음력표(음력 1900-2049년, 중국 자료). 한국천문연구원 역법과 날수의 약 4%가 다름.";
     }
-    if (uncertain) footer.emplace_back("(±1일): 계산한 달로, 합삭이 자정 가까이라 하루 앞이나 뒤에 시작할 수 있음");
+    if (shown.holidays) {
+        if (!sources.empty()) sources += ' ';
+        sources += "공휴일: 관공서의 공휴일에 관한 규정";
+    }
+    if (!sources.empty()) footer.push_back(std::move(sources));
+    if (shown.uncertain)
+        footer.emplace_back("(±1일): 계산한 달로, 합삭이 자정 가까이라 하루 앞이나 뒤에 시작할 수 있음");
     return footer;
 }
 
@@ -108,19 +132,24 @@ MonthPage MakeMonthPage(std::int32_t year, std::int32_t month, Almanac almanac, 
 
     const MonthNotes notes = NotesOf(year, month, almanac, user);
     std::vector<std::optional<LunarReading>> lunar;
-    bool uncertain = false;
+    Shown shown;
     for (std::int32_t day = 1; day <= page.grid.days; ++day) {
         const GregorianDate date{year, month, day};
         lunar.push_back(ReadLunarDate(almanac, date));
-        uncertain = uncertain || (lunar.back() && lunar.back()->uncertain);
+        shown.lunar = shown.lunar || lunar.back().has_value();
+        shown.uncertain = shown.uncertain || (lunar.back() && lunar.back()->uncertain);
         page.days.push_back(DayOf(date, MonthGrid::WeekdayOfCell(page.grid.CellOf(day)), lunar.back(), notes));
+        shown.holidays = shown.holidays || page.days.back().holidayNotes > 0;
     }
     for (const SolarTerm& term : notes.terms) {
-        uncertain = uncertain || (term.uncertainDay && term.date.month == month);
+        shown.uncertain = shown.uncertain || (term.uncertainDay && term.date.month == month);
     }
     page.lunarLines = LunarHeaderLines(lunar, almanac);
-    page.before = SmallMonthOf(year, month - 1);
-    page.after = SmallMonthOf(year, month + 1);
-    page.footer = Footer(almanac, uncertain);
+    page.before = SmallMonthOf(year, month - 1, almanac, user);
+    page.after = SmallMonthOf(year, month + 1, almanac, user);
+    for (const std::optional<SmallMonth>& small : {page.before, page.after}) {
+        shown.holidays = shown.holidays || (small && !small->holidays.empty());
+    }
+    page.footer = Footer(almanac, shown);
     return page;
 }

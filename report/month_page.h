@@ -30,6 +30,7 @@ struct SmallMonth {
     std::int32_t month;
     std::string title;  // "2027년 1월"
     MonthGrid grid;
+    std::vector<std::int32_t> holidays;  // its days that are public holidays (Korea's almanac), in order
 };
 
 struct MonthPage {
@@ -41,7 +42,7 @@ struct MonthPage {
     std::vector<PageDay> days;
     std::optional<SmallMonth> before;  // none before year 1
     std::optional<SmallMonth> after;   // none after year 9999
-    std::vector<std::string> footer;   // the almanac and its source; what an uncertain month means
+    std::vector<std::string> footer;   // the sources of what it shows; what an uncertain month means
 };
 
 // The page of a month of years 1..9999 (EConvertError naming a year or month

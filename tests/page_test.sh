@@ -63,6 +63,42 @@ check "events: a lunar one" grep -qx 어머니 <(page_text "$work/year.pdf" 4)
 check "events: a yearly one" grep -qx 어버이날 <(page_text "$work/year.pdf" 5)
 check "events: a day's" grep -qx 이사 <(page_text "$work/year.pdf" 2)
 check "the source in the footer" grep -q 한국천문연구원 <(page_text "$work/year.pdf" 1)
+check "a year: titled as a year" grep -qx "Title: *2027년" <(pdfinfo "$work/year.pdf")
+
+# The footer cites the sources of what the page shows, and no other.
+while IFS='|' read -r cites omits args; do
+    read -ra words <<<"$args"
+    run --pdf "${words[@]}"
+    footer=$(pdftotext "$work/out" - | grep -E "음력:|공휴일:" || true)
+    check "$args: the footer cites ${cites:-nothing}" test -z "$cites" -o -n "$(grep -- "$cites" <<<"$footer")"
+    check "$args: the footer leaves out $omits" test -z "$(grep -- "$omits" <<<"$footer")"
+done <<'ROWS'
+한국천문연구원|옛 음력표|2027 2
+관공서의 공휴일|옛 음력표|2027 2
+옛 음력표|관공서의 공휴일|--almanac classic 2027 2
+한국천문연구원|관공서의 공휴일|1391 2
+|음력:|1300 1
+|공휴일:|1300 1
+ROWS
+
+# Events that don't fit a cell: as many as fit, then how many more.
+printf '2025-08-30 %s\n' 첫째 "둘째 일정이 조금 길어서 줄이 넘어감" 셋째 넷째 다섯째 여섯째 일곱째 >"$work/many-events"
+run --events-file "$work/many-events" --pdf 2025 8
+check "a full cell: the rest counted" grep -qx "외 5건" <(pdftotext -layout "$work/out" - | sed 's/^ *//')
+check "a full cell: the ones shown whole" grep -q "첫째" <(pdftotext "$work/out" -)
+
+# The small months beside the title mark their holidays as the big one does.
+run --svg 2027 3
+check "small grid: 설날 2027-02-08 red" grep -q '>8</text>' <(grep 'font-size="6.50" fill="#c81e1e"' "$work/out")
+run --svg
+check "--svg alone: this month" grep -q "$(date +%Y)년 $(date +%-m)월" "$work/out"
+
+# With SOURCE_DATE_EPOCH, a PDF is the same bytes on every run.
+SOURCE_DATE_EPOCH=1700000000 "$program" --pdf 2027 2 >"$work/first.pdf"
+sleep 1.1
+SOURCE_DATE_EPOCH=1700000000 "$program" --pdf 2027 2 >"$work/second.pdf"
+check "SOURCE_DATE_EPOCH: byte-identical PDFs" cmp -s "$work/first.pdf" "$work/second.pdf"
+check "SOURCE_DATE_EPOCH: the PDF's date" grep -q "CreationDate: *Tue Nov 14 22:13:20 2023 UTC" <(TZ=UTC pdfinfo "$work/first.pdf")
 
 # One month; the classic table: its lunar dates, no holidays, terms or events.
 run --pdf 2027 2
@@ -122,7 +158,10 @@ refused() {  # refused NAME STATUS PATTERN ARGS...
 refused "month 13" 1 "2027-13 is not a month: there is no month 13" --pdf 2027 13
 refused "year 0" 1 "0-01 is not a month: the years are 1-9999" --pdf 0
 refused "not a number" 1 '"abc" is not a number' --svg abc 2
-refused "--svg of a year" 2 "--svg goes with YEAR MONTH" --svg 2027
+refused "--svg of a year" 2 "--svg draws one month" --svg 2027
+refused "--layout with a page" 2 "--layout lays out text" --pdf --layout window 2027 2
+refused "--encoding with a page" 2 "a page has no encoding" --svg --encoding cp949 2027 2
+SOURCE_DATE_EPOCH=abc refused "a malformed SOURCE_DATE_EPOCH" 1 'SOURCE_DATE_EPOCH: "abc" is not a number' --pdf 2027 2
 refused "--pdf with --holidays" 2 "--pdf goes with YEAR" --pdf --holidays 2027
 script -qec "$program --pdf 2027 2" /dev/null >"$work/terminal" 2>&1
 status=$?

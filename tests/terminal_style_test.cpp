@@ -6,7 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include "surroundings.h"
 #include "utf8.h"
 
 namespace {
@@ -33,27 +32,6 @@ TEST(TerminalStyle, WhenToColour)
     for (const ColorCase& c : cases) {
         EXPECT_EQ(UseColor(c.when, c.terminal, c.noColor, c.term), c.expected)
             << static_cast<int>(c.when) << c.terminal << (c.noColor ? c.noColor : "-") << c.term;
-    }
-}
-
-// The width the month is laid out for: the terminal's, else COLUMNS.
-TEST(TerminalStyle, Width)
-{
-    const struct {
-        bool terminal;
-        std::int32_t width;
-        const char* columns;
-        std::int32_t expected;
-    } cases[] = {
-        {true, 60, "200", 60},    // the terminal's own width first
-        {true, 0, "60", 60},      // a terminal that does not say
-        {false, 60, "100", 100},  // a pipe: COLUMNS
-        {false, 0, nullptr, 0},   {false, 0, "", 0},      {false, 0, "abc", 0},
-        {false, 0, "-5", 0},      {false, 0, "99999", 0},  // more than four digits: none
-        {false, 0, "9999", 9999},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(TerminalColumns(c.terminal, c.width, c.columns), c.expected) << (c.columns ? c.columns : "-");
     }
 }
 

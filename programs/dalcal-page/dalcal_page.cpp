@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "arguments.h"
+#include "korean_words.h"
 #include "messages.h"
 #include "month_page.h"
 #include "page_layout.h"
@@ -34,10 +35,15 @@ int Main(std::span<const char* const> args)
         return ReportUsageError({Message("dalcal-page draws what --pdf and --svg ask for")});
     }
     if (RefusedOntoTerminal(request.format)) return kExitUsage;
-    const RunContext context = ReadSurroundings(request);
     std::vector<PageDrawing> pages;
+    PdfDocument document;
     try {  // every page made before a byte is written: a refusal leaves no partial document
-        for (const MonthOfPage& month : RequestedMonths(request, context)) {
+        const RunContext context = ReadSurroundings(request);
+        const std::vector<MonthOfPage> months = RequestedMonths(request, context);
+        document.title =
+            months.size() == 1 ? MonthTitle(months[0].year, months[0].month) : std::to_string(months[0].year) + "년";
+        if (context.stampGiven) document.created = UtcMoment(context.stampSeconds);
+        for (const MonthOfPage& month : months) {
             pages.push_back(
                 LayOutMonthPage(MakeMonthPage(month.year, month.month, request.almanac, context.user.All())));
         }
@@ -53,7 +59,7 @@ int Main(std::span<const char* const> args)
         (void)std::fwrite(svg.data(), 1, svg.size(), stdout);
         return OutputWritten() ? kExitDone : kExitRefused;
     }
-    const bool drawn = WritePdfPages(pages, [](std::string_view bytes) {
+    const bool drawn = WritePdfPages(pages, document, [](std::string_view bytes) {
         return std::fwrite(bytes.data(), 1, bytes.size(), stdout) == bytes.size();
     });
     if (!drawn && std::ferror(stdout) == 0) {

@@ -75,15 +75,16 @@ void DrawPage(cairo_t* cairo, PangoLayout* layout, const PageDrawing& page)
 
 }  // namespace
 
-bool WritePdfPages(const std::vector<PageDrawing>& pages, const Writer& write)
+bool WritePdfPages(const std::vector<PageDrawing>& pages, const PdfDocument& document, const Writer& write)
 {
     std::unique_ptr<cairo_surface_t, CairoSurfaceFree> surface(
         cairo_pdf_surface_create_for_stream(WriteBytes, const_cast<Writer*>(&write), kPageWidthPt, kPageHeightPt));
     if (cairo_surface_status(surface.get()) != CAIRO_STATUS_SUCCESS) return false;
-    if (!pages.empty()) {
-        cairo_pdf_surface_set_metadata(surface.get(), CAIRO_PDF_METADATA_TITLE, pages.front().title.c_str());
-    }
+    cairo_pdf_surface_set_metadata(surface.get(), CAIRO_PDF_METADATA_TITLE, document.title.c_str());
     cairo_pdf_surface_set_metadata(surface.get(), CAIRO_PDF_METADATA_CREATOR, "dalcal");
+    if (!document.created.empty()) {
+        cairo_pdf_surface_set_metadata(surface.get(), CAIRO_PDF_METADATA_CREATE_DATE, document.created.c_str());
+    }
     std::unique_ptr<cairo_t, CairoFree> cairo(cairo_create(surface.get()));
     std::unique_ptr<PangoLayout, GObjectFree> layout(pango_cairo_create_layout(cairo.get()));
     for (const PageDrawing& page : pages) {

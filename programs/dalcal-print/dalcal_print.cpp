@@ -9,6 +9,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -136,13 +137,19 @@ int Main(std::span<const char* const> args)
                    : kExitRefused;
     }
     if (request.format == OutputFormat::Pdf || request.format == OutputFormat::Svg) return DrawPages(args, request);
-    const RunContext context = ReadSurroundings(request);
+    std::optional<RunContext> context;
+    try {
+        context.emplace(ReadSurroundings(request));
+    } catch (const Exception& error) {
+        Complain(Messages::Shown(error), request.cp949);
+        return kExitRefused;
+    }
     const ByteOutput toStdout = [](std::string_view bytes) {
         (void)std::fwrite(bytes.data(), 1, bytes.size(), stdout);  // checked once, at the end
     };
     int status = 0;
     try {
-        status = RunPrintRequest(request, context, toStdout);
+        status = RunPrintRequest(request, *context, toStdout);
     } catch (const UnreadableNamedFile& error) {
         ComplainOfNamedFile(error);
         return kExitRefused;
