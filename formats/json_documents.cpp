@@ -9,7 +9,7 @@ namespace {
 
 std::string UtcText(const UtcMinute& utc)
 {
-    return IsoDate(utc.date) + "T" + ClockTime(utc.minuteOfDay) + "Z";
+    return IsoDate(utc.date) + "T" + ClockTime(utc.minuteOfDay) + ":00Z";  // seconds, as jq's fromdateiso8601 reads
 }
 
 void WriteLunar(JsonWriter& json, const std::optional<LunarReading>& lunar)

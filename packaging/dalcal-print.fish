@@ -2,7 +2,7 @@
 complete -c dalcal-print -f
 complete -c dalcal-print -l almanac -x -a 'korea classic' -d 'Lunar calendar'
 complete -c dalcal-print -l encoding -x -a 'utf-8 cp949' -d 'Output encoding'
-complete -c dalcal-print -l layout -x -a 'terminal window' -d 'Month layout: within 80 columns, or the window'
+complete -c dalcal-print -l layout -x -a 'terminal compact window' -d 'Month layout: 80 columns, 40 columns, or the window'
 complete -c dalcal-print -l color -a 'auto always never' -d 'Colour on a terminal'
 complete -c dalcal-print -l holidays -d 'Public holidays of a year or FROM-TO'
 complete -c dalcal-print -l terms -d 'Solar terms of a year or FROM-TO'
@@ -11,6 +11,8 @@ complete -c dalcal-print -l events-file -r -F -d 'Read your dates from this file
 complete -c dalcal-print -l no-events -d 'Read no events file'
 complete -c dalcal-print -l from-lunar -d 'A lunar date to its Gregorian day'
 complete -c dalcal-print -l leap -d 'A day of a leap month'
+complete -c dalcal-print -l observe -d 'With --from-lunar: the day kept in a year that lacks the date'
+complete -c dalcal-print -l upcoming -d 'What is coming in the next DAYS days'
 complete -c dalcal-print -l years -x -d 'With --from-lunar MONTH DAY: every year of FROM-TO'
 complete -c dalcal-print -l json -d 'One JSON document'
 complete -c dalcal-print -l ics -d 'An iCalendar file'

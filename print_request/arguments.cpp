@@ -119,7 +119,7 @@ constexpr Option kOptions[] = {
     {"--svg", Takes::Nothing, nullptr, [](Parsing& p, GivenValue) { return SetFormat(p.request, OutputFormat::Svg); }},
     {"--color", Takes::MaybeValue, nullptr,
      [](Parsing& p, GivenValue when) {
-         if (!when) return (p.request.color = ColorWhen::Auto, UsageProblem{});
+         if (!when) return (p.request.color = ColorWhen::Always, UsageProblem{});  // as ls --color
          return ChooseWord<ColorWhen>(
              *when, kColorWords, Phrase("unknown --color value '{1}' (use auto, always or never)"), p.request.color);
      }},

@@ -101,6 +101,7 @@ TEST(PrintArguments, ReadsWhatWasAsked)
     EXPECT_EQ(events.format, OutputFormat::Ics);
     EXPECT_TRUE(PrintRequestOf({"--no-events", "2026", "7"}).noEvents);
     EXPECT_EQ(PrintRequestOf({"--color=never", "2026"}).color, ColorWhen::Never);
+    EXPECT_EQ(PrintRequestOf({"--color", "2026"}).color, ColorWhen::Always);  // as ls --color
     // Help and version stand before any check of the rest.
     EXPECT_TRUE(PrintRequestOf({"--help", "1", "2", "3", "4"}).help);
     EXPECT_EQ(PrintUsageError({"--help", "--bogus"}), "unknown option '--bogus'");
