@@ -19,6 +19,7 @@
 #include "cp949.h"
 #include "form.h"
 #include "icons/dalcal.xpm"
+#include "messages.h"
 #include "program.h"
 
 TApplication* Application = nullptr;
@@ -127,13 +128,15 @@ void TApplication::Run()
 void TApplication::ShowException(const Exception& exception) noexcept
 {
     try {
+        // In the reader's language, through the catalog every message goes through.
+        const std::string shown = Messages::Shown(exception);
         if (exceptionDisplay_) {
-            exceptionDisplay_(exception.Message());
+            exceptionDisplay_(Cp949::FromUtf8(shown));
         } else if (qobject_cast<QApplication*>(QCoreApplication::instance()) != nullptr) {
-            const QString text = QString::fromStdString(Cp949::ToUtf8(exception.Message()));
-            QMessageBox::critical(QApplication::activeWindow(), QStringLiteral("dalcal"), text);
+            QMessageBox::critical(QApplication::activeWindow(), QStringLiteral("dalcal"),
+                                  QString::fromStdString(shown));
         } else {
-            (void)std::fprintf(stderr, "dalcal: %s\n", Cp949::ToUtf8(exception.Message()).c_str());
+            (void)std::fprintf(stderr, "dalcal: %s\n", shown.c_str());
         }
     } catch (...) {
         (void)std::fprintf(stderr, "dalcal: %s\n", exception.Message().c_str());  // raw bytes: better than nothing

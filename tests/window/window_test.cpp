@@ -9,11 +9,15 @@
 #include <QTimer>
 #include <QtTest>
 
+#include <cstdlib>
+#include <string_view>
+
 #include "Main.h"
 #include "application.h"
 #include "cp949.h"
 #include "date_files.h"
 #include "fixed_pitch_font.h"
+#include "messages.h"
 #include "range_notice.h"
 #include "resident_memory.h"
 #include "sysutils.h"
@@ -82,9 +86,16 @@ private:
         QTest::mouseClick(Form1->Button1, Qt::LeftButton);
     }
 
+    static bool KoreanRun()
+    {
+        const char* const language = std::getenv("LANGUAGE");
+        return language != nullptr && std::string_view(language) == "ko";
+    }
+
 private slots:
     void initTestCase()
     {
+        if (KoreanRun()) Messages::UseCatalogsIn(DALCAL_BUILD_LOCALEDIR);
         Application = &application_;
         application_.Initialize();
         application_.SetExceptionDisplay([this](const AnsiString& message) { shown_.push_back(message); });
@@ -386,6 +397,21 @@ private slots:
         QCOMPARE(QByteArray::fromStdString(shown_[0].Bytes()), message);
         QCOMPARE(Form1->Edit1->text(), year);
         QCOMPARE(Form1->Edit2->text(), month);
+    }
+
+    // Under a Korean locale the refusals are Korean, through the same catalog
+    // as every message (run as its own test, LANGUAGE=ko); the window's own
+    // text stays as designed.
+    void refusalsInTheReadersLanguage()
+    {
+        if (!KoreanRun()) QSKIP("run with LANGUAGE=ko");
+        Press(QStringLiteral("abc"), QStringLiteral("7"));
+        Press(QStringLiteral("2026"), QStringLiteral("13"));
+        QCOMPARE(shown_.size(), 2u);
+        QCOMPARE(QString::fromStdString(Cp949::ToUtf8(shown_[0])), QStringLiteral("\"abc\": 올바른 정수가 아님"));
+        QCOMPARE(QString::fromStdString(Cp949::ToUtf8(shown_[1])),
+                 QStringLiteral("2026-13-01: 없는 날짜임 (13월은 없음)"));
+        QVERIFY(MemoLines().contains(QStringLiteral("   ▶ 2026년 13월 (년:병오, 월:경자)")));  // the design unchanged
     }
 
     // A month the calendar refuses: the three header lines stay, the error is shown.
