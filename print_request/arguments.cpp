@@ -249,9 +249,10 @@ UsageProblem ChooseMode(PrintRequest& request, const ModeFlags& flags)
         request.mode = PrintMode::Upcoming;
         return std::nullopt;
     }
-    const std::size_t lunarNumbers = flags.fromLunar ? LunarNumbers(request.numbers) : 0;
+    // The numbers of a lunar date, in one argument or up to one each.
+    const std::size_t lunarNumbers = flags.fromLunar && count <= 3 ? LunarNumbers(request.numbers) : count;
     if (flags.fromLunar && !request.years.empty()) {
-        if (lunarNumbers != 2)
+        if (lunarNumbers != 2 || count > 2)
             return Refuse("--from-lunar with --years expects MONTH DAY, but got {1} argument(s)", {Count(count)});
         request.mode = PrintMode::FromLunarYears;
     } else if (flags.fromLunar) {

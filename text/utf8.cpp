@@ -64,36 +64,43 @@ std::vector<std::string> Wrapped(std::string_view text, std::size_t columns, std
     std::vector<std::string> lines;
     std::string line;
     std::size_t lineColumns = 0;
-    std::size_t startColumns = 0;               // the indent's, after the first line
-    std::size_t lastBlank = std::string::npos;  // in line, where it may break
-    const auto breakLine = [&](std::string rest) {
+    std::size_t startColumns = 0;  // the indent's, after the first line
+    const auto newLine = [&] {
         lines.push_back(std::move(line));
-        line = std::string(indent) + rest;
-        startColumns = Columns(indent);
-        lineColumns = Columns(line);
-        lastBlank = std::string::npos;
+        line = std::string(indent);
+        startColumns = lineColumns = Columns(indent);
     };
-    for (std::size_t i = 0; i < text.size();) {
-        const Character character = Read(text, i);
-        const std::size_t width = character.wellFormed && IsWide(character.codePoint) ? 2 : 1;
-        const bool blank = character.wellFormed && character.codePoint == ' ';
-        i += character.length;
-        if (lineColumns + width > columns && lineColumns > startColumns) {
-            if (blank) {  // the break falls on a blank: it goes
-                breakLine({});
-                continue;
-            }
-            if (lastBlank != std::string::npos) {
-                std::string rest = line.substr(lastBlank + 1);
-                line.resize(lastBlank);
-                breakLine(std::move(rest));
-            } else {
-                breakLine({});
-            }
+    // A word too long for any line: cut between its characters.
+    const auto appendCut = [&](std::string_view word) {
+        for (std::size_t i = 0; i < word.size();) {
+            const Character character = Read(word, i);
+            const std::size_t width = character.wellFormed && IsWide(character.codePoint) ? 2 : 1;
+            if (lineColumns + width > columns && lineColumns > startColumns) newLine();
+            line.append(word.substr(i, character.length));
+            lineColumns += width;
+            i += character.length;
         }
-        if (blank && lineColumns > startColumns) lastBlank = line.size();
-        line.append(text.substr(i - character.length, character.length));
-        lineColumns += width;
+    };
+    // The words between single blanks (empty where blanks follow each other, so
+    // that "2월  9일" keeps its two), each on the line if it fits after a blank.
+    std::size_t begin = 0;
+    for (bool first = true; begin <= text.size(); first = false) {
+        const std::size_t end = std::min(text.find(' ', begin), text.size());
+        const std::string_view word = text.substr(begin, end - begin);
+        const std::size_t wordColumns = Columns(word);
+        if (!first && lineColumns + 1 + wordColumns <= columns) {
+            line += ' ';
+            lineColumns += 1;
+        } else if (!first) {
+            newLine();
+        }
+        if (lineColumns + wordColumns <= columns) {
+            line.append(word);
+            lineColumns += wordColumns;
+        } else {
+            appendCut(word);
+        }
+        begin = end + 1;
     }
     lines.push_back(std::move(line));
     return lines;

@@ -30,6 +30,7 @@
 #include "messages.h"
 #include "output_checks.h"
 #include "print_run.h"
+#include "surroundings.h"
 #include "sysutils.h"
 #include "typed_date.h"
 #include "utf8.h"
@@ -54,24 +55,28 @@ std::vector<std::string> SplitArguments(std::string_view input)
     return arguments;
 }
 
-std::size_t NumbersFor(PrintMode mode, std::size_t given)
+// Whether a request's mode fits the count of its numbers (a month or a
+// lunar date may be one argument as typed: "2027년 2월", "2025 윤6월 1일").
+bool NumbersFit(PrintMode mode, std::size_t count)
 {
     switch (mode) {
         case PrintMode::Year:
         case PrintMode::Date:
-            return 1;
+            return count == 1;
         case PrintMode::FromLunar:
-            return 3;
+            return count >= 1 && count <= 3;
         case PrintMode::FromLunarYears:
-            return 2;
+            return count >= 1 && count <= 2;
         case PrintMode::Month:
-            return given == 0 ? 0 : 2;
+            return count <= 2;
         case PrintMode::Holidays:
         case PrintMode::Terms:
         case PrintMode::Events:
-            return given == 0 ? 0 : 1;
+        case PrintMode::CalendarFile:
+        case PrintMode::Upcoming:
+            return count <= 1;
     }
-    return given + 1;  // no such mode: fails the check
+    return false;
 }
 
 // A message of one line, UTF-8, whatever bytes the arguments held.
@@ -117,11 +122,14 @@ void RequireOneLineInBothLanguages(const Message& message)
     Require(IsOneLineOfText(Messages::Shown(message)));
 }
 
-void CheckRun(const PrintRequest& request)
+// Runs a request in a terminal 60 columns wide (the compact layout) or onto a pipe.
+void CheckRun(const PrintRequest& request, bool narrow)
 {
     if (LongSpan(request.years) || (!request.numbers.empty() && LongSpan(request.numbers[0]))) return;
     std::string output;
-    static const RunContext context{true, {2026, 12, 7}, 1700000000, 60, UserFiles(SomeUserDates())};
+    static const RunContext terminal{true, {2026, 12, 7}, 1700000000, 60, UserFiles(SomeUserDates())};
+    static const RunContext pipe{false, {2026, 12, 31}, 0, 0, UserFiles(SomeUserDates())};
+    const RunContext& context = narrow ? terminal : pipe;
     try {
         RunPrintRequest(request, context, [&output](std::string_view bytes) { output += bytes; });
     } catch (const TypedValueError& refusal) {  // one line of UTF-8, quoting what was typed
@@ -135,7 +143,7 @@ void CheckRun(const PrintRequest& request)
     if (request.format == OutputFormat::Ics) Require(IsProgramICalendar(output));
 }
 
-void CheckPrintParser(const std::vector<const char*>& argv)
+void CheckPrintParser(const std::vector<const char*>& argv, bool narrow)
 {
     const auto parsed = ParsePrintArguments(argv);
     if (const auto* usage = std::get_if<UsageError>(&parsed)) {
@@ -144,9 +152,9 @@ void CheckPrintParser(const std::vector<const char*>& argv)
     }
     const PrintRequest& request = std::get<PrintRequest>(parsed);
     if (request.help || request.version) return;
-    Require(request.numbers.size() == NumbersFor(request.mode, request.numbers.size()));
+    Require(NumbersFit(request.mode, request.numbers.size()));
     Require(request.years.empty() == (request.mode != PrintMode::FromLunarYears));
-    CheckRun(request);
+    CheckRun(request, narrow);
 }
 
 void CheckWindowParser(const std::vector<const char*>& argv)
@@ -202,6 +210,30 @@ void CheckTypedDate(const std::string& typed)
     }
 }
 
+// The other readings of what is typed: its shape, a lunar date without the
+// word 음력, SOURCE_DATE_EPOCH and COLUMNS; and a long line wrapped for a
+// narrow terminal, never past its width but for a character wider than it.
+void CheckOtherReadings(const std::string& typed)
+{
+    const std::size_t numbers = DateNumbersIn(typed);
+    Require(numbers <= 3);
+    if (ShapeOf(typed) == TypedShape::LunarDay) Require(numbers == 3);
+    for (const bool withYear : {false, true}) {
+        if (const std::optional<TypedLunarDate> lunar = ReadLunarArguments(typed, withYear)) {
+            Require(numbers == (withYear ? 3u : 2u) && lunar->month >= 0 && lunar->day >= 0);
+        }
+    }
+    if (const std::optional<std::int64_t> seconds = ParseSourceDateEpoch(typed)) {
+        Require(*seconds >= 0 && UtcMoment(*seconds).size() == std::string_view("9999-12-31T23:59:59").size());
+    }
+    const std::int32_t columns = TerminalColumns(false, 0, typed.c_str());
+    Require(columns >= 0 && columns <= 9999);
+    const std::size_t width = typed.size() % 40 + 1;
+    for (const std::string& line : Utf8::Wrapped(typed, width, "  ")) {
+        Require(Utf8::Columns(line) <= std::max<std::size_t>(width, 4));
+    }
+}
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const std::vector<std::string> arguments =
@@ -211,8 +243,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         argv.push_back(argument.c_str());
         CheckConversion(argument);
         CheckTypedDate(argument);
+        CheckOtherReadings(argument);
     }
-    CheckPrintParser(argv);
+    CheckPrintParser(argv, size % 2 == 0);
     CheckWindowParser(argv);
     return 0;
 }

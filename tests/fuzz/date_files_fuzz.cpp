@@ -26,9 +26,11 @@ void Require(bool condition)
     if (!condition) std::abort();
 }
 
-// The lines that hold something, as both files count them.
+// The lines that hold something, as both files count them (a byte-order mark
+// at the start is none of the first line).
 std::int32_t LinesWithContent(std::string_view text)
 {
+    if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
     std::int32_t count = 0;
     while (!text.empty()) {
         const std::size_t end = text.find('\n');

@@ -157,7 +157,7 @@ bool IsProgramICalendar(std::string_view text)
         }
         start = end + 2;
     }
-    constexpr std::array<std::string_view, 17> kNames = {"BEGIN:",
+    constexpr std::array<std::string_view, 18> kNames = {"BEGIN:",
                                                          "END:",
                                                          "VERSION:",
                                                          "PRODID:",
@@ -169,6 +169,7 @@ bool IsProgramICalendar(std::string_view text)
                                                          "DTSTART:",
                                                          "DTSTART;VALUE=DATE:",
                                                          "DTEND;VALUE=DATE:",
+                                                         "DURATION:PT1S",
                                                          "SUMMARY:",
                                                          "DESCRIPTION:",
                                                          "CATEGORIES:",
