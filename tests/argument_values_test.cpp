@@ -23,6 +23,27 @@ TEST(ArgumentValues, IsoDates)
     }
 }
 
+// Every full-width digit and every dash people type, and one unit word after.
+TEST(ArgumentValues, TypedNumbers)
+{
+    const struct {
+        const char* typed;
+        const char* read;
+    } cases[] = {
+        {"０１２３４５６７８９", "0123456789"},
+        {"2027–2028", "2027-2028"},   // en dash
+        {"2027—2028", "2027-2028"},   // em dash
+        {"2027－2028", "2027-2028"},  // full-width hyphen-minus
+        {"2027−2028", "2027-2028"},   // minus sign
+        {"2027년", "2027"},
+        {"２월", "2"},
+        {"7일", "7"},
+        {"년", "년"},      // a unit alone is no number
+        {"7월일", "7월"},  // one unit only
+    };
+    for (const auto& c : cases) EXPECT_EQ(AsTypedNumber(c.typed), c.read) << c.typed;
+}
+
 TEST(ArgumentValues, YearSpans)
 {
     const YearSpan one = ParseYearSpan("--holidays", "2026", true, 2014, 2100, "holidays");

@@ -170,6 +170,12 @@ printf '양력 2-10 아주 긴 이름의 일정 하나 그리고 둘 그리고 �
 COLUMNS=60 run --events-file "$work/long-events" 2027 2
 check "compact month: a long note continued within 40" test "$(grep -A1 "아주" "$work/out")" = " 2월 10일(수) 아주 긴 이름의 일정 하나
           그리고 둘 그리고 셋"
+# What may be a day off is marked where it shows: the month's header, a
+# term below it, an added holiday beside a built-in one on its day.
+run 2074 8
+check "terminal header: an uncertain month marked" grep -qx "음력 갑오년 윤6월(신미) · 7월(임신) (±1일)" "$work/out"
+run 1927 3
+check "month notes: a term within a minute of midnight marked" grep -qx " 3월 21일 춘분 23:59 (±1일)" "$work/out"
 run 2025 7
 check "terminal layout: a leap month marked on its days" grep -q "   윤6월      윤6.2" "$work/out"
 check "terminal layout: the lunar months and their 월건" grep -qx "음력 을사년 6월(계미) · 윤6월(계미)" "$work/out"

@@ -77,8 +77,10 @@ UserDates FamilyDates()
         {{DateRuleKind::Lunar, 0, 12, 30, false}, "할아버지 기일"},
         {{DateRuleKind::Solar, 0, 2, 29, false}, "윤일 생일"},
         {{DateRuleKind::Once, 2026, 3, 2, false}, "이사"},
+        {{DateRuleKind::Lunar, 0, 6, 1, true}, "할머니 생신"},
     };
-    user.holidays = {{{2026, 3, 2}, "임시공휴일", HolidayKind::Designated, 0}};
+    user.holidays = {{{2026, 3, 2}, "임시공휴일", HolidayKind::Designated, 0},
+                     {{2026, 5, 5}, "가족의 날", HolidayKind::Designated, 0}};  // on a built-in holiday's day
     user.holidaySources = {"/tmp/holidays"};
     return user;
 }
@@ -107,16 +109,20 @@ TEST(YearLists, AddedHolidaysAndEvents)
     const std::vector<std::string> holidays = HolidayListOf(2026, FamilyDates());
     EXPECT_NE(std::find(holidays.begin(), holidays.end(), "2026-03-02 월요일 임시공휴일 (추가)"), holidays.end());
     EXPECT_NE(std::find(holidays.begin(), holidays.end(), "2026-03-03 화요일 삼일절 (대체공휴일)"), holidays.end());
+    // An added day on a built-in holiday's day is kept beside it.
+    EXPECT_NE(std::find(holidays.begin(), holidays.end(), "2026-05-05 화요일 어린이날 (공휴일)"), holidays.end());
+    EXPECT_NE(std::find(holidays.begin(), holidays.end(), "2026-05-05 화요일 가족의 날 (임시공휴일, 추가)"),
+              holidays.end());
     std::vector<std::string> events;
     PrintEventList(2024, 2025, FamilyDates(), [&events](const std::string& line) { events.push_back(line); });
-    EXPECT_EQ(events, (std::vector<std::string>{
-                          "2024-02-09 할아버지 기일 (음력 12.30)",
-                          "2024-02-29 윤일 생일",
-                          "2024-04-23 어머니 생신 (음력 3.15)",
-                          "2025-01-28 할아버지 기일 (음력 12.30, 옮김)",  // lunar 2024's, by its Gregorian date
-                          "2025-02-28 윤일 생일 (양력 2.29, 옮김)",
-                          "2025-04-12 어머니 생신 (음력 3.15)",
-                      }));
+    EXPECT_EQ(events,
+              (std::vector<std::string>{
+                  "2024-02-09 할아버지 기일 (음력 12.30)", "2024-02-29 윤일 생일", "2024-04-23 어머니 생신 (음력 3.15)",
+                  "2024-07-06 할머니 생신 (음력 윤6.1, 옮김)",    // 2024 has no leap 6th month
+                  "2025-01-28 할아버지 기일 (음력 12.30, 옮김)",  // lunar 2024's, by its Gregorian date
+                  "2025-02-28 윤일 생일 (양력 2.29, 옮김)", "2025-04-12 어머니 생신 (음력 3.15)",
+                  "2025-07-25 할머니 생신 (음력 윤6.1)",  // of the leap month, as its own
+              }));
 }
 
 }  // namespace
