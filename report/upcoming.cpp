@@ -24,36 +24,43 @@ std::vector<UpcomingDate> UpcomingDates(const GregorianDate& today, std::int32_t
     const std::int32_t first = DayCountOf(today.year, today.month, today.day);
     const std::int32_t last = std::min(first + std::min(days, kMostUpcomingDays) - 1, DayCountOf(kLastYear, 12, 31));
     const std::int32_t lastYear = DateOfDayCount(last).year;
-    const auto add = [&](const GregorianDate& date, UpcomingDate item) {
+    // Whether a date is within the span, its days left where it is: checked
+    // before a name is made (a long events file has thousands of dates a year).
+    const auto daysLeft = [&](const GregorianDate& date) -> std::optional<std::int32_t> {
         const std::int32_t day = DayCountOf(date.year, date.month, date.day);
-        if (day < first || day > last) return;
-        item.date = date;
-        item.daysLeft = day - first;
-        dates.push_back(std::move(item));
+        if (day < first || day > last) return std::nullopt;
+        return day - first;
     };
     std::vector<Holiday> holidays;
     std::array<SolarTerm, kSolarTermsInYear> terms{};
     for (std::int32_t year = today.year; year <= lastYear; ++year) {
         if (GetUserHolidays(year, user, holidays)) {
             for (const Holiday& holiday : holidays) {
-                add(holiday.date, {{}, 0, UpcomingKind::Holiday, HolidayTitle(holiday), holiday.kind, {}, false});
+                if (const auto left = daysLeft(holiday.date)) {
+                    dates.push_back(
+                        {holiday.date, *left, UpcomingKind::Holiday, HolidayTitle(holiday), holiday.kind, {}, false});
+                }
             }
         }
-        if (year >= kFirstSolarTermYear && year <= kLastSolarTermYear) {
-            GetSolarTerms(year, terms);
-            for (const SolarTerm& term : terms) {
-                add(term.date, {{},
-                                0,
-                                UpcomingKind::SolarTerm,
-                                SolarTermNames.at(static_cast<std::size_t>(term.index)),
-                                {},
-                                term.minuteOfDay,
-                                false});
+        if (year < kFirstSolarTermYear || year > kLastSolarTermYear) continue;
+        GetSolarTerms(year, terms);
+        for (const SolarTerm& term : terms) {
+            if (const auto left = daysLeft(term.date)) {
+                dates.push_back({term.date,
+                                 *left,
+                                 UpcomingKind::SolarTerm,
+                                 SolarTermNames.at(static_cast<std::size_t>(term.index)),
+                                 {},
+                                 term.minuteOfDay,
+                                 false});
             }
         }
     }
     for (const EventDay& event : EventsIn(user, today.year, lastYear)) {
-        add(event.observance.date, {{}, 0, UpcomingKind::Event, EventText(event), {}, {}, event.observance.moved});
+        if (const auto left = daysLeft(event.observance.date)) {
+            dates.push_back(
+                {event.observance.date, *left, UpcomingKind::Event, EventText(event), {}, {}, event.observance.moved});
+        }
     }
     std::ranges::stable_sort(dates, [](const UpcomingDate& a, const UpcomingDate& b) {
         return a.daysLeft != b.daysLeft ? a.daysLeft < b.daysLeft : OrderOf(a.kind) < OrderOf(b.kind);

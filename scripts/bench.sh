@@ -39,3 +39,8 @@ XDG_CONFIG_HOME=$scratch/none hyperfine -N --warmup 300 --runs 4000 'build/bin/d
     "build/bin/dalcal-print --events-file $scratch/mine/dalcal/events 2026 7" \
     'build/bin/dalcal-print --ics --holidays 2014-2100'
 XDG_CONFIG_HOME=$scratch/mine hyperfine -N --warmup 5 --runs 50 'build/bin/dalcal-print --events 2026-2100 --json'
+echo "== what's coming and the compact year, side by side with the month and cal -y (hyperfine)"
+XDG_CONFIG_HOME=$scratch/none hyperfine -N --warmup 100 --runs 1000 'build/bin/dalcal-print --no-events 2026 12' \
+    "build/bin/dalcal-print --events-file $scratch/mine/dalcal/events 2026 12" \
+    "build/bin/dalcal-print --events-file $scratch/mine/dalcal/events --upcoming 30" \
+    'build/bin/dalcal-print --layout compact --no-events 2026' 'cal -y 2026'

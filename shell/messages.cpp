@@ -3,9 +3,13 @@
 #include <libintl.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <clocale>
+#include <cstdlib>
 #include <iterator>
 #include <optional>
+#include <string>
+#include <string_view>
 
 #include "cp949.h"
 #include "program_folder.h"
@@ -49,6 +53,37 @@ void SetMessagesLocale()
     for (std::size_t i = 0; i < std::size(kOthers); ++i) (void)std::setlocale(kOthers[i], before[i].c_str());
 }
 
+// Whether the environment asks for Korean messages, the only catalog there is,
+// as gettext reads it: the messages locale (LC_ALL, else LC_MESSAGES, else
+// LANG) is not C or POSIX, and LANGUAGE where set, else that locale, names
+// Korean first of what it names. Where it does not, no locale or catalog is
+// loaded at all: English is the text itself.
+bool AsksForKorean()
+{
+    static const bool korean = [] {
+        std::string locale;
+        for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+            const char* const value = std::getenv(name);
+            if (value != nullptr && value[0] != '\0') {
+                locale = value;
+                break;
+            }
+        }
+        if (locale.empty() || locale == "C" || locale == "POSIX") return false;
+        const char* const language = std::getenv("LANGUAGE");
+        const std::string wanted = language != nullptr && language[0] != '\0' ? language : locale;
+        for (std::size_t start = 0; start < wanted.size();) {  // "de:ko": the first we have a catalog for
+            const std::size_t end = std::min(wanted.find(':', start), wanted.size());
+            const std::string_view one = std::string_view(wanted).substr(start, end - start);
+            if (one.starts_with("ko")) return true;
+            if (one.starts_with("en") || one == "C") return false;
+            start = end + 1;
+        }
+        return false;
+    }();
+    return korean;
+}
+
 // Once, before the first message: the locale's language for messages, our
 // catalogs, and UTF-8 from them and from the C library (its error texts).
 void PrepareOnce()
@@ -74,6 +109,7 @@ void UseCatalogsIn(const std::string& folder)
 
 const char* Translated(const char* english)
 {
+    if (!AsksForKorean()) return english;
     PrepareOnce();  // also for the C library's error texts, when a message has no words of its own
     if (english == nullptr || english[0] == '\0') return english;  // "" is the catalog's header
     return dgettext(kDomain, english);
