@@ -29,20 +29,20 @@ Observance SolarObservance(const DateRule& rule, std::int32_t year)
 
 }  // namespace
 
-std::optional<Observance> ObserveLunarDate(Almanac almanac, std::int32_t lunarYear, std::int32_t month,
-                                           std::int32_t day, bool leap)
+std::optional<Observance> ObserveLunarDate(Almanac almanac, std::int32_t lunarYear, std::int32_t lunarMonth,
+                                           std::int32_t lunarDay, bool leap)
 {
-    if (day < 1 || day > kLongestLunarMonth) return std::nullopt;
-    bool leapMonth = leap;
-    LunarDateLookup found = FindLunarDate(almanac, lunarYear, month, day, leapMonth);
+    if (lunarDay < 1 || lunarDay > kLongestLunarMonth) return std::nullopt;
+    bool inLeapMonth = leap;
+    LunarDateLookup found = FindLunarDate(almanac, lunarYear, lunarMonth, lunarDay, inLeapMonth);
     bool moved = false;
     if (found.lack == LunarDateLack::LeapMonth) {  // a leap month this year lacks: its ordinary month
-        leapMonth = false;
-        found = FindLunarDate(almanac, lunarYear, month, day, leapMonth);
+        inLeapMonth = false;
+        found = FindLunarDate(almanac, lunarYear, lunarMonth, lunarDay, inLeapMonth);
         moved = true;
     }
     if (found.lack == LunarDateLack::Day) {  // day 30 of a month of 29
-        found = FindLunarDate(almanac, lunarYear, month, found.monthDays, leapMonth);
+        found = FindLunarDate(almanac, lunarYear, lunarMonth, found.monthDays, inLeapMonth);
         moved = true;
     }
     if (found.lack != LunarDateLack::None) return std::nullopt;

@@ -37,8 +37,8 @@ struct Observance {
 
 // Where a lunar anniversary (day 1..30, of a leap month where leap) is kept in
 // one lunar year of an almanac, by the rules above; none outside the almanac.
-std::optional<Observance> ObserveLunarDate(Almanac almanac, std::int32_t lunarYear, std::int32_t month,
-                                           std::int32_t day, bool leap);
+std::optional<Observance> ObserveLunarDate(Almanac almanac, std::int32_t lunarYear, std::int32_t lunarMonth,
+                                           std::int32_t lunarDay, bool leap);
 
 // Whether a rule names a date: a month 1..12; a lunar day 1..30; a solar day
 // of the month in a leap year (2-29 is one); a once-date that exists.

@@ -1,5 +1,7 @@
 #include "arguments.h"
 
+#include <algorithm>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -231,8 +233,8 @@ UsageProblem ChooseListMode(PrintRequest& request, const ModeFlags& flags)
 // Decides the mode from the flags and the count of numbers.
 UsageProblem ChooseMode(PrintRequest& request, const ModeFlags& flags)
 {
-    const int lists = int{flags.holidays} + int{flags.terms} + int{flags.events};
-    const int others = int{flags.fromLunar} + int{flags.upcoming};
+    const auto lists = std::ranges::count(std::initializer_list<bool>{flags.holidays, flags.terms, flags.events}, true);
+    const auto others = std::ranges::count(std::initializer_list<bool>{flags.fromLunar, flags.upcoming}, true);
     if (lists + others > 1 && (others > 0 || request.format != OutputFormat::Ics)) {
         return Refuse(
             "choose one of --holidays, --terms, --events, --from-lunar and --upcoming (--ics takes any of the first "

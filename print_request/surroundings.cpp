@@ -121,15 +121,16 @@ std::string UtcMoment(std::int64_t seconds)
 
 RunContext ReadSurroundings(const PrintRequest& request)
 {
-    const bool terminal = isatty(STDOUT_FILENO) == 1;
+    const bool stdoutIsTerminal = isatty(STDOUT_FILENO) == 1;
     winsize size{};
-    const std::int32_t width = terminal && ioctl(STDOUT_FILENO, TIOCGWINSZ, &size) == 0 ? size.ws_col : 0;
+    const std::int32_t terminalWidth =
+        stdoutIsTerminal && ioctl(STDOUT_FILENO, TIOCGWINSZ, &size) == 0 ? size.ws_col : 0;
     // Only what is stamped reads the stamp: a malformed SOURCE_DATE_EPOCH refuses those alone.
     const bool stamped = request.format == OutputFormat::Ics || request.format == OutputFormat::Pdf;
     const Stamp stamp = stamped ? ReadStamp() : Stamp{};
-    RunContext context{UseColor(request.color, terminal, std::getenv("NO_COLOR"), std::getenv("TERM")),
-                       Sysutils::Today(), stamp.seconds, TerminalColumns(terminal, width, std::getenv("COLUMNS")),
-                       LocateFiles(request)};
+    RunContext context{UseColor(request.color, stdoutIsTerminal, std::getenv("NO_COLOR"), std::getenv("TERM")),
+                       Sysutils::Today(), stamp.seconds,
+                       TerminalColumns(stdoutIsTerminal, terminalWidth, std::getenv("COLUMNS")), LocateFiles(request)};
     context.stampGiven = stamp.given;
     return context;
 }

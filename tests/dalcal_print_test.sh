@@ -230,6 +230,7 @@ run --json "2027년 2월 7일"
 check "typed: --json of a day typed in words" grep -q '^{"date":"2027-02-07"' "$work/out"
 run --pdf "2027년 2월"
 check "typed: a page of a month typed in words" test "$status" -eq 0 -a "$(head -c 5 "$work/out")" = "%PDF-"
+refused "a negative lunar month, not a dash" "Lunar month -1 is not a month" --from-lunar 2027 -1 1
 run --from-lunar 2027년 1월 x일
 check "typed: a lunar date's wrong part named" grep -qx 'dalcal-print: DAY: "x일" is not a number' "$work/err"
 # Years before 1000 written as ISO 8601 writes them, however they were typed.

@@ -14,6 +14,7 @@ namespace {
 std::vector<std::string> Lines(const std::vector<UpcomingDate>& dates)
 {
     std::vector<std::string> lines;
+    lines.reserve(dates.size());
     for (const UpcomingDate& date : dates) {
         lines.push_back(std::to_string(date.date.month) + "-" + std::to_string(date.date.day) + " " + date.name + " " +
                         std::to_string(date.daysLeft) + (date.moved ? " moved" : ""));

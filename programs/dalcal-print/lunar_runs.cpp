@@ -42,7 +42,9 @@ KeptInYear FindInYear(const PrintRequest& request, std::int32_t year, const Type
 }
 
 // The lunar date --from-lunar was given (YEAR MONTH DAY, or MONTH DAY with
-// --years), in any form people type it; --leap or "윤" for a leap month.
+// --years): a number an argument, as given ("2027 -1 1" is month -1, which
+// the almanac refuses); else in any form people type it ("2027-01-01", "2025
+// 윤6 1"). --leap or "윤" for a leap month.
 TypedLunarDate LunarArguments(const PrintRequest& request, bool withYear)
 {
     std::string joined;
@@ -50,16 +52,23 @@ TypedLunarDate LunarArguments(const PrintRequest& request, bool withYear)
         if (!joined.empty()) joined += ' ';
         joined += arg;
     }
-    std::optional<TypedLunarDate> lunar = ReadLunarArguments(joined, withYear);
-    if (!lunar) {  // each argument read as a number, for the message that names the one refused
-        const std::size_t first = withYear ? 1 : 0;
-        if (request.numbers.size() != first + 2) {
+    const std::size_t first = withYear ? 1 : 0;
+    std::optional<TypedLunarDate> lunar;
+    if (request.numbers.size() == first + 2) {
+        try {
+            lunar = TypedLunarDate{withYear ? ParseNumber(kYearName, request.numbers[0]) : 0,
+                                   ParseNumber(kMonthName, request.numbers[first]),
+                                   ParseNumber(kDayName, request.numbers[first + 1]), false};
+        } catch (const TypedValueError&) {
+            lunar = ReadLunarArguments(joined, withYear);
+            if (!lunar) throw;  // names the argument refused
+        }
+    } else {
+        lunar = ReadLunarArguments(joined, withYear);
+        if (!lunar) {
             throw TypedValueError(
                 Message("{1} is not a lunar date (2027 1 1, 2027년 1월 1일, 윤6월 1일)", {Utf8::Quoted(joined)}));
         }
-        lunar = TypedLunarDate{withYear ? ParseNumber(kYearName, request.numbers[0]) : 0,
-                               ParseNumber(kMonthName, request.numbers[first]),
-                               ParseNumber(kDayName, request.numbers[first + 1]), false};
     }
     lunar->leap = lunar->leap || request.leap;
     return *lunar;
