@@ -25,7 +25,7 @@ run-clang-tidy -quiet -p "$root/build-lint" -j "$(nproc)" "${units[@]/#/$root/}"
 echo "== cppcheck"
 # Every folder of the program's own code (the layers and the programs), each
 # also a folder of headers the others include.
-folders=(runtime text astronomy engine report shell userdata formats print_request programs/dalcal
+folders=(runtime text astronomy engine report shell userdata formats print_request libdalcal programs/dalcal
     programs/dalcal-print programs/dalcal-page)
 cppcheck --quiet --error-exitcode=1 --std=c++20 --language=c++ --inline-suppr \
     --enable=warning,performance,portability --suppress=missingIncludeSystem \

@@ -1,0 +1,132 @@
+// The C interface's dates: both conversions and the sexagenary cycle.
+#include <algorithm>
+#include <cstring>
+#include <optional>
+#include <string>
+
+#include "almanac.h"
+#include "dalcal/dalcal.h"
+#include "date_check.h"
+#include "date_text.h"
+#include "interface_guard.h"
+#include "korean_words.h"
+#include "sexagenary.h"
+
+namespace {
+
+// Whether a Gregorian date exists in the years 1..9999; else its status, explained.
+dalcal_status CheckedDate(const dalcal_date& date, dalcal_error* error)
+{
+    const GregorianDate gregorian{date.year, date.month, date.day};
+    const std::optional<Message> problem = DateProblem(gregorian, IsoDate(gregorian));
+    if (!problem) return DALCAL_OK;
+    Explain(error, problem->English());
+    return date.year < kFirstYear || date.year > kLastYear ? DALCAL_E_RANGE : DALCAL_E_NO_DATE;
+}
+
+void Fill(const StemBranch& position, dalcal_stem_branch& out)
+{
+    out.stem = position.stem;
+    out.branch = position.branch;
+    const std::string name = StemBranchName(position);  // two syllables, six bytes
+    std::memset(out.name, 0, sizeof(out.name));
+    std::memcpy(out.name, name.data(), std::min(name.size(), sizeof(out.name) - 1));
+}
+
+}  // namespace
+
+extern "C" {
+
+dalcal_status dalcal_to_lunar(int32_t almanac, const dalcal_date* date, dalcal_lunar_date* lunar, dalcal_error* error)
+{
+    Almanac chosen{};
+    if (date == nullptr || lunar == nullptr || !AlmanacOf(almanac, chosen)) {
+        Explain(error, "a null pointer or an unknown almanac");
+        return DALCAL_E_ARGUMENT;
+    }
+    return Guarded(error, DALCAL_E_NO_DATE, [&] {
+        if (const dalcal_status status = CheckedDate(*date, error); status != DALCAL_OK) return status;
+        // Only the almanac's own days (the classic table counts back before 1900 for the window).
+        const AlmanacRange range = RangeOf(chosen);
+        const std::int32_t dayCount = DayCountOf(date->year, date->month, date->day);
+        if (dayCount < DayCountOf(range.firstDay.year, range.firstDay.month, range.firstDay.day) ||
+            dayCount > DayCountOf(range.lastDay.year, range.lastDay.month, range.lastDay.day)) {
+            Explain(error,
+                    "the day is outside the almanac: " + IsoDate(range.firstDay) + " to " + IsoDate(range.lastDay));
+            return DALCAL_E_RANGE;
+        }
+        std::int32_t year = 0;
+        std::int32_t month = 0;
+        std::int32_t day = 0;
+        std::int32_t leap = 0;
+        SolarToLunar(chosen, date->year, date->month, date->day, year, month, day, leap);
+        *lunar = {year, month, day, leap != 0 ? 1 : 0, IsUncertainLunarMonth(chosen, year, month, leap != 0) ? 1 : 0};
+        return DALCAL_OK;
+    });
+}
+
+dalcal_status dalcal_to_solar(int32_t almanac, const dalcal_lunar_date* lunar, dalcal_date* date, dalcal_error* error)
+{
+    Almanac chosen{};
+    if (date == nullptr || lunar == nullptr || !AlmanacOf(almanac, chosen)) {
+        Explain(error, "a null pointer or an unknown almanac");
+        return DALCAL_E_ARGUMENT;
+    }
+    return Guarded(error, DALCAL_E_NO_DATE, [&] {
+        const LunarDateLookup found = FindLunarDate(chosen, lunar->year, lunar->month, lunar->day, lunar->leap != 0);
+        if (found.lack != LunarDateLack::None) {
+            try {  // the almanac's own refusal says why
+                (void)LunarToSolar(chosen, lunar->year, lunar->month, lunar->day, lunar->leap != 0);
+            } catch (const EConvertError& refusal) {
+                Explain(error, refusal.what());
+            }
+            return found.lack == LunarDateLack::Year ? DALCAL_E_RANGE : DALCAL_E_NO_DATE;
+        }
+        *date = {found.date.year, found.date.month, found.date.day};
+        return DALCAL_OK;
+    });
+}
+
+dalcal_status dalcal_day_stem_branch(const dalcal_date* date, dalcal_stem_branch* out, dalcal_error* error)
+{
+    if (date == nullptr || out == nullptr) {
+        Explain(error, "a null pointer");
+        return DALCAL_E_ARGUMENT;
+    }
+    return Guarded(error, DALCAL_E_NO_DATE, [&] {
+        if (const dalcal_status status = CheckedDate(*date, error); status != DALCAL_OK) return status;
+        Fill(GetDayStemBranch(GetDaysBeforeMonth(date->year, date->month), date->day), *out);
+        return DALCAL_OK;
+    });
+}
+
+dalcal_status dalcal_lunar_year_stem_branch(int32_t lunar_year, dalcal_stem_branch* out, dalcal_error* error)
+{
+    if (out == nullptr) {
+        Explain(error, "a null pointer");
+        return DALCAL_E_ARGUMENT;
+    }
+    if (lunar_year < kFirstYear || lunar_year > kLastYear) {
+        Explain(error, "the lunar year is outside 1-9999");
+        return DALCAL_E_RANGE;
+    }
+    Fill(GetLunarYearStemBranch(lunar_year), *out);
+    return DALCAL_OK;
+}
+
+dalcal_status dalcal_lunar_month_stem_branch(int32_t lunar_year, int32_t lunar_month, dalcal_stem_branch* out,
+                                             dalcal_error* error)
+{
+    if (out == nullptr) {
+        Explain(error, "a null pointer");
+        return DALCAL_E_ARGUMENT;
+    }
+    if (lunar_year < kFirstYear || lunar_year > kLastYear || lunar_month < 1 || lunar_month > kMonthsInYear) {
+        Explain(error, "the lunar year is outside 1-9999 or the month outside 1-12");
+        return DALCAL_E_RANGE;
+    }
+    Fill(GetLunarMonthStemBranch(lunar_year, lunar_month), *out);
+    return DALCAL_OK;
+}
+
+}  // extern "C"
