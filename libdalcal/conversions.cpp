@@ -14,14 +14,37 @@
 
 namespace {
 
-// Whether a Gregorian date exists in the years 1..9999; else its status, explained.
+// Whether a Gregorian date exists in the years 1..9999; else its status,
+// explained (the words made only then: most dates asked for exist).
 dalcal_status CheckedDate(const dalcal_date& date, dalcal_error* error)
 {
+    const bool exists = date.year >= kFirstYear && date.year <= kLastYear && date.month >= 1 &&
+                        date.month <= kMonthsInYear && date.day >= 1 &&
+                        date.day <= GregorianMonthDays(date.year, date.month);
+    if (exists) return DALCAL_OK;
     const GregorianDate gregorian{date.year, date.month, date.day};
     const std::optional<Message> problem = DateProblem(gregorian, IsoDate(gregorian));
     if (!problem) return DALCAL_OK;
     Explain(error, problem->English());
     return date.year < kFirstYear || date.year > kLastYear ? DALCAL_E_RANGE : DALCAL_E_NO_DATE;
+}
+
+// The day counts of an almanac's first and last days, found once (constant after).
+struct DaySpan {
+    std::int32_t first;
+    std::int32_t last;
+};
+DaySpan DaySpanOf(Almanac almanac)
+{
+    const AlmanacRange range = RangeOf(almanac);
+    return {DayCountOf(range.firstDay.year, range.firstDay.month, range.firstDay.day),
+            DayCountOf(range.lastDay.year, range.lastDay.month, range.lastDay.day)};
+}
+const DaySpan& DaysOf(Almanac almanac)
+{
+    static const DaySpan korea = DaySpanOf(Almanac::Korea);
+    static const DaySpan classic = DaySpanOf(Almanac::Classic);
+    return almanac == Almanac::Korea ? korea : classic;
 }
 
 void Fill(const StemBranch& position, dalcal_stem_branch& out)
@@ -47,10 +70,10 @@ dalcal_status dalcal_to_lunar(int32_t almanac, const dalcal_date* date, dalcal_l
     return Guarded(error, DALCAL_E_NO_DATE, [&] {
         if (const dalcal_status status = CheckedDate(*date, error); status != DALCAL_OK) return status;
         // Only the almanac's own days (the classic table counts back before 1900 for the window).
-        const AlmanacRange range = RangeOf(chosen);
+        const DaySpan& days = DaysOf(chosen);
         const std::int32_t dayCount = DayCountOf(date->year, date->month, date->day);
-        if (dayCount < DayCountOf(range.firstDay.year, range.firstDay.month, range.firstDay.day) ||
-            dayCount > DayCountOf(range.lastDay.year, range.lastDay.month, range.lastDay.day)) {
+        if (dayCount < days.first || dayCount > days.last) {
+            const AlmanacRange range = RangeOf(chosen);
             Explain(error,
                     "the day is outside the almanac: " + IsoDate(range.firstDay) + " to " + IsoDate(range.lastDay));
             return DALCAL_E_RANGE;

@@ -1,0 +1,46 @@
+// A conversion through libdalcal's C interface beside the engine's own, on
+// the same days: what crossing the interface costs (its checks of the date
+// and the almanac's range, and the uncertain flag it answers with).
+#include <benchmark/benchmark.h>
+
+#include <vector>
+
+#include "almanac.h"
+#include "covered_days.h"
+#include "dalcal/dalcal.h"
+
+namespace {
+
+void BM_EngineToLunar(benchmark::State& state)
+{
+    const std::vector<CoveredDay> days = CoveredDays();
+    for (auto _ : state) {
+        for (const CoveredDay& d : days) {
+            std::int32_t year = 0;
+            std::int32_t month = 0;
+            std::int32_t day = 0;
+            std::int32_t leap = 0;
+            SolarToLunar(Almanac::Korea, d.year, d.month, d.day, year, month, day, leap);
+            benchmark::DoNotOptimize(year + month + day + leap);
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(days.size()));
+}
+BENCHMARK(BM_EngineToLunar)->Unit(benchmark::kMillisecond);
+
+void BM_CInterfaceToLunar(benchmark::State& state)
+{
+    const std::vector<CoveredDay> days = CoveredDays();
+    for (auto _ : state) {
+        for (const CoveredDay& d : days) {
+            const dalcal_date date{d.year, d.month, d.day};
+            dalcal_lunar_date lunar{};
+            benchmark::DoNotOptimize(dalcal_to_lunar(DALCAL_KOREA, &date, &lunar, nullptr));
+            benchmark::DoNotOptimize(lunar);
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(days.size()));
+}
+BENCHMARK(BM_CInterfaceToLunar)->Unit(benchmark::kMillisecond);
+
+}  // namespace
