@@ -201,12 +201,7 @@ PrintMode ModeOfOne(std::string_view arg)
 // The numbers --from-lunar was given, however they were split into arguments.
 std::size_t LunarNumbers(const std::vector<std::string>& args)
 {
-    std::string joined;
-    for (const std::string& arg : args) {
-        if (!joined.empty()) joined += ' ';
-        joined += arg;
-    }
-    const std::size_t numbers = DateNumbersIn(joined);
+    const std::size_t numbers = DateNumbersIn(JoinedArguments(args));
     return numbers == 0 ? args.size() : numbers;  // text that is no date: as many as the arguments
 }
 

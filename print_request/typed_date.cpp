@@ -104,6 +104,16 @@ std::size_t DateNumbersIn(std::string_view typed)
     return numbers && OnlyDateWords(text) ? numbers->size() : 0;
 }
 
+std::string JoinedArguments(const std::vector<std::string>& args)
+{
+    std::string joined;
+    for (const std::string& arg : args) {
+        if (!joined.empty()) joined += ' ';
+        joined += arg;
+    }
+    return joined;
+}
+
 std::optional<TypedLunarDate> ReadLunarArguments(std::string_view typed, bool withYear)
 {
     const std::string text = AsTypedNumber(typed);

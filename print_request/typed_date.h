@@ -44,6 +44,10 @@ TypedShape ShapeOf(std::string_view typed);
 // arguments apart; 0 where it is not the text of a date.
 std::size_t DateNumbersIn(std::string_view typed);
 
+// Arguments as one typed text, a blank between each ("2025", "윤6", "1"
+// reads as "2025 윤6 1").
+std::string JoinedArguments(const std::vector<std::string>& args);
+
 // A lunar date given without the word 음력, as --from-lunar takes it: YEAR
 // MONTH DAY where withYear, else MONTH DAY (year 0); "윤" anywhere marks a
 // leap month ("2025 윤6 1", "2027년 1월 1일", "2027-01-01", "윤6월 1일").

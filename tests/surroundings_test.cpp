@@ -27,8 +27,8 @@ TEST(Surroundings, Width)
     }
 }
 
-// SOURCE_DATE_EPOCH as the reproducible-builds specification has it: decimal
-// seconds, anything else refused; and the PDF's date made of it.
+// SOURCE_DATE_EPOCH as reproducible builds use it: decimal seconds since
+// 1970, anything else refused; and the PDF's date made of it.
 TEST(Surroundings, SourceDateEpoch)
 {
     const struct {

@@ -47,11 +47,7 @@ KeptInYear FindInYear(const PrintRequest& request, std::int32_t year, const Type
 // 윤6 1"). --leap or "윤" for a leap month.
 TypedLunarDate LunarArguments(const PrintRequest& request, bool withYear)
 {
-    std::string joined;
-    for (const std::string& arg : request.numbers) {
-        if (!joined.empty()) joined += ' ';
-        joined += arg;
-    }
+    const std::string joined = JoinedArguments(request.numbers);
     const std::size_t first = withYear ? 1 : 0;
     std::optional<TypedLunarDate> lunar;
     if (request.numbers.size() == first + 2) {
