@@ -14,6 +14,7 @@ set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 # Installed under DESTDIR with the prefix itself, so that what an install rule
 # writes of its prefix (dalcal.pc) is /usr.
 set(CPACK_SET_DESTDIR ON)
+set(CPACK_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)  # the libraries each binary links, found by dpkg-shlibdeps
@@ -45,12 +46,17 @@ ways, the stem-branch names of years, months and days, the 24 solar terms to
 the minute and Korea's public holidays, behind a stable C interface.
 .
 This package holds the shared library.")
-# The ldconfig trigger and the shlibs file; the symbols file names the
-# version each function came with.
-set(CPACK_DEBIAN_LIBDALCAL1_PACKAGE_GENERATE_SHLIBS ON)
-set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS_POLICY ">=")
-configure_file(${CMAKE_CURRENT_LIST_DIR}/libdalcal1.symbols ${CMAKE_BINARY_DIR}/packaging/libdalcal1/symbols COPYONLY)
-set(CPACK_DEBIAN_LIBDALCAL1_PACKAGE_CONTROL_EXTRA ${CMAKE_BINARY_DIR}/packaging/libdalcal1/symbols)
+# Its control files, as Debian's tools would write them: the ldconfig trigger,
+# the shlibs file and the symbols file, which names the version each function
+# came with. (CPack's own shlibs option would call ldconfig from maintainer
+# scripts, which Debian has replaced by the trigger.)
+set(extra)
+foreach(file shlibs symbols triggers)
+  configure_file(${CMAKE_CURRENT_LIST_DIR}/libdalcal1.${file} ${CMAKE_BINARY_DIR}/packaging/libdalcal1/${file} COPYONLY)
+  list(APPEND extra ${CMAKE_BINARY_DIR}/packaging/libdalcal1/${file})
+endforeach()
+set(CPACK_DEBIAN_LIBDALCAL1_PACKAGE_CONTROL_EXTRA "${extra}")
+set(CPACK_POST_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/without-ldconfig-scripts.cmake)
 set(CPACK_DEBIAN_LIBDALCAL1_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 
 set(CPACK_DEBIAN_LIBDALCAL-DEV_PACKAGE_NAME libdalcal-dev)

@@ -1,10 +1,13 @@
 #!/usr/bin/env bash
-# Builds dalcal_<version>_amd64.deb, checks it with lintian (no error, no
-# warning) and its AppStream metadata and desktop entry with their validators,
-# unpacks it into a scratch folder (dpkg-deb -x: nothing is installed into or
-# removed from this machine, and no root is needed), runs the unpacked
-# programs and checks what the package holds (manual pages that match --help,
-# completion, the desktop action).
+# Builds the four Debian packages (dalcal, libdalcal1, libdalcal-dev,
+# python3-dalcal), checks them with lintian (no error, no warning) and the
+# AppStream metadata and desktop entry with their validators, unpacks them
+# into a scratch folder (dpkg-deb -x: nothing is installed into or removed
+# from this machine, and no root is needed), runs the unpacked programs and
+# checks what the packages hold (manual pages that match --help, completion,
+# the desktop action); builds programs against the unpacked library as others
+# would (pkg-config, find_package) and runs the Python module's example that
+# writes a khal calendar.
 # Usage: scripts/package-test.sh (after scripts/build.sh build)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -13,19 +16,25 @@ rm -rf "$root/build/package"
 (cd "$root/build" && cpack -G DEB -B "$root/build/package" >"$root/build/cpack.log" 2>&1) ||
     { tail -n 20 "$root/build/cpack.log"; exit 1; }
 deb=$(ls "$root"/build/package/dalcal_*_amd64.deb)
-echo "built $(basename "$deb")"
-dpkg-deb --field "$deb" Package Version Depends
+debs=("$deb" "$root"/build/package/{libdalcal1,libdalcal-dev,python3-dalcal}_*_amd64.deb)
+for package in "${debs[@]}"; do
+    echo "built $(basename "$package")"
+    dpkg-deb --field "$package" Package Version Depends
+done
 
 echo "== lintian"
-lintian --fail-on error,warning "$deb" 2>&1 | grep -v '^running with root privileges' || true
-lintian --fail-on error,warning "$deb" >/dev/null 2>&1 || { echo "lintian found errors or warnings" >&2; exit 1; }
+for package in "${debs[@]}"; do
+    lintian --fail-on error,warning "$package" 2>&1 | grep -v '^running with root privileges' || true
+    lintian --fail-on error,warning "$package" >/dev/null 2>&1 ||
+        { echo "lintian found errors or warnings in $(basename "$package")" >&2; exit 1; }
+done
 echo "== appstreamcli validate, desktop-file-validate"
 appstreamcli validate --no-net "$root/packaging/io.github.dalcal.metainfo.xml"
 desktop-file-validate "$root/programs/dalcal/dalcal.desktop"
 
 unpacked=$(mktemp -d)
 trap 'rm -rf "$unpacked"' EXIT
-dpkg-deb -x "$deb" "$unpacked"
+for package in "${debs[@]}"; do dpkg-deb -x "$package" "$unpacked"; done
 usr="$unpacked/usr"
 # The user's files are looked for in the scratch folder, never in the real home.
 export XDG_CONFIG_HOME="$unpacked/config" HOME="$unpacked/home"
@@ -99,4 +108,64 @@ completes_help_options() {  # completes_help_options FILE PREFIX: each option, a
 check completes_help_options "$usr/share/bash-completion/completions/dalcal-print" --
 check completes_help_options "$usr/share/zsh/vendor-completions/_dalcal-print" --
 check completes_help_options "$usr/share/fish/vendor_completions.d/dalcal-print.fish" "-l "
+
+echo "== libdalcal from outside: pkg-config, find_package, the Python module"
+libdir="$usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)"
+export LD_LIBRARY_PATH="$libdir"
+# pkg-config finds the unpacked package as if installed (its paths under the sysroot).
+pkgconf_unpacked() { PKG_CONFIG_PATH="$libdir/pkgconfig" PKG_CONFIG_SYSROOT_DIR="$unpacked" pkg-config "$@"; }
+check test "$(pkgconf_unpacked --modversion dalcal)" = "$(dpkg-deb --field "$deb" Version)"
+# The C example of dalcal(3) and the C test program, built with nothing but what pkg-config says.
+sed -n '/^\.EX$/,/^\.EE$/p' "$root/packaging/dalcal.3" | sed '/^\.E[XE]$/d; s/\\e/\\/g' | awk '/^cc /{exit} {print}' >"$unpacked/seollal.c"
+built_with_pkg_config() {  # built_with_pkg_config SOURCE OUTPUT
+    # shellcheck disable=SC2046
+    cc -std=c11 -Wall -Werror -o "$2" "$1" $(pkgconf_unpacked --cflags --libs dalcal)
+}
+check built_with_pkg_config "$unpacked/seollal.c" "$unpacked/seollal"
+check test "$("$unpacked/seollal")" = "lunar 2027-01-01"
+check built_with_pkg_config "$root/tests/c_interface_from_c.c" "$unpacked/from_c"
+check grep -q "^2027-02-07 = 음력 2027년(정미) 1월 1일$" <("$unpacked/from_c")
+check grep -q "libdalcal.so.1 => $libdir/libdalcal.so.1" <(ldd "$unpacked/from_c")
+# A CMake project: find_package(dalcal) and the target dalcal::dalcal.
+mkdir -p "$unpacked/cmake-user"
+cat >"$unpacked/cmake-user/CMakeLists.txt" <<'CMAKE'
+cmake_minimum_required(VERSION 3.16)
+project(user C)
+find_package(dalcal 1 REQUIRED)
+add_executable(seollal seollal.c)
+target_link_libraries(seollal PRIVATE dalcal::dalcal)
+CMAKE
+cp "$unpacked/seollal.c" "$unpacked/cmake-user/"
+built_with_cmake() {
+    cmake -S "$unpacked/cmake-user" -B "$unpacked/cmake-user/build" -DCMAKE_PREFIX_PATH="$usr" >/dev/null &&
+        cmake --build "$unpacked/cmake-user/build" >/dev/null && "$unpacked/cmake-user/build/seollal" | grep -qx "lunar 2027-01-01"
+}
+check built_with_cmake
+# The Python module as unpacked, and its example: a family's lunar dates written
+# into a vdir that khal lists on the days dalcal-print gives (kept by --observe).
+export PYTHONPATH="$usr/lib/python3/dist-packages" PYTHONDONTWRITEBYTECODE=1
+check grep -qx "$PYTHONPATH/dalcal/__init__.py" <(/usr/bin/python3 -c 'import dalcal; print(dalcal.__file__)')
+cat >"$unpacked/khal.conf" <<KHAL
+[calendars]
+[[family]]
+path = $unpacked/vdir/family
+[locale]
+dateformat = %Y-%m-%d
+longdateformat = %Y-%m-%d
+timeformat = %H:%M
+datetimeformat = %Y-%m-%d %H:%M
+longdatetimeformat = %Y-%m-%d %H:%M
+[sqlite]
+path = $unpacked/khal.db
+KHAL
+/usr/bin/python3 "$root/docs/examples/lunar_dates_to_khal.py" "$unpacked/vdir/family" 2024 2027 \
+    "12-30 할아버지 기일" "윤6-1 할머니 생신" || failed=1
+khal_days() {  # khal_days NAME: the days khal lists for NAME
+    khal -c "$unpacked/khal.conf" list --format "{start-date} {title}" --day-format "" 2024-01-01 2028-12-31 |
+        awk -v name="$1" '$0 ~ (" " name "$") { print $1 }'
+}
+print_days() { "$usr/bin/dalcal-print" --from-lunar "$@" --years 2024-2027 --observe | awk '{ print $1 }'; }
+check test "$(khal_days "할아버지 기일" | wc -l)$(khal_days "할머니 생신" | wc -l)" = 44
+check cmp -s <(khal_days "할아버지 기일") <(print_days 12 30)
+check cmp -s <(khal_days "할머니 생신") <(print_days 윤6 1)
 exit "$failed"
