@@ -28,6 +28,23 @@ void BM_EngineToLunar(benchmark::State& state)
 }
 BENCHMARK(BM_EngineToLunar)->Unit(benchmark::kMillisecond);
 
+// The engine's quickest way, which the C interface takes: a day count, one
+// lookup of the lunar year for the date and the uncertain flag together.
+void BM_EngineKoreanLunarDateOfDay(benchmark::State& state)
+{
+    const std::vector<CoveredDay> days = CoveredDays();
+    for (auto _ : state) {
+        for (const CoveredDay& d : days) {
+            LunarDate lunar;
+            bool uncertain = false;
+            benchmark::DoNotOptimize(KoreanLunarDateOfDay(DayCountOf(d.year, d.month, d.day), lunar, uncertain));
+            benchmark::DoNotOptimize(lunar);
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(days.size()));
+}
+BENCHMARK(BM_EngineKoreanLunarDateOfDay)->Unit(benchmark::kMillisecond);
+
 void BM_CInterfaceToLunar(benchmark::State& state)
 {
     const std::vector<CoveredDay> days = CoveredDays();

@@ -16,6 +16,12 @@ bool GetLunarYear(Almanac almanac, std::int32_t lunarYear, LunarYearSpan& span)
     return almanac == Almanac::Classic ? GetClassicLunarYear(lunarYear, span) : GetKoreanLunarYear(lunarYear, span);
 }
 
+bool IsUncertainIn(const LunarYearSpan& span, std::int32_t lunarMonth, bool leap)
+{
+    const std::int32_t index = MonthIndex(span, lunarMonth, leap);
+    return index >= 0 && (span.uncertainMonths & (1u << index)) != 0;
+}
+
 std::string Number(std::int32_t value)
 {
     return std::to_string(value);
@@ -103,7 +109,14 @@ GregorianDate LunarToSolar(Almanac almanac, std::int32_t lunarYear, std::int32_t
 bool IsUncertainLunarMonth(Almanac almanac, std::int32_t lunarYear, std::int32_t lunarMonth, bool leap)
 {
     LunarYearSpan span;
-    if (!GetLunarYear(almanac, lunarYear, span)) return false;
-    const std::int32_t index = MonthIndex(span, lunarMonth, leap);
-    return index >= 0 && (span.uncertainMonths & (1u << index)) != 0;
+    return GetLunarYear(almanac, lunarYear, span) && IsUncertainIn(span, lunarMonth, leap);
+}
+
+bool KoreanLunarDateOfDay(std::int32_t dayCount, LunarDate& lunar, bool& uncertain)
+{
+    LunarYearSpan span;
+    if (!GetKoreanLunarYearOfDay(dayCount, span)) return false;
+    lunar = LunarDateInYear(span, dayCount);
+    uncertain = IsUncertainIn(span, lunar.month, lunar.leap != 0);
+    return true;
 }

@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "civil_date.h"
+#include "lunar_year.h"
 #include "solar_to_lunar.h"
 
 // The two lunar calendars the program knows.
@@ -58,3 +59,9 @@ GregorianDate LunarToSolar(Almanac almanac, std::int32_t lunarYear, std::int32_t
 // day earlier or later than given. False for every month of the tables, and
 // for a month the almanac does not have.
 bool IsUncertainLunarMonth(Almanac almanac, std::int32_t lunarYear, std::int32_t lunarMonth, bool leap);
+
+// Korea's lunar date of a day (its day count, within KoreanFirstDay() ..
+// KoreanLastDay()) and whether its month is uncertain, from one lookup of its
+// lunar year: what SolarToLunar and IsUncertainLunarMonth answer together, for
+// callers that convert many days. False outside the almanac.
+bool KoreanLunarDateOfDay(std::int32_t dayCount, LunarDate& lunar, bool& uncertain);

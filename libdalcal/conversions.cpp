@@ -78,6 +78,13 @@ dalcal_status dalcal_to_lunar(int32_t almanac, const dalcal_date* date, dalcal_l
                     "the day is outside the almanac: " + IsoDate(range.firstDay) + " to " + IsoDate(range.lastDay));
             return DALCAL_E_RANGE;
         }
+        if (chosen == Almanac::Korea) {  // the common case, in one lookup of the lunar year
+            LunarDate found;
+            bool uncertain = false;
+            if (!KoreanLunarDateOfDay(dayCount, found, uncertain)) return DALCAL_E_INTERNAL;
+            *lunar = {found.year, found.month, found.day, found.leap != 0 ? 1 : 0, uncertain ? 1 : 0};
+            return DALCAL_OK;
+        }
         std::int32_t year = 0;
         std::int32_t month = 0;
         std::int32_t day = 0;

@@ -9,6 +9,9 @@ cd "$root"
 
 echo "== engine and report (Google Benchmark)"
 build/bench/dalcal_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
+echo "== libdalcal: the C interface beside the engine (Google Benchmark), the Python module beside PyICU"
+build/bench/c_interface_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
+PYTHONPATH=build/python /usr/bin/python3 bench/python_bench.py
 echo "== window presses (Google Benchmark, offscreen)"
 build/bench/window_bench
 echo "== start to window shown (Xvfb), alternating with a minimal Qt window of the same four widgets"

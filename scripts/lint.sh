@@ -6,7 +6,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 "$root/scripts/install-deps.sh" build check
 
-mapfile -t sources < <(git ls-files '*.cpp' '*.h' | grep -v '^tests/fuzz/corpus/')
+mapfile -t sources < <(git ls-files '*.cpp' '*.h' '*.c' | grep -v '^tests/fuzz/corpus/')
 
 echo "== clang-format"
 clang-format --dry-run --Werror "${sources[@]}"
@@ -30,4 +30,8 @@ folders=(runtime text astronomy engine report shell userdata formats print_reque
 cppcheck --quiet --error-exitcode=1 --std=c++20 --language=c++ --inline-suppr \
     --enable=warning,performance,portability --suppress=missingIncludeSystem \
     "${folders[@]/#/-I}" "${folders[@]}"
+# The C of the Python module and of the test that uses the library as C.
+cppcheck --quiet --error-exitcode=1 --std=c11 --language=c --inline-suppr \
+    --enable=warning,performance,portability --suppress=missingIncludeSystem \
+    -Ilibdalcal/include bindings/python tests/c_interface_from_c.c
 echo "lint: clean"

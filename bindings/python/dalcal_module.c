@@ -3,8 +3,8 @@
  * whole; the lists come back as plain tuples that dalcal/__init__.py names. */
 #define PY_SSIZE_T_CLEAN
 #include <Python.h>
-#include <datetime.h>
 #include <dalcal/dalcal.h>
+#include <datetime.h>
 #include <string.h>
 
 typedef struct {
@@ -24,17 +24,20 @@ static PyStructSequence_Field lunar_date_fields[] = {
     {"uncertain", "True where a computed month may begin a day earlier or later"},
     {NULL, NULL}};
 
-static PyStructSequence_Desc lunar_date_desc = {"dalcal.LunarDate", "A date of the lunar calendar.",
-                                                lunar_date_fields, 5};
+static PyStructSequence_Desc lunar_date_desc = {"dalcal.LunarDate", "A date of the lunar calendar.", lunar_date_fields,
+                                                5};
 
 /* Raises the library's refusal: ValueError with its explanation (OSError for a
  * file it could not read, MemoryError when it ran out). Returns NULL. */
 static PyObject* raise_refusal(dalcal_status status, const dalcal_error* error)
 {
     const char* message = error->message[0] != '\0' ? error->message : dalcal_status_name(status);
-    if (status == DALCAL_E_FILE) PyErr_SetString(PyExc_OSError, message);
-    else if (status == DALCAL_E_INTERNAL) PyErr_SetString(PyExc_MemoryError, message);
-    else PyErr_SetString(PyExc_ValueError, message);
+    if (status == DALCAL_E_FILE)
+        PyErr_SetString(PyExc_OSError, message);
+    else if (status == DALCAL_E_INTERNAL)
+        PyErr_SetString(PyExc_MemoryError, message);
+    else
+        PyErr_SetString(PyExc_ValueError, message);
     return NULL;
 }
 
@@ -65,8 +68,9 @@ static PyObject* date_object(const dalcal_date* date)
     return PyDate_FromDate(date->year, date->month, date->day);
 }
 
-PyDoc_STRVAR(to_lunar_doc, "to_lunar(date, /, almanac='korea')\n--\n\n"
-                           "The lunar date of a day, as a LunarDate(year, month, day, leap, uncertain).");
+PyDoc_STRVAR(to_lunar_doc,
+             "to_lunar(date, /, almanac='korea')\n--\n\n"
+             "The lunar date of a day, as a LunarDate(year, month, day, leap, uncertain).");
 
 static PyObject* to_lunar(PyObject* module, PyObject* args, PyObject* kwargs)
 {
@@ -96,8 +100,9 @@ static PyObject* to_lunar(PyObject* module, PyObject* args, PyObject* kwargs)
     return result;
 }
 
-PyDoc_STRVAR(to_solar_doc, "to_solar(year, month, day, leap=False, *, almanac='korea')\n--\n\n"
-                           "The day (a datetime.date) of a lunar date; leap=True for a leap month.");
+PyDoc_STRVAR(to_solar_doc,
+             "to_solar(year, month, day, leap=False, *, almanac='korea')\n--\n\n"
+             "The day (a datetime.date) of a lunar date; leap=True for a leap month.");
 
 static PyObject* to_solar(PyObject* module, PyObject* args, PyObject* kwargs)
 {
@@ -123,12 +128,13 @@ static PyObject* to_solar(PyObject* module, PyObject* args, PyObject* kwargs)
 
 static PyObject* moment_tuple(const dalcal_moment* moment)
 {
-    return Py_BuildValue("(iiiii)", moment->date.year, moment->date.month, moment->date.day,
-                         moment->minute_of_day / 60, moment->minute_of_day % 60);
+    return Py_BuildValue("(iiiii)", moment->date.year, moment->date.month, moment->date.day, moment->minute_of_day / 60,
+                         moment->minute_of_day % 60);
 }
 
-PyDoc_STRVAR(solar_terms_doc, "_solar_terms(year)\n--\n\n"
-                              "The year's 24 terms as (index, name, utc (y, m, d, hour, minute), uncertain).");
+PyDoc_STRVAR(solar_terms_doc,
+             "_solar_terms(year)\n--\n\n"
+             "The year's 24 terms as (index, name, utc (y, m, d, hour, minute), uncertain).");
 
 static PyObject* solar_terms(PyObject* module, PyObject* arg)
 {
@@ -140,21 +146,25 @@ static PyObject* solar_terms(PyObject* module, PyObject* arg)
     const dalcal_status status =
         year < INT32_MIN || year > INT32_MAX ? DALCAL_E_RANGE : dalcal_solar_terms((int32_t)year, terms, &error);
     if (status != DALCAL_OK) {
-        if (error.message[0] == '\0') PyOS_snprintf(error.message, sizeof error.message, "year %ld: not 1900-2100", year);
+        if (error.message[0] == '\0')
+            PyOS_snprintf(error.message, sizeof error.message, "year %ld: not 1900-2100", year);
         return raise_refusal(status, &error);
     }
     PyObject* list = PyList_New(24);
     for (Py_ssize_t i = 0; list != NULL && i < 24; ++i) {
         PyObject* item = Py_BuildValue("(isNO)", terms[i].index, terms[i].name, moment_tuple(&terms[i].utc),
                                        terms[i].uncertain ? Py_True : Py_False);
-        if (item == NULL) Py_CLEAR(list);
-        else PyList_SET_ITEM(list, i, item);
+        if (item == NULL)
+            Py_CLEAR(list);
+        else
+            PyList_SET_ITEM(list, i, item);
     }
     return list;
 }
 
-PyDoc_STRVAR(holidays_doc, "_holidays(year, holidays_file)\n--\n\n"
-                           "The year's holidays as (date, name, kind, title, kind_name, added, scheduled).");
+PyDoc_STRVAR(holidays_doc,
+             "_holidays(year, holidays_file)\n--\n\n"
+             "The year's holidays as (date, name, kind, title, kind_name, added, scheduled).");
 
 static PyObject* holiday_tuple(const dalcal_holiday* holiday)
 {
@@ -182,15 +192,18 @@ static PyObject* holidays(PyObject* module, PyObject* args)
     PyObject* result = PyList_New((Py_ssize_t)count);
     for (size_t i = 0; result != NULL && i < count; ++i) {
         PyObject* item = holiday_tuple(dalcal_holidays_at(list, i));
-        if (item == NULL) Py_CLEAR(result);
-        else PyList_SET_ITEM(result, (Py_ssize_t)i, item);
+        if (item == NULL)
+            Py_CLEAR(result);
+        else
+            PyList_SET_ITEM(result, (Py_ssize_t)i, item);
     }
     dalcal_holidays_free(list);
     return result;
 }
 
-PyDoc_STRVAR(reading_json_doc, "_reading_json(date, almanac)\n--\n\n"
-                               "The day read whole, as the JSON of dalcal-print --json DATE.");
+PyDoc_STRVAR(reading_json_doc,
+             "_reading_json(date, almanac)\n--\n\n"
+             "The day read whole, as the JSON of dalcal-print --json DATE.");
 
 static PyObject* reading_json(PyObject* module, PyObject* args)
 {
@@ -211,8 +224,8 @@ static PyObject* reading_json(PyObject* module, PyObject* args)
     char* large = PyMem_Malloc(length + 1);
     if (large == NULL) return PyErr_NoMemory();
     status = dalcal_reading_json(almanac, &day, large, length + 1, &length, &error);
-    PyObject* result = status == DALCAL_OK ? PyUnicode_DecodeUTF8(large, (Py_ssize_t)length, "strict")
-                                           : raise_refusal(status, &error);
+    PyObject* result =
+        status == DALCAL_OK ? PyUnicode_DecodeUTF8(large, (Py_ssize_t)length, "strict") : raise_refusal(status, &error);
     PyMem_Free(large);
     return result;
 }

@@ -5,10 +5,12 @@ where ICU's dangi calendar differs (icu_dangi_differences.txt).
 Needs DALCAL_PRINT (the dalcal-print to compare with) in the environment."""
 import ast
 import csv
+import doctest
 import datetime
 import json
 import os
 import pathlib
+import re
 import subprocess
 
 import pytest
@@ -134,3 +136,17 @@ def test_differences_from_icus_dangi_calendar_are_the_listed_ones():
     # In 1900-2050 ICU differs on one month only: 2017's second, which ICU begins a day late.
     assert [line for line in listed if "1900" <= line[:4] <= "2050"] == [
         "2017-02-26 2017-03-27 30 dalcal 2017 2-1 icu 1-30"]
+
+
+def test_the_examples_of_the_readme_and_the_module_run_as_shown():
+    readme = (HERE.parent.parent / "README.md").read_text(encoding="utf-8")
+    blocks = re.findall(r"^```python\n(.*?)^```", readme, re.S | re.M)
+    assert blocks, "README.md: no Python example"
+    parser = doctest.DocTestParser()
+    runner = doctest.DocTestRunner(optionflags=doctest.NORMALIZE_WHITESPACE)
+    for number, block in enumerate(blocks):
+        runner.run(parser.get_doctest(block, {}, f"README.md, Python example {number + 1}", "README.md", 0))
+    failed, tried = runner.summarize(verbose=False)
+    module_failed, module_tried = doctest.testmod(dalcal)
+    assert (failed, module_failed) == (0, 0)
+    assert tried >= 6 and module_tried >= 2
