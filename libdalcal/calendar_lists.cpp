@@ -70,7 +70,7 @@ dalcal_status dalcal_solar_terms(int32_t year, dalcal_solar_term terms[24], dalc
     return Guarded(error, DALCAL_E_RANGE, [&] {
         std::array<SolarTerm, kSolarTermsInYear> ofYear{};
         if (!GetSolarTerms(year, ofYear)) {
-            Explain(error, "the solar terms are known for the years 1900-2100");
+            Explain(error, "year " + std::to_string(year) + ": the solar terms are known for 1900-2100");
             return DALCAL_E_RANGE;
         }
         for (std::size_t i = 0; i < ofYear.size(); ++i) {
@@ -101,7 +101,7 @@ dalcal_status dalcal_holidays_of_year(int32_t year, const char* holidays_file, d
         }
         auto made = std::make_unique<dalcal_holidays>();
         if (!GetUserHolidays(year, user, made->holidays)) {
-            Explain(error, "Korea's public holidays are known for the years 2014-2100");
+            Explain(error, "year " + std::to_string(year) + ": Korea's public holidays are known for 2014-2100");
             return DALCAL_E_RANGE;
         }
         made->titles.reserve(made->holidays.size());

@@ -62,20 +62,24 @@ extern "C" {
 
 dalcal_status dalcal_to_lunar(int32_t almanac, const dalcal_date* date, dalcal_lunar_date* lunar, dalcal_error* error)
 {
-    Almanac chosen{};
-    if (date == nullptr || lunar == nullptr || !AlmanacOf(almanac, chosen)) {
-        Explain(error, "a null pointer or an unknown almanac");
+    if (date == nullptr || lunar == nullptr) {
+        Explain(error, "a null pointer");
         return DALCAL_E_ARGUMENT;
     }
     return Guarded(error, DALCAL_E_NO_DATE, [&] {
+        Almanac chosen{};
+        if (!AlmanacOf(almanac, chosen)) {
+            Explain(error, UnknownAlmanac(almanac));
+            return DALCAL_E_ARGUMENT;
+        }
         if (const dalcal_status status = CheckedDate(*date, error); status != DALCAL_OK) return status;
         // Only the almanac's own days (the classic table counts back before 1900 for the window).
         const DaySpan& days = DaysOf(chosen);
         const std::int32_t dayCount = DayCountOf(date->year, date->month, date->day);
         if (dayCount < days.first || dayCount > days.last) {
             const AlmanacRange range = RangeOf(chosen);
-            Explain(error,
-                    "the day is outside the almanac: " + IsoDate(range.firstDay) + " to " + IsoDate(range.lastDay));
+            Explain(error, IsoDate(GregorianDate{date->year, date->month, date->day}) + " is outside the almanac, " +
+                               IsoDate(range.firstDay) + " to " + IsoDate(range.lastDay));
             return DALCAL_E_RANGE;
         }
         if (chosen == Almanac::Korea) {  // the common case, in one lookup of the lunar year
@@ -97,12 +101,16 @@ dalcal_status dalcal_to_lunar(int32_t almanac, const dalcal_date* date, dalcal_l
 
 dalcal_status dalcal_to_solar(int32_t almanac, const dalcal_lunar_date* lunar, dalcal_date* date, dalcal_error* error)
 {
-    Almanac chosen{};
-    if (date == nullptr || lunar == nullptr || !AlmanacOf(almanac, chosen)) {
-        Explain(error, "a null pointer or an unknown almanac");
+    if (date == nullptr || lunar == nullptr) {
+        Explain(error, "a null pointer");
         return DALCAL_E_ARGUMENT;
     }
     return Guarded(error, DALCAL_E_NO_DATE, [&] {
+        Almanac chosen{};
+        if (!AlmanacOf(almanac, chosen)) {
+            Explain(error, UnknownAlmanac(almanac));
+            return DALCAL_E_ARGUMENT;
+        }
         const LunarDateLookup found = FindLunarDate(chosen, lunar->year, lunar->month, lunar->day, lunar->leap != 0);
         if (found.lack != LunarDateLack::None) {
             try {  // the almanac's own refusal says why
@@ -136,12 +144,14 @@ dalcal_status dalcal_lunar_year_stem_branch(int32_t lunar_year, dalcal_stem_bran
         Explain(error, "a null pointer");
         return DALCAL_E_ARGUMENT;
     }
-    if (lunar_year < kFirstYear || lunar_year > kLastYear) {
-        Explain(error, "the lunar year is outside 1-9999");
-        return DALCAL_E_RANGE;
-    }
-    Fill(GetLunarYearStemBranch(lunar_year), *out);
-    return DALCAL_OK;
+    return Guarded(error, DALCAL_E_RANGE, [&] {
+        if (lunar_year < kFirstYear || lunar_year > kLastYear) {
+            Explain(error, "lunar year " + std::to_string(lunar_year) + ": not within 1-9999");
+            return DALCAL_E_RANGE;
+        }
+        Fill(GetLunarYearStemBranch(lunar_year), *out);
+        return DALCAL_OK;
+    });
 }
 
 dalcal_status dalcal_lunar_month_stem_branch(int32_t lunar_year, int32_t lunar_month, dalcal_stem_branch* out,
@@ -151,12 +161,15 @@ dalcal_status dalcal_lunar_month_stem_branch(int32_t lunar_year, int32_t lunar_m
         Explain(error, "a null pointer");
         return DALCAL_E_ARGUMENT;
     }
-    if (lunar_year < kFirstYear || lunar_year > kLastYear || lunar_month < 1 || lunar_month > kMonthsInYear) {
-        Explain(error, "the lunar year is outside 1-9999 or the month outside 1-12");
-        return DALCAL_E_RANGE;
-    }
-    Fill(GetLunarMonthStemBranch(lunar_year, lunar_month), *out);
-    return DALCAL_OK;
+    return Guarded(error, DALCAL_E_RANGE, [&] {
+        if (lunar_year < kFirstYear || lunar_year > kLastYear || lunar_month < 1 || lunar_month > kMonthsInYear) {
+            Explain(error, "lunar year " + std::to_string(lunar_year) + ", month " + std::to_string(lunar_month) +
+                               ": not within 1-9999 and 1-12");
+            return DALCAL_E_RANGE;
+        }
+        Fill(GetLunarMonthStemBranch(lunar_year, lunar_month), *out);
+        return DALCAL_OK;
+    });
 }
 
 }  // extern "C"

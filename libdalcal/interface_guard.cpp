@@ -23,3 +23,8 @@ bool AlmanacOf(int32_t almanac, Almanac& chosen) noexcept
     chosen = almanac == DALCAL_KOREA ? Almanac::Korea : Almanac::Classic;
     return true;
 }
+
+std::string UnknownAlmanac(std::int32_t almanac)
+{
+    return "unknown almanac " + std::to_string(almanac) + ": 0 (DALCAL_KOREA) or 1 (DALCAL_CLASSIC)";
+}

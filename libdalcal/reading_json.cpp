@@ -12,14 +12,18 @@ extern "C" {
 dalcal_status dalcal_reading_json(int32_t almanac, const dalcal_date* date, char* buffer, size_t size, size_t* length,
                                   dalcal_error* error)
 {
-    Almanac chosen{};
-    if (date == nullptr || (buffer == nullptr && size > 0) || !AlmanacOf(almanac, chosen)) {
-        Explain(error, "a null pointer or an unknown almanac");
+    if (date == nullptr || (buffer == nullptr && size > 0)) {
+        Explain(error, "a null pointer");
         return DALCAL_E_ARGUMENT;
     }
     return Guarded(error, DALCAL_E_NO_DATE, [&] {
+        Almanac chosen{};
+        if (!AlmanacOf(almanac, chosen)) {
+            Explain(error, UnknownAlmanac(almanac));
+            return DALCAL_E_ARGUMENT;
+        }
         if (date->year < kFirstYear || date->year > kLastYear) {
-            Explain(error, "the years are 1-9999");
+            Explain(error, "year " + std::to_string(date->year) + ": not within 1-9999");
             return DALCAL_E_RANGE;
         }
         const std::string json = DateReadingJson(ReadDate(chosen, {date->year, date->month, date->day}));

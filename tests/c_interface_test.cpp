@@ -111,6 +111,7 @@ TEST(CInterface, ToSolarRefusalsSayWhy)
         {DALCAL_KOREA, {2101, 1, 1, 0, 0}, DALCAL_E_RANGE, "outside Korea's almanac"},
         {DALCAL_CLASSIC, {2050, 1, 1, 0, 0}, DALCAL_E_RANGE, "outside the classic table"},
         {DALCAL_KOREA, {2026, 1, 0, 0, 0}, DALCAL_E_NO_DATE, "Day 0"},
+        {7, {2026, 1, 1, 0, 0}, DALCAL_E_ARGUMENT, "unknown almanac 7: 0 (DALCAL_KOREA) or 1 (DALCAL_CLASSIC)"},
     };
     for (const auto& c : cases) {
         dalcal_date date{-1, -1, -1};
