@@ -25,17 +25,25 @@ def parse_entry(text):
     return int(month), int(day), leap is not None, name
 
 
+def parse_year(text):
+    if not re.fullmatch(r"\d{1,4}", text.strip()):
+        raise SystemExit(f'"{text}": expected a year (FROM-YEAR TO-YEAR, such as 2026 2035)')
+    return int(text)
+
+
 def observed_day(year, month, day, leap):
     """The day a lunar date is kept in a year, and a note where it moved."""
     tries = [(month, day, leap), (month, 29, leap), (month, day, False), (month, 29, False)]
+    refusals = []
     for tried_month, tried_day, tried_leap in tries:
         try:
             solar = dalcal.to_solar(year, tried_month, tried_day, tried_leap)
-        except ValueError:
+        except ValueError as refusal:
+            refusals.append(refusal)
             continue
         moved = (tried_day, tried_leap) != (day, leap)
         return solar, f" (그해에 없어 음력 {'윤' if tried_leap else ''}{tried_month}월 {tried_day}일)" if moved else ""
-    raise ValueError(f"lunar {year}-{month}-{day}: not in the calendar")
+    raise refusals[0]
 
 
 def escaped(text):
@@ -67,7 +75,7 @@ def main(arguments):
     if len(arguments) < 4:
         raise SystemExit(__doc__.split("\n\n")[1])
     vdir = pathlib.Path(arguments[0])
-    first, last = int(arguments[1]), int(arguments[2])
+    first, last = (parse_year(text) for text in arguments[1:3])
     entries = [parse_entry(text) for text in arguments[3:]]
     vdir.mkdir(parents=True, exist_ok=True)
     stamp = datetime.datetime.now(datetime.timezone.utc).strftime("%Y%m%dT%H%M%SZ")
