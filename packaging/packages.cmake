@@ -36,14 +36,17 @@ set(CPACK_DEBIAN_DALCAL_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-nanum-coding, fo
 # Emoji in the user's own texts, drawn on the printed page and in the window.
 set(CPACK_DEBIAN_DALCAL_PACKAGE_RECOMMENDS "fonts-noto-color-emoji")
 
-set(CPACK_DEBIAN_LIBDALCAL1_PACKAGE_NAME libdalcal1)
-set(CPACK_DEBIAN_LIBDALCAL1_PACKAGE_SECTION libs)
-set(CPACK_COMPONENT_LIBDALCAL1_DESCRIPTION "Korea's lunar calendar, solar terms and holidays (shared library)
-libdalcal gives other programs what dalcal knows: Korea's lunisolar
+# The opening of the three library packages' descriptions.
+set(library_paragraph "libdalcal gives other programs what dalcal knows: Korea's lunisolar
 calendar as KASI publishes it (lunar years 1391-2050, computed from the Sun
 and the Moon to 2100) or the classic table of 1900-2049, conversions both
 ways, the stem-branch names of years, months and days, the 24 solar terms to
-the minute and Korea's public holidays, behind a stable C interface.
+the minute and Korea's public holidays, behind a stable C interface.")
+
+set(CPACK_DEBIAN_LIBDALCAL1_PACKAGE_NAME libdalcal1)
+set(CPACK_DEBIAN_LIBDALCAL1_PACKAGE_SECTION libs)
+set(CPACK_COMPONENT_LIBDALCAL1_DESCRIPTION "Korea's lunar calendar, solar terms and holidays (shared library)
+${library_paragraph}
 .
 This package holds the shared library.")
 # Its control files, as Debian's tools would write them: the ldconfig trigger,
@@ -64,11 +67,7 @@ set(CPACK_DEBIAN_LIBDALCAL-DEV_PACKAGE_SECTION libdevel)
 set(CPACK_DEBIAN_LIBDALCAL-DEV_PACKAGE_SHLIBDEPS OFF)
 set(CPACK_DEBIAN_LIBDALCAL-DEV_PACKAGE_DEPENDS "libdalcal1 (= ${exact_version})")
 set(CPACK_COMPONENT_LIBDALCAL-DEV_DESCRIPTION "Korea's lunar calendar, solar terms and holidays (development files)
-libdalcal gives other programs what dalcal knows: Korea's lunisolar
-calendar as KASI publishes it (lunar years 1391-2050, computed from the Sun
-and the Moon to 2100) or the classic table of 1900-2049, conversions both
-ways, the stem-branch names of years, months and days, the 24 solar terms to
-the minute and Korea's public holidays, behind a stable C interface.
+${library_paragraph}
 .
 This package holds the header, the pkg-config file, the CMake package and
 the manual page dalcal(3).")
@@ -80,11 +79,7 @@ set(CPACK_DEBIAN_PYTHON3-DALCAL_PACKAGE_SHLIBDEPS OFF)
 set(CPACK_DEBIAN_PYTHON3-DALCAL_PACKAGE_DEPENDS
     "libdalcal1 (= ${exact_version}), libc6 (>= 2.34), python3 (>= 3.11~), python3 (<< 3.12), tzdata")
 set(CPACK_COMPONENT_PYTHON3-DALCAL_DESCRIPTION "Korea's lunar calendar, solar terms and holidays (Python 3 module)
-libdalcal gives other programs what dalcal knows: Korea's lunisolar
-calendar as KASI publishes it (lunar years 1391-2050, computed from the Sun
-and the Moon to 2100) or the classic table of 1900-2049, conversions both
-ways, the stem-branch names of years, months and days, the 24 solar terms to
-the minute and Korea's public holidays.
+${library_paragraph}
 .
 This package holds the Python 3 module dalcal (import dalcal).")
 include(CPack)
