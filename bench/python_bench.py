@@ -43,11 +43,16 @@ def dalcal_to_solar(items):
         to_solar(year, month, day, leap)
 
 
+def icu_lunar(calendar, day):
+    """ICU's (year, month, day, leap) of a day, its months counted from 0."""
+    calendar.setTime((day - _EPOCH).days * 86400.0 + 43200.0)  # noon: PyICU takes seconds
+    return calendar.get(YEAR), calendar.get(MONTH), calendar.get(DATE), calendar.get(_IS_LEAP_MONTH)
+
+
 def icu_to_lunar(calendar):
     def work(items):
         for day in items:
-            calendar.setTime((day - _EPOCH).days * 86400.0 + 43200.0)
-            (calendar.get(YEAR), calendar.get(MONTH), calendar.get(DATE), calendar.get(_IS_LEAP_MONTH))
+            icu_lunar(calendar, day)
     return work
 
 
@@ -69,10 +74,7 @@ def main():
     solar = days()
     # The same lunar dates for both, each in its own numbering of years.
     lunar_dalcal = [tuple(dalcal.to_lunar(day))[:4] for day in solar]
-    lunar_icu = []
-    for day in solar:
-        calendar.setTime((day - _EPOCH).days * 86400.0 + 43200.0)
-        lunar_icu.append((calendar.get(YEAR), calendar.get(MONTH), calendar.get(DATE), calendar.get(_IS_LEAP_MONTH)))
+    lunar_icu = [icu_lunar(calendar, day) for day in solar]
     print(f"{len(solar)} days, 1900-01-31 .. 2050-01-22; ns per call, best of 5 passes")
     rows = [("solar -> lunar", best_of(5, dalcal_to_lunar, solar), best_of(5, icu_to_lunar(calendar), solar)),
             ("lunar -> solar", best_of(5, dalcal_to_solar, lunar_dalcal),

@@ -68,10 +68,7 @@ dalcal_status dalcal_to_lunar(int32_t almanac, const dalcal_date* date, dalcal_l
     }
     return Guarded(error, DALCAL_E_NO_DATE, [&] {
         Almanac chosen{};
-        if (!AlmanacOf(almanac, chosen)) {
-            Explain(error, UnknownAlmanac(almanac));
-            return DALCAL_E_ARGUMENT;
-        }
+        if (!AlmanacOf(almanac, chosen, error)) return DALCAL_E_ARGUMENT;
         if (const dalcal_status status = CheckedDate(*date, error); status != DALCAL_OK) return status;
         // Only the almanac's own days (the classic table counts back before 1900 for the window).
         const DaySpan& days = DaysOf(chosen);
@@ -107,10 +104,7 @@ dalcal_status dalcal_to_solar(int32_t almanac, const dalcal_lunar_date* lunar, d
     }
     return Guarded(error, DALCAL_E_NO_DATE, [&] {
         Almanac chosen{};
-        if (!AlmanacOf(almanac, chosen)) {
-            Explain(error, UnknownAlmanac(almanac));
-            return DALCAL_E_ARGUMENT;
-        }
+        if (!AlmanacOf(almanac, chosen, error)) return DALCAL_E_ARGUMENT;
         const LunarDateLookup found = FindLunarDate(chosen, lunar->year, lunar->month, lunar->day, lunar->leap != 0);
         if (found.lack != LunarDateLack::None) {
             try {  // the almanac's own refusal says why

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <string>
 
 #include "almanac.h"
 
@@ -17,14 +18,12 @@ void Explain(dalcal_error* error, std::string_view message) noexcept
     error->message[length] = '\0';
 }
 
-bool AlmanacOf(int32_t almanac, Almanac& chosen) noexcept
+bool AlmanacOf(int32_t almanac, Almanac& chosen, dalcal_error* error)
 {
-    if (almanac != DALCAL_KOREA && almanac != DALCAL_CLASSIC) return false;
+    if (almanac != DALCAL_KOREA && almanac != DALCAL_CLASSIC) {
+        Explain(error, "unknown almanac " + std::to_string(almanac) + ": 0 (DALCAL_KOREA) or 1 (DALCAL_CLASSIC)");
+        return false;
+    }
     chosen = almanac == DALCAL_KOREA ? Almanac::Korea : Almanac::Classic;
     return true;
-}
-
-std::string UnknownAlmanac(std::int32_t almanac)
-{
-    return "unknown almanac " + std::to_string(almanac) + ": 0 (DALCAL_KOREA) or 1 (DALCAL_CLASSIC)";
 }

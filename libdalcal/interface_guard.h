@@ -2,7 +2,6 @@
 
 #include <exception>
 #include <new>
-#include <string>
 #include <string_view>
 
 #include "almanac.h"
@@ -35,8 +34,6 @@ dalcal_status Guarded(dalcal_error* error, dalcal_status refused, Work work) noe
     }
 }
 
-// The almanac a C value names, or none for a value outside the enum.
-bool AlmanacOf(std::int32_t almanac, Almanac& chosen) noexcept;
-
-// "unknown almanac 7: 0 (DALCAL_KOREA) or 1 (DALCAL_CLASSIC)"
-std::string UnknownAlmanac(std::int32_t almanac);
+// The almanac a C value names; false for a value outside the enum, explained
+// ("unknown almanac 7: 0 (DALCAL_KOREA) or 1 (DALCAL_CLASSIC)").
+bool AlmanacOf(std::int32_t almanac, Almanac& chosen, dalcal_error* error);

@@ -18,10 +18,7 @@ dalcal_status dalcal_reading_json(int32_t almanac, const dalcal_date* date, char
     }
     return Guarded(error, DALCAL_E_NO_DATE, [&] {
         Almanac chosen{};
-        if (!AlmanacOf(almanac, chosen)) {
-            Explain(error, UnknownAlmanac(almanac));
-            return DALCAL_E_ARGUMENT;
-        }
+        if (!AlmanacOf(almanac, chosen, error)) return DALCAL_E_ARGUMENT;
         if (date->year < kFirstYear || date->year > kLastYear) {
             Explain(error, "year " + std::to_string(date->year) + ": not within 1-9999");
             return DALCAL_E_RANGE;

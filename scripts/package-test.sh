@@ -24,9 +24,10 @@ done
 
 echo "== lintian"
 for package in "${debs[@]}"; do
-    lintian --fail-on error,warning "$package" 2>&1 | grep -v '^running with root privileges' || true
-    lintian --fail-on error,warning "$package" >/dev/null 2>&1 ||
-        { echo "lintian found errors or warnings in $(basename "$package")" >&2; exit 1; }
+    lintian_status=0
+    findings=$(lintian --fail-on error,warning "$package" 2>&1) || lintian_status=$?
+    grep -v '^running with root privileges' <<<"$findings" || true
+    (( lintian_status == 0 )) || { echo "lintian found errors or warnings in $(basename "$package")" >&2; exit 1; }
 done
 echo "== appstreamcli validate, desktop-file-validate"
 appstreamcli validate --no-net "$root/packaging/io.github.dalcal.metainfo.xml"
