@@ -3,13 +3,19 @@ shows, and finding a window of the application 'dalcal' by its title."""
 import time
 
 import pyatspi
+from gi.repository import GLib
 
 
 def wait_for(find, seconds=20.0):
-    """find()'s first true answer within seconds, else None."""
+    """find()'s first true answer within seconds, else None. An object that
+    went away while find() read it (a table's cells replaced as it changes
+    month) is asked again."""
     end = time.monotonic() + seconds
     while time.monotonic() < end:
-        found = find()
+        try:
+            found = find()
+        except GLib.GError:
+            found = None
         if found:
             return found
         time.sleep(0.1)
