@@ -92,7 +92,11 @@ std::vector<CalendarEvent> UserEventEvents(const std::vector<EventDay>& days)
         std::string uid = Sysutils::FormatText("event-%.4d-", day.observance.ruleYear);
         uid += Fingerprint(identity);
         uid += kUidDomain;
-        events.push_back({std::move(uid), day.event->name, EventText(day), std::string(kUserEventCategory),
+        std::string summary = day.event->name;
+        if (const std::optional<std::int32_t> years = YearsCounted(day)) {
+            ((summary += " (") += YearsText(day.event->kind, *years)) += ')';
+        }
+        events.push_back({std::move(uid), std::move(summary), EventText(day), std::string(kUserEventCategory),
                           day.observance.date, std::nullopt});
     }
     return events;

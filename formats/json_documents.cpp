@@ -64,6 +64,20 @@ void WriteEventMembers(JsonWriter& json, const EventDay& day)
     json.Bool(day.observance.moved);
     json.Key("rule");
     json.String(DateRuleKindName(day.event->rule.kind));
+    json.Key("kind");
+    json.String(EventKindWord(day.event->kind));
+    json.Key("years");
+    if (const std::optional<std::int32_t> years = YearsCounted(day)) {
+        json.Number(*years);
+    } else {
+        json.Null();
+    }
+    json.Key("remind");
+    if (day.event->remindDays) {
+        json.Number(*day.event->remindDays);
+    } else {
+        json.Null();
+    }
 }
 
 void WriteTermMembers(JsonWriter& json, const SolarTerm& term)

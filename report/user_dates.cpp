@@ -1,6 +1,7 @@
 #include "user_dates.h"
 
 #include <algorithm>
+#include <array>
 
 #include "korean_words.h"
 #include "number_text.h"
@@ -9,7 +10,31 @@
 
 namespace {
 
-constexpr const char* kMovedMark = ", 옮김";
+constexpr const char* kMovedMark = "옮김";
+
+struct KindWords {
+    EventKind kind;
+    const char* word;
+    const char* yearsBefore;  // the years counted: before the number,
+    const char* yearsAfter;   // and after it
+};
+constexpr std::array<KindWords, 4> kKindWords = {{
+    {EventKind::Other, "기타", "", ""},
+    {EventKind::Birthday, "생일", "만 ", "세"},
+    {EventKind::Memorial, "기일", "", "주기"},
+    {EventKind::Anniversary, "기념일", "", "주년"},
+}};
+
+const KindWords& WordsOf(EventKind kind)
+{
+    return kKindWords.at(static_cast<std::size_t>(kind));
+}
+
+// A day of the event's own years: none before the year it began.
+bool InItsYears(const UserEvent& event, const Observance& day)
+{
+    return event.sinceYear == 0 || event.rule.kind == DateRuleKind::Once || day.ruleYear >= event.sinceYear;
+}
 
 }  // namespace
 
@@ -25,7 +50,7 @@ std::vector<EventDay> EventsWhere(const UserDates& user, std::int32_t fromYear, 
         observances.clear();
         AppendObservances(event.rule, fromYear, toYear, observances);
         for (const Observance& observance : observances) {
-            if (keep(observance)) days.push_back({&event, observance});
+            if (keep(observance) && InItsYears(event, observance)) days.push_back({&event, observance});
         }
     }
     std::ranges::stable_sort(days, {}, [](const EventDay& day) { return day.observance.date; });
@@ -54,14 +79,47 @@ void AppendEventText(std::string& out, const EventDay& day)
 {
     const DateRule& rule = day.event->rule;
     out += day.event->name;
-    if (rule.kind == DateRuleKind::Once || (rule.kind == DateRuleKind::Solar && !day.observance.moved)) return;
-    out += rule.kind == DateRuleKind::Lunar ? " (음력 " : " (양력 ";
-    if (rule.leap) out += kLeapMonthPrefix;
-    AppendNumber(out, rule.month);
-    out += '.';
-    AppendNumber(out, rule.day);
-    if (day.observance.moved) out += kMovedMark;
+    const bool dateSaid = rule.kind == DateRuleKind::Lunar || (rule.kind == DateRuleKind::Solar && day.observance.moved);
+    const std::optional<std::int32_t> years = YearsCounted(day);
+    if (!dateSaid && !years) return;
+    out += " (";
+    if (dateSaid) {
+        out += rule.kind == DateRuleKind::Lunar ? "음력 " : "양력 ";
+        if (rule.leap) out += kLeapMonthPrefix;
+        AppendNumber(out, rule.month);
+        out += '.';
+        AppendNumber(out, rule.day);
+        if (day.observance.moved) (out += ", ") += kMovedMark;
+        if (years) out += ", ";
+    }
+    if (years) out += YearsText(day.event->kind, *years);
     out += ')';
+}
+
+std::optional<std::int32_t> YearsCounted(const EventDay& day)
+{
+    const UserEvent& event = *day.event;
+    if (event.kind == EventKind::Other || event.sinceYear == 0 || event.rule.kind == DateRuleKind::Once) {
+        return std::nullopt;
+    }
+    const std::int32_t years = day.observance.ruleYear - event.sinceYear;  // both within 1..9999
+    if (years < 1) return std::nullopt;
+    return years;
+}
+
+std::string YearsText(EventKind kind, std::int32_t years)
+{
+    const KindWords& words = WordsOf(kind);
+    if (kind == EventKind::Other) return {};
+    std::string text = words.yearsBefore;
+    AppendNumber(text, years);
+    text += words.yearsAfter;
+    return text;
+}
+
+const char* EventKindWord(EventKind kind)
+{
+    return WordsOf(kind).word;
 }
 
 std::string EventText(const EventDay& day)

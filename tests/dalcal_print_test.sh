@@ -423,7 +423,7 @@ check "a day-30 anniversary in a short month" grep -qx " 2월 16일(월) 할아�
 run --events 2027
 check "--events: the year's events by date" test "$(cut -d' ' -f1 "$work/out" | tr '\n' ' ')" = "2027-02-06 2027-03-04 2027-04-21 "
 run --events 2027 --json
-check "--events --json" grep -q '{"date":"2027-04-21","name":"어머니 생신","moved":false,"rule":"lunar"}' "$work/out"
+check "--events --json" grep -q '{"date":"2027-04-21","name":"어머니 생신","moved":false,"rule":"lunar","kind":"기타","years":null,"remind":null}' "$work/out"
 run --holidays 2026 --json
 check "--holidays --json: an added day's source" grep -q "\"source\":\"$XDG_CONFIG_HOME/dalcal/holidays\"" "$work/out"
 run 2027-03-04

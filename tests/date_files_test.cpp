@@ -2,6 +2,7 @@
 // CP949 under clang, so the files' UTF-8 is written as bytes.
 #include "date_files.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -86,6 +87,55 @@ TEST(EventsFile, AnEventReadAgainIsKeptOnce)
     EXPECT_TRUE(file.events[1].rule == (DateRule{DateRuleKind::Lunar, 0, 1, 1, false}));
     EXPECT_EQ(file.events[2].name, "b");
     EXPECT_TRUE(file.events[3].rule == (DateRule{DateRuleKind::Once, 1999, 1, 1, false}));
+}
+
+// What dalcal keeps of an event after "#:": read in either language, a word
+// it cannot read reported while the date and the other words are used; a
+// plain comment, or one with the mark later, holds none.
+TEST(EventsFile, AttributesAfterTheirMark)
+{
+    struct Row {
+        const char* comment;
+        EventKind kind;
+        std::int32_t since;
+        std::optional<std::int32_t> remind;
+        const char* problem;  // empty: none
+    };
+    const Row rows[] = {
+        {"", EventKind::Other, 0, std::nullopt, ""},
+        {"#: 종류=기일 시작=1998 알림=3", EventKind::Memorial, 1998, 3, ""},
+        {"#:kind=birthday  since=1954\tremind=0", EventKind::Birthday, 1954, 0, ""},
+        {"#: 종류=기념일 # 결혼", EventKind::Anniversary, 0, std::nullopt, ""},
+        {"#: 알림=365 시작=1 종류=기타", EventKind::Other, 1, 365, ""},
+        {"# 종류=기일", EventKind::Other, 0, std::nullopt, ""},          // a plain comment
+        {"# note #: 종류=기일", EventKind::Other, 0, std::nullopt, ""},  // the mark must come first
+        {"#:", EventKind::Other, 0, std::nullopt, ""},
+        {"#: 알림=366 종류=생일", EventKind::Birthday, 0, std::nullopt,
+         "\"알림=366\" is not a number of days before (0-365)"},
+        {"#: 알림=-1", EventKind::Other, 0, std::nullopt, "\"알림=-1\" is not a number of days before (0-365)"},
+        {"#: 시작=0", EventKind::Other, 0, std::nullopt, "\"시작=0\" is not a year (1-9999)"},
+        {"#: 시작=+1998", EventKind::Other, 0, std::nullopt, "\"시작=+1998\" is not a year (1-9999)"},
+        {"#: 종류=제사 알림=7", EventKind::Other, 0, 7, "\"종류=제사\" is not a kind (생일, 기일, 기념일 or 기타)"},
+        {"#: 기일", EventKind::Other, 0, std::nullopt, "\"기일\" is not 종류=, 시작= or 알림="},
+        {"#: color=red", EventKind::Other, 0, std::nullopt, "\"color=red\" is not 종류=, 시작= or 알림="},
+    };
+    for (const Row& row : rows) {
+        const EventsFile file = ParseEventsFile(std::string("lunar 12-30 grandfather  ") + row.comment + "\n");
+        ASSERT_EQ(file.events.size(), 1u) << row.comment;
+        const UserEvent& event = file.events[0];
+        EXPECT_EQ(event.name, "grandfather") << row.comment;
+        EXPECT_EQ(event.line, 1);
+        EXPECT_EQ(event.kind, row.kind) << row.comment;
+        EXPECT_EQ(event.sinceYear, row.since) << row.comment;
+        EXPECT_EQ(event.remindDays, row.remind) << row.comment;
+        if (row.problem[0] == '\0') {
+            EXPECT_TRUE(file.problems.empty()) << row.comment;
+            continue;
+        }
+        ASSERT_EQ(file.problems.size(), 1u) << row.comment;
+        EXPECT_EQ(file.problems[0].why.English(), row.problem);
+        EXPECT_TRUE(file.problems[0].used);
+    }
 }
 
 // A long file: its repeats are found however many events came between.

@@ -38,9 +38,9 @@ check "upcoming: by days left, each typed" json 'length > 20 and (map(.daysLeft)
 check "from-lunar --years: null where the year lacks it" json 'map(.date == null) == [true, false]' --from-lunar 1 30 --years 2024-2025
 
 events=$work/events
-printf '%s\n' '음력 3-15 어머니 생신' '음력 12-30 할아버지 기일' '양력 2-29 윤일 생일' '2027-03-04 이사, 새 집' >"$events"
-check "events: by date, each with its rule" json 'length == 7 and (map(.date) == (map(.date) | sort)) and .[0] == {"date":"2026-02-16","name":"할아버지 기일","moved":true,"rule":"lunar"}' --events 2026-2027 --events-file "$events"
-check "date: its events" json '.events == [{"name":"이사, 새 집","moved":false,"rule":"once"}]' 2027-03-04 --events-file "$events"
+printf '%s\n' '음력 3-15 어머니 생신' '음력 12-30 할아버지 기일 #: 종류=기일 시작=1998 알림=3' '양력 2-29 윤일 생일' '2027-03-04 이사, 새 집' >"$events"
+check "events: by date, each with its rule, kind, years and reminder" json 'length == 7 and (map(.date) == (map(.date) | sort)) and .[0] == {"date":"2026-02-16","name":"할아버지 기일","moved":true,"rule":"lunar","kind":"기일","years":27,"remind":3}' --events 2026-2027 --events-file "$events"
+check "date: its events" json '.events == [{"name":"이사, 새 집","moved":false,"rule":"once","kind":"기타","years":null,"remind":null}]' 2027-03-04 --events-file "$events"
 
 # --- iCalendar: the same text every run, lines within 75 octets, UTF-8 throughout
 "$program" --ics --holidays 2026-2027 >"$work/holidays.ics"
@@ -89,8 +89,10 @@ assert len(mine) == 7 and len({str(e["UID"]) for e in mine}) == 7
 assert "이사, 새 집" in [str(e["SUMMARY"]) for e in mine]
 assert all((e["DTEND"].dt - e["DTSTART"].dt).days == 1 for e in mine)
 PY
-pairs() {  # the JSON's "date name" pairs, sorted; a substitute day titled as the views title it
-    "$program" --json "$@" | jq -r '.[] | "\(.date) \(.name)\(if .kind == "대체공휴일" then " 대체공휴일" else "" end)"' | sort
+pairs() {  # the JSON's "date name" pairs, sorted; a substitute day titled as the views title it, an event's years counted
+    "$program" --json "$@" | jq -r '.[] | "\(.date) \(.name)\(if .kind == "대체공휴일" then " 대체공휴일" else "" end)\(
+        if .years == null then "" elif .kind == "생일" then " (만 \(.years)세)" elif .kind == "기일" then " (\(.years)주기)"
+        else " (\(.years)주년)" end)"' | sort
 }
 
 # khal: imports every event, lists them as the JSON has them, and a second

@@ -169,7 +169,18 @@ TEST(UserEvents, JsonAndStableUniqueUids)
     user.events = {Anniversary(12, 30, false, "a"), Anniversary(12, 30, false, "b"), Anniversary(12, 1, false, "a")};
     const std::vector<EventDay> days = EventsIn(user, 2024, 2025);
     ASSERT_EQ(days.size(), 6u);
-    EXPECT_EQ(EventsJson({days[0]}), R"([{"date":"2024-01-11","name":"a","moved":false,"rule":"lunar"}])");
+    EXPECT_EQ(EventsJson({days[0]}),
+              R"([{"date":"2024-01-11","name":"a","moved":false,"rule":"lunar","kind":"기타","years":null,"remind":null}])");
+    // The years counted and the reminder, in JSON and the summary; the UID
+    // stays the event's (its rule and name) whatever they are.
+    UserDates counted = user;
+    counted.events[0].kind = EventKind::Memorial;
+    counted.events[0].sinceYear = 1998;
+    counted.events[0].remindDays = 3;
+    const std::vector<EventDay> countedDays = EventsIn(counted, 2024, 2025);
+    EXPECT_NE(EventsJson({countedDays[1]}).find(R"("kind":"기일","years":25,"remind":3})"), std::string::npos);
+    EXPECT_EQ(UserEventEvents(countedDays)[1].summary, "a (25주기)");
+    EXPECT_EQ(UserEventEvents(countedDays)[1].uid, UserEventEvents(days)[1].uid);
     const std::vector<CalendarEvent> events = UserEventEvents(days);
     std::set<std::string> uids;
     for (const CalendarEvent& event : events) uids.insert(event.uid);

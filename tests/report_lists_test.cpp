@@ -125,4 +125,47 @@ TEST(YearLists, AddedHolidaysAndEvents)
               }));
 }
 
+// With the year it began, each day says how many years: a lunar birthday
+// by lunar years, none in its first year and no day before it, nothing
+// counted for 기타 or a one-day event.
+TEST(YearLists, YearsCountedAsTheDateIsKept)
+{
+    const auto event = [](DateRule rule, const char* name, EventKind kind, std::int32_t since) {
+        UserEvent made(rule, name);
+        made.kind = kind;
+        made.sinceYear = since;
+        return made;
+    };
+    UserDates user;
+    user.events = {
+        event({DateRuleKind::Lunar, 0, 12, 30, false}, "할아버지 기일", EventKind::Memorial, 1998),
+        event({DateRuleKind::Lunar, 0, 11, 20, false}, "아버지 생신", EventKind::Birthday, 1954),
+        event({DateRuleKind::Solar, 0, 5, 8, false}, "결혼기념일", EventKind::Anniversary, 1996),
+        event({DateRuleKind::Solar, 0, 3, 4, false}, "아기 생일", EventKind::Birthday, 2025),
+        event({DateRuleKind::Solar, 0, 6, 1, false}, "가게", EventKind::Other, 2000),
+        event({DateRuleKind::Once, 2025, 9, 1, false}, "입학", EventKind::Anniversary, 2020),
+    };
+    std::vector<std::string> lines;
+    PrintEventList(2024, 2026, user, [&lines](const std::string& line) { lines.push_back(line); });
+    EXPECT_EQ(lines, (std::vector<std::string>{
+                         // lunar 11.20 of 2023 falls in January 2024: the 69th year by lunar years
+                         "2024-01-01 아버지 생신 (음력 11.20, 만 69세)",
+                         "2024-02-09 할아버지 기일 (음력 12.30, 25주기)",  // of lunar 2023
+                         "2024-05-08 결혼기념일 (28주년)",
+                         "2024-06-01 가게",
+                         "2024-12-20 아버지 생신 (음력 11.20, 만 70세)",
+                         "2025-01-28 할아버지 기일 (음력 12.30, 옮김, 26주기)",  // lunar 2024's, moved
+                         "2025-03-04 아기 생일",                                  // its first year, not before
+                         "2025-05-08 결혼기념일 (29주년)",
+                         "2025-06-01 가게",
+                         "2025-09-01 입학",
+                         "2026-01-08 아버지 생신 (음력 11.20, 만 71세)",
+                         "2026-02-16 할아버지 기일 (음력 12.30, 옮김, 27주기)",
+                         "2026-03-04 아기 생일 (만 1세)",
+                         "2026-05-08 결혼기념일 (30주년)",
+                         "2026-06-01 가게",
+                         "2026-12-28 아버지 생신 (음력 11.20, 만 72세)",
+                     }));
+}
+
 }  // namespace

@@ -23,20 +23,22 @@ TEST(UserFiles, Locations)
         const char* home;
         std::optional<std::string> events;
         std::vector<std::string> holidays;
+        bool systemEvents;  // the administrator's events read too
     };
     const std::string system = kSystemHolidaysFile;
     const Case cases[] = {
-        {{}, "/x/config", "/home/a", "/x/config/dalcal/events", {system, "/x/config/dalcal/holidays"}},
-        {{}, "", "/home/a", "/home/a/.config/dalcal/events", {system, "/home/a/.config/dalcal/holidays"}},
-        {{}, "relative", "/home/a", "/home/a/.config/dalcal/events", {system, "/home/a/.config/dalcal/holidays"}},
-        {{}, "", "", std::nullopt, {system}},
-        {{std::string("mine"), false}, "/x", "/h", "mine", {system, "/x/dalcal/holidays"}},
-        {{std::nullopt, true}, "/x", "/h", std::nullopt, {system, "/x/dalcal/holidays"}},
+        {{}, "/x/config", "/home/a", "/x/config/dalcal/events", {system, "/x/config/dalcal/holidays"}, true},
+        {{}, "", "/home/a", "/home/a/.config/dalcal/events", {system, "/home/a/.config/dalcal/holidays"}, true},
+        {{}, "relative", "/home/a", "/home/a/.config/dalcal/events", {system, "/home/a/.config/dalcal/holidays"}, true},
+        {{}, "", "", std::nullopt, {system}, true},
+        {{std::string("mine"), false}, "/x", "/h", "mine", {system, "/x/dalcal/holidays"}, false},
+        {{std::nullopt, true}, "/x", "/h", std::nullopt, {system, "/x/dalcal/holidays"}, false},
     };
     for (const Case& c : cases) {
         const UserFilePaths paths = LocateUserFiles(c.choice, c.configHome, c.home);
         EXPECT_EQ(paths.events, c.events) << c.configHome << " " << c.home;
         EXPECT_EQ(paths.holidays, c.holidays) << c.configHome << " " << c.home;
+        EXPECT_EQ(paths.systemEvents, c.systemEvents ? std::optional<std::string>(kSystemEventsFile) : std::nullopt);
     }
 }
 
@@ -73,17 +75,26 @@ protected:
 TEST_F(UserFileReading, BadLinesAndFilesAreReportedAndTheRestIsUsed)
 {
     const std::string events = Write("events", "lunar 3-15 mother\nlunar 3-40 bad\nsolar 5-8 parents\n");
+    const std::string shared = Write("shared", "solar 1-1 bad #: 알림=x\n");
     const std::string added = Write("holidays", "2026-03-02 a day off\n2026-02-30 bad\n");
     fs::create_directory(Path("folder"));
-    const UserFilePaths paths{events, true, {Path("absent"), Path("folder"), added}};
+    const UserFilePaths paths{events, true, {Path("absent"), Path("folder"), added}, shared};
     std::vector<std::string> messages;
     const UserDates user = ReadUserDates(paths, Collect(messages));
     EXPECT_EQ(messages, (std::vector<std::string>{
+                            shared + ":1: \"알림=x\" is not a number of days before (0-365)",
                             events + ":2: a lunar month has no day 40",
                             Path("folder") + ": is a folder, not a file",
                             added + ":2: \"2026-02-30\" is not a date: month 2 of 2026 has 28 days",
                         }));
-    EXPECT_EQ(user.events.size(), 2u);
+    // The administrator's event first, its bad attribute left out; each
+    // event knows its file and line, for the month view to change it there.
+    ASSERT_EQ(user.events.size(), 3u);
+    EXPECT_EQ(user.eventSources, (std::vector<std::string>{shared, events}));
+    EXPECT_EQ(user.events[0].source, 0);
+    EXPECT_FALSE(user.events[0].remindDays);
+    EXPECT_EQ(user.events[2].source, 1);
+    EXPECT_EQ(user.events[2].line, 3);
     ASSERT_EQ(user.holidays.size(), 1u);
     // The added day's source is the file it came from (absent and unreadable files are none).
     ASSERT_EQ(user.holidaySources.size(), 1u);
@@ -94,13 +105,13 @@ TEST_F(UserFileReading, AnEventsFileAskedForByNameMustExist)
 {
     std::vector<std::string> messages;
     const ProblemReport report = Collect(messages);
-    ReadUserDates({Path("absent"), false, {}}, report);
+    ReadUserDates({Path("absent"), false, {}, std::nullopt}, report);
     EXPECT_TRUE(messages.empty());
     EXPECT_TRUE(messages.empty());
     fs::create_directory(Path("folder"));
     for (const std::string& name : {Path("absent"), Path("folder")}) {
         try {
-            ReadUserDates({name, true, {}}, report);
+            ReadUserDates({name, true, {}, std::nullopt}, report);
             ADD_FAILURE() << name << " was read";
         } catch (const UnreadableNamedFile& error) {
             EXPECT_EQ(error.Path(), name);
@@ -116,7 +127,7 @@ TEST_F(UserFileReading, FilesAreNeverChanged)
     const fs::file_time_type before = fs::last_write_time(events);
     struct stat statusBefore {};
     ASSERT_EQ(stat(events.c_str(), &statusBefore), 0);
-    ReadUserDates({events, true, {events}}, [](const std::string&, const Message&) {});
+    ReadUserDates({events, true, {events}, events}, [](const std::string&, const Message&) {});
     struct stat statusAfter {};
     ASSERT_EQ(stat(events.c_str(), &statusAfter), 0);
     EXPECT_EQ(fs::last_write_time(events), before);

@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "date_check.h"
+#include "event_attributes.h"
 #include "utf8.h"
 
 namespace {
@@ -177,8 +178,9 @@ RuleKey KeyOf(const DateRule& rule)
            field(rule.day) << 1 | (rule.leap ? 1u : 0u);
 }
 
-// Calls read(line, text) for every line that holds something, after checking
-// that it is UTF-8; reports the others' problems. A byte-order mark at the
+// Calls read(line, text, comment) for every line that holds something, after
+// checking that it is UTF-8 (text: before its comment, trimmed; comment: from
+// its first "#"); reports the others' problems. A byte-order mark at the
 // start (Windows Notepad writes one) is no part of the first line.
 template <typename ReadLine>
 void ForEachLine(std::string_view text, std::vector<LineProblem>& problems, ReadLine read)
@@ -197,13 +199,15 @@ void ForEachLine(std::string_view text, std::vector<LineProblem>& problems, Read
             problems.push_back({number, Message("not UTF-8 text")});
             continue;
         }
-        line = Trimmed(line.substr(0, line.find('#')));
+        const std::size_t hash = line.find('#');
+        const std::string_view comment = hash == std::string_view::npos ? std::string_view() : line.substr(hash);
+        line = Trimmed(line.substr(0, hash));
         if (line.empty()) continue;
         if (bytes.controlBeforeComment) {
             problems.push_back({number, Message("a control character in the line")});
             continue;
         }
-        if (Problem why = read(number, line)) problems.push_back({number, *std::move(why)});
+        read(number, line, comment);
     }
 }
 
@@ -282,27 +286,33 @@ EventsFile ParseEventsFile(std::string_view text)
     }
     file.events.reserve(room);
     SeenEvents seen(file.events, room);
-    std::vector<std::int32_t> lineOf;  // each event's
-    lineOf.reserve(room);
-    ForEachLine(text, file.problems, [&](std::int32_t number, std::string_view line) -> Problem {
+    ForEachLine(text, file.problems, [&](std::int32_t number, std::string_view line, std::string_view comment) {
+        const auto refuse = [&](Message why) { file.problems.push_back({number, std::move(why)}); };
         auto [word, rest] = FirstWord(line);
         DateRule rule;
-        if (Problem why = ReadRule(word, rest, rule)) return why;
-        if (rest.empty()) return Message("no name after the date");
+        if (Problem why = ReadRule(word, rest, rule)) return refuse(*std::move(why));
+        if (rest.empty()) return refuse(Message("no name after the date"));
         if (const std::optional<std::size_t> before = seen.Find(rule, rest)) {
-            return Message("the same event as line {1}", {Number(lineOf[*before])});
+            return refuse(Message("the same event as line {1}", {Number(file.events[*before].line)}));
         }
-        file.events.push_back({rule, std::string(rest)});
-        lineOf.push_back(number);
-        return std::nullopt;
+        UserEvent& event = file.events.emplace_back();
+        event.rule = rule;
+        event.name = rest;
+        event.line = number;
+        // The date is kept whatever its attributes say: a word that cannot
+        // be read is reported, and the event used without it.
+        if (Problem why = ReadEventAttributes(comment, event)) {
+            file.problems.push_back({number, *std::move(why), true});
+        }
     });
     return file;
 }
 
-HolidaysFile ParseHolidaysFile(std::string_view text)
+namespace {
+
+// Reads a line of added holidays into file; why not, if it cannot.
+Problem ReadHoliday(std::string_view line, HolidaysFile& file)
 {
-    HolidaysFile file;
-    ForEachLine(text, file.problems, [&file](std::int32_t, std::string_view line) -> Problem {
         auto [word, name] = FirstWord(line);
         const std::optional<GregorianDate> date = IsoDate(word);
         if (!date) return Message("{1} is not a date (YYYY-MM-DD)", {Quoted(word)});
@@ -320,6 +330,16 @@ HolidaysFile ParseHolidaysFile(std::string_view text)
         if (name.empty()) return Message("no name after the date");
         file.holidays.push_back({*date, std::string(name), kind, 0});
         return std::nullopt;
+}
+
+}  // namespace
+
+HolidaysFile ParseHolidaysFile(std::string_view text)
+{
+    HolidaysFile file;
+    ForEachLine(text, file.problems, [&file](std::int32_t number, std::string_view line, std::string_view) {
+        if (Problem why = ReadHoliday(line, file)) file.problems.push_back({number, *std::move(why)});
     });
     return file;
 }
+

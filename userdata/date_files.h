@@ -18,6 +18,8 @@
 //   음력 윤6-1 할머니 생신     of a leap month ("leap6-1" also reads)
 //   양력 5-8 어버이날          every year on a Gregorian day ("solar")
 //   2027-03-04 이사            one day
+//   음력 12-30 할아버지 기일  #: 종류=기일 시작=1998 알림=3
+//                              its kind, first year and reminder (event_attributes.h)
 // Added holidays (/etc/dalcal/holidays, $XDG_CONFIG_HOME/dalcal/holidays):
 //   2026-03-02 임시공휴일 지정일 임시공휴일
 //   YYYY-MM-DD NAME [KIND]: a last word that is a kind (공휴일, 대체공휴일,
@@ -28,6 +30,7 @@
 struct LineProblem {
     std::int32_t line;  // 1-based
     Message why;
+    bool used = false;  // the line was used all the same, without what is wrong (an event's attribute)
 };
 
 struct EventsFile {

@@ -99,13 +99,37 @@ UserFilePaths LocateUserFiles(const UserFileChoice& choice, const std::string& c
         paths.events = configFolder + kEventsName;
     }
     if (choice.noEvents) paths.events.reset();
+    if (!choice.noEvents && !choice.eventsFile) paths.systemEvents = kSystemEventsFile;
     paths.holidays.emplace_back(kSystemHolidaysFile);
     if (!configFolder.empty()) paths.holidays.push_back(configFolder + kHolidaysName);
     return paths;
 }
 
+namespace {
+
+// The events of one file, numbered as its source.
+void AddEvents(const std::string& path, std::string_view text, const ProblemReport& report, UserDates& user)
+{
+    EventsFile file = ParseEventsFile(text);
+    ReportProblems(path, file.problems, report);
+    const auto source = static_cast<std::int32_t>(user.eventSources.size());
+    user.eventSources.push_back(path);
+    user.events.reserve(user.events.size() + file.events.size());
+    for (UserEvent& event : file.events) {
+        event.source = source;
+        user.events.push_back(std::move(event));
+    }
+}
+
+}  // namespace
+
 bool ReadUserEvents(const UserFilePaths& paths, const ProblemReport& report, UserDates& user)
 {
+    if (paths.systemEvents) {
+        if (const std::optional<std::string> text = ReadFile(*paths.systemEvents, false, report)) {
+            AddEvents(*paths.systemEvents, *text, report, user);
+        }
+    }
     if (!paths.events) return false;
     const std::string& path = *paths.events;
     const ProblemReport raise = [](const std::string& where, const Message& what) {
@@ -113,9 +137,7 @@ bool ReadUserEvents(const UserFilePaths& paths, const ProblemReport& report, Use
     };
     const std::optional<std::string> text = ReadFile(path, paths.eventsNamed, paths.eventsNamed ? raise : report);
     if (!text) return false;
-    EventsFile file = ParseEventsFile(*text);
-    ReportProblems(path, file.problems, report);
-    user.events = std::move(file.events);
+    AddEvents(path, *text, report, user);
     return true;
 }
 

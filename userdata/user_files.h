@@ -22,14 +22,17 @@ struct UserFileChoice {
 // user's added holidays. configHome is $XDG_CONFIG_HOME, home $HOME (empty:
 // unset); a relative configHome is ignored: XDG paths must be absolute.
 struct UserFilePaths {
-    std::optional<std::string> events;
-    bool eventsNamed = false;  // given on the command line: its absence is reported
+    std::optional<std::string> events;  // the user's own, which the month view and --add-event write
+    bool eventsNamed = false;           // given on the command line: its absence is reported
     std::vector<std::string> holidays;
+    std::optional<std::string> systemEvents;  // the administrator's, read before the user's; never written
 };
 UserFilePaths LocateUserFiles(const UserFileChoice& choice, const std::string& configHome, const std::string& home);
 
-// The administrator's file of added holidays.
+// The administrator's files: added holidays, and events every user of the
+// machine sees (a family's shared dates).
 inline constexpr const char* kSystemHolidaysFile = "/etc/dalcal/holidays";
+inline constexpr const char* kSystemEventsFile = "/etc/dalcal/events";
 
 // Where a line or a file that could not be used is reported: where is
 // "FILE:LINE" or "FILE", what is wrong follows it after ": ".
@@ -52,6 +55,8 @@ private:
 };
 
 // The two halves of it, for a program that reads only what a command uses.
-// ReadUserEvents returns whether an events file was there to be read.
+// ReadUserEvents returns whether the user's events file was there to be read;
+// the events of the administrator's file come first, of source 0, where it
+// is read, then the user's.
 bool ReadUserEvents(const UserFilePaths& paths, const ProblemReport& report, UserDates& user);
 void ReadAddedHolidays(const UserFilePaths& paths, const ProblemReport& report, UserDates& user);

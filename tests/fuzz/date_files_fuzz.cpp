@@ -96,10 +96,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const EventsFile events = ParseEventsFile(text);
     RequireNumbered(events.problems, lines);
-    Require(static_cast<std::int32_t>(events.events.size() + events.problems.size()) == withContent);
+    // A line used all the same (a bad attribute) is an event and a problem.
+    const auto usedAnyway = std::ranges::count_if(events.problems, [](const LineProblem& p) { return p.used; });
+    Require(static_cast<std::int32_t>(events.events.size() + events.problems.size()) - usedAnyway == withContent);
     UserDates user;
     user.events = events.events;
-    for (const UserEvent& event : events.events) Require(IsValidDateRule(event.rule));
+    for (const UserEvent& event : events.events) {
+        Require(IsValidDateRule(event.rule) && event.line >= 1 && event.line <= lines);
+        Require(event.sinceYear >= 0 && event.sinceYear <= kLastYear);
+        Require(!event.remindDays || (*event.remindDays >= 0 && *event.remindDays <= kMostRemindDays));
+    }
     const std::vector<EventDay> days = EventsIn(user, 2024, 2026);
     for (const EventDay& day : days) Require(!EventText(day).empty());
     if (!days.empty()) RequirePage(days.front().observance.date, user);
