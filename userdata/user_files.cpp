@@ -8,28 +8,13 @@
 #include <cstring>
 
 #include "date_files.h"
+#include "file_descriptor.h"
 
 namespace {
 
 constexpr off_t kLargestFile = off_t{16} * 1024 * 1024;  // bytes; no list of dates comes near it
 constexpr const char* kEventsName = "/dalcal/events";
 constexpr const char* kHolidaysName = "/dalcal/holidays";
-
-// Closes the file it holds when it goes.
-class FileDescriptor {
-public:
-    explicit FileDescriptor(int fd) : fd_(fd) {}
-    FileDescriptor(const FileDescriptor&) = delete;
-    FileDescriptor& operator=(const FileDescriptor&) = delete;
-    ~FileDescriptor()
-    {
-        if (fd_ >= 0) close(fd_);
-    }
-    int Get() const { return fd_; }
-
-private:
-    int fd_;
-};
 
 // What errno says, described where it is shown.
 Message SystemError()
