@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "argument_values.h"
+#include "event_line.h"
 #include "typed_date.h"
 #include "utf8.h"
 
@@ -16,6 +17,8 @@ namespace {
 constexpr const char* kYearsMissing = Phrase("--years needs a value (a span like 2026-2035)");
 constexpr const char* kSummaryMissing = Phrase("--summary needs a value (the events' name)");
 constexpr const char* kEventsFileMissing = Phrase("--events-file needs a value (a file of events)");
+constexpr const char* kAddEventMissing = Phrase("--add-event needs a value (a line: '음력 3-15 어머니 생신')");
+constexpr const char* kRemoveEventMissing = Phrase("--remove-event needs a value (the name of the events)");
 
 // Flags that choose what to print; at most one of them.
 struct ModeFlags {
@@ -24,6 +27,8 @@ struct ModeFlags {
     bool fromLunar = false;
     bool events = false;
     bool upcoming = false;
+    bool addEvent = false;
+    bool removeEvent = false;
 };
 
 UsageProblem Refuse(const char* pattern, std::vector<std::string> values = {})
@@ -142,6 +147,16 @@ constexpr Option kOptions[] = {
      [](Parsing& p, GivenValue span) { return SetText(*span, kYearsMissing, p.request.years); }},
     {"--summary", Takes::Value, kSummaryMissing,
      [](Parsing& p, GivenValue summary) { return SetText(*summary, kSummaryMissing, p.request.summary); }},
+    {"--add-event", Takes::Value, kAddEventMissing,
+     [](Parsing& p, GivenValue line) {
+         p.flags.addEvent = true;
+         return SetText(*line, kAddEventMissing, p.request.eventLine);
+     }},
+    {"--remove-event", Takes::Value, kRemoveEventMissing,
+     [](Parsing& p, GivenValue name) {
+         p.flags.removeEvent = true;
+         return SetText(*name, kRemoveEventMissing, p.request.eventLine);
+     }},
     {"--events-file", Takes::Value, kEventsFileMissing,
      [](Parsing& p, GivenValue path) {
          std::string file;
@@ -225,9 +240,29 @@ UsageProblem ChooseListMode(PrintRequest& request, const ModeFlags& flags)
     return std::nullopt;
 }
 
+// --add-event LINE and --remove-event NAME: alone, with nothing to print; a
+// line checked by the events file's own reader before anything is written.
+UsageProblem ChooseEventChange(PrintRequest& request, const ModeFlags& flags)
+{
+    const auto others = std::ranges::count(std::initializer_list<bool>{flags.holidays, flags.terms, flags.events,
+                                                                       flags.fromLunar, flags.upcoming},
+                                           true);
+    if (others > 0 || (flags.addEvent && flags.removeEvent) || !request.numbers.empty() ||
+        request.format != OutputFormat::Text || request.noEvents) {
+        return Refuse("--add-event and --remove-event go alone (with --events-file at most)");
+    }
+    request.mode = flags.addEvent ? PrintMode::AddEvent : PrintMode::RemoveEvent;
+    if (flags.removeEvent) return std::nullopt;
+    std::variant<UserEvent, Message> read = ReadEventLine(request.eventLine);
+    if (auto* why = std::get_if<Message>(&read)) return UsageError{*std::move(why)};
+    request.event = std::get<UserEvent>(std::move(read));
+    return std::nullopt;
+}
+
 // Decides the mode from the flags and the count of numbers.
 UsageProblem ChooseMode(PrintRequest& request, const ModeFlags& flags)
 {
+    if (flags.addEvent || flags.removeEvent) return ChooseEventChange(request, flags);
     const auto lists = std::ranges::count(std::initializer_list<bool>{flags.holidays, flags.terms, flags.events}, true);
     const auto others = std::ranges::count(std::initializer_list<bool>{flags.fromLunar, flags.upcoming}, true);
     if (lists + others > 1 && (others > 0 || request.format != OutputFormat::Ics)) {

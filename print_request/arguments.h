@@ -9,6 +9,7 @@
 #include "almanac.h"
 #include "calendar_names.h"
 #include "command_line.h"
+#include "user_dates.h"
 
 // What dalcal-print was asked to do, read from its command line.
 
@@ -23,6 +24,8 @@ enum class PrintMode {
     Upcoming,        // --upcoming [DAYS]: what is coming from today
     FromLunar,       // --from-lunar YEAR MONTH DAY [--leap]
     FromLunarYears,  // --from-lunar MONTH DAY --years FROM-TO [--leap]
+    AddEvent,        // --add-event LINE: a line added to the user's events file
+    RemoveEvent,     // --remove-event NAME: the events of that name removed from it
 };
 
 enum class ColorWhen { Auto, Always, Never };
@@ -51,6 +54,8 @@ struct PrintRequest {
     OutputFormat format = OutputFormat::Text;
     std::string summary;               // --summary: the name of the events of --ics (UTF-8), empty: a default
     std::string years;                 // FROM-TO, with --years
+    std::string eventLine;             // --add-event's line, --remove-event's name (UTF-8)
+    std::optional<UserEvent> event;    // --add-event's line as the events file's reader reads it
     std::vector<std::string> numbers;  // the positional arguments, as given
     CalendarParts lists;               // which lists --holidays, --terms and --events chose
 };

@@ -30,12 +30,6 @@ const KindWords& WordsOf(EventKind kind)
     return kKindWords.at(static_cast<std::size_t>(kind));
 }
 
-// A day of the event's own years: none before the year it began.
-bool InItsYears(const UserEvent& event, const Observance& day)
-{
-    return event.sinceYear == 0 || event.rule.kind == DateRuleKind::Once || day.ruleYear >= event.sinceYear;
-}
-
 }  // namespace
 
 namespace {
@@ -50,7 +44,7 @@ std::vector<EventDay> EventsWhere(const UserDates& user, std::int32_t fromYear, 
         observances.clear();
         AppendObservances(event.rule, fromYear, toYear, observances);
         for (const Observance& observance : observances) {
-            if (keep(observance) && InItsYears(event, observance)) days.push_back({&event, observance});
+            if (keep(observance) && IsInItsYears(event, observance)) days.push_back({&event, observance});
         }
     }
     std::ranges::stable_sort(days, {}, [](const EventDay& day) { return day.observance.date; });
@@ -94,6 +88,11 @@ void AppendEventText(std::string& out, const EventDay& day)
     }
     if (years) out += YearsText(day.event->kind, *years);
     out += ')';
+}
+
+bool IsInItsYears(const UserEvent& event, const Observance& day)
+{
+    return event.sinceYear == 0 || event.rule.kind == DateRuleKind::Once || day.ruleYear >= event.sinceYear;
 }
 
 std::optional<std::int32_t> YearsCounted(const EventDay& day)

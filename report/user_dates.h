@@ -68,6 +68,9 @@ bool GetUserHolidays(std::int32_t year, const UserDates& user, std::vector<Holid
 std::string EventText(const EventDay& day);
 void AppendEventText(std::string& out, const EventDay& day);  // the same onto the end of out
 
+// Whether a day of an event is of its own years: not before the year it began.
+bool IsInItsYears(const UserEvent& event, const Observance& day);
+
 // The years an event's day counts from the year it began, counted as the
 // date is kept (a lunar anniversary by lunar years): the age of a birthday,
 // the 주기 of a 기일, the 주년 of a 기념일; none for another kind, a one-day

@@ -1,14 +1,14 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets with clang and runs each for SECONDS (default 60)
 # from the seed corpora in tests/fuzz/corpus; new inputs go to a scratch folder.
-# Usage: scripts/fuzz.sh [SECONDS] [TARGET...]   (targets: print_month format almanac arguments date_files
+# Usage: scripts/fuzz.sh [SECONDS] [TARGET...]   (targets: print_month format almanac arguments date_files events_writer
 # c_interface)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 seconds=${1:-60}
 shift || true
 targets=("$@")
-[[ ${#targets[@]} -gt 0 ]] || targets=(print_month format almanac arguments date_files c_interface)
+[[ ${#targets[@]} -gt 0 ]] || targets=(print_month format almanac arguments date_files events_writer c_interface)
 
 "$root/scripts/install-deps.sh" build check
 CC=clang-14 CXX=clang++-14 "$root/scripts/build.sh" "$root/build-fuzz" -DDALCAL_FUZZ=ON

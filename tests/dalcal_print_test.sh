@@ -442,6 +442,35 @@ check "an events file that is a folder, for a page too" grep -qx "dalcal-print: 
 check "a named file that is a folder: status 1" test "$status" -eq 1
 check "the files are never modified" test "$(stat -c '%Y %s' "$XDG_CONFIG_HOME/dalcal/events" "$XDG_CONFIG_HOME/dalcal/holidays")" = "$before"
 
+# --add-event and --remove-event: a line checked by the file's reader
+# before anything is written (status 2), the file named by --events-file.
+printf '# mine\n양력 1-1 새해\n' >"$work/changed-events"
+cp "$work/changed-events" "$work/changed-before"
+while IFS='|' read -r expected message args; do
+    eval "words=($args)"
+    run --events-file "$work/changed-events" "${words[@]}"
+    check "$args: status $expected" test "$status" -eq "$expected"
+    check "$args: says $message" grep -qF -- "$message" "$work/err"
+    check "$args: the file as it was" cmp -s "$work/changed-events" "$work/changed-before"
+done <<'ROWS'
+2|"13-1" is not a date: there is no month 13|--add-event '음력 13-1 x'
+2|the line holds no date|--add-event '# only a comment'
+2|"알림=x" is not a number of days before (0-365)|--add-event '양력 1-2 a #: 알림=x'
+2|give one line|--add-event $'양력 1-2 a\n양력 1-3 b'
+2|--add-event and --remove-event go alone|--add-event '양력 1-2 a' 2027
+2|--add-event and --remove-event go alone|--remove-event a --json
+2|--add-event needs a value|--add-event
+1|"새해" is in|--add-event '양력 1-1 새해'
+1|no event named "없음" in|--remove-event 없음
+ROWS
+run --events-file "$work/changed-events" --add-event '  음력 12-30 할아버지 기일 #: 종류=기일 시작=1998 알림=3  '
+check "--add-event: where it went" test "$status" -eq 0 -a "$(cat "$work/out")" = "$work/changed-events:3: added"
+check "--add-event: the line as typed, at the end" \
+    test "$(cat "$work/changed-events")" = $'# mine\n양력 1-1 새해\n음력 12-30 할아버지 기일 #: 종류=기일 시작=1998 알림=3'
+run --events-file "$work/changed-events" --remove-event '새해'
+check "--remove-event: how many" test "$(cat "$work/out")" = "$work/changed-events: removed 1 event(s) named \"새해\""
+check "--remove-event: its line gone" test "$(cat "$work/changed-events")" = $'# mine\n음력 12-30 할아버지 기일 #: 종류=기일 시작=1998 알림=3'
+
 # A file's problems are said only by a command that reads that file: which
 # commands say the bad line 4 of the events file and line 2 of the holidays.
 events_line="$XDG_CONFIG_HOME/dalcal/events:4: month 2 has no day 30"

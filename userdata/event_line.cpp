@@ -35,9 +35,11 @@ std::string DateAndName(const UserEvent& event)
     return line;
 }
 
+// Without the blanks at its end, nor the carriage return of a last line
+// that has no newline after it (which the reader skips too).
 std::string_view TrimmedRight(std::string_view text)
 {
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\t' || text.back() == '\r')) text.remove_suffix(1);
     return text;
 }
 
@@ -46,8 +48,12 @@ std::string WithAttributes(std::string_view dateAndName, const UserEvent& event,
 {
     std::string line(dateAndName);
     const std::string attributes = EventAttributesText(event);
-    if (!attributes.empty()) (((line += kBeforeAttributes) += kAttributesMark) += ' ') += attributes;
-    if (!comment.empty()) (line += attributes.empty() ? kBeforeAttributes : " ") += comment;
+    // A comment that begins as attributes do would be read as them: an empty
+    // mark first keeps it a comment.
+    if (!attributes.empty() || comment.starts_with(kAttributesMark)) {
+        ((line += kBeforeAttributes) += kAttributesMark) += attributes.empty() ? "" : " " + attributes;
+    }
+    if (!comment.empty()) (line += line.ends_with(kAttributesMark) || !attributes.empty() ? " " : kBeforeAttributes) += comment;
     return line;
 }
 
@@ -90,4 +96,13 @@ std::optional<Message> EventLineProblem(const UserEvent& event)
         return Message("a name cannot begin or end with a blank, nor be empty");
     }
     return std::nullopt;
+}
+
+std::variant<UserEvent, Message> ReadEventLine(std::string_view line)
+{
+    if (line.find_first_of("\r\n") != std::string_view::npos) return Message("give one line, without a line break");
+    EventsFile read = ParseEventsFile(line);
+    if (!read.problems.empty()) return read.problems.front().why;
+    if (read.events.empty()) return Message("the line holds no date (음력 M-D NAME, 양력 M-D NAME or YYYY-MM-DD NAME)");
+    return std::move(read.events.front());
 }

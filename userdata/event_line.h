@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <variant>
 
 #include "message.h"
 #include "user_dates.h"
@@ -23,6 +24,11 @@ std::string ChangedEventLine(std::string_view line, const UserEvent& was, const 
 // line back as exactly the event, or says why not (a month 13, a solar 2-30,
 // a name that holds "#" or a line break).
 std::optional<Message> EventLineProblem(const UserEvent& event);
+
+// A line typed for the file (dalcal-print --add-event) read as the file's
+// reader reads it: its one event, or why it is none (the reader's reason;
+// a line that is blank, a comment, or more than one line).
+std::variant<UserEvent, Message> ReadEventLine(std::string_view line);
 
 // Whether two events say the same: date, name, kind, first year, reminder.
 bool SameEvent(const UserEvent& a, const UserEvent& b);

@@ -30,9 +30,7 @@ LineChange Edit(const std::string& path, const Change& change, std::string_view 
     for (int attempt = 0; attempt < kTries; ++attempt) {
         const FileSnapshot snapshot = ReadForChange(path);
         FileLines lines(snapshot.exists ? std::string_view(snapshot.text) : header);
-        const std::size_t headerLines = snapshot.exists ? 0 : lines.Count();
         LineChange done = change(lines, ParseEventsFile(snapshot.text));
-        if (done.line > 0) done.line += static_cast<std::int32_t>(headerLines);
         if (ReplaceIfUnchanged(snapshot, lines.Joined())) return done;
     }
     throw EventRefused(Message("{1} kept changing while it was saved; nothing was written", {path}));
@@ -96,12 +94,18 @@ LineChange Removal(FileLines& lines, std::size_t at)
 LineChange AddEvent(const std::string& path, const UserEvent& event, std::string_view header)
 {
     CheckWritable(event);
+    return AddEventLine(path, EventLine(event), event, header);
+}
+
+LineChange AddEventLine(const std::string& path, std::string_view line, const UserEvent& event,
+                        std::string_view header)
+{
     return Edit(
         path,
         [&](FileLines& lines, const EventsFile& read) {
             CheckNotThere(read, event, path);
             LineChange done;
-            done.written = EventLine(event);
+            done.written = line;
             lines.Insert(lines.Count(), done.written);
             done.line = static_cast<std::int32_t>(lines.Count());
             return done;

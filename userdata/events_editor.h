@@ -42,6 +42,11 @@ extern const char* const kNewEventsFileHeader;
 // would be refused (EventLineProblem) or the file has the event already.
 LineChange AddEvent(const std::string& path, const UserEvent& event, std::string_view header);
 
+// Adds a line as typed (ReadEventLine reads it as event) at the end, as
+// AddEvent does.
+LineChange AddEventLine(const std::string& path, std::string_view line, const UserEvent& event,
+                        std::string_view header);
+
 // Changes the line that reads as was (as it was read: its attributes too) to
 // read as now; refused where no line reads so any more, or now cannot be
 // written, or another line says now already.

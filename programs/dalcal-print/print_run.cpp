@@ -5,6 +5,7 @@
 
 #include "argument_values.h"
 #include "date_check.h"
+#include "event_runs.h"
 #include "json_documents.h"
 #include "list_runs.h"
 #include "lunar_runs.h"
@@ -62,6 +63,10 @@ int RunPrintRequest(const PrintRequest& request, const RunContext& context, cons
             return 0;
         case PrintMode::FromLunarYears:
             return PrintLunarDateInYears(printer) ? 0 : 1;
+        case PrintMode::AddEvent:
+            return AddEventRun(printer);
+        case PrintMode::RemoveEvent:
+            return RemoveEventRun(printer);
         case PrintMode::Year: {
             const std::int32_t year = ParseNumber(kYearName, request.numbers[0]);
             if (request.format == OutputFormat::Json) {

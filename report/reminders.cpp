@@ -1,0 +1,56 @@
+#include "reminders.h"
+
+#include <algorithm>
+
+#include "date_text.h"
+#include "korean_words.h"
+#include "number_text.h"
+#include "utf8_literals.h"
+
+std::vector<Reminder> RemindersDue(const GregorianDate& today, const UserDates& user)
+{
+    std::vector<Reminder> due;
+    const std::int32_t todayCount = DayCountOf(today.year, today.month, today.day);
+    std::vector<Observance> days;
+    for (const UserEvent& event : user.events) {
+        if (!event.remindDays) continue;
+        const std::int32_t dayCount = todayCount + *event.remindDays;  // within int32: at most a year on 9999
+        if (dayCount > DayCountOf(kLastYear, 12, 31)) continue;
+        const GregorianDate date = DateOfDayCount(dayCount);
+        days.clear();
+        AppendObservances(event.rule, date.year, date.year, days);
+        for (const Observance& day : days) {
+            if (day.date == date && IsInItsYears(event, day)) due.push_back({{&event, day}, *event.remindDays});
+        }
+    }
+    std::ranges::stable_sort(due, {}, [](const Reminder& reminder) { return reminder.daysBefore; });
+    return due;
+}
+
+std::string ReminderText(const Reminder& reminder)
+{
+    std::string text;
+    if (reminder.daysBefore > 0) {
+        const GregorianDate& date = reminder.day.observance.date;
+        AppendNumber(text, date.month);
+        text += "월 ";
+        AppendNumber(text, date.day);
+        text += "일(";
+        text += WeekdaySyllable(WeekdayOf(date));
+        text += ") ";
+    }
+    AppendEventText(text, reminder.day);
+    return text;
+}
+
+std::string ReminderIdentity(const Reminder& reminder)
+{
+    std::string identity = IsoDate(reminder.day.observance.date);
+    identity += ' ';
+    std::string rule = DateRuleIdentity(reminder.day.event->rule);
+    rule.pop_back();  // its line break
+    identity += rule;
+    identity += ' ';
+    for (const char c : reminder.day.event->name) identity += c == '\n' || c == '\r' ? ' ' : c;
+    return identity;
+}
