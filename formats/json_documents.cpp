@@ -186,7 +186,7 @@ std::string DateReadingsJson(const std::vector<DateReading>& readings, const Hol
 
 std::string UpcomingJson(const std::vector<UpcomingDate>& dates)
 {
-    constexpr const char* kTypes[] = {"holiday", "solarTerm", "event"};  // by UpcomingKind
+    constexpr const char* kTypes[] = {"holiday", "solarTerm", "event", "reminder"};  // by UpcomingKind
     JsonWriter json;
     json.BeginArray();
     for (const UpcomingDate& date : dates) {

@@ -27,11 +27,10 @@ std::vector<Reminder> RemindersDue(const GregorianDate& today, const UserDates& 
     return due;
 }
 
-std::string ReminderText(const Reminder& reminder)
+std::string ReminderText(const GregorianDate& date, std::int32_t daysBefore, std::string_view eventText)
 {
     std::string text;
-    if (reminder.daysBefore > 0) {
-        const GregorianDate& date = reminder.day.observance.date;
+    if (daysBefore > 0) {
         AppendNumber(text, date.month);
         text += "월 ";
         AppendNumber(text, date.day);
@@ -39,8 +38,13 @@ std::string ReminderText(const Reminder& reminder)
         text += WeekdaySyllable(WeekdayOf(date));
         text += ") ";
     }
-    AppendEventText(text, reminder.day);
+    text += eventText;
     return text;
+}
+
+std::string ReminderText(const Reminder& reminder)
+{
+    return ReminderText(reminder.day.observance.date, reminder.daysBefore, EventText(reminder.day));
 }
 
 std::string ReminderIdentity(const Reminder& reminder)

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "civil_date.h"
@@ -20,9 +21,10 @@ struct Reminder {
 // for the days of years 1..9999.
 std::vector<Reminder> RemindersDue(const GregorianDate& today, const UserDates& user);
 
-// What a reminder says after the words for when (오늘, 내일, 3일 후), UTF-8:
-// the event as the views name it, after its day where that is not today:
-// "12월 12일(토) 할머니 제사 (음력 11.3)", "어머니 생신 (음력 1.5, 만 72세)".
+// What a reminder says after the words for when (오늘, 내일, 3일 남음), UTF-8:
+// the event as the views name it (EventText), after its day where that is not
+// today: "12월 12일(토) 할머니 제사 (음력 11.3)", "어머니 생신 (음력 1.5, 만 72세)".
+std::string ReminderText(const GregorianDate& date, std::int32_t daysBefore, std::string_view eventText);
 std::string ReminderText(const Reminder& reminder);
 
 // What identifies a reminder sent: the day it reminds of and the event

@@ -5,14 +5,26 @@
 
 #include "holidays.h"
 #include "korean_words.h"
+#include "reminders.h"
 #include "solar_terms.h"
 
 namespace {
 
-// The order of a day's dates, as below a month: holidays, events, terms.
+// The order of a day's dates, as below a month: holidays, events, terms;
+// the reminders before all.
 constexpr std::int32_t OrderOf(UpcomingKind kind)
 {
-    return kind == UpcomingKind::Holiday ? 0 : kind == UpcomingKind::Event ? 1 : 2;
+    switch (kind) {
+        case UpcomingKind::Reminder:
+            return 0;
+        case UpcomingKind::Holiday:
+            return 1;
+        case UpcomingKind::Event:
+            return 2;
+        case UpcomingKind::SolarTerm:
+            break;
+    }
+    return 3;
 }
 
 }  // namespace
@@ -62,7 +74,14 @@ std::vector<UpcomingDate> UpcomingDates(const GregorianDate& today, std::int32_t
                 {event.observance.date, *left, UpcomingKind::Event, EventText(event), {}, {}, event.observance.moved});
         }
     }
+    for (const Reminder& reminder : RemindersDue(today, user)) {
+        dates.push_back({reminder.day.observance.date, reminder.daysBefore, UpcomingKind::Reminder,
+                         EventText(reminder.day), {}, {}, reminder.day.observance.moved});
+    }
     std::ranges::stable_sort(dates, [](const UpcomingDate& a, const UpcomingDate& b) {
+        const bool aReminds = a.kind == UpcomingKind::Reminder;
+        const bool bReminds = b.kind == UpcomingKind::Reminder;
+        if (aReminds != bReminds) return aReminds;
         return a.daysLeft != b.daysLeft ? a.daysLeft < b.daysLeft : OrderOf(a.kind) < OrderOf(b.kind);
     });
     return dates;

@@ -12,13 +12,13 @@
 // What is coming: the public holidays, the solar terms and the user's events
 // of the days from today on, for a shell's start-up file.
 
-enum class UpcomingKind { Holiday, SolarTerm, Event };
+enum class UpcomingKind { Holiday, SolarTerm, Event, Reminder };
 
 struct UpcomingDate {
     GregorianDate date;
     std::int32_t daysLeft = 0;  // 0 today
     UpcomingKind kind = UpcomingKind::Holiday;
-    std::string name;                         // UTF-8: a holiday's title, a term's name, an event's text
+    std::string name;                         // UTF-8: a holiday's title, a term's name, an event's text (a reminder's too)
     std::optional<HolidayKind> holidayKind;   // a holiday's
     std::optional<std::int32_t> minuteOfDay;  // a term's moment, Korean civil time
     bool moved = false;                       // an event kept elsewhere than its own day
@@ -26,7 +26,8 @@ struct UpcomingDate {
 
 // The days today..today+days-1 that hold something, in date order (on one
 // day: holidays, events, terms), within the years each is known for; none
-// outside 1..9999.
+// outside 1..9999. Before them the reminders due today (reminders.h), each
+// dated with the day it reminds of, however far ahead that is.
 std::vector<UpcomingDate> UpcomingDates(const GregorianDate& today, std::int32_t days, const UserDates& user);
 
 // The largest span asked for: ten years.

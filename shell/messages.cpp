@@ -133,4 +133,11 @@ std::string Shown(const Exception& error)
     }
 }
 
+std::string DaysLeftWords(std::int32_t daysLeft)
+{
+    if (daysLeft == 0) return Translated("today");
+    if (daysLeft == 1) return Translated("tomorrow");
+    return Shown(Message("in {1} days", {std::to_string(daysLeft)}));
+}
+
 }  // namespace Messages

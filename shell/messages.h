@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "exception.h"
@@ -26,5 +27,9 @@ std::string Shown(const Message& message);
 // A refusal in the reader's language, UTF-8: its message where it has one,
 // else its text.
 std::string Shown(const Exception& error);
+
+// How far a day is from today, as the lists of what is coming say it:
+// "today", "tomorrow", "in 3 days" (오늘, 내일, 3일 남음 in Korean).
+std::string DaysLeftWords(std::int32_t daysLeft);
 
 }  // namespace Messages

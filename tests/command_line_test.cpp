@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <variant>
 #include <vector>
@@ -107,27 +108,43 @@ TEST(PrintArguments, ReadsWhatWasAsked)
     EXPECT_EQ(PrintUsageError({"--help", "--bogus"}), "unknown option '--bogus'");
 }
 
-TEST(WindowArguments, ShareTheAlmanacOption)
+// The almanac option both programs share; --calendar's day, typed as the
+// month view's box takes it (today pinned to 2027-02-07); --remind alone.
+TEST(WindowArguments, AlmanacCalendarDayAndRemind)
 {
     const struct {
         std::vector<const char*> args;
         const char* message;  // nullptr: accepted
         Almanac almanac;
+        std::optional<GregorianDate> day;
     } kCases[] = {
-        {{}, nullptr, Almanac::Classic},
-        {{"--almanac", "korea"}, nullptr, Almanac::Korea},
-        {{"--almanac=classic"}, nullptr, Almanac::Classic},
-        {{"--almanac", "china"}, "unknown almanac 'china' (use korea or classic)", Almanac::Classic},
-        {{"--almanac"}, "--almanac needs a value (korea or classic)", Almanac::Classic},
-        {{"2026"}, "unknown argument '2026'", Almanac::Classic},
+        {{}, nullptr, Almanac::Classic, std::nullopt},
+        {{"--almanac", "korea"}, nullptr, Almanac::Korea, std::nullopt},
+        {{"--almanac=classic"}, nullptr, Almanac::Classic, std::nullopt},
+        {{"--almanac", "china"}, "unknown almanac 'china' (use korea or classic)", Almanac::Classic, std::nullopt},
+        {{"--almanac"}, "--almanac needs a value (korea or classic)", Almanac::Classic, std::nullopt},
+        {{"2026"}, "unknown argument '2026'", Almanac::Classic, std::nullopt},
+        {{"--calendar", "2027-03-04"}, nullptr, Almanac::Classic, GregorianDate{2027, 3, 4}},
+        {{"--calendar", "2027", "5"}, nullptr, Almanac::Classic, GregorianDate{2027, 5, 1}},
+        {{"--calendar", "음력", "1월", "1일"}, nullptr, Almanac::Classic, GregorianDate{2027, 2, 7}},
+        {{"--calendar", "음력 2025년 윤6월 1일"}, nullptr, Almanac::Classic, GregorianDate{2025, 7, 25}},
+        {{"--calendar", "2027-02-30"}, "\"2027-02-30\" is not a date: month 2 of 2027 has 28 days", Almanac::Classic,
+         std::nullopt},
+        {{"--calendar", "윤1월 1일"}, "Lunar year 2027 has no leap month 1 (it has no leap month)",
+         Almanac::Classic, std::nullopt},
+        {{"--remind", "--calendar"}, "choose one of --calendar and --remind", Almanac::Classic, std::nullopt},
+        {{"--no-wait"}, "--no-wait goes with --remind", Almanac::Classic, std::nullopt},
+        {{"--remind", "--no-wait"}, nullptr, Almanac::Classic, std::nullopt},
+        {{"--remind", "2027-03-04"}, "unknown argument '2027-03-04'", Almanac::Classic, std::nullopt},
     };
     for (const auto& c : kCases) {
-        const auto parsed = ParseWindowArguments(Argv("dalcal", c.args));
+        const auto parsed = ParseWindowArguments(Argv("dalcal", c.args), {2027, 2, 7});
         if (c.message == nullptr) {
-            ASSERT_TRUE(std::holds_alternative<WindowArguments>(parsed));
+            ASSERT_TRUE(std::holds_alternative<WindowArguments>(parsed)) << c.args.size();
             EXPECT_EQ(std::get<WindowArguments>(parsed).almanac, c.almanac);
+            EXPECT_EQ(std::get<WindowArguments>(parsed).day, c.day);
         } else {
-            ASSERT_TRUE(std::holds_alternative<UsageError>(parsed));
+            ASSERT_TRUE(std::holds_alternative<UsageError>(parsed)) << c.message;
             EXPECT_EQ(std::get<UsageError>(parsed).message.English(), c.message);
         }
     }

@@ -14,6 +14,7 @@
 #include "korean_words.h"
 #include "messages.h"
 #include "program.h"
+#include "reminders.h"
 #include "upcoming.h"
 #include "utf8.h"
 #include "year_lists.h"
@@ -176,10 +177,14 @@ void PrintUpcoming(const Printer& printer)
         printer.Document(UpcomingJson(dates) + "\n");
         return;
     }
-    const char* const today = Messages::Translated("today");
-    const char* const tomorrow = Messages::Translated("tomorrow");
     std::string line;
     for (const UpcomingDate& date : dates) {
+        if (date.kind == UpcomingKind::Reminder) {  // as the desktop's notification says it
+            printer.Write(Messages::Shown(
+                Message("reminder: {1} · {2}", {Messages::DaysLeftWords(date.daysLeft),
+                                                ReminderText(date.date, date.daysLeft, date.name)})));
+            continue;
+        }
         line.clear();
         AppendIsoDate(line, date.date);
         line += ' ';
@@ -191,9 +196,7 @@ void PrintUpcoming(const Printer& printer)
             line += ClockTime(*date.minuteOfDay);
         }
         line += " · ";
-        line += date.daysLeft == 0   ? today
-                : date.daysLeft == 1 ? tomorrow
-                                     : Messages::Shown(Message("in {1} days", {std::to_string(date.daysLeft)}));
+        line += Messages::DaysLeftWords(date.daysLeft);
         printer.Write(line);
     }
 }

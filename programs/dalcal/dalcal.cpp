@@ -20,6 +20,7 @@
 #include "messages.h"
 #include "month_view.h"
 #include "program.h"
+#include "sysutils.h"
 #include "user_files.h"
 #include "window_arguments.h"
 
@@ -90,7 +91,7 @@ std::string ReadWindowUserDates(bool calendar)
 // the window and Qt are gone before main returns.
 int Main(std::span<const char* const> args)
 {
-    const auto parsed = ParseWindowArguments(args);
+    const auto parsed = ParseWindowArguments(args, Sysutils::Today());
     if (const auto* usage = std::get_if<UsageError>(&parsed)) return ReportUsageError(*usage);
     const WindowArguments& arguments = std::get<WindowArguments>(parsed);
     if (arguments.help) return Print(Messages::Translated(kWindowUsage)) ? kExitDone : kExitRefused;

@@ -159,7 +159,7 @@ void CheckPrintParser(const std::vector<const char*>& argv, bool narrow)
 
 void CheckWindowParser(const std::vector<const char*>& argv)
 {
-    const auto parsed = ParseWindowArguments(argv);
+    const auto parsed = ParseWindowArguments(argv, {2027, 2, 7});
     if (const auto* usage = std::get_if<UsageError>(&parsed)) RequireOneLineInBothLanguages(usage->message);
 }
 

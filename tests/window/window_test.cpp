@@ -243,7 +243,7 @@ private slots:
         std::vector<const char*> argv;
         argv.reserve(bytes.size());
         for (const QByteArray& b : bytes) argv.push_back(b.constData());
-        const auto parsed = ParseWindowArguments(argv);
+        const auto parsed = ParseWindowArguments(argv, {2027, 2, 7});
         QCOMPARE(std::holds_alternative<WindowArguments>(parsed), accepted);
         if (accepted) QCOMPARE(std::get<WindowArguments>(parsed).almanac == Almanac::Korea, korea);
         const auto* usage = std::get_if<UsageError>(&parsed);

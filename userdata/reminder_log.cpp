@@ -1,0 +1,92 @@
+#include "reminder_log.h"
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+
+#include "careful_write.h"
+#include "date_text.h"
+
+namespace {
+
+constexpr const char* kLogName = "/dalcal/reminders";
+constexpr int kTries = 3;
+
+std::string FolderOf(const std::string& path)
+{
+    return path.substr(0, path.rfind('/'));
+}
+
+// Calls use(identity) for each line of the log sent on today.
+template <typename Use>
+void ForEachSentOn(std::string_view log, const GregorianDate& today, Use use)
+{
+    const std::string day = IsoDate(today) + '\t';
+    while (!log.empty()) {
+        const std::size_t end = log.find('\n');
+        const std::string_view line = log.substr(0, end);
+        log.remove_prefix(end == std::string_view::npos ? log.size() : end + 1);
+        if (line.starts_with(day)) use(line.substr(day.size()));
+    }
+}
+
+}  // namespace
+
+std::string ReminderLogPath(const std::string& stateHome, const std::string& home)
+{
+    if (stateHome.starts_with('/')) return stateHome + kLogName;
+    if (home.starts_with('/')) return home + "/.local/state" + kLogName;
+    return {};
+}
+
+std::vector<std::string> SentOn(std::string_view log, const GregorianDate& today)
+{
+    std::vector<std::string> sent;
+    ForEachSentOn(log, today, [&sent](std::string_view identity) { sent.emplace_back(identity); });
+    return sent;
+}
+
+std::string LogWithSent(std::string_view log, const GregorianDate& today, const std::vector<std::string>& sent)
+{
+    std::string written;
+    const std::string day = IsoDate(today) + '\t';
+    const auto add = [&](std::string_view identity) { ((written += day) += identity) += '\n'; };
+    ForEachSentOn(log, today, add);
+    for (const std::string& identity : sent) add(identity);
+    return written;
+}
+
+ReminderLogLock::ReminderLogLock(const std::string& logPath)
+{
+    const std::string folder = FolderOf(logPath);
+    // The folders of $XDG_STATE_HOME, private as the base directory
+    // specification asks.
+    for (std::size_t slash = folder.find('/', 1); ; slash = folder.find('/', slash + 1)) {
+        const std::string part = folder.substr(0, slash);
+        if (mkdir(part.c_str(), 0700) != 0 && errno != EEXIST) {
+            throw FileNotWritten(Message("cannot make the folder {1}", {part}, errno));
+        }
+        if (slash == std::string::npos) break;
+    }
+    folder_ = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (folder_ < 0 || flock(folder_, LOCK_EX) != 0) {
+        throw FileNotWritten(Message("cannot lock the folder {1}", {folder}, errno));
+    }
+}
+
+ReminderLogLock::~ReminderLogLock()
+{
+    if (folder_ >= 0) close(folder_);  // and with it the lock
+}
+
+void RecordSent(const std::string& logPath, const GregorianDate& today, const std::vector<std::string>& sent)
+{
+    for (int attempt = 0; attempt < kTries; ++attempt) {
+        const FileSnapshot snapshot = ReadForChange(logPath);
+        if (ReplaceIfUnchanged(snapshot, LogWithSent(snapshot.text, today, sent))) return;
+    }
+    throw FileNotWritten(Message("{1} kept changing while it was saved; nothing was written", {logPath}));
+}
