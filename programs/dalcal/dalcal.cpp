@@ -1,94 +1,67 @@
-// dalcal: the window program.
+// dalcal: the window program's command line.
 //
 //   dalcal [--almanac korea|classic]
-//   dalcal --calendar
+//   dalcal --calendar [DATE | YEAR MONTH]
+//   dalcal --remind [--no-wait]
 //
-// Exit status: 0 when the window is closed (whatever it showed); 1 when no
-// display can be opened, the window could not start, or --help or --version
-// could not be written; 2 for an argument it does not know, before any window.
+// It answers --help, --version and what it cannot understand itself, and
+// learns whether --remind has anything to send, all without Qt: a reminder
+// run with nothing to send (every run but the first of a day) costs what a
+// dalcal-print run does. The window, and the sending, is the window program
+// (dalcal-window), which it then becomes.
+//
+// Exit status: 0 when the window is closed (whatever it showed) or the
+// reminders are sent; 1 when no display can be opened, the window could not
+// start, a reminder could not be sent, or --help or --version could not be
+// written; 2 for an argument it does not know, before any window.
 
-#include <cstdio>
+#include <unistd.h>
+
+#include <cerrno>
 #include <cstdlib>
 #include <span>
 #include <string>
-#include <string_view>
-#include <utility>
 #include <variant>
+#include <vector>
 
-#include "Main.h"
-#include "application.h"
 #include "messages.h"
-#include "month_view.h"
 #include "program.h"
+#include "program_folder.h"
+#include "reminders_to_send.h"
 #include "sysutils.h"
-#include "user_files.h"
 #include "window_arguments.h"
 
 namespace {
 
-// The program entry: create the window and run it until it is closed. What
-// escapes start-up or the event loop is shown, and the status says the
-// program failed.
-int ProgramEntry(bool calendar, const std::string& problems)
+// The window program: beside dalcal in a build, in LIBEXECDIR/dalcal where
+// installed.
+std::string WindowProgramPath()
 {
-    try {
-        Application->Initialize();
-        if (calendar) {
-            MonthView* monthView = nullptr;
-            Application->CreateForm(monthView);
-            monthView->ShowProblems(QString::fromStdString(problems));
-        } else {
-            Application->CreateForm(Form1);
-            if (!problems.empty()) Form1->AddText(problems);  // Korea's almanac: below its notices
-        }
-        Application->Run();
-        return kExitDone;
-    } catch (const Exception& exception) {
-        Application->ShowException(exception);
-    } catch (...) {
-        try {
-            throw Exception("");
-        } catch (const Exception& exception) {
-            Application->ShowException(exception);
-        }
+    const std::string folder = ProgramFolder();
+    if (folder.empty()) return DALCAL_WINDOW_PROGRAM;
+    for (const char* relative : {"dalcal-window", "../libexec/dalcal/dalcal-window"}) {
+        std::string candidate = folder;
+        candidate += relative;
+        if (access(candidate.c_str(), X_OK) == 0) return candidate;
     }
+    return DALCAL_WINDOW_PROGRAM;
+}
+
+// Becomes the window program, with the same arguments; returns only where it
+// cannot be run.
+int RunWindowProgram(std::span<const char* const> args)
+{
+    const std::string program = WindowProgramPath();
+    std::vector<char*> argv;
+    argv.push_back(const_cast<char*>(program.c_str()));  // execv takes char*, and changes nothing
+    for (std::size_t i = 1; i < args.size(); ++i) argv.push_back(const_cast<char*>(args[i]));
+    argv.push_back(nullptr);
+    execv(program.c_str(), argv.data());
+    const int error = errno;
+    Complain(Messages::Shown(Message("cannot run the window program {1}", {program}, error)));
     return kExitRefused;
 }
 
-// A file's name as people write it: "~/" for the home folder.
-std::string ShortFileName(const std::string& path)
-{
-    const std::string home = Environment("HOME");
-    if (home.size() > 1 && path.starts_with(home) && path.size() > home.size() && path[home.size()] == '/') {
-        std::string shortName = "~";  // appended: GCC 12 misreads "..." + std::string at -O3 (-Wrestrict)
-        shortName += std::string_view(path).substr(home.size());
-        return shortName;
-    }
-    return path;
-}
-
-// Korea's almanac shows the user's dates: their files read as dalcal-print
-// reads them, each line or file that cannot be used reported on stderr as
-// dalcal-print reports it, and kept (a line each) for the window to show.
-std::string ReadWindowUserDates(bool calendar)
-{
-    const UserFilePaths paths = LocateUserFiles({}, Environment("XDG_CONFIG_HOME"), Environment("HOME"));
-    std::string problems;
-    UserDates user = ReadUserDates(paths, [&problems](const std::string& where, const Message& what) {
-        ReportFileProblem(where, what);
-        if (!problems.empty()) problems += '\n';
-        problems += where + ": " + Messages::Shown(what);
-    });
-    if (calendar) {
-        SetMonthViewUserDates(std::move(user));
-    } else {
-        SetWindowUserDates(std::move(user), ShortFileName(paths.events.value_or("$XDG_CONFIG_HOME/dalcal/events")));
-    }
-    return problems;
-}
-
-// Start-up: the application object lives exactly as long as the program, so
-// the window and Qt are gone before main returns.
 int Main(std::span<const char* const> args)
 {
     const auto parsed = ParseWindowArguments(args, Sysutils::Today());
@@ -96,18 +69,16 @@ int Main(std::span<const char* const> args)
     const WindowArguments& arguments = std::get<WindowArguments>(parsed);
     if (arguments.help) return Print(Messages::Translated(kWindowUsage)) ? kExitDone : kExitRefused;
     if (arguments.version) return Print("dalcal " DALCAL_VERSION "\n") ? kExitDone : kExitRefused;
+    if (arguments.remind) {
+        const RemindersToSend toSend(Sysutils::Today(), ReportFileProblem);
+        if (toSend.Due().empty()) return kExitDone;
+        return RunWindowProgram(args);
+    }
     if (!DisplayNamed(std::getenv("QT_QPA_PLATFORM"), std::getenv("DISPLAY"), std::getenv("WAYLAND_DISPLAY"))) {
         Complain(Messages::Translated("no display to open the window on (DISPLAY and WAYLAND_DISPLAY are not set)"));
         return kExitRefused;
     }
-    SetWindowAlmanac(arguments.almanac);
-    const bool userDates = arguments.calendar || arguments.almanac == Almanac::Korea;
-    const std::string problems = userDates ? ReadWindowUserDates(arguments.calendar) : std::string();
-    TApplication application;
-    Application = &application;
-    const int status = ProgramEntry(arguments.calendar, problems);
-    Application = nullptr;
-    return status;
+    return RunWindowProgram(args);
 }
 
 }  // namespace
