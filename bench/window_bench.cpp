@@ -10,7 +10,11 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include <unistd.h>
+
 #include <cstdlib>
+#include <cstdio>
+#include <fstream>
 #include <string>
 #include <utility>
 
@@ -105,9 +109,9 @@ BENCHMARK(BM_PressKoreaWithEvents)->Unit(benchmark::kMillisecond)->Iterations(20
 // what Qt lays out and paints of them.
 void BM_MonthViewNextMonth(benchmark::State& state)
 {
-    UserDates user;
-    user.events = ParseEventsFile(ThousandEvents()).events;
-    SetMonthViewUserDates(std::move(user));
+    const std::string file = "/tmp/dalcal-bench-events-" + std::to_string(getpid());
+    std::ofstream(file, std::ios::binary) << ThousandEvents();
+    SetMonthViewUserFiles({file, false, {}, std::nullopt});
     MonthView* view = nullptr;
     Application->CreateForm(view);
     view->show();
@@ -118,7 +122,8 @@ void BM_MonthViewNextMonth(benchmark::State& state)
         view->repaint();  // laid out and painted now, as the next frame would
         QApplication::processEvents();
     }
-    SetMonthViewUserDates({});
+    SetMonthViewUserFiles({});
+    std::remove(file.c_str());
 }
 BENCHMARK(BM_MonthViewNextMonth)->Unit(benchmark::kMillisecond)->Iterations(200);
 

@@ -154,3 +154,45 @@ std::string DateRuleIdentity(const DateRule& rule)
     identity += '\n';
     return identity;
 }
+
+std::string KeptElsewhereText(const DateRule& rule)
+{
+    constexpr std::int32_t kLongestLunarMonth = 30;
+    constexpr std::int32_t kFebruary = 2;
+    constexpr std::int32_t kLeapDay = 29;
+    const bool thirtieth = rule.kind == DateRuleKind::Lunar && rule.day == kLongestLunarMonth;
+    std::string text;
+    if (rule.kind == DateRuleKind::Lunar && rule.leap) {
+        text += "윤";
+        AppendNumber(text, rule.month);
+        text += "월이 없는 해에는 ";
+        AppendNumber(text, rule.month);
+        text += "월 ";
+        AppendNumber(text, rule.day);
+        text += thirtieth ? "일에 (30일이 없으면 29일에)" : "일에";
+    } else if (thirtieth) {
+        text += "음력 ";
+        AppendNumber(text, rule.month);
+        text += "월 30일이 없는 해에는 29일에";
+    } else if (rule.kind == DateRuleKind::Solar && rule.month == kFebruary && rule.day == kLeapDay) {
+        text += "양력 2월 29일이 없는 해에는 28일에";
+    }
+    return text;
+}
+
+std::vector<EventDay> NextDaysOf(const UserEvent& event, const GregorianDate& from, std::size_t count)
+{
+    constexpr std::int32_t kYearsLooked = 12;  // every rule that falls at all falls within a year or two
+    std::vector<EventDay> days;
+    std::vector<Observance> ofYear;
+    const std::int32_t last = std::min(kLastYear, from.year + kYearsLooked);
+    for (std::int32_t year = from.year; year <= last && days.size() < count; ++year) {
+        ofYear.clear();
+        AppendObservances(event.rule, year, year, ofYear);
+        for (const Observance& day : ofYear) {
+            if (day.date < from || !IsInItsYears(event, day) || days.size() == count) continue;
+            days.push_back({&event, day});
+        }
+    }
+    return days;
+}

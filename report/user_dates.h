@@ -84,6 +84,16 @@ std::string YearsText(EventKind kind, std::int32_t years);
 // "기일", "기념일", "기타".
 const char* EventKindWord(EventKind kind);
 
+// What a rule does in a year that lacks its date, as the events file keeps
+// it, in words (UTF-8); empty where every year has the date:
+// "음력 12월 30일이 없는 해에는 29일에", "윤6월이 없는 해에는 6월 1일에",
+// "양력 2월 29일이 없는 해에는 28일에".
+std::string KeptElsewhereText(const DateRule& rule);
+
+// The next days (at most count) an event falls on from the day from on, in
+// date order, of its own years; event must outlive them.
+std::vector<EventDay> NextDaysOf(const UserEvent& event, const GregorianDate& from, std::size_t count);
+
 // What tells rules apart, as text: "lunar 0-3-15\n", "solar 0-5-8\n",
 // "once 2027-3-4\n", " leap" before the newline of a leap month. An event's
 // identity is its rule's and its name.

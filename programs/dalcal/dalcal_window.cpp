@@ -34,7 +34,6 @@ int ProgramEntry(bool calendar, const std::optional<GregorianDate>& day, const s
             MonthView* monthView = nullptr;
             Application->CreateForm(monthView);
             if (day) monthView->Select(*day);
-            monthView->ShowProblems(QString::fromStdString(problems));
         } else {
             Application->CreateForm(Form1);
             if (!problems.empty()) Form1->AddText(problems);  // Korea's almanac: below its notices
@@ -71,17 +70,17 @@ std::string ShortFileName(const std::string& path)
 std::string ReadWindowUserDates(bool calendar)
 {
     const UserFilePaths paths = LocateUserFiles({}, Environment("XDG_CONFIG_HOME"), Environment("HOME"));
+    if (calendar) {  // the month view reads them itself, and again as they change
+        SetMonthViewUserFiles(paths, ReportFileProblem);
+        return {};
+    }
     std::string problems;
     UserDates user = ReadUserDates(paths, [&problems](const std::string& where, const Message& what) {
         ReportFileProblem(where, what);
         if (!problems.empty()) problems += '\n';
         problems += where + ": " + Messages::Shown(what);
     });
-    if (calendar) {
-        SetMonthViewUserDates(std::move(user));
-    } else {
-        SetWindowUserDates(std::move(user), ShortFileName(paths.events.value_or("$XDG_CONFIG_HOME/dalcal/events")));
-    }
+    SetWindowUserDates(std::move(user), ShortFileName(paths.events.value_or("$XDG_CONFIG_HOME/dalcal/events")));
     return problems;
 }
 

@@ -5,6 +5,8 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QShortcut>
 #include <QTableWidget>
@@ -17,6 +19,7 @@
 #include "almanac.h"
 #include "calendar_names.h"
 #include "date_reading.h"
+#include "user_dates_keeper.h"
 #include "exception.h"
 #include "korean_words.h"
 #include "messages.h"
@@ -28,7 +31,8 @@
 
 namespace {
 
-UserDates monthViewUser;
+UserFilePaths monthViewFiles;
+ProblemReport monthViewReport;
 
 constexpr std::int32_t kGridRows = 6;  // the most weeks a month touches
 constexpr std::int32_t kFirstDayCount = DayCountOf(kFirstYear, 1, 1);
@@ -79,9 +83,10 @@ QPushButton* Button(const char* english, QWidget* owner)
 
 }  // namespace
 
-void SetMonthViewUserDates(UserDates user)
+void SetMonthViewUserFiles(UserFilePaths paths, ProblemReport report)
 {
-    monthViewUser = std::move(user);
+    monthViewFiles = std::move(paths);
+    monthViewReport = std::move(report);
 }
 
 MonthView::MonthView(QWidget* owner)
@@ -94,8 +99,12 @@ MonthView::MonthView(QWidget* owner)
       go_(Button(Phrase("Go"), this)),
       grid_(new QTableWidget(kGridRows, kDaysInWeek, this)),
       reading_(new QLabel(this)),
+      dayEvents_(new QListWidget(this)),
       status_(new QLabel(this)),
-      problems_(new QLabel(this))
+      problems_(new QLabel(this)),
+      add_(Button(Phrase("Add a date"), this)),
+      menuBar_(new QMenuBar(this)),
+      keeper_(std::make_unique<UserDatesKeeper>(monthViewFiles, [this] { ShowDatesAgain(); }, monthViewReport))
 {
     setWindowTitle(QStringLiteral("dalcal"));
     // The desktop's font; fontconfig falls back for the Hangul it lacks to
@@ -107,10 +116,14 @@ MonthView::MonthView(QWidget* owner)
     setProperty("Top", 60);
     SetUpParts();
     SetUpGrid();
+    SetUpMenu();
     LayOut();
     Connect();
     SelectToday();
+    ShowProblems(QString::fromStdString(keeper_->Problems()));
 }
+
+MonthView::~MonthView() = default;
 
 void MonthView::SetUpParts()
 {
@@ -125,6 +138,12 @@ void MonthView::SetUpParts()
     reading_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     reading_->setAlignment(Qt::AlignTop | Qt::AlignLeft);
     reading_->setMinimumWidth(260);
+    dayEvents_->setAccessibleName(QString::fromUtf8(Messages::Translated("Your dates of the day")));
+    dayEvents_->setContextMenuPolicy(Qt::CustomContextMenu);
+    dayEvents_->setWordWrap(true);
+    dayEvents_->installEventFilter(this);
+    dayEvents_->setMaximumHeight(dayEvents_->fontMetrics().height() * 8);  // a few dates; the reading keeps the room
+    dayEvents_->hide();
     status_->setWordWrap(true);
     problems_->setWordWrap(true);
     problems_->hide();
@@ -143,6 +162,7 @@ void MonthView::SetUpGrid()
     grid_->setTabKeyNavigation(false);
     grid_->setWordWrap(true);
     grid_->setAccessibleName(QString::fromUtf8(Messages::Translated("Days of the month")));
+    grid_->setContextMenuPolicy(Qt::CustomContextMenu);
     grid_->installEventFilter(this);
     ColorHeading();
 }
@@ -161,14 +181,19 @@ void MonthView::LayOut()
     auto* const top = new QHBoxLayout;
     top->addWidget(previous_);
     top->addWidget(today_);
+    top->addWidget(add_);
     top->addWidget(next_);
     top->addWidget(title_, 1);
     top->addWidget(goTo_);
     top->addWidget(go_);
+    auto* const pane = new QVBoxLayout;
+    pane->addWidget(reading_, 1);
+    pane->addWidget(dayEvents_);
     auto* const middle = new QHBoxLayout;
     middle->addWidget(grid_, 3);
-    middle->addWidget(reading_, 1);
+    middle->addLayout(pane, 1);
     auto* const whole = new QVBoxLayout(this);
+    whole->setMenuBar(menuBar_);
     whole->addLayout(top);
     whole->addLayout(middle, 1);
     whole->addWidget(status_);
@@ -196,6 +221,15 @@ void MonthView::Connect()
         const std::int32_t day = MonthGridOf(shownYear_, shownMonth_).DayIn(row * kDaysInWeek + column);
         if (day != 0) Select({shownYear_, shownMonth_, day});
     });
+    connect(grid_, &QTableWidget::cellDoubleClicked, this, [this](int row, int column) {
+        const std::int32_t day = MonthGridOf(shownYear_, shownMonth_).DayIn(row * kDaysInWeek + column);
+        if (day != 0) OpenAddDialog(GregorianDate{shownYear_, shownMonth_, day});
+    });
+    connect(add_, &QPushButton::clicked, this, [this] { OpenAddDialog(); });
+    connect(grid_, &QWidget::customContextMenuRequested, this, &MonthView::MenuOfDay);
+    connect(dayEvents_, &QWidget::customContextMenuRequested, this, &MonthView::MenuOfEvent);
+    connect(dayEvents_, &QListWidget::itemActivated, this,
+            [this](QListWidgetItem* item) { OpenEventDialog(item->data(Qt::UserRole).toULongLong()); });
 }
 
 void MonthView::Select(const GregorianDate& date)
@@ -279,6 +313,20 @@ void MonthView::changeEvent(QEvent* event)
 
 bool MonthView::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == dayEvents_ && event->type() == QEvent::KeyPress) {
+        // The list's keys: F2 changes the date chosen (as Enter does), Delete removes it.
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        const QListWidgetItem* const item = dayEvents_->currentItem();
+        if (item != nullptr && (key == Qt::Key_F2 || key == Qt::Key_Delete)) {
+            const std::size_t index = item->data(Qt::UserRole).toULongLong();
+            if (key == Qt::Key_F2) {
+                OpenEventDialog(index);
+            } else {
+                AskToRemove(index);
+            }
+            return true;
+        }
+    }
     if (watched != grid_ || event->type() != QEvent::KeyPress) return TForm::eventFilter(watched, event);
     // The grid's keys: each moves the selected day by days or by months.
     struct KeyMove {
@@ -306,7 +354,7 @@ bool MonthView::eventFilter(QObject* watched, QEvent* event)
 
 void MonthView::ShowMonth()
 {
-    const MonthPage page = MakeMonthPage(shownYear_, shownMonth_, Almanac::Korea, monthViewUser);
+    const MonthPage page = MakeMonthPage(shownYear_, shownMonth_, Almanac::Korea, keeper_->Dates());
     std::string title = page.title;
     for (const std::string& line : page.lunarLines) title += '\n' + line;
     title_->setText(Text(title));
@@ -340,8 +388,12 @@ void MonthView::ShowMonth()
 
 void MonthView::ShowReading()
 {
-    // A part a line: the day, its lunar date, each holiday, term and event.
-    const std::string line = DateReadingLine(ReadDate(Almanac::Korea, selected_, monthViewUser));
+    // A part a line: the day, its lunar date, each holiday and term; the
+    // day's own dates in the list under it.
+    DateReading read = ReadDate(Almanac::Korea, selected_, keeper_->Dates());
+    ShowDayEvents(read);
+    read.events.clear();
+    const std::string line = DateReadingLine(read);
     constexpr std::string_view kSeparator = " · ";
     std::string reading;
     std::size_t from = 0;

@@ -3,25 +3,43 @@
 #include <QString>
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
+#include <memory>
+#include <optional>
+
 #include "civil_date.h"
+#include "date_reading.h"
 #include "form.h"
 #include "user_dates.h"
+#include "user_files.h"
 
+class EventDialog;
+class QAction;
 class QLabel;
 class QLineEdit;
+class QListWidget;
+class QMenuBar;
+class QMenu;
+class QMessageBox;
+class QPoint;
 class QPushButton;
 class QTableWidget;
+class UserDatesKeeper;
 
 // The month as people expect a calendar on the desktop: a grid of weeks with
 // each day's lunar date under it, holidays in red with their names, Saturdays
 // in blue, the solar terms and the user's events, today marked; moving by
 // month, by day and to a typed month or lunar date; the selected day's whole
-// reading beside the grid. Korea's almanac throughout.
+// reading beside the grid, and the day's own dates under it, which the user
+// adds (날짜 추가, the Insert key, a double-click on a day), changes and
+// removes (a date's menu, in its cell or in the list; keys on the list) and
+// undoes (Ctrl+Z), each change saved at once. Korea's almanac throughout.
 class MonthView : public TForm {
 public:
     explicit MonthView(QWidget* owner = nullptr);
+    ~MonthView() override;
 
     // The month shown and the day selected in it.
     GregorianDate Selected() const { return selected_; }
@@ -41,12 +59,25 @@ public:
     // Shown below the grid: a line a problem of the user's files, FILE:LINE first.
     void ShowProblems(const QString& lines);
 
+    // The dialog for a new date on day (the selected one where none).
+    void OpenAddDialog(std::optional<GregorianDate> day = std::nullopt);
+    // The dialog of the user's event (its index in the dates read): to change
+    // it, or to show where it comes from where it is not theirs.
+    void OpenEventDialog(std::size_t event);
+    // Asks once, naming it, whether to remove the event; removes it if so.
+    void AskToRemove(std::size_t event);
+    // Undoes the last change saved.
+    void UndoLast();
+
     // The parts, for tests and assistive technology.
     QLabel* Title() const { return title_; }
     QTableWidget* Grid() const { return grid_; }
     QLabel* Reading() const { return reading_; }
     QLabel* Status() const { return status_; }
     QLineEdit* GoToBox() const { return goTo_; }
+    QListWidget* DayEvents() const { return dayEvents_; }  // the selected day's own dates
+    EventDialog* Dialog() const { return dialog_; }        // the date's dialog where one is open
+    QMessageBox* Question() const { return question_; }    // the question before removing, where asked
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -60,7 +91,16 @@ private:
     void Connect();
     void ShowMonth();
     void ShowReading();
+    void ShowDayEvents(const DateReading& reading);
     void Say(const QString& problem);
+    void SetUpMenu();
+    void ShowDatesAgain();
+    void OpenDialog(EventDialog* dialog);
+    void MenuOfDay(const QPoint& where);
+    void MenuOfEvent(const QPoint& where);
+    void AddEventEntries(QMenu& menu, std::size_t event);
+    bool Saved(const std::function<void()>& change);  // says why where it failed
+    void SwitchReminders(bool on);
 
     GregorianDate selected_;
     std::int32_t shownYear_ = 0;
@@ -73,9 +113,19 @@ private:
     QPushButton* go_;
     QTableWidget* grid_;
     QLabel* reading_;
+    QListWidget* dayEvents_;
     QLabel* status_;
     QLabel* problems_;
+    QPushButton* add_;
+    QMenuBar* menuBar_;
+    QAction* undo_ = nullptr;
+    QAction* reminders_ = nullptr;
+    EventDialog* dialog_ = nullptr;
+    QMessageBox* question_ = nullptr;
+    std::unique_ptr<UserDatesKeeper> keeper_;
 };
 
-// The user's dates the month view shows, read at start-up.
-void SetMonthViewUserDates(UserDates user);
+// The user's files the month view reads (and the events file it writes),
+// given before it is made; each problem of its first reading also told to
+// report (stderr), where given.
+void SetMonthViewUserFiles(UserFilePaths paths, ProblemReport report = {});

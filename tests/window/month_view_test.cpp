@@ -1,15 +1,31 @@
 // The month view driven as a user drives it, headless, "today" pinned to
-// 2027-02-07 (설날). DALCAL_SCREENSHOT=FILE.png also saves the window as drawn.
+// 2027-02-07 (설날); its files in a temporary folder (the real home is never
+// read). DALCAL_SCREENSHOT=FILE.png also saves the window as drawn.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
 #include <QTableWidget>
+#include <QTemporaryDir>
+#include <QDir>
+#include <QFile>
 #include <QtTest>
 
 #include <algorithm>
+#include <cstdio>
+#include <fstream>
+#include <iterator>
 
 #include "application.h"
 #include "date_files.h"
+#include "event_dialog.h"
 #include "month_view.h"
 #include "sysutils.h"
 
@@ -18,6 +34,25 @@ namespace {
 Sysutils::TDateTime NewYear2027()
 {
     return Sysutils::EncodeDate(2027, 2, 7) + 0.5;
+}
+
+std::string FileText(const QString& path)
+{
+    std::ifstream in(path.toStdString(), std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void WriteFile(const QString& path, const std::string& text)
+{
+    std::ofstream(path.toStdString(), std::ios::binary) << text;
+}
+
+template <typename Field>
+Field* FieldOf(const EventDialog* dialog, const char* name)
+{
+    auto* const field = dialog->findChild<Field*>(QString::fromLatin1(name));
+    if (field == nullptr) qFatal("no field %s", name);
+    return field;
 }
 
 QString CellText(const QTableWidget* grid, int row, int column)
@@ -34,8 +69,20 @@ class MonthViewTest : public QObject {
 private:
     TApplication application_;
     MonthView* view_ = nullptr;
+    QTemporaryDir folder_;
+    QString events_;        // the user's events file
+    QString adminEvents_;   // the administrator's, only read
+    const std::string eventsText_ = "# 우리 집\r\n음력 1-5 어머니 생신\r\n2027-02-14 이사 \xF0\x9F\x8E\x82\r\n";
 
     void Key(int key) { QTest::keyClick(view_->Grid(), static_cast<Qt::Key>(key)); }
+    // Ctrl+Z in the window, once it is the active one again (a window's keys
+    // reach only the active window).
+    void UndoByKeys()
+    {
+        view_->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(view_));
+        QTest::keyClick(view_->Grid(), Qt::Key_Z, Qt::ControlModifier);
+    }
     QString SelectedIso() const
     {
         const GregorianDate date = view_->Selected();
@@ -47,10 +94,12 @@ private slots:
     {
         Sysutils::SetClock(&NewYear2027);
         application_.Initialize();
-        EventsFile events = ParseEventsFile("음력 1-5 어머니 생신\n2027-02-14 이사 \xF0\x9F\x8E\x82\n");
-        UserDates user;
-        user.events = std::move(events.events);
-        SetMonthViewUserDates(std::move(user));
+        QVERIFY(folder_.isValid());
+        events_ = folder_.filePath(QStringLiteral("events"));
+        adminEvents_ = folder_.filePath(QStringLiteral("admin-events"));
+        WriteFile(events_, eventsText_);
+        WriteFile(adminEvents_, "양력 2-20 가족 모임\n");
+        SetMonthViewUserFiles({events_.toStdString(), false, {}, adminEvents_.toStdString()});
         application_.CreateForm(view_);
         view_->ShowAsDesigned();
         QVERIFY(QTest::qWaitForWindowExposed(view_));
@@ -210,6 +259,172 @@ private slots:
             QCOMPARE(SelectedIso(), selected);
             QCOMPARE(view_->Status()->text(), QString());
         }
+    }
+
+    // A lunar 기일 added from the day it falls on: 음력 fills in the day's own
+    // lunar date; the dialog says what a year that lacks the date does and
+    // the next days; saved at the end of the file, every other byte kept, and
+    // shown in its cell and in the day's list with its years counted.
+    void addALunarDate()
+    {
+        view_->Select({2027, 2, 6});  // lunar 2026-12-30
+        QTest::keyClick(view_->Grid(), Qt::Key_Insert);
+        EventDialog* const dialog = view_->Dialog();
+        QVERIFY(dialog != nullptr);
+        QCOMPARE(FieldOf<QSpinBox>(dialog, "day")->value(), 6);
+        FieldOf<QRadioButton>(dialog, "lunar")->click();
+        QCOMPARE(FieldOf<QSpinBox>(dialog, "month")->value(), 12);
+        QCOMPARE(FieldOf<QSpinBox>(dialog, "day")->value(), 30);
+        FieldOf<QLineEdit>(dialog, "name")->insert(QStringLiteral("할아버지 기일"));  // as typed (keyClicks is Latin-1 only)
+        FieldOf<QComboBox>(dialog, "kind")->setCurrentIndex(1);  // 기일
+        FieldOf<QSpinBox>(dialog, "since")->setValue(1998);
+        FieldOf<QComboBox>(dialog, "remind")->setCurrentIndex(3);  // 3일 전
+        QCOMPARE(FieldOf<QLabel>(dialog, "keptElsewhere")->text(), QStringLiteral("음력 12월 30일이 없는 해에는 29일에"));
+        const QStringList next = FieldOf<QLabel>(dialog, "nextDays")->text().split(QLatin1Char('\n'));
+        QCOMPARE(next.size(), 6);  // a heading and five days
+        QCOMPARE(next[1], QStringLiteral("2028-01-26 (수) 29주기"));
+        QCOMPARE(FieldOf<QLineEdit>(dialog, "name")->accessibleName(), QStringLiteral("Name"));
+        dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Save)->click();
+        QTRY_VERIFY(view_->Dialog() == nullptr);
+        QCOMPARE(FileText(events_), eventsText_ + "음력 12-30 할아버지 기일  #: 종류=기일 시작=1998 알림=3\r\n");
+        QVERIFY(CellText(view_->Grid(), 0, 6).contains(QStringLiteral("할아버지 기일")));  // the 6th, a Saturday
+        QCOMPARE(view_->DayEvents()->item(0)->text(), QStringLiteral("할아버지 기일 (음력 12.30, 28주기)"));
+    }
+
+    // What cannot be is said under the fields, and Save stays off.
+    void refusedInTheDialog_data()
+    {
+        QTest::addColumn<bool>("lunar");
+        QTest::addColumn<bool>("once");
+        QTest::addColumn<int>("month");
+        QTest::addColumn<int>("day");
+        QTest::addColumn<bool>("leap");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("said");
+        QTest::newRow("solar 2-30") << false << false << 2 << 30 << false << "a" << "month 2 has no day 30";
+        QTest::newRow("lunar day 31") << true << false << 3 << 31 << false << "a" << "a lunar month has no day 31";
+        QTest::newRow("a leap month the year lacks") << true << true << 1 << 1 << true << "a"
+                                                     << "Lunar year 2027 has no leap month 1";
+        QTest::newRow("no name") << false << false << 3 << 1 << false << " " << "give it a name";
+        QTest::newRow("a # in the name") << false << false << 3 << 1 << false << "a # b" << "cannot hold \"#\"";
+    }
+    void refusedInTheDialog()
+    {
+        QFETCH(bool, lunar);
+        QFETCH(bool, once);
+        QFETCH(int, month);
+        QFETCH(int, day);
+        QFETCH(bool, leap);
+        QFETCH(QString, name);
+        QFETCH(QString, said);
+        view_->OpenAddDialog(GregorianDate{2027, 3, 1});
+        EventDialog* const dialog = view_->Dialog();
+        FieldOf<QRadioButton>(dialog, lunar ? "lunar" : "solar")->click();
+        FieldOf<QRadioButton>(dialog, once ? "once" : "yearly")->click();
+        FieldOf<QSpinBox>(dialog, "month")->setValue(month);
+        FieldOf<QSpinBox>(dialog, "day")->setValue(day);
+        FieldOf<QCheckBox>(dialog, "leap")->setChecked(leap);
+        FieldOf<QLineEdit>(dialog, "name")->setText(name);
+        QVERIFY2(FieldOf<QLabel>(dialog, "problem")->text().contains(said),
+                 qPrintable(FieldOf<QLabel>(dialog, "problem")->text()));
+        QVERIFY(!dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Save)->isEnabled());
+        FieldOf<QLineEdit>(dialog, "name")->setText(QStringLiteral("a"));  // the rest still wrong, or now right
+        dialog->reject();
+        QTRY_VERIFY(view_->Dialog() == nullptr);
+        QCOMPARE(FileText(events_), eventsText_ + "음력 12-30 할아버지 기일  #: 종류=기일 시작=1998 알림=3\r\n");
+    }
+
+    // From the day's list: F2 changes a date (its line only, the handwritten
+    // words kept), Delete removes it after asking once by name; Ctrl+Z
+    // undoes each, the file then its very bytes again.
+    void changeRemoveAndUndo()
+    {
+        const std::string before = FileText(events_);
+        view_->Select({2027, 2, 11});  // lunar 1-5: 어머니 생신
+        QListWidget* const list = view_->DayEvents();
+        QCOMPARE(list->count(), 1);
+        list->setFocus();
+        QTest::keyClick(list, Qt::Key_F2);
+        EventDialog* const dialog = view_->Dialog();
+        QVERIFY(dialog != nullptr);
+        QCOMPARE(FieldOf<QLineEdit>(dialog, "name")->text(), QStringLiteral("어머니 생신"));
+        FieldOf<QComboBox>(dialog, "remind")->setCurrentIndex(4);  // 7일 전
+        dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Save)->click();
+        QTRY_VERIFY(view_->Dialog() == nullptr);
+        std::string changed = before;
+        changed.replace(changed.find("음력 1-5 어머니 생신"), std::string("음력 1-5 어머니 생신").size(),
+                        "음력 1-5 어머니 생신  #: 알림=7");
+        QCOMPARE(FileText(events_), changed);
+        UndoByKeys();
+        QCOMPARE(FileText(events_), before);
+
+        list->setFocus();
+        list->setCurrentRow(0);
+        QTest::keyClick(list, Qt::Key_Delete);
+        QMessageBox* const question = view_->Question();
+        QVERIFY(question != nullptr);
+        QVERIFY(question->text().contains(QStringLiteral("\"어머니 생신\"")));
+        question->button(QMessageBox::Yes)->click();
+        QTRY_VERIFY(FileText(events_).find("어머니 생신") == std::string::npos);
+        QCOMPARE(list->count(), 0);
+        UndoByKeys();
+        QCOMPARE(FileText(events_), before);
+        QCOMPARE(list->count(), 1);
+    }
+
+    // The administrator's dates are shown, not changed: the dialog says
+    // where they come from and offers no Save.
+    void theAdministratorsDatesAreOnlyShown()
+    {
+        view_->Select({2027, 2, 20});
+        QListWidget* const list = view_->DayEvents();
+        QCOMPARE(list->count(), 1);
+        QVERIFY(list->item(0)->text().endsWith(adminEvents_));
+        list->setFocus();
+        QTest::keyClick(list, Qt::Key_Delete);  // asks nothing: shows it
+        QVERIFY(view_->Question() == nullptr);
+        EventDialog* const dialog = view_->Dialog();
+        QVERIFY(dialog != nullptr);
+        QVERIFY(FieldOf<QLabel>(dialog, "source")->text().contains(adminEvents_));
+        QVERIFY(dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Save) == nullptr);
+        QVERIFY(!FieldOf<QLineEdit>(dialog, "name")->isEnabled());
+        dialog->reject();
+        QTRY_VERIFY(view_->Dialog() == nullptr);
+    }
+
+    // An edit made outside while the window is open shows at once, also an
+    // editor's save that writes a new file and renames it over the old one.
+    void outsideEditsShowAtOnce()
+    {
+        const std::string before = FileText(events_);
+        WriteFile(events_ + QStringLiteral(".new"), before + "양력 2-25 밖에서 고친 날\r\n");
+        QVERIFY(std::rename((events_ + QStringLiteral(".new")).toStdString().c_str(), events_.toStdString().c_str()) == 0);
+        view_->Select({2027, 2, 7});
+        QTRY_VERIFY(CellText(view_->Grid(), 3, 4).contains(QStringLiteral("밖에서 고친 날")));  // the 25th
+        WriteFile(events_, before);
+        QTRY_VERIFY(!CellText(view_->Grid(), 3, 4).contains(QStringLiteral("밖에서 고친 날")));
+    }
+
+    // A file that cannot be written (here a folder in its place): the reason
+    // in the dialog, which keeps what was typed, and below the grid.
+    void aSaveThatFailsLosesNothingTyped()
+    {
+        const std::string before = FileText(events_);
+        QVERIFY(QFile::remove(events_));
+        QVERIFY(QDir().mkdir(events_));
+        view_->OpenAddDialog(GregorianDate{2027, 3, 1});
+        EventDialog* const dialog = view_->Dialog();
+        FieldOf<QLineEdit>(dialog, "name")->setText(QStringLiteral("삼일절 모임"));
+        dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Save)->click();
+        QCOMPARE(view_->Dialog(), dialog);
+        QVERIFY2(FieldOf<QLabel>(dialog, "problem")->text().endsWith(QStringLiteral("it is a folder, not a file")),
+                 qPrintable(FieldOf<QLabel>(dialog, "problem")->text()));
+        QCOMPARE(FieldOf<QLineEdit>(dialog, "name")->text(), QStringLiteral("삼일절 모임"));
+        QVERIFY(view_->Status()->text().contains(events_));
+        dialog->reject();
+        QTRY_VERIFY(view_->Dialog() == nullptr);
+        QVERIFY(QDir().rmdir(events_));
+        WriteFile(events_, before);
     }
 };
 
