@@ -37,6 +37,8 @@ constexpr const char* kUsage = Phrase(  // xgettext:no-c-format (its "4% of" is 
     "       dalcal-print [OPTION...] --pdf [YEAR [MONTH]] > FILE.pdf\n"
     "       dalcal-print [OPTION...] --svg [YEAR MONTH] > FILE.svg\n"
     "       dalcal-print [OPTION...] --upcoming [DAYS]\n"
+    "       dalcal-print [--events-file FILE] --add-event LINE\n"
+    "       dalcal-print [--events-file FILE] --remove-event NAME\n"
     "\n"
     "Prints the Korean month calendar of YEAR and MONTH (default: this month), or\n"
     "the twelve months of YEAR: each day under its weekday with its stem-branch\n"
@@ -60,6 +62,9 @@ constexpr const char* kUsage = Phrase(  // xgettext:no-c-format (its "4% of" is 
     "                      $XDG_CONFIG_HOME/dalcal/events (~/.config/dalcal/events)\n"
     "  --events-file FILE  read your dates from FILE instead\n"
     "  --no-events         read no events file\n"
+    "  --add-event LINE    add LINE to your events file, read first as the file is\n"
+    "                      read: '음력 12-30 할아버지 기일 #: 종류=기일 알림=3'\n"
+    "  --remove-event NAME remove your events named NAME from it\n"
     "\n"
     "  --json              one JSON document (UTF-8) for a date, a month, a year,\n"
     "                      --holidays, --terms, --events, --upcoming or\n"
@@ -103,7 +108,8 @@ constexpr const char* kUsage = Phrase(  // xgettext:no-c-format (its "4% of" is 
     "Holidays designated after this program was built can be added, one a line\n"
     "(YYYY-MM-DD NAME [KIND]), in /etc/dalcal/holidays or\n"
     "$XDG_CONFIG_HOME/dalcal/holidays. A line that cannot be read is reported as\n"
-    "FILE:LINE and skipped; the files are only read. Formats: dalcal-print(1).\n"
+    "FILE:LINE and skipped; only --add-event and --remove-event write, each\n"
+    "changing its own line and keeping every other byte. Formats: dalcal-print(1).\n"
     "Exit status: 0 printed, 1 a value refused, 2 a usage error.\n");
 
 // The page drawer, which dalcal-print runs for --pdf and --svg so that the
