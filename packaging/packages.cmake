@@ -59,6 +59,9 @@ foreach(file shlibs symbols triggers)
   list(APPEND extra ${CMAKE_BINARY_DIR}/packaging/libdalcal1/${file})
 endforeach()
 set(CPACK_DEBIAN_LIBDALCAL1_PACKAGE_CONTROL_EXTRA "${extra}")
+# The autostart entry in /etc/xdg is the administrator's to change: a conffile.
+configure_file(${CMAKE_CURRENT_LIST_DIR}/dalcal.conffiles ${CMAKE_BINARY_DIR}/packaging/dalcal/conffiles COPYONLY)
+set(CPACK_DEBIAN_DALCAL_PACKAGE_CONTROL_EXTRA ${CMAKE_BINARY_DIR}/packaging/dalcal/conffiles)
 set(CPACK_POST_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/without-ldconfig-scripts.cmake)
 set(CPACK_DEBIAN_LIBDALCAL1_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 

@@ -32,6 +32,7 @@ done
 echo "== appstreamcli validate, desktop-file-validate"
 appstreamcli validate --no-net "$root/packaging/io.github.dalcal.metainfo.xml"
 desktop-file-validate "$root/programs/dalcal/dalcal.desktop"
+desktop-file-validate "$root/packaging/dalcal-remind.desktop"
 
 unpacked=$(mktemp -d)
 trap 'rm -rf "$unpacked"' EXIT
@@ -53,6 +54,17 @@ check grep -qx "Exec=dalcal --almanac korea" "$usr/share/applications/dalcal.des
 check grep -qx "dalcal 1.1.0" <("$usr/bin/dalcal" --version)
 check grep -qx "dalcal-print (dalcal) 1.1.0" <("$usr/bin/dalcal-print" --version)
 check test -f "$usr/share/doc/dalcal/copyright"
+# What runs the reminders: the autostart entry (a conffile), the user units;
+# dalcal, static, finds its window program in libexec and answers a reminder
+# run with nothing due without it.
+check grep -qx "Exec=dalcal --remind" "$unpacked/etc/xdg/autostart/dalcal-remind.desktop"
+check grep -qx "ExecStart=/usr/bin/dalcal --remind" "$usr/lib/systemd/user/dalcal-remind.service"
+check grep -qx "Persistent=true" "$usr/lib/systemd/user/dalcal-remind.timer"
+check grep -qx "/etc/xdg/autostart/dalcal-remind.desktop" <(dpkg-deb --info "$deb" conffiles)
+check test -z "$(readelf -l "$usr/bin/dalcal" | grep -E 'INTERP|DYNAMIC')"
+check test -x "$usr/libexec/dalcal/dalcal-window"
+check env XDG_STATE_HOME="$unpacked/state" "$usr/bin/dalcal" --remind
+check grep -q "no display" <(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$usr/bin/dalcal" --calendar 2>&1)
 # dalcal-print is linked statically and loads nothing at run time, Korean
 # arguments included (no iconv module, no shared library).
 check test -z "$(readelf -l "$usr/bin/dalcal-print" | grep -E 'INTERP|DYNAMIC')"
