@@ -8,6 +8,8 @@
 #include <QPushButton>
 #include <QTableWidget>
 
+#include <optional>
+
 #include "event_dialog.h"
 #include "exception.h"
 #include "korean_words.h"
@@ -49,13 +51,28 @@ void MonthView::SetUpMenu()
     QMenu* const dates = menuBar_->addMenu(Words("&Dates"));
     QAction* const add = dates->addAction(Words("Add a date..."), this, [this] { OpenAddDialog(); });
     add->setShortcut(QKeySequence(Qt::Key_Insert));
+    // The date chosen in the day's list (the first of the day's where it has
+    // any): what its menu and keys do, here too for a menu's user.
+    const auto chosen = [this]() -> std::optional<std::size_t> {
+        const QListWidgetItem* const item = dayEvents_->currentItem();
+        if (item == nullptr || dayEvents_->isHidden()) return std::nullopt;
+        return item->data(Qt::UserRole).toULongLong();
+    };
+    QAction* const edit = dates->addAction(Words("Edit the chosen date..."), this, [this, chosen] {
+        if (const auto event = chosen()) OpenEventDialog(*event);
+    });
+    QAction* const remove = dates->addAction(Words("Delete the chosen date..."), this, [this, chosen] {
+        if (const auto event = chosen()) AskToRemove(*event);
+    });
     undo_ = dates->addAction(Words("Undo"), this, [this] { UndoLast(); });
     undo_->setShortcut(QKeySequence::Undo);
     dates->addSeparator();
     reminders_ = dates->addAction(Words("Turn reminders on"));
     reminders_->setCheckable(true);
     connect(reminders_, &QAction::triggered, this, [this](bool on) { SwitchReminders(on); });
-    connect(dates, &QMenu::aboutToShow, this, [this] {
+    connect(dates, &QMenu::aboutToShow, this, [this, chosen, edit, remove] {
+        edit->setEnabled(chosen().has_value());
+        remove->setEnabled(chosen().has_value());
         undo_->setEnabled(keeper_->CanUndo());
         const QSignalBlocker quiet(reminders_);
         reminders_->setChecked(RemindersOn());

@@ -7,6 +7,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <initializer_list>
 #include <vector>
 
 #include "careful_write.h"
@@ -37,12 +38,14 @@ std::string UserAutostartEntry()
     return home.starts_with('/') ? home + "/.config" + kAutostartName : std::string();
 }
 
-// systemctl --user VERB --now the timer; whether it succeeded.
-bool Systemctl(const char* verb)
+// systemctl --user --quiet WORDS... the timer; whether it succeeded.
+bool Systemctl(std::initializer_list<const char*> words)
 {
     std::vector<char*> argv = {const_cast<char*>("systemctl"), const_cast<char*>("--user"),
-                               const_cast<char*>("--quiet"), const_cast<char*>(verb),
-                               const_cast<char*>("--now"), const_cast<char*>(kTimer), nullptr};  // spawn changes none
+                               const_cast<char*>("--quiet")};  // spawn changes none of them
+    for (const char* word : words) argv.push_back(const_cast<char*>(word));
+    argv.push_back(const_cast<char*>(kTimer));
+    argv.push_back(nullptr);
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
@@ -62,13 +65,13 @@ bool Systemctl(const char* verb)
 bool RemindersOn()
 {
     const std::string entry = UserAutostartEntry();
-    if (entry.empty()) return true;
     try {
         const FileSnapshot snapshot = ReadForChange(entry);
-        return !snapshot.exists || snapshot.text.find("Hidden=true") == std::string::npos;
+        if (snapshot.exists && snapshot.text.find("Hidden=true") != std::string::npos) return false;
     } catch (const FileNotWritten&) {
-        return true;
+        // an entry that cannot be read hides nothing
     }
+    return Systemctl({"is-enabled"});
 }
 
 std::string SetRemindersOn(bool on)
@@ -81,7 +84,7 @@ std::string SetRemindersOn(bool on)
     } else if (!on) {
         ReplaceIfUnchanged(snapshot, kHiddenEntry);
     }
-    const bool timer = Systemctl(on ? "enable" : "disable");
+    const bool timer = Systemctl({on ? "enable" : "disable", "--now"});
     const char* const said = on ? (timer ? Phrase("Reminders are on: at login and every day.")
                                          : Phrase("Reminders are on at login (no systemd user timer to run them daily)."))
                                 : Phrase("Reminders are off.");

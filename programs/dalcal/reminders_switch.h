@@ -9,7 +9,8 @@
 // autostart specification has it) and the timer disabled; on is both undone.
 // The month view's 알림 켜기, and what the README says to do by hand.
 
-// Whether the user has not turned them off.
+// Whether they run daily for the user: the timer enabled, the autostart
+// entry not hidden.
 bool RemindersOn();
 
 // Turns them on or off; what was done, for the window to say (a timer that

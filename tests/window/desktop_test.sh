@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The window as a desktop runs it:
 #   - read and driven through AT-SPI as a screen reader does (atspi_drive.py;
-#     the month view, dalcal --calendar: atspi_month_view.py),
+#     the month view, dalcal --calendar: atspi_month_view.py, and its own
+#     dates added, changed, removed and undone: atspi_dates.py),
 #     on X11 (Xvfb) and as a Wayland client (weston's headless backend); asked
 #     to end (SIGTERM, as when the session ends), it closes and exits 0, and it
 #     writes nothing on stderr but the one bad line of the events file, which
@@ -39,6 +40,10 @@ if [[ ${1:-} == --driven ]]; then  # inside a D-Bus session: one platform
     [[ $platform == xcb ]] && keyboard=--keyboard
     /usr/bin/python3 "$here/atspi_month_view.py" $keyboard 2>&1
     viewed=$?
+    # The user's own dates through the dialog and the menu; the file as it was after.
+    cp "$work/config/dalcal/events" "$work/events-before"
+    [[ $viewed -eq 0 ]] && { /usr/bin/python3 "$here/atspi_dates.py" "$work/config/dalcal/events" 2>&1; viewed=$?; }
+    cp "$work/events-before" "$work/config/dalcal/events"
     kill -TERM "$pid"
     wait "$pid"
     calendarStatus=$?
