@@ -12,8 +12,8 @@
 
 #include <unistd.h>
 
-#include <cstdlib>
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <string>
 #include <utility>
@@ -123,7 +123,7 @@ void BM_MonthViewNextMonth(benchmark::State& state)
         QApplication::processEvents();
     }
     SetMonthViewUserFiles({});
-    std::remove(file.c_str());
+    (void)std::remove(file.c_str());
 }
 BENCHMARK(BM_MonthViewNextMonth)->Unit(benchmark::kMillisecond)->Iterations(200);
 

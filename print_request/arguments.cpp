@@ -244,9 +244,8 @@ UsageProblem ChooseListMode(PrintRequest& request, const ModeFlags& flags)
 // line checked by the events file's own reader before anything is written.
 UsageProblem ChooseEventChange(PrintRequest& request, const ModeFlags& flags)
 {
-    const auto others = std::ranges::count(std::initializer_list<bool>{flags.holidays, flags.terms, flags.events,
-                                                                       flags.fromLunar, flags.upcoming},
-                                           true);
+    const auto others = std::ranges::count(
+        std::initializer_list<bool>{flags.holidays, flags.terms, flags.events, flags.fromLunar, flags.upcoming}, true);
     if (others > 0 || (flags.addEvent && flags.removeEvent) || !request.numbers.empty() ||
         request.format != OutputFormat::Text || request.noEvents) {
         return Refuse("--add-event and --remove-event go alone (with --events-file at most)");
@@ -254,7 +253,7 @@ UsageProblem ChooseEventChange(PrintRequest& request, const ModeFlags& flags)
     request.mode = flags.addEvent ? PrintMode::AddEvent : PrintMode::RemoveEvent;
     if (flags.removeEvent) return std::nullopt;
     std::variant<UserEvent, Message> read = ReadEventLine(request.eventLine);
-    if (auto* why = std::get_if<Message>(&read)) return UsageError{*std::move(why)};
+    if (const auto* why = std::get_if<Message>(&read)) return UsageError{*why};
     request.event = std::get<UserEvent>(std::move(read));
     return std::nullopt;
 }

@@ -75,8 +75,13 @@ std::vector<UpcomingDate> UpcomingDates(const GregorianDate& today, std::int32_t
         }
     }
     for (const Reminder& reminder : RemindersDue(today, user)) {
-        dates.push_back({reminder.day.observance.date, reminder.daysBefore, UpcomingKind::Reminder,
-                         EventText(reminder.day), {}, {}, reminder.day.observance.moved});
+        dates.push_back({reminder.day.observance.date,
+                         reminder.daysBefore,
+                         UpcomingKind::Reminder,
+                         EventText(reminder.day),
+                         {},
+                         {},
+                         reminder.day.observance.moved});
     }
     std::ranges::stable_sort(dates, [](const UpcomingDate& a, const UpcomingDate& b) {
         const bool aReminds = a.kind == UpcomingKind::Reminder;

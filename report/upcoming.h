@@ -18,7 +18,7 @@ struct UpcomingDate {
     GregorianDate date;
     std::int32_t daysLeft = 0;  // 0 today
     UpcomingKind kind = UpcomingKind::Holiday;
-    std::string name;                         // UTF-8: a holiday's title, a term's name, an event's text (a reminder's too)
+    std::string name;  // UTF-8: a holiday's title, a term's name, an event's text (a reminder's too)
     std::optional<HolidayKind> holidayKind;   // a holiday's
     std::optional<std::int32_t> minuteOfDay;  // a term's moment, Korean civil time
     bool moved = false;                       // an event kept elsewhere than its own day

@@ -73,7 +73,8 @@ void AppendEventText(std::string& out, const EventDay& day)
 {
     const DateRule& rule = day.event->rule;
     out += day.event->name;
-    const bool dateSaid = rule.kind == DateRuleKind::Lunar || (rule.kind == DateRuleKind::Solar && day.observance.moved);
+    const bool dateSaid =
+        rule.kind == DateRuleKind::Lunar || (rule.kind == DateRuleKind::Solar && day.observance.moved);
     const std::optional<std::int32_t> years = YearsCounted(day);
     if (!dateSaid && !years) return;
     out += " (";

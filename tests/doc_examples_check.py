@@ -76,7 +76,7 @@ for command, expected in readme_examples(open(readme, encoding="utf-8").read()):
         failures.append(f"README: {command}: line {first + 1} is {got!r}, the README shows {want!r}")
 
 # The manual's examples use an events file: the example one, where the user keeps it.
-os.makedirs(os.path.join(scratch, "dalcal"))
+os.makedirs(os.path.join(scratch, "dalcal"), exist_ok=True)  # the README's --add-event made it
 with open(os.path.join(scratch, "docs", "events.example"), encoding="utf-8") as example:
     with open(os.path.join(scratch, "dalcal", "events"), "w", encoding="utf-8") as events:
         events.write(example.read())

@@ -57,12 +57,16 @@ TEST(FileLines, KeepEveryByte)
         lines.Insert(lines.Count(), "x");
         EXPECT_EQ(lines.Joined(), row.appended) << row.text;
     }
-    FileLines lines("\xEF\xBB\xBF" "a\r\nb\r\nc");
+    FileLines lines(
+        "\xEF\xBB\xBF"
+        "a\r\nb\r\nc");
     EXPECT_EQ(lines.Text(0), "a");
     lines.Remove(0);
     lines.Replace(1, "C");
     lines.Insert(1, "m");
-    EXPECT_EQ(lines.Joined(), "\xEF\xBB\xBF" "b\r\nm\r\nC");
+    EXPECT_EQ(lines.Joined(),
+              "\xEF\xBB\xBF"
+              "b\r\nm\r\nC");
 }
 
 class EventsEditor : public ::testing::Test {
@@ -95,8 +99,9 @@ protected:
 // line stays; the words written by hand stay where the date and name do.
 TEST_F(EventsEditor, EachChangeTouchesItsOwnLine)
 {
-    const std::string before = "\xEF\xBB\xBF# family\r\n\r\nlunar 3-15 엄마   # mom\r\nnot a date\r\n"
-                               "음력 12-30 할아버지 기일  #: 알림=3\r\n2027-03-04 이사";
+    const std::string before =
+        "\xEF\xBB\xBF# family\r\n\r\nlunar 3-15 엄마   # mom\r\nnot a date\r\n"
+        "음력 12-30 할아버지 기일  #: 알림=3\r\n2027-03-04 이사";
     UserEvent mother = kMother;
     mother.line = 3;
     struct Row {
@@ -105,7 +110,10 @@ TEST_F(EventsEditor, EachChangeTouchesItsOwnLine)
         std::string after;
     };
     const std::vector<Row> rows = {
-        {"add", [&] { AddEvent(path_, Event({DateRuleKind::Solar, 0, 5, 8, false}, "결혼기념일"), "# header\n"); },
+        {"add",
+         [&] {
+             AddEvent(path_, Event({DateRuleKind::Solar, 0, 5, 8, false}, "결혼기념일"), "# header\n");
+         },
          before + "\r\n양력 5-8 결혼기념일\r\n"},
         {"a reminder",
          [&] {
@@ -117,17 +125,22 @@ TEST_F(EventsEditor, EachChangeTouchesItsOwnLine)
          "\xEF\xBB\xBF# family\r\n\r\nlunar 3-15 엄마  #: 종류=생일 알림=7 # mom\r\nnot a date\r\n"
          "음력 12-30 할아버지 기일  #: 알림=3\r\n2027-03-04 이사"},
         {"another date",
-         [&] { ChangeEvent(path_, kMother, Event({DateRuleKind::Lunar, 0, 6, 1, true}, "엄마")); },
+         [&] {
+             ChangeEvent(path_, kMother, Event({DateRuleKind::Lunar, 0, 6, 1, true}, "엄마"));
+         },
          "\xEF\xBB\xBF# family\r\n\r\n음력 윤6-1 엄마  # mom\r\nnot a date\r\n"
          "음력 12-30 할아버지 기일  #: 알림=3\r\n2027-03-04 이사"},
-        {"the reminder gone",
-         [&] { ChangeEvent(path_, kGrandfather, Event(kGrandfather.rule, kGrandfather.name)); },
+        {"the reminder gone", [&] { ChangeEvent(path_, kGrandfather, Event(kGrandfather.rule, kGrandfather.name)); },
          "\xEF\xBB\xBF# family\r\n\r\nlunar 3-15 엄마   # mom\r\nnot a date\r\n"
          "음력 12-30 할아버지 기일\r\n2027-03-04 이사"},
         {"remove", [&] { RemoveEvent(path_, kMother); },
          "\xEF\xBB\xBF# family\r\n\r\nnot a date\r\n음력 12-30 할아버지 기일  #: 알림=3\r\n2027-03-04 이사"},
-        {"remove the last", [&] { RemoveEvent(path_, Event({DateRuleKind::Once, 2027, 3, 4, false}, "이사")); },
-         "\xEF\xBB\xBF# family\r\n\r\nlunar 3-15 엄마   # mom\r\nnot a date\r\n음력 12-30 할아버지 기일  #: 알림=3\r\n"},
+        {"remove the last",
+         [&] {
+             RemoveEvent(path_, Event({DateRuleKind::Once, 2027, 3, 4, false}, "이사"));
+         },
+         "\xEF\xBB\xBF# family\r\n\r\nlunar 3-15 엄마   # mom\r\nnot a date\r\n음력 12-30 할아버지 기일  #: "
+         "알림=3\r\n"},
         {"remove by name", [&] { EXPECT_EQ(RemoveEventsNamed(path_, "할아버지 기일"), 1); },
          "\xEF\xBB\xBF# family\r\n\r\nlunar 3-15 엄마   # mom\r\nnot a date\r\n2027-03-04 이사"},
     };
@@ -171,15 +184,25 @@ TEST_F(EventsEditor, RefusedChangesWriteNothing)
          "\"할아버지 기일\" was changed or removed in " + path_ + " since it was read; nothing was written"},
         {[&] { RemoveEvent(path_, kGrandfather); },
          "\"할아버지 기일\" was changed or removed in " + path_ + " since it was read; nothing was written"},
-        {[&] { AddEvent(path_, Event({DateRuleKind::Lunar, 0, 13, 1, false}, "x"), {}); },
+        {[&] {
+             AddEvent(path_, Event({DateRuleKind::Lunar, 0, 13, 1, false}, "x"), {});
+         },
          "\"13-1\" is not a date: there is no month 13"},
-        {[&] { AddEvent(path_, Event({DateRuleKind::Solar, 0, 2, 30, false}, "x"), {}); },
+        {[&] {
+             AddEvent(path_, Event({DateRuleKind::Solar, 0, 2, 30, false}, "x"), {});
+         },
          "month 2 has no day 30"},
-        {[&] { AddEvent(path_, Event({DateRuleKind::Solar, 0, 1, 1, false}, "a # b"), {}); },
+        {[&] {
+             AddEvent(path_, Event({DateRuleKind::Solar, 0, 1, 1, false}, "a # b"), {});
+         },
          "a name cannot hold \"#\", which begins a comment"},
-        {[&] { AddEvent(path_, Event({DateRuleKind::Solar, 0, 1, 1, false}, "a\nsolar 1-2 b"), {}); },
+        {[&] {
+             AddEvent(path_, Event({DateRuleKind::Solar, 0, 1, 1, false}, "a\nsolar 1-2 b"), {});
+         },
          "a name cannot hold a line break or a control character"},
-        {[&] { AddEvent(path_, Event({DateRuleKind::Solar, 0, 1, 1, false}, " "), {}); },
+        {[&] {
+             AddEvent(path_, Event({DateRuleKind::Solar, 0, 1, 1, false}, " "), {});
+         },
          "no name after the date"},
         {[&] { AddEvent("/etc/dalcal/events", kMother, {}); },
          "cannot save /etc/dalcal/events: files under /etc are the administrator's, and dalcal never writes them"},
@@ -212,16 +235,15 @@ TEST_F(EventsEditor, NewFilesLinksAndModes)
     AddEvent(link.string(), kMother, {});
     EXPECT_TRUE(fs::is_symlink(link));
     EXPECT_EQ(Text(), "solar 1-1 a\n음력 3-15 엄마\n");
-    EXPECT_EQ(fs::status(path_).permissions(),
-              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    EXPECT_EQ(fs::status(path_).permissions(), fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
 
     fs::create_directory(folder_ / "folder");
     try {
         AddEvent((folder_ / "folder").string(), kMother, {});
         ADD_FAILURE();
     } catch (const FileNotWritten& refused) {
-        EXPECT_EQ(refused.Said()->English(), "cannot save " + (folder_ / "folder").string() +
-                                                 ": it is a folder, not a file");
+        EXPECT_EQ(refused.Said()->English(),
+                  "cannot save " + (folder_ / "folder").string() + ": it is a folder, not a file");
     }
 }
 

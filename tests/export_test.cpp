@@ -169,8 +169,9 @@ TEST(UserEvents, JsonAndStableUniqueUids)
     user.events = {Anniversary(12, 30, false, "a"), Anniversary(12, 30, false, "b"), Anniversary(12, 1, false, "a")};
     const std::vector<EventDay> days = EventsIn(user, 2024, 2025);
     ASSERT_EQ(days.size(), 6u);
-    EXPECT_EQ(EventsJson({days[0]}),
-              R"([{"date":"2024-01-11","name":"a","moved":false,"rule":"lunar","kind":"기타","years":null,"remind":null}])");
+    EXPECT_EQ(
+        EventsJson({days[0]}),
+        R"([{"date":"2024-01-11","name":"a","moved":false,"rule":"lunar","kind":"기타","years":null,"remind":null}])");
     // The years counted and the reminder, in JSON and the summary; the UID
     // stays the event's (its rule and name) whatever they are.
     UserDates counted = user;

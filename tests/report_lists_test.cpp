@@ -155,7 +155,7 @@ TEST(YearLists, YearsCountedAsTheDateIsKept)
                          "2024-06-01 가게",
                          "2024-12-20 아버지 생신 (음력 11.20, 만 70세)",
                          "2025-01-28 할아버지 기일 (음력 12.30, 옮김, 26주기)",  // lunar 2024's, moved
-                         "2025-03-04 아기 생일",                                  // its first year, not before
+                         "2025-03-04 아기 생일",                                 // its first year, not before
                          "2025-05-08 결혼기념일 (29주년)",
                          "2025-06-01 가게",
                          "2025-09-01 입학",

@@ -15,9 +15,9 @@
 namespace {
 
 constexpr off_t kLargestFile = off_t{16} * 1024 * 1024;  // bytes, as the files' reader takes
-constexpr int kMostLinks = 40;                            // symbolic links followed, as the kernel does
+constexpr int kMostLinks = 40;                           // symbolic links followed, as the kernel does
 constexpr std::string_view kAdministratorsFolder = "/etc/";
-constexpr const char* kTemporaryMark = ".dalcal-";  // ".events.dalcal-XXXXXX" beside "events"
+constexpr const char* kTemporaryMark = ".dalcal-";   // ".events.dalcal-XXXXXX" beside "events"
 constexpr std::chrono::minutes kStaleTemporary{10};  // older: left by a write that was killed
 
 [[noreturn]] void Refuse(const char* pattern, const std::string& path, int error = 0)
@@ -49,7 +49,11 @@ std::string Resolved(std::string path)
         const ssize_t length = readlink(path.c_str(), target.data(), target.size());
         if (length < 0) Refuse("cannot read the link {1}", path, errno);
         target.resize(static_cast<std::size_t>(length));
-        path = target.starts_with('/') ? target : FolderOf(path) + '/' + target;
+        if (target.starts_with('/')) {
+            path = std::move(target);
+        } else {
+            path = (FolderOf(path) += '/') += target;
+        }
     }
     Refuse("cannot save {1}: too many symbolic links", path, ELOOP);
 }

@@ -313,23 +313,23 @@ namespace {
 // Reads a line of added holidays into file; why not, if it cannot.
 Problem ReadHoliday(std::string_view line, HolidaysFile& file)
 {
-        auto [word, name] = FirstWord(line);
-        const std::optional<GregorianDate> date = IsoDate(word);
-        if (!date) return Message("{1} is not a date (YYYY-MM-DD)", {Quoted(word)});
-        if (Problem why = DateProblem(*date, Quoted(word), kFirstHolidayYear, kLastHolidayYear)) return why;
-        HolidayKind kind = HolidayKind::Designated;
-        const std::size_t lastBlank = name.find_last_of(" \t");
-        const std::string_view lastWord = lastBlank == std::string_view::npos ? name : name.substr(lastBlank + 1);
-        for (const KindWord& kindWord : kKindWords) {
-            if (lastWord != kindWord.utf8) continue;
-            kind = kindWord.kind;
-            // A kind alone ("2026-03-02 임시공휴일") is the day's name too.
-            if (lastWord.size() < name.size()) name = Trimmed(name.substr(0, name.size() - lastWord.size()));
-            break;
-        }
-        if (name.empty()) return Message("no name after the date");
-        file.holidays.push_back({*date, std::string(name), kind, 0});
-        return std::nullopt;
+    auto [word, name] = FirstWord(line);
+    const std::optional<GregorianDate> date = IsoDate(word);
+    if (!date) return Message("{1} is not a date (YYYY-MM-DD)", {Quoted(word)});
+    if (Problem why = DateProblem(*date, Quoted(word), kFirstHolidayYear, kLastHolidayYear)) return why;
+    HolidayKind kind = HolidayKind::Designated;
+    const std::size_t lastBlank = name.find_last_of(" \t");
+    const std::string_view lastWord = lastBlank == std::string_view::npos ? name : name.substr(lastBlank + 1);
+    for (const KindWord& kindWord : kKindWords) {
+        if (lastWord != kindWord.utf8) continue;
+        kind = kindWord.kind;
+        // A kind alone ("2026-03-02 임시공휴일") is the day's name too.
+        if (lastWord.size() < name.size()) name = Trimmed(name.substr(0, name.size() - lastWord.size()));
+        break;
+    }
+    if (name.empty()) return Message("no name after the date");
+    file.holidays.push_back({*date, std::string(name), kind, 0});
+    return std::nullopt;
 }
 
 }  // namespace
@@ -342,4 +342,3 @@ HolidaysFile ParseHolidaysFile(std::string_view text)
     });
     return file;
 }
-

@@ -53,7 +53,8 @@ std::string WithAttributes(std::string_view dateAndName, const UserEvent& event,
     if (!attributes.empty() || comment.starts_with(kAttributesMark)) {
         ((line += kBeforeAttributes) += kAttributesMark) += attributes.empty() ? "" : " " + attributes;
     }
-    if (!comment.empty()) (line += line.ends_with(kAttributesMark) || !attributes.empty() ? " " : kBeforeAttributes) += comment;
+    if (!comment.empty())
+        (line += line.ends_with(kAttributesMark) || !attributes.empty() ? " " : kBeforeAttributes) += comment;
     return line;
 }
 

@@ -70,10 +70,9 @@ void CheckNotThere(const EventsFile& read, const UserEvent& event, const std::st
                    std::optional<std::size_t> skip = std::nullopt)
 {
     for (const UserEvent& other : read.events) {
-        if (other.rule == event.rule && other.name == event.name &&
-            static_cast<std::size_t>(other.line - 1) != skip) {
-            throw EventRefused(Message("\"{1}\" is in {2} already, line {3}",
-                                       {event.name, path, std::to_string(other.line)}));
+        if (other.rule == event.rule && other.name == event.name && static_cast<std::size_t>(other.line - 1) != skip) {
+            throw EventRefused(
+                Message("\"{1}\" is in {2} already, line {3}", {event.name, path, std::to_string(other.line)}));
         }
     }
 }
@@ -97,8 +96,7 @@ LineChange AddEvent(const std::string& path, const UserEvent& event, std::string
     return AddEventLine(path, EventLine(event), event, header);
 }
 
-LineChange AddEventLine(const std::string& path, std::string_view line, const UserEvent& event,
-                        std::string_view header)
+LineChange AddEventLine(const std::string& path, std::string_view line, const UserEvent& event, std::string_view header)
 {
     return Edit(
         path,

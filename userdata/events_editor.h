@@ -26,8 +26,8 @@ public:
 
 // What a change did to the file, so that it can be undone.
 struct LineChange {
-    std::string removed;  // the text of the line it removed or replaced, as it stood; empty: none
-    std::string anchor;   // the text of the line that stood before the removed one
+    std::string removed;        // the text of the line it removed or replaced, as it stood; empty: none
+    std::string anchor;         // the text of the line that stood before the removed one
     bool removedFirst = false;  // the removed line was the first
     std::string written;        // the text of the line it wrote; empty: none
     std::int32_t line = 0;      // where it wrote or removed, 1-based

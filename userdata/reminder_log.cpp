@@ -64,7 +64,7 @@ ReminderLogLock::ReminderLogLock(const std::string& logPath)
     const std::string folder = FolderOf(logPath);
     // The folders of $XDG_STATE_HOME, private as the base directory
     // specification asks.
-    for (std::size_t slash = folder.find('/', 1); ; slash = folder.find('/', slash + 1)) {
+    for (std::size_t slash = folder.find('/', 1);; slash = folder.find('/', slash + 1)) {
         const std::string part = folder.substr(0, slash);
         if (mkdir(part.c_str(), 0700) != 0 && errno != EEXIST) {
             throw FileNotWritten(Message("cannot make the folder {1}", {part}, errno));

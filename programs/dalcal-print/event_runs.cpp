@@ -14,7 +14,8 @@ std::string EventsFileToChange(const Printer& printer)
 {
     const std::optional<std::string>& path = printer.Context().user.EventsPath();
     if (!path) {
-        throw Exception(Message("no events file to change: HOME and XDG_CONFIG_HOME are not set (or give --events-file)"));
+        throw Exception(
+            Message("no events file to change: HOME and XDG_CONFIG_HOME are not set (or give --events-file)"));
     }
     return *path;
 }
@@ -47,7 +48,7 @@ int RemoveEventRun(const Printer& printer)
         Complain(Messages::Shown(Message("no event named \"{1}\" in {2}", {name, path})));
         return kExitRefused;
     }
-    printer.Write(Messages::Shown(
-        Message("{1}: removed {2} event(s) named \"{3}\"", {path, std::to_string(removed), name})));
+    printer.Write(
+        Messages::Shown(Message("{1}: removed {2} event(s) named \"{3}\"", {path, std::to_string(removed), name})));
     return kExitDone;
 }

@@ -180,9 +180,9 @@ void PrintUpcoming(const Printer& printer)
     std::string line;
     for (const UpcomingDate& date : dates) {
         if (date.kind == UpcomingKind::Reminder) {  // as the desktop's notification says it
-            printer.Write(Messages::Shown(
-                Message("reminder: {1} · {2}", {Messages::DaysLeftWords(date.daysLeft),
-                                                ReminderText(date.date, date.daysLeft, date.name)})));
+            printer.Write(
+                Messages::Shown(Message("reminder: {1} · {2}", {Messages::DaysLeftWords(date.daysLeft),
+                                                                ReminderText(date.date, date.daysLeft, date.name)})));
             continue;
         }
         line.clear();

@@ -7,8 +7,9 @@
 // It answers --help, --version and what it cannot understand itself, and
 // learns whether --remind has anything to send, all without Qt: a reminder
 // run with nothing to send (every run but the first of a day) costs what a
-// dalcal-print run does. The window, and the sending, is the window program
-// (dalcal-window), which it then becomes.
+// dalcal-print run does. It then becomes the window program (dalcal-window)
+// for a window, or the sender of reminders (dalcal-remind: Qt's D-Bus, no
+// widgets), so that neither loads what only the other needs.
 //
 // Exit status: 0 when the window is closed (whatever it showed) or the
 // reminders are sent; 1 when no display can be opened, the window could not
@@ -33,32 +34,33 @@
 
 namespace {
 
-// The window program: beside dalcal in a build, in LIBEXECDIR/dalcal where
-// installed.
-std::string WindowProgramPath()
+// One of dalcal's programs (dalcal-window, dalcal-remind): beside dalcal in
+// a build, in LIBEXECDIR/dalcal where installed.
+std::string HelperPath(const std::string& name)
 {
     const std::string folder = ProgramFolder();
-    if (folder.empty()) return DALCAL_WINDOW_PROGRAM;
-    for (const char* relative : {"dalcal-window", "../libexec/dalcal/dalcal-window"}) {
-        std::string candidate = folder;
-        candidate += relative;
-        if (access(candidate.c_str(), X_OK) == 0) return candidate;
+    if (!folder.empty()) {
+        for (const char* relative : {"", "../libexec/dalcal/"}) {
+            std::string candidate = folder;
+            (candidate += relative) += name;
+            if (access(candidate.c_str(), X_OK) == 0) return candidate;
+        }
     }
-    return DALCAL_WINDOW_PROGRAM;
+    return DALCAL_LIBEXEC_FOLDER "/" + name;
 }
 
-// Becomes the window program, with the same arguments; returns only where it
+// Becomes that program, with the same arguments; returns only where it
 // cannot be run.
-int RunWindowProgram(std::span<const char* const> args)
+int RunHelper(const std::string& name, std::span<const char* const> args)
 {
-    const std::string program = WindowProgramPath();
+    const std::string program = HelperPath(name);
     std::vector<char*> argv;
     argv.push_back(const_cast<char*>(program.c_str()));  // execv takes char*, and changes nothing
     for (std::size_t i = 1; i < args.size(); ++i) argv.push_back(const_cast<char*>(args[i]));
     argv.push_back(nullptr);
     execv(program.c_str(), argv.data());
     const int error = errno;
-    Complain(Messages::Shown(Message("cannot run the window program {1}", {program}, error)));
+    Complain(Messages::Shown(Message("cannot run {1}", {program}, error)));
     return kExitRefused;
 }
 
@@ -72,13 +74,13 @@ int Main(std::span<const char* const> args)
     if (arguments.remind) {
         const RemindersToSend toSend(Sysutils::Today(), ReportFileProblem);
         if (toSend.Due().empty()) return kExitDone;
-        return RunWindowProgram(args);
+        return RunHelper("dalcal-remind", args);
     }
     if (!DisplayNamed(std::getenv("QT_QPA_PLATFORM"), std::getenv("DISPLAY"), std::getenv("WAYLAND_DISPLAY"))) {
         Complain(Messages::Translated("no display to open the window on (DISPLAY and WAYLAND_DISPLAY are not set)"));
         return kExitRefused;
     }
-    return RunWindowProgram(args);
+    return RunHelper("dalcal-window", args);
 }
 
 }  // namespace

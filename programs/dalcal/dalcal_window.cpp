@@ -1,6 +1,5 @@
 // dalcal-window: the window program that dalcal (dalcal.cpp) becomes once
-// it has read its command line: the window as designed, the month view, or
-// the sending of the reminders due today.
+// it has read its command line: the window as designed, or the month view.
 //
 // Exit status: as dalcal's.
 
@@ -15,7 +14,6 @@
 #include "application.h"
 #include "messages.h"
 #include "month_view.h"
-#include "reminder_notifications.h"
 #include "program.h"
 #include "sysutils.h"
 #include "user_files.h"
@@ -92,7 +90,6 @@ int Main(std::span<const char* const> args)
     const auto parsed = ParseWindowArguments(args, Sysutils::Today());
     if (const auto* usage = std::get_if<UsageError>(&parsed)) return ReportUsageError(*usage);
     const WindowArguments& arguments = std::get<WindowArguments>(parsed);
-    if (arguments.remind) return SendReminders(arguments.noWait);
     SetWindowAlmanac(arguments.almanac);
     const bool userDates = arguments.calendar || arguments.almanac == Almanac::Korea;
     const std::string problems = userDates ? ReadWindowUserDates(arguments.calendar) : std::string();

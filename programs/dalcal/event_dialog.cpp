@@ -32,8 +32,8 @@ constexpr int kNextDays = 5;  // the days it falls on, shown under the fields
 
 // The choices of 미리 알림: days before, none for 없음, -1 for a number typed.
 constexpr std::array<int, 6> kRemindChoices = {-2, 0, 1, 3, 7, -1};
-constexpr std::array<const char*, 6> kRemindWords = {Phrase("None"),         Phrase("On the day"),
-                                                     Phrase("1 day before"), Phrase("3 days before"),
+constexpr std::array<const char*, 6> kRemindWords = {Phrase("None"),          Phrase("On the day"),
+                                                     Phrase("1 day before"),  Phrase("3 days before"),
                                                      Phrase("7 days before"), Phrase("N days before")};
 constexpr int kNoReminder = -2;
 constexpr int kDaysTyped = -1;
@@ -107,6 +107,13 @@ EventDialog::EventDialog(QWidget* owner)
       source_(new QLabel),
       buttons_(new QDialogButtonBox)
 {
+    SetUpFields();
+    LayOut();
+    Connect();
+}
+
+void EventDialog::SetUpFields()
+{
     setWindowTitle(Words("Your date"));
     setObjectName(QStringLiteral("eventDialog"));
     Named(name_, "name", Words("Name"));
@@ -143,7 +150,11 @@ EventDialog::EventDialog(QWidget* owner)
     repeats->addButton(once_);
     solar_->setChecked(true);
     yearly_->setChecked(true);
+}
 
+// The fields under their labels, what the dialog says under them, its buttons.
+void EventDialog::LayOut()
+{
     auto* const calendarRow = new QHBoxLayout;
     calendarRow->addWidget(solar_);
     calendarRow->addWidget(lunar_);
@@ -176,7 +187,10 @@ EventDialog::EventDialog(QWidget* owner)
     whole->addWidget(nextDays_);
     whole->addWidget(buttons_);
     source_->hide();
+}
 
+void EventDialog::Connect()
+{
     const auto update = [this] { Update(); };
     connect(name_, &QLineEdit::textChanged, this, update);
     for (QSpinBox* box : {month_, dayOfMonth_, year_, since_, remindDays_}) {
@@ -225,7 +239,7 @@ EventDialog::EventDialog(QWidget* owner, const UserEvent& event, const QString& 
     source_->setAccessibleName(source);
     source_->show();
     for (QWidget* field : std::initializer_list<QWidget*>{name_, solar_, lunar_, month_, dayOfMonth_, leap_, yearly_,
-                                                         once_, kind_, remind_, remindDays_}) {
+                                                          once_, kind_, remind_, remindDays_}) {
         field->setEnabled(false);
     }
 }
@@ -245,7 +259,7 @@ void EventDialog::Fill(const UserEvent& event)
     since_->setValue(event.sinceYear);
     int choice = 0;
     if (event.remindDays) {
-        const auto known = std::find(kRemindChoices.begin(), kRemindChoices.end(), *event.remindDays);
+        const auto* const known = std::find(kRemindChoices.begin(), kRemindChoices.end(), *event.remindDays);
         choice = static_cast<int>((known != kRemindChoices.end() ? known : kRemindChoices.end() - 1) -
                                   kRemindChoices.begin());
         remindDays_->setValue(*event.remindDays);
@@ -285,8 +299,8 @@ std::variant<UserEvent, Message> EventDialog::Event() const
                   lunar && leap_->isChecked()};
     if (once && lunar) {  // one lunar day: kept as the Gregorian day it falls on
         try {
-            const GregorianDate day = LunarToSolar(Almanac::Korea, year_->value(), event.rule.month, event.rule.day,
-                                                   event.rule.leap);
+            const GregorianDate day =
+                LunarToSolar(Almanac::Korea, year_->value(), event.rule.month, event.rule.day, event.rule.leap);
             event.rule = {DateRuleKind::Once, day.year, day.month, day.day, false};
         } catch (const EConvertError& refusal) {
             return refusal.Said().value_or(Message("no such lunar date"));

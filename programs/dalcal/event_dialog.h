@@ -49,6 +49,9 @@ public:
 
 private:
     explicit EventDialog(QWidget* owner);
+    void SetUpFields();
+    void LayOut();
+    void Connect();
     void Fill(const UserEvent& event);
     void FillFromDay();
     void Update();

@@ -19,7 +19,6 @@
 #include "almanac.h"
 #include "calendar_names.h"
 #include "date_reading.h"
-#include "user_dates_keeper.h"
 #include "exception.h"
 #include "korean_words.h"
 #include "messages.h"
@@ -27,6 +26,7 @@
 #include "number_text.h"
 #include "sysutils.h"
 #include "typed_date.h"
+#include "user_dates_keeper.h"
 #include "utf8_literals.h"
 
 namespace {
@@ -104,7 +104,8 @@ MonthView::MonthView(QWidget* owner)
       problems_(new QLabel(this)),
       add_(Button(Phrase("Add a date"), this)),
       menuBar_(new QMenuBar(this)),
-      keeper_(std::make_unique<UserDatesKeeper>(monthViewFiles, [this] { ShowDatesAgain(); }, monthViewReport))
+      keeper_(std::make_unique<UserDatesKeeper>(
+          monthViewFiles, [this] { ShowDatesAgain(); }, monthViewReport))
 {
     setWindowTitle(QStringLiteral("dalcal"));
     // The desktop's font; fontconfig falls back for the Hangul it lacks to

@@ -63,9 +63,9 @@ public:
     void OpenAddDialog(std::optional<GregorianDate> day = std::nullopt);
     // The dialog of the user's event (its index in the dates read): to change
     // it, or to show where it comes from where it is not theirs.
-    void OpenEventDialog(std::size_t event);
+    void OpenEventDialog(std::size_t index);
     // Asks once, naming it, whether to remove the event; removes it if so.
-    void AskToRemove(std::size_t event);
+    void AskToRemove(std::size_t index);
     // Undoes the last change saved.
     void UndoLast();
 
@@ -98,7 +98,7 @@ private:
     void OpenDialog(EventDialog* dialog);
     void MenuOfDay(const QPoint& where);
     void MenuOfEvent(const QPoint& where);
-    void AddEventEntries(QMenu& menu, std::size_t event);
+    void AddEventEntries(QMenu& menu, std::size_t index);
     bool Saved(const std::function<void()>& change);  // says why where it failed
     void SwitchReminders(bool on);
 

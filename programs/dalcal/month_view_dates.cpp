@@ -144,8 +144,8 @@ void MonthView::OpenEventDialog(std::size_t index)
     const UserEvent was = events[index];  // as read: the file's line is found by it
     if (!keeper_->IsEditable(was)) {
         OpenDialog(new EventDialog(
-            this, was, Said(Message("From {1}, the administrator's file: it cannot be changed here.",
-                                    {keeper_->SourceOf(was)}))));
+            this, was,
+            Said(Message("From {1}, the administrator's file: it cannot be changed here.", {keeper_->SourceOf(was)}))));
         return;
     }
     auto* const dialog = new EventDialog(this, was);
@@ -202,7 +202,8 @@ void MonthView::MenuOfDay(const QPoint& where)
 {
     const QModelIndex cell = grid_->indexAt(where);
     if (!cell.isValid()) return;
-    const std::int32_t dayOfMonth = MonthGridOf(shownYear_, shownMonth_).DayIn(cell.row() * kDaysInWeek + cell.column());
+    const std::int32_t dayOfMonth =
+        MonthGridOf(shownYear_, shownMonth_).DayIn(cell.row() * kDaysInWeek + cell.column());
     if (dayOfMonth == 0) return;
     const GregorianDate day{shownYear_, shownMonth_, dayOfMonth};
     Select(day);

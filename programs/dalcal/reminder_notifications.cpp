@@ -66,14 +66,25 @@ public:
     void Expect(uint id, const GregorianDate& day) { days_[id] = day; }
     bool Waiting() const { return !days_.empty(); }
 
+private:
+    void Forget(std::map<uint, GregorianDate>::iterator which)
+    {
+        days_.erase(which);
+        if (days_.empty()) QCoreApplication::quit();
+    }
+
+    std::map<uint, GregorianDate> days_;
+
 public slots:
     void ActionInvoked(uint id, const QString& key)
     {
         const auto found = days_.find(id);
         if (found == days_.end()) return;
         if (key == QLatin1String(kOpenAction)) {
-            // The month view at the day, as its own process: this one ends.
-            QProcess::startDetached(QCoreApplication::applicationFilePath(),
+            // The month view at the day, as a process of its own: the window
+            // program beside this one (both in bin/ of a build, in
+            // libexec/dalcal where installed).
+            QProcess::startDetached(QCoreApplication::applicationDirPath() + QStringLiteral("/dalcal-window"),
                                     {QStringLiteral("--calendar"), Text(IsoDate(found->second))});
         }
         Forget(found);
@@ -83,23 +94,15 @@ public slots:
         const auto found = days_.find(id);
         if (found != days_.end()) Forget(found);
     }
-
-private:
-    void Forget(std::map<uint, GregorianDate>::iterator which)
-    {
-        days_.erase(which);
-        if (days_.empty()) QCoreApplication::quit();
-    }
-
-    std::map<uint, GregorianDate> days_;
 };
 
-// Until the end of today (local time), at most kLongestWaitSeconds.
+// Until a minute before today ends (local time), so that the daily run at
+// midnight finds this one gone; at most kLongestWaitSeconds.
 int MillisecondsLeftToday()
 {
     const QDateTime now = QDateTime::currentDateTime();
-    const QDateTime midnight(now.date().addDays(1), QTime(0, 0));
-    return static_cast<int>(std::min(now.secsTo(midnight), kLongestWaitSeconds) * 1000);
+    const QDateTime endOfDay(now.date(), QTime(23, 59));
+    return static_cast<int>(std::clamp(now.secsTo(endOfDay), qint64{0}, kLongestWaitSeconds) * 1000);
 }
 
 int qtArgc = 1;
@@ -110,6 +113,59 @@ int Refuse(const Message& why)
 {
     Complain(Messages::Shown(why));
     return kExitRefused;
+}
+
+}  // namespace
+
+namespace {
+
+// What the notification server offers: a click on a notification, markup in
+// its body.
+struct Offered {
+    bool actions = false;
+    bool markup = false;
+};
+
+// The reminder as a notification; the server's answer (its id, or an error).
+QDBusMessage Notify(const QDBusConnection& bus, const Reminder& reminder, const Offered& offered)
+{
+    const QStringList actions =
+        offered.actions
+            ? QStringList{QLatin1String(kOpenAction), QString::fromUtf8(Messages::Translated("Show in the calendar"))}
+            : QStringList{};
+    const QVariantMap hints = {{QStringLiteral("desktop-entry"), QStringLiteral("dalcal")},
+                               {QStringLiteral("urgency"), QVariant::fromValue<uchar>(1)}};
+    const GregorianDate& day = reminder.day.observance.date;
+    const QString summary = Text(Messages::DaysLeftWords(reminder.daysBefore) + " · " + ReminderText(reminder));
+    const QString body = Escaped(Text(DateReadingLine(ReadDate(Almanac::Korea, day))), offered.markup);
+    return Call(bus, "Notify",
+                {QStringLiteral("dalcal"), 0u, QStringLiteral("dalcal"), summary, body, actions, hints, -1});
+}
+
+// Sends each reminder due and records those sent; the exit status.
+int SendAll(const QDBusConnection& bus, const RemindersToSend& toSend, const Offered& offered, Clicks& clicks,
+            const std::string& logPath, const GregorianDate& today)
+{
+    std::vector<std::string> sent;
+    for (const Reminder& reminder : toSend.Due()) {
+        const QDBusMessage reply = Notify(bus, reminder, offered);
+        if (reply.type() != QDBusMessage::ReplyMessage) {
+            if (!sent.empty()) RecordSent(logPath, today, sent);
+            return Refuse(Message("cannot send a reminder: {1}", {Why(reply)}));
+        }
+        clicks.Expect(reply.arguments().value(0).toUInt(), reminder.day.observance.date);
+        sent.push_back(ReminderIdentity(reminder));
+    }
+    RecordSent(logPath, today, sent);
+    return kExitDone;
+}
+
+void ListenForClicks(QDBusConnection& bus, Clicks* clicks)
+{
+    bus.connect(kService, kPath, kInterface, QStringLiteral("ActionInvoked"), clicks,
+                SLOT(ActionInvoked(uint, QString)));
+    bus.connect(kService, kPath, kInterface, QStringLiteral("NotificationClosed"), clicks,
+                SLOT(NotificationClosed(uint, uint)));
 }
 
 }  // namespace
@@ -126,50 +182,25 @@ int SendReminders(bool noWait)
         lock.emplace(logPath);
         const RemindersToSend toSend(today, [](const std::string&, const Message&) {});  // dalcal said them
         if (toSend.Due().empty()) return kExitDone;
-
         const QCoreApplication application(qtArgc, qtArgv);
         QDBusConnection bus = QDBusConnection::sessionBus();
         if (!bus.isConnected()) {
-            return Refuse(Message("cannot send reminders: no session bus ({1})", {bus.lastError().message().toStdString()}));
+            return Refuse(
+                Message("cannot send reminders: no session bus ({1})", {bus.lastError().message().toStdString()}));
         }
         const QDBusMessage capabilities = Call(bus, "GetCapabilities");
         if (capabilities.type() != QDBusMessage::ReplyMessage) {
-            return Refuse(Message("cannot send reminders: no notification server on the session bus ({1})",
-                                  {Why(capabilities)}));
+            return Refuse(
+                Message("cannot send reminders: no notification server on the session bus ({1})", {Why(capabilities)}));
         }
-        const QStringList offered = capabilities.arguments().value(0).toStringList();
-        const bool clickable = offered.contains(QStringLiteral("actions"));
-        const bool markup = offered.contains(QStringLiteral("body-markup"));
+        const QStringList named = capabilities.arguments().value(0).toStringList();
+        const Offered offered{named.contains(QStringLiteral("actions")), named.contains(QStringLiteral("body-markup"))};
         auto* const clicks = new Clicks(QCoreApplication::instance());
-        if (clickable && !noWait) {
-            bus.connect(kService, kPath, kInterface, QStringLiteral("ActionInvoked"), clicks,
-                        SLOT(ActionInvoked(uint, QString)));
-            bus.connect(kService, kPath, kInterface, QStringLiteral("NotificationClosed"), clicks,
-                        SLOT(NotificationClosed(uint, uint)));
-        }
-        const QStringList actions = clickable ? QStringList{QLatin1String(kOpenAction),
-                                                            QString::fromUtf8(Messages::Translated("Show in the calendar"))}
-                                              : QStringList{};
-        const QVariantMap hints = {{QStringLiteral("desktop-entry"), QStringLiteral("dalcal")},
-                                   {QStringLiteral("urgency"), QVariant::fromValue<uchar>(1)}};
-        std::vector<std::string> sent;
-        for (const Reminder& reminder : toSend.Due()) {
-            const GregorianDate& day = reminder.day.observance.date;
-            const QString summary = Text(Messages::DaysLeftWords(reminder.daysBefore) + " · " + ReminderText(reminder));
-            const QString body = Escaped(Text(DateReadingLine(ReadDate(Almanac::Korea, day))), markup);
-            const QDBusMessage reply = Call(bus, "Notify",
-                                            {QStringLiteral("dalcal"), 0u, QStringLiteral("dalcal"), summary, body,
-                                             actions, hints, -1});
-            if (reply.type() != QDBusMessage::ReplyMessage) {
-                if (!sent.empty()) RecordSent(logPath, today, sent);
-                return Refuse(Message("cannot send a reminder: {1}", {Why(reply)}));
-            }
-            clicks->Expect(reply.arguments().value(0).toUInt(), day);
-            sent.push_back(ReminderIdentity(reminder));
-        }
-        RecordSent(logPath, today, sent);
+        const bool wait = offered.actions && !noWait;
+        if (wait) ListenForClicks(bus, clicks);
+        const int status = SendAll(bus, toSend, offered, *clicks, logPath, today);
         lock.reset();  // another run may send tomorrow's while this one waits
-        if (!clickable || noWait || !clicks->Waiting()) return kExitDone;
+        if (status != kExitDone || !wait || !clicks->Waiting()) return status;
         QTimer::singleShot(MillisecondsLeftToday(), QCoreApplication::instance(), &QCoreApplication::quit);
         QCoreApplication::exec();
         return kExitDone;

@@ -14,8 +14,6 @@
 #include "messages.h"
 #include "program.h"
 
-extern char** environ;
-
 namespace {
 
 constexpr const char* kAutostartName = "/autostart/dalcal-remind.desktop";
@@ -85,8 +83,9 @@ std::string SetRemindersOn(bool on)
         ReplaceIfUnchanged(snapshot, kHiddenEntry);
     }
     const bool timer = Systemctl({on ? "enable" : "disable", "--now"});
-    const char* const said = on ? (timer ? Phrase("Reminders are on: at login and every day.")
-                                         : Phrase("Reminders are on at login (no systemd user timer to run them daily)."))
-                                : Phrase("Reminders are off.");
+    const char* const said =
+        on ? (timer ? Phrase("Reminders are on: at login and every day.")
+                    : Phrase("Reminders are on at login (no systemd user timer to run them daily)."))
+           : Phrase("Reminders are off.");
     return Messages::Translated(said);
 }

@@ -98,7 +98,7 @@ std::variant<WindowArguments, UsageError> ParseWindowArguments(std::span<const c
     if (arguments.noWait && !arguments.remind) return UsageError{Message("--no-wait goes with --remind")};
     if (!dateWords.empty()) {
         std::variant<GregorianDate, Message> day = DayTyped(dateWords, today);
-        if (auto* why = std::get_if<Message>(&day)) return UsageError{*std::move(why)};
+        if (const auto* why = std::get_if<Message>(&day)) return UsageError{*why};
         arguments.day = std::get<GregorianDate>(day);
     }
     return arguments;

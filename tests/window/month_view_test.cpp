@@ -4,6 +4,8 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QDir>
+#include <QFile>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -14,8 +16,6 @@
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QTemporaryDir>
-#include <QDir>
-#include <QFile>
 #include <QtTest>
 
 #include <algorithm>
@@ -70,8 +70,8 @@ private:
     TApplication application_;
     MonthView* view_ = nullptr;
     QTemporaryDir folder_;
-    QString events_;        // the user's events file
-    QString adminEvents_;   // the administrator's, only read
+    QString events_;       // the user's events file
+    QString adminEvents_;  // the administrator's, only read
     const std::string eventsText_ = "# 우리 집\r\n음력 1-5 어머니 생신\r\n2027-02-14 이사 \xF0\x9F\x8E\x82\r\n";
 
     void Key(int key) { QTest::keyClick(view_->Grid(), static_cast<Qt::Key>(key)); }
@@ -275,11 +275,13 @@ private slots:
         FieldOf<QRadioButton>(dialog, "lunar")->click();
         QCOMPARE(FieldOf<QSpinBox>(dialog, "month")->value(), 12);
         QCOMPARE(FieldOf<QSpinBox>(dialog, "day")->value(), 30);
-        FieldOf<QLineEdit>(dialog, "name")->insert(QStringLiteral("할아버지 기일"));  // as typed (keyClicks is Latin-1 only)
+        FieldOf<QLineEdit>(dialog, "name")
+            ->insert(QStringLiteral("할아버지 기일"));           // as typed (keyClicks is Latin-1 only)
         FieldOf<QComboBox>(dialog, "kind")->setCurrentIndex(1);  // 기일
         FieldOf<QSpinBox>(dialog, "since")->setValue(1998);
         FieldOf<QComboBox>(dialog, "remind")->setCurrentIndex(3);  // 3일 전
-        QCOMPARE(FieldOf<QLabel>(dialog, "keptElsewhere")->text(), QStringLiteral("음력 12월 30일이 없는 해에는 29일에"));
+        QCOMPARE(FieldOf<QLabel>(dialog, "keptElsewhere")->text(),
+                 QStringLiteral("음력 12월 30일이 없는 해에는 29일에"));
         const QStringList next = FieldOf<QLabel>(dialog, "nextDays")->text().split(QLatin1Char('\n'));
         QCOMPARE(next.size(), 6);  // a heading and five days
         QCOMPARE(next[1], QStringLiteral("2028-01-26 (수) 29주기"));
@@ -301,12 +303,16 @@ private slots:
         QTest::addColumn<bool>("leap");
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("said");
-        QTest::newRow("solar 2-30") << false << false << 2 << 30 << false << "a" << "month 2 has no day 30";
-        QTest::newRow("lunar day 31") << true << false << 3 << 31 << false << "a" << "a lunar month has no day 31";
+        QTest::newRow("solar 2-30") << false << false << 2 << 30 << false << "a"
+                                    << "month 2 has no day 30";
+        QTest::newRow("lunar day 31") << true << false << 3 << 31 << false << "a"
+                                      << "a lunar month has no day 31";
         QTest::newRow("a leap month the year lacks") << true << true << 1 << 1 << true << "a"
                                                      << "Lunar year 2027 has no leap month 1";
-        QTest::newRow("no name") << false << false << 3 << 1 << false << " " << "give it a name";
-        QTest::newRow("a # in the name") << false << false << 3 << 1 << false << "a # b" << "cannot hold \"#\"";
+        QTest::newRow("no name") << false << false << 3 << 1 << false << " "
+                                 << "give it a name";
+        QTest::newRow("a # in the name") << false << false << 3 << 1 << false << "a # b"
+                                         << "cannot hold \"#\"";
     }
     void refusedInTheDialog()
     {
@@ -398,7 +404,8 @@ private slots:
     {
         const std::string before = FileText(events_);
         WriteFile(events_ + QStringLiteral(".new"), before + "양력 2-25 밖에서 고친 날\r\n");
-        QVERIFY(std::rename((events_ + QStringLiteral(".new")).toStdString().c_str(), events_.toStdString().c_str()) == 0);
+        QVERIFY(std::rename((events_ + QStringLiteral(".new")).toStdString().c_str(), events_.toStdString().c_str()) ==
+                0);
         view_->Select({2027, 2, 7});
         QTRY_VERIFY(CellText(view_->Grid(), 3, 4).contains(QStringLiteral("밖에서 고친 날")));  // the 25th
         WriteFile(events_, before);
