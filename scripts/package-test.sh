@@ -63,6 +63,7 @@ check grep -qx "Persistent=true" "$usr/lib/systemd/user/dalcal-remind.timer"
 check grep -qx "/etc/xdg/autostart/dalcal-remind.desktop" <(dpkg-deb --info "$deb" conffiles)
 check test -z "$(readelf -l "$usr/bin/dalcal" | grep -E 'INTERP|DYNAMIC')"
 check test -x "$usr/libexec/dalcal/dalcal-window"
+check test -x "$usr/libexec/dalcal/dalcal-remind"
 check env XDG_STATE_HOME="$unpacked/state" "$usr/bin/dalcal" --remind
 check grep -q "no display" <(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$usr/bin/dalcal" --calendar 2>&1)
 # dalcal-print is linked statically and loads nothing at run time, Korean

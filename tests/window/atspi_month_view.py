@@ -12,7 +12,7 @@ import pyatspi
 from atspi_common import press, wait_for, window
 
 TITLE = "dalcal"
-BUTTONS = ["Previous month", "Today", "Next month", "Go"]
+BUTTONS = ["Previous month", "Today", "Add a date", "Next month", "Go"]
 SETTING_NEW_YEAR = "2027년 2월 7일 일요일, 음력 1월 1일, 설날 (공휴일)"
 problems = []
 
