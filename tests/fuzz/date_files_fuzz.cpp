@@ -5,17 +5,23 @@
 // - what was read is a valid rule or an added holiday of 2014-2100, and it
 //   works through the calendar: its days in a few years, its text, the
 //   holidays it adds (still in date order), and the printable page of the
-//   month of the first of them: well-formed UTF-8 SVG whose text is escaped.
+//   month of the first of them: well-formed UTF-8 SVG whose text is escaped;
+// - the reminders due on a few days of the events read name days within a
+//   year of them; and, read as the log of reminders sent, the text keeps
+//   only a day's lines when written again, with those sent after them.
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <string>
 #include <string_view>
 #include <vector>
 
 #include "date_files.h"
 #include "month_page.h"
 #include "page_layout.h"
+#include "reminder_log.h"
+#include "reminders.h"
 #include "svg_page.h"
 #include "utf8.h"
 
@@ -109,6 +115,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::vector<EventDay> days = EventsIn(user, 2024, 2026);
     for (const EventDay& day : days) Require(!EventText(day).empty());
     if (!days.empty()) RequirePage(days.front().observance.date, user);
+    std::vector<std::string> identities;
+    for (const GregorianDate& today : {GregorianDate{2026, 12, 9}, GregorianDate{9999, 12, 31}}) {
+        for (const Reminder& reminder : RemindersDue(today, user)) {
+            Require(reminder.daysBefore >= 0 && reminder.daysBefore <= kMostRemindDays);
+            Require(!ReminderText(reminder).empty());
+            identities.push_back(ReminderIdentity(reminder));
+        }
+    }
+    const GregorianDate logDay{2026, 12, 9};
+    std::vector<std::string> expected = SentOn(text, logDay);
+    const std::string log = LogWithSent(text, logDay, identities);
+    expected.insert(expected.end(), identities.begin(), identities.end());
+    Require(SentOn(log, logDay) == expected);  // a day's lines kept, in order, the new after them
+    Require(SentOn(log, {2026, 12, 8}).empty());
 
     const HolidaysFile holidays = ParseHolidaysFile(text);
     RequireNumbered(holidays.problems, lines);
