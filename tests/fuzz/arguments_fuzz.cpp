@@ -75,6 +75,9 @@ bool NumbersFit(PrintMode mode, std::size_t count)
         case PrintMode::CalendarFile:
         case PrintMode::Upcoming:
             return count <= 1;
+        case PrintMode::AddEvent:
+        case PrintMode::RemoveEvent:
+            return count == 0;
     }
     return false;
 }
@@ -154,6 +157,12 @@ void CheckPrintParser(const std::vector<const char*>& argv, bool narrow)
     if (request.help || request.version) return;
     Require(NumbersFit(request.mode, request.numbers.size()));
     Require(request.years.empty() == (request.mode != PrintMode::FromLunarYears));
+    // A line to add is one the events file's reader reads as one event; the
+    // changes write a file, so they are not run here (events_writer_fuzz).
+    if (request.mode == PrintMode::AddEvent || request.mode == PrintMode::RemoveEvent) {
+        Require(!request.eventLine.empty() && request.event.has_value() == (request.mode == PrintMode::AddEvent));
+        return;
+    }
     CheckRun(request, narrow);
 }
 

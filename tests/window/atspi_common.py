@@ -1,5 +1,6 @@
 """What the AT-SPI drives of the windows share: waiting for what a window
-shows, and finding a window of the application 'dalcal' by its title."""
+shows, finding a window of the application 'dalcal' by its title and what
+it holds by role and name, and pressing a button."""
 import time
 
 import pyatspi
@@ -41,3 +42,20 @@ def press(button):
     if wanted not in names:
         raise RuntimeError(f"the button's actions are {names}, none of them a press")
     action.doAction(names.index(wanted))
+
+
+def descendants(accessible):
+    """Every accessible below accessible, depth first."""
+    for child in accessible:
+        if child is None:
+            continue
+        yield child
+        yield from descendants(child)
+
+
+def find(root, role, name=None):
+    """The first accessible below root of that role (and name), or None."""
+    for child in descendants(root):
+        if child.getRoleName() == role and (name is None or child.name == name):
+            return child
+    return None

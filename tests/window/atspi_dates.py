@@ -10,25 +10,10 @@ import sys
 
 import pyatspi
 
-from atspi_common import press, wait_for, window
+from atspi_common import descendants, find as find_now, press, wait_for, window
 
 events_file = sys.argv[1]
 problems = []
-
-
-def descendants(accessible):
-    for child in accessible:
-        if child is None:
-            continue
-        yield child
-        yield from descendants(child)
-
-
-def find_now(root, role, name=None):
-    for child in descendants(root):
-        if child.getRoleName() == role and (name is None or child.name == name):
-            return child
-    return None
 
 
 def find(root, role, name=None):

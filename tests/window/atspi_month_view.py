@@ -9,27 +9,12 @@ import sys
 
 import pyatspi
 
-from atspi_common import press, wait_for, window
+from atspi_common import descendants, find, press, wait_for, window
 
 TITLE = "dalcal"
 BUTTONS = ["Previous month", "Today", "Add a date", "Next month", "Go"]
 SETTING_NEW_YEAR = "2027년 2월 7일 일요일, 음력 1월 1일, 설날 (공휴일)"
 problems = []
-
-
-def descendants(accessible):
-    for child in accessible:
-        if child is None:
-            continue
-        yield child
-        yield from descendants(child)
-
-
-def find(frame, role, name=None):
-    for child in descendants(frame):
-        if child.getRoleName() == role and (name is None or child.name == name):
-            return child
-    return None
 
 
 def day_names(table):
