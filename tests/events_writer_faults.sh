@@ -18,6 +18,8 @@ trap 'rm -rf "$work"' EXIT
 source "$here/checks.sh"
 export XDG_CONFIG_HOME=$work/config LC_ALL=C.UTF-8
 unset LANGUAGE
+# Under the sanitizers: LeakSanitizer does not run under ptrace (strace).
+export ASAN_OPTIONS=${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0
 events=$XDG_CONFIG_HOME/dalcal/events
 mkdir -p "$(dirname "$events")"
 original=$'\xEF\xBB\xBF# 우리 집\r\n음력 3-15 어머니 생신\r\n\r\n이 줄은 읽을 수 없음\r\n양력 5-8 결혼기념일  #: 종류=기념일'
@@ -45,6 +47,11 @@ check "without a fault: added, every other byte kept" \
 printf '%s\r\n' "$original" >"$work/before"
 cp "$work/before" "$events"
 printf '%s\r\n%s\r\n' "$original" '양력 1-1 새해' >"$work/after"
+# The kills fall anywhere in a run: up to as long as one run takes
+# (a build with the sanitizers starts far slower).
+started=$(date +%s%N)
+"$program" --add-event '양력 1-1 새해' >/dev/null && "$program" --remove-event '새해' >/dev/null
+run_microseconds=$((($(date +%s%N) - started) / 2000))
 bad=0
 completed=0  # the runs not killed before their rename: the rest were killed on the way
 for i in $(seq 1000); do
@@ -54,7 +61,9 @@ for i in $(seq 1000); do
     else
         change=(--remove-event '새해')
     fi
-    (timeout -s KILL "0.000$((RANDOM % 900 + 100))" "$program" "${change[@]}" >/dev/null 2>&1; true) 2>/dev/null
+    delay=$(((RANDOM * 32768 + RANDOM) % (run_microseconds + 1)))
+    (timeout -s KILL "$(printf '%d.%06d' $((delay / 1000000)) $((delay % 1000000)))" "$program" "${change[@]}" \
+        >/dev/null 2>&1; true) 2>/dev/null
     cmp -s "$events" "$work/was" || completed=$((completed + 1))
     if ! cmp -s "$events" "$work/before" && ! cmp -s "$events" "$work/after"; then
         bad=$((bad + 1))

@@ -8,9 +8,11 @@
 #include <QPushButton>
 #include <QTableWidget>
 
+#include <algorithm>
 #include <optional>
 
 #include "event_dialog.h"
+#include "event_line.h"
 #include "exception.h"
 #include "korean_words.h"
 #include "messages.h"
@@ -188,14 +190,23 @@ void MonthView::UndoLast()
 
 void MonthView::AddEventEntries(QMenu& menu, std::size_t index)
 {
-    const UserEvent& event = keeper_->Dates().events.at(index);
-    const QString name = QString::fromStdString(event.name);
+    // Each entry finds its date again when chosen: the files may have been
+    // read again while the menu was open.
+    const UserEvent event = keeper_->Dates().events.at(index);
+    const auto indexNow = [this, event]() -> std::size_t {
+        const std::vector<UserEvent>& events = keeper_->Dates().events;
+        const auto found = std::ranges::find_if(events, [&](const UserEvent& e) { return SameEvent(e, event); });
+        return static_cast<std::size_t>(found - events.begin());  // past the end where gone: nothing opens
+    };
     if (!keeper_->IsEditable(event)) {
-        menu.addAction(Said(Message("Show \"{1}\"", {event.name})), this, [this, index] { OpenEventDialog(index); });
+        menu.addAction(Said(Message("Show \"{1}\"", {event.name})), this,
+                       [this, indexNow] { OpenEventDialog(indexNow()); });
         return;
     }
-    menu.addAction(Said(Message("Edit \"{1}\"...", {event.name})), this, [this, index] { OpenEventDialog(index); });
-    menu.addAction(Said(Message("Delete \"{1}\"...", {event.name})), this, [this, index] { AskToRemove(index); });
+    menu.addAction(Said(Message("Edit \"{1}\"...", {event.name})), this,
+                   [this, indexNow] { OpenEventDialog(indexNow()); });
+    menu.addAction(Said(Message("Delete \"{1}\"...", {event.name})), this,
+                   [this, indexNow] { AskToRemove(indexNow()); });
 }
 
 void MonthView::MenuOfDay(const QPoint& where)
