@@ -36,12 +36,6 @@ UsageProblem Refuse(const char* pattern, std::vector<std::string> values = {})
     return UsageError{Message(pattern, std::move(values))};
 }
 
-bool LooksLikeOption(std::string_view arg)
-{
-    // "-5" is a (negative) number, not an option.
-    return arg.size() > 1 && arg[0] == '-' && !(arg[1] >= '0' && arg[1] <= '9');
-}
-
 constexpr OptionWord<bool> kEncodingWords[] = {
     {"utf-8", false}, {"UTF-8", false}, {"utf8", false}, {"cp949", true}, {"CP949", true}};
 constexpr OptionWord<MonthLayout> kLayoutWords[] = {

@@ -10,21 +10,11 @@
 
 namespace {
 
-// The order of a day's dates, as below a month: holidays, events, terms;
-// the reminders before all.
+// The order of a day's dates, as below a month: holidays, events, terms.
+// (The reminders come before all days.)
 constexpr std::int32_t OrderOf(UpcomingKind kind)
 {
-    switch (kind) {
-        case UpcomingKind::Reminder:
-            return 0;
-        case UpcomingKind::Holiday:
-            return 1;
-        case UpcomingKind::Event:
-            return 2;
-        case UpcomingKind::SolarTerm:
-            break;
-    }
-    return 3;
+    return kind == UpcomingKind::Holiday ? 0 : kind == UpcomingKind::Event ? 1 : 2;
 }
 
 }  // namespace

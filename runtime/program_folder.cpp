@@ -13,3 +13,15 @@ std::string ProgramFolder()
     folder.resize(folder.find_last_of('/') + 1);
     return folder;
 }
+
+std::string HelperProgram(const std::string& name, const std::string& installed)
+{
+    const std::string folder = ProgramFolder();
+    if (folder.empty()) return installed;
+    for (const char* relative : {"", "../libexec/dalcal/"}) {
+        std::string candidate = folder;
+        (candidate += relative) += name;
+        if (access(candidate.c_str(), X_OK) == 0) return candidate;
+    }
+    return installed;
+}

@@ -38,3 +38,8 @@ AlmanacOption ReadAlmanacOption(std::span<const char* const> args, std::size_t& 
     if (!option.value) return {true, ValueMissing(Phrase("--almanac needs a value (korea or classic)"))};
     return {true, SetAlmanac(*option.value, almanac)};
 }
+
+bool LooksLikeOption(std::string_view arg)
+{
+    return arg.size() > 1 && arg[0] == '-' && !(arg[1] >= '0' && arg[1] <= '9');
+}

@@ -21,6 +21,9 @@ struct UsageError {
     friend bool operator==(const UsageError&, const UsageError&) = default;
 };
 
+// Whether an argument is an option: "-5" is a (negative) number, not one.
+bool LooksLikeOption(std::string_view arg);
+
 // A step of parsing that either went well or found a usage error.
 using UsageProblem = std::optional<UsageError>;
 

@@ -1,9 +1,12 @@
 #include "program.h"
 
+#include <unistd.h>
+
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
+#include <vector>
 
 #include "cp949.h"
 #include "messages.h"
@@ -67,4 +70,16 @@ bool OutputWritten()
     (void)std::fprintf(stderr, "%s: %s\n", programName,
                        Messages::Shown(Message("write error", {}, writeError)).c_str());
     return false;
+}
+
+int BecomeProgram(const std::string& path, std::span<const char* const> args, const char* cannotRun)
+{
+    std::vector<char*> argv;
+    argv.push_back(const_cast<char*>(path.c_str()));  // execv takes char*, and changes nothing
+    for (std::size_t i = 1; i < args.size(); ++i) argv.push_back(const_cast<char*>(args[i]));
+    argv.push_back(nullptr);
+    execv(path.c_str(), argv.data());
+    const int error = errno;
+    Complain(Messages::Shown(Message(cannotRun, {path}, error)));
+    return kExitRefused;
 }

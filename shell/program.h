@@ -41,3 +41,8 @@ bool Print(const char* text);
 
 // Whether all output reached its reader; says why not (a full disk, a closed pipe).
 bool OutputWritten();
+
+// Becomes the program at path with the same arguments (args[0] aside);
+// returns only where it cannot be run, having said so with cannotRun (a
+// Phrase with {1} for the path): kExitRefused.
+int BecomeProgram(const std::string& path, std::span<const char* const> args, const char* cannotRun);

@@ -114,16 +114,6 @@ mode_t CurrentUmask()
     return 022;
 }
 
-// Makes the folder and those above it that are missing, private to the user
-// as configuration folders are.
-void MakeFolders(const std::string& folder, const std::string& path)
-{
-    struct stat status {};
-    if (folder.empty() || stat(folder.c_str(), &status) == 0) return;
-    MakeFolders(FolderOf(folder) == folder ? std::string() : FolderOf(folder), path);
-    if (mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST) Refuse("cannot save {1}", path, errno);
-}
-
 // Removes the temporary files of writes that were killed before their rename.
 void RemoveStaleTemporaries(const std::string& folder, const std::string& name)
 {
@@ -181,6 +171,17 @@ void WriteAll(int fd, std::string_view text, const std::string& path)
 
 }  // namespace
 
+int MakePrivateFolders(const std::string& folder)
+{
+    struct stat status {};
+    if (folder.empty() || stat(folder.c_str(), &status) == 0) return 0;
+    const std::string above = FolderOf(folder);
+    if (above != folder) {
+        if (const int error = MakePrivateFolders(above)) return error;
+    }
+    return mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST ? errno : 0;
+}
+
 FileSnapshot ReadForChange(const std::string& path)
 {
     return Snapshot(Resolved(path));
@@ -194,7 +195,7 @@ bool ReplaceIfUnchanged(const FileSnapshot& snapshot, std::string_view text)
     }
     const std::string folder = FolderOf(path);
     const std::string name = NameOf(path);
-    MakeFolders(folder, path);
+    if (const int error = MakePrivateFolders(folder)) Refuse("cannot save {1}", path, error);
     RemoveStaleTemporaries(folder, name);
     const FileDescriptor folderFd(open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (folderFd.Get() < 0) Refuse("cannot save {1}", path, errno);

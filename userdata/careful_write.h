@@ -35,6 +35,11 @@ struct FileSnapshot {
 // for a file that cannot be read (a folder, no permission, over 16 MiB).
 FileSnapshot ReadForChange(const std::string& path);
 
+// Makes a folder and those above it that are missing, private to the user
+// as the XDG folders of configuration and state are; 0, or the errno of
+// what failed.
+int MakePrivateFolders(const std::string& folder);
+
 // Writes text in place of the file the snapshot read, its folders made where
 // missing, if the file is still as the snapshot read it (its identity, size,
 // time and bytes); returns false, writing nothing, where it changed. Raises

@@ -27,19 +27,16 @@ constexpr std::array<KeyWord, 6> kKeyWords = {{
     {"remind", Key::Remind},
 }};
 
+// Each kind's English word, beside its Korean one (EventKindWord).
 struct KindWord {
-    std::string_view word;
     EventKind kind;
+    std::string_view english;
 };
-constexpr std::array<KindWord, 8> kKindWords = {{
-    {"생일", EventKind::Birthday},
-    {"기일", EventKind::Memorial},
-    {"기념일", EventKind::Anniversary},
-    {"기타", EventKind::Other},
-    {"birthday", EventKind::Birthday},
-    {"memorial", EventKind::Memorial},
-    {"anniversary", EventKind::Anniversary},
-    {"other", EventKind::Other},
+constexpr std::array<KindWord, 4> kKindWords = {{
+    {EventKind::Birthday, "birthday"},
+    {EventKind::Memorial, "memorial"},
+    {EventKind::Anniversary, "anniversary"},
+    {EventKind::Other, "other"},
 }};
 
 bool IsBlank(char c)
@@ -80,7 +77,7 @@ std::optional<Message> ReadWord(std::string_view word, UserEvent& event)
     switch (key->key) {
         case Key::Kind:
             for (const KindWord& kind : kKindWords) {
-                if (kind.word == value) {
+                if (value == EventKindWord(kind.kind) || value == kind.english) {
                     event.kind = kind.kind;
                     return std::nullopt;
                 }

@@ -1,6 +1,5 @@
 #include "events_editor.h"
 
-#include <algorithm>
 #include <functional>
 #include <optional>
 
@@ -24,14 +23,16 @@ constexpr int kTries = 3;  // reads and writes, where the file keeps changing me
 using Change = std::function<LineChange(FileLines& lines, const EventsFile& read)>;
 
 // Reads the file, applies the change, writes it where it did not change
-// meanwhile; again (a few times) where it did.
+// meanwhile; again (a few times) where it did. A change that changes no
+// byte writes nothing.
 LineChange Edit(const std::string& path, const Change& change, std::string_view header = {})
 {
     for (int attempt = 0; attempt < kTries; ++attempt) {
         const FileSnapshot snapshot = ReadForChange(path);
         FileLines lines(snapshot.exists ? std::string_view(snapshot.text) : header);
         LineChange done = change(lines, ParseEventsFile(snapshot.text));
-        if (ReplaceIfUnchanged(snapshot, lines.Joined())) return done;
+        const std::string text = lines.Joined();
+        if (text == snapshot.text || ReplaceIfUnchanged(snapshot, text)) return done;
     }
     throw EventRefused(Message("{1} kept changing while it was saved; nothing was written", {path}));
 }
@@ -139,9 +140,6 @@ LineChange RemoveEvent(const std::string& path, const UserEvent& was)
 std::int32_t RemoveEventsNamed(const std::string& path, std::string_view name)
 {
     std::int32_t removed = 0;
-    const FileSnapshot first = ReadForChange(path);
-    const EventsFile firstRead = ParseEventsFile(first.text);
-    if (std::ranges::none_of(firstRead.events, [&](const UserEvent& event) { return event.name == name; })) return 0;
     Edit(path, [&](FileLines& lines, const EventsFile& read) {
         removed = 0;
         for (auto event = read.events.rbegin(); event != read.events.rend(); ++event) {  // from the end: lines stay put

@@ -2,7 +2,6 @@
 
 #include <fcntl.h>
 #include <sys/file.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -62,14 +61,8 @@ std::string LogWithSent(std::string_view log, const GregorianDate& today, const 
 ReminderLogLock::ReminderLogLock(const std::string& logPath)
 {
     const std::string folder = FolderOf(logPath);
-    // The folders of $XDG_STATE_HOME, private as the base directory
-    // specification asks.
-    for (std::size_t slash = folder.find('/', 1);; slash = folder.find('/', slash + 1)) {
-        const std::string part = folder.substr(0, slash);
-        if (mkdir(part.c_str(), 0700) != 0 && errno != EEXIST) {
-            throw FileNotWritten(Message("cannot make the folder {1}", {part}, errno));
-        }
-        if (slash == std::string::npos) break;
+    if (const int error = MakePrivateFolders(folder)) {
+        throw FileNotWritten(Message("cannot make the folder {1}", {folder}, error));
     }
     folder_ = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (folder_ < 0 || flock(folder_, LOCK_EX) != 0) {

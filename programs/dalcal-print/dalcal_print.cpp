@@ -5,16 +5,12 @@
 // written (lines already written stay written); 2 a usage error, reported
 // before anything is printed.
 
-#include <unistd.h>
-
-#include <cerrno>
 #include <cstdio>
 #include <optional>
 #include <span>
 #include <string>
 #include <string_view>
 #include <variant>
-#include <vector>
 
 #include "arguments.h"
 #include "exception.h"
@@ -113,34 +109,16 @@ constexpr const char* kUsage = Phrase(  // xgettext:no-c-format (its "4% of" is 
     "Exit status: 0 printed, 1 a value refused, 2 a usage error.\n");
 
 // The page drawer, which dalcal-print runs for --pdf and --svg so that the
-// text views never load the drawing libraries: beside dalcal-print in a
-// build, in LIBEXECDIR/dalcal where installed.
-std::string PageDrawerPath()
-{
-    const std::string folder = ProgramFolder();
-    if (folder.empty()) return DALCAL_PAGE_DRAWER;
-    for (const char* relative : {"dalcal-page", "../libexec/dalcal/dalcal-page"}) {
-        std::string candidate = folder;
-        candidate += relative;
-        if (access(candidate.c_str(), X_OK) == 0) return candidate;
-    }
-    return DALCAL_PAGE_DRAWER;
-}
+// text views never load the drawing libraries.
+constexpr const char* kPageDrawer = "dalcal-page";
 
 // PDF or SVG: never onto a terminal (as compressors refuse), else drawn by
 // the page drawer with the same arguments.
 int DrawPages(std::span<const char* const> args, const PrintRequest& request)
 {
     if (RefusedOntoTerminal(request.format)) return kExitUsage;
-    const std::string drawer = PageDrawerPath();
-    std::vector<char*> argv;
-    argv.push_back(const_cast<char*>(drawer.c_str()));  // execv takes char*, and changes nothing
-    for (std::size_t i = 1; i < args.size(); ++i) argv.push_back(const_cast<char*>(args[i]));
-    argv.push_back(nullptr);
-    execv(drawer.c_str(), argv.data());
-    const int error = errno;
-    Complain(Messages::Shown(Message("cannot run the page drawer {1}", {drawer}, error)));
-    return kExitRefused;
+    return BecomeProgram(HelperProgram(kPageDrawer, DALCAL_PAGE_DRAWER), args,
+                         Phrase("cannot run the page drawer {1}"));
 }
 
 int Main(std::span<const char* const> args)

@@ -16,14 +16,10 @@
 // start, a reminder could not be sent, or --help or --version could not be
 // written; 2 for an argument it does not know, before any window.
 
-#include <unistd.h>
-
-#include <cerrno>
 #include <cstdlib>
 #include <span>
 #include <string>
 #include <variant>
-#include <vector>
 
 #include "messages.h"
 #include "program.h"
@@ -34,34 +30,11 @@
 
 namespace {
 
-// One of dalcal's programs (dalcal-window, dalcal-remind): beside dalcal in
-// a build, in LIBEXECDIR/dalcal where installed.
-std::string HelperPath(const std::string& name)
-{
-    const std::string folder = ProgramFolder();
-    if (!folder.empty()) {
-        for (const char* relative : {"", "../libexec/dalcal/"}) {
-            std::string candidate = folder;
-            (candidate += relative) += name;
-            if (access(candidate.c_str(), X_OK) == 0) return candidate;
-        }
-    }
-    return DALCAL_LIBEXEC_FOLDER "/" + name;
-}
-
-// Becomes that program, with the same arguments; returns only where it
-// cannot be run.
+// Becomes one of dalcal's programs (dalcal-window, dalcal-remind), beside
+// dalcal in a build, in LIBEXECDIR/dalcal where installed.
 int RunHelper(const std::string& name, std::span<const char* const> args)
 {
-    const std::string program = HelperPath(name);
-    std::vector<char*> argv;
-    argv.push_back(const_cast<char*>(program.c_str()));  // execv takes char*, and changes nothing
-    for (std::size_t i = 1; i < args.size(); ++i) argv.push_back(const_cast<char*>(args[i]));
-    argv.push_back(nullptr);
-    execv(program.c_str(), argv.data());
-    const int error = errno;
-    Complain(Messages::Shown(Message("cannot run {1}", {program}, error)));
-    return kExitRefused;
+    return BecomeProgram(HelperProgram(name, DALCAL_LIBEXEC_FOLDER "/" + name), args, Phrase("cannot run {1}"));
 }
 
 int Main(std::span<const char* const> args)

@@ -18,7 +18,7 @@ namespace {
 
 constexpr const char* kAutostartName = "/autostart/dalcal-remind.desktop";
 constexpr const char* kTimer = "dalcal-remind.timer";
-// What the user's own entry says, for the XDG autostart specification.
+// The user's own entry of the same name, which hides the package's from XDG autostart.
 constexpr const char* kHiddenEntry =
     "[Desktop Entry]\n"
     "Type=Application\n"

@@ -46,11 +46,6 @@ bool Set(const char* value)
 
 namespace {
 
-bool LooksLikeOption(std::string_view arg)
-{
-    return arg.size() > 1 && arg[0] == '-' && !(arg[1] >= '0' && arg[1] <= '9');
-}
-
 // The day that what follows --calendar names: a day, a month's first day, a
 // lunar date's day in Korea's almanac.
 std::variant<GregorianDate, Message> DayTyped(const std::vector<std::string>& words, const GregorianDate& today)
