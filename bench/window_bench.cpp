@@ -111,7 +111,7 @@ void BM_MonthViewNextMonth(benchmark::State& state)
 {
     const std::string file = "/tmp/dalcal-bench-events-" + std::to_string(getpid());
     std::ofstream(file, std::ios::binary) << ThousandEvents();
-    SetMonthViewUserFiles({file, false, {}, std::nullopt});
+    SetMonthViewUserFiles({file, false, {}, std::nullopt, std::nullopt});
     MonthView* view = nullptr;
     Application->CreateForm(view);
     view->show();

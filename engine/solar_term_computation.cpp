@@ -17,19 +17,30 @@ constexpr double kDaysPerTerm = 365.2422 / kSolarTermsInYear;
 
 }  // namespace
 
-SolarTerm ComputeSolarTerm(std::int32_t year, std::int32_t index)
+double SunLongitudeCivilDays(std::int32_t year, double longitudeDeg, double dayOfYearGuess)
 {
-    const double guessJdUT = JdUTOfDayCount(DayCountOf(year, 1, 1)) + kFirstTermDayOfYear + kDaysPerTerm * index;
-    const double jdUT = JdUTFromJdeTT(SunLongitudeMomentJdeTT(SolarTermLongitudeDeg(index), JdeTTFromJdUT(guessJdUT)));
-    const double civilDays = CivilDaysOfJdUT(jdUT);                      // day count with the time of day
+    const double guessJdUT = JdUTOfDayCount(DayCountOf(year, 1, 1)) + dayOfYearGuess;
+    const double jdUT = JdUTFromJdeTT(SunLongitudeMomentJdeTT(longitudeDeg, JdeTTFromJdUT(guessJdUT)));
+    return CivilDaysOfJdUT(jdUT);
+}
+
+CivilMinute RoundToCivilMinute(double civilDays)
+{
     const double localMinutes = std::round(civilDays * kMinutesPerDay);  // whole minutes since 0001-01-01
     const double day = std::floor(localMinutes / kMinutesPerDay);
     const double exactMinuteOfDay = (civilDays - day) * kMinutesPerDay;  // may be just under 0 or past 1440
+    return {DateOfDayCount(static_cast<std::int32_t>(day)),
+            static_cast<std::int32_t>(localMinutes - day * kMinutesPerDay),  // [0, 1440)
+            exactMinuteOfDay < 1.0 || exactMinuteOfDay > kMinutesPerDay - 1.0};
+}
 
-    SolarTerm term{};
-    term.index = index;
-    term.date = DateOfDayCount(static_cast<std::int32_t>(day));
-    term.minuteOfDay = static_cast<std::int32_t>(localMinutes - day * kMinutesPerDay);  // [0, 1440)
-    term.uncertainDay = exactMinuteOfDay < 1.0 || exactMinuteOfDay > kMinutesPerDay - 1.0;
-    return term;
+double SolarTermCivilDays(std::int32_t year, std::int32_t index)
+{
+    return SunLongitudeCivilDays(year, SolarTermLongitudeDeg(index), kFirstTermDayOfYear + kDaysPerTerm * index);
+}
+
+SolarTerm ComputeSolarTerm(std::int32_t year, std::int32_t index)
+{
+    const CivilMinute minute = RoundToCivilMinute(SolarTermCivilDays(year, index));
+    return {index, minute.date, minute.minuteOfDay, minute.uncertainDay};
 }

@@ -13,11 +13,13 @@ const std::array<const char*, kSolarTermsInYear> SolarTermNames = {
 namespace {
 
 // Every term of 1900-2100, computed by the build (make_computed_tables) with
-// ComputeSolarTerm: {day count, minute of the day, uncertain}.
+// KASI's moments and ComputeSolarTerm: {day count, minute of the day,
+// uncertain, published}.
 struct TermEntry {
     std::int32_t dayCount;
     std::int16_t minuteOfDay;
     bool uncertainDay;
+    bool published;
 };
 constexpr TermEntry kTerms[] = {
 #include "computed_solar_terms.inc"
@@ -32,7 +34,7 @@ bool GetSolarTerm(std::int32_t year, std::int32_t index, SolarTerm& term)
         return false;
     }
     const TermEntry& entry = kTerms[static_cast<std::size_t>((year - kFirstSolarTermYear) * kSolarTermsInYear + index)];
-    term = {index, DateOfDayCount(entry.dayCount), entry.minuteOfDay, entry.uncertainDay};
+    term = {index, DateOfDayCount(entry.dayCount), entry.minuteOfDay, entry.uncertainDay, entry.published};
     return true;
 }
 
@@ -47,8 +49,13 @@ bool GetSolarTerms(std::int32_t year, std::array<SolarTerm, kSolarTermsInYear>& 
 
 UtcMinute SolarTermUtc(const SolarTerm& term)
 {
-    const std::int32_t civilDay = DayCountOf(term.date.year, term.date.month, term.date.day);  // years 1900..2100
-    const std::int32_t minutes = term.minuteOfDay - CivilUtcOffsetMinutes(civilDay);           // (-540, 1440)
+    return KoreanMinuteToUtc(term.date, term.minuteOfDay);
+}
+
+UtcMinute KoreanMinuteToUtc(const GregorianDate& date, std::int32_t minuteOfDay)
+{
+    const std::int32_t civilDay = DayCountOf(date.year, date.month, date.day);  // years 1900..2100
+    const std::int32_t minutes = minuteOfDay - CivilUtcOffsetMinutes(civilDay);  // (-540, 1440)
     const std::int32_t dayShift = minutes < 0 ? -1 : 0;
     return {DateOfDayCount(civilDay + dayShift), minutes - dayShift * 1440};
 }

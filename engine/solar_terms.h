@@ -7,13 +7,16 @@
 
 // The 24 solar terms (절기) of a Gregorian year: the moments when the Sun's
 // apparent longitude reaches each multiple of 15 degrees, in Korean civil time
-// (UTC+9; UTC+8 before 1912, as Korea's almanac reckons), to the minute.
+// (UTC+9; UTC+8 before 1912, as Korea's almanac reckons), to the minute: the
+// minute KASI published where it did (2000-2027, tools/kasi-solar-terms) and
+// the ephemeris agrees within a minute, else the ephemeris's.
 
 struct SolarTerm {
     std::int32_t index;        // 0..23 in the order of the year: 0 = 소한 (285 degrees) .. 23 = 동지 (270)
     GregorianDate date;        // civil date
     std::int32_t minuteOfDay;  // [0, 1440): hours * 60 + minutes, rounded to the nearest minute
     bool uncertainDay;         // within a minute of civil midnight: the date may be the other one
+    bool published = false;    // KASI's own minute, as it published it; else computed
 };
 
 inline constexpr std::int32_t kFirstSolarTermYear = 1900;
@@ -41,3 +44,6 @@ struct UtcMinute {
     std::int32_t minuteOfDay;  // [0, 1440)
 };
 UtcMinute SolarTermUtc(const SolarTerm& term);
+
+// A minute of Korean civil time (a date of 1900..2100) in UTC.
+UtcMinute KoreanMinuteToUtc(const GregorianDate& date, std::int32_t minuteOfDay);

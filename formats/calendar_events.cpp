@@ -64,6 +64,36 @@ std::vector<CalendarEvent> SolarTermEvents(const std::vector<SolarTerm>& terms)
     return events;
 }
 
+std::vector<CalendarEvent> AlmanacDayEvents(const std::vector<MarkedDay>& days)
+{
+    std::vector<CalendarEvent> events;
+    for (const MarkedDay& day : days) {
+        if (day.kind != DayKind::Anniversaries && day.kind != DayKind::Sundry) continue;
+        CalendarEvent event;
+        event.uid = day.kind == DayKind::Anniversaries ? "anniversary-" : "sundry-";
+        AppendDateValue(event.uid, day.date);
+        event.uid += '-';
+        event.uid += Fingerprint(day.name);
+        event.uid += kUidDomain;
+        event.summary = day.name;
+        event.category = DayKindName(day.kind);
+        event.ownWords = true;  // the kind's name, the lunar date's text and the time
+        if (day.minuteOfDay) {
+            const UtcMinute utc = KoreanMinuteToUtc(day.date, *day.minuteOfDay);
+            event.description = IsoDate(day.date) + " " + ClockTime(*day.minuteOfDay) + " KST";
+            event.date = utc.date;
+            event.utcMinuteOfDay = utc.minuteOfDay;
+        } else {
+            if (const std::optional<LunarReading> lunar = ReadLunarDate(Almanac::Korea, day.date)) {
+                AppendLunarDateText(event.description, *lunar);
+            }
+            event.date = day.date;
+        }
+        events.push_back(std::move(event));
+    }
+    return events;
+}
+
 std::vector<CalendarEvent> AnniversaryEvents(const LunarAnniversary& anniversary,
                                              const std::vector<LunarDateOfYear>& years)
 {

@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "almanac_days.h"
 #include "holidays.h"
 #include "icalendar.h"
 #include "json_documents.h"
@@ -56,6 +57,12 @@ std::vector<CalendarEvent> SolarTermEvents(const std::vector<SolarTerm>& terms);
 // description. The UID comes from the event's rule and name and the year it
 // is kept for (a lunar anniversary's lunar year).
 std::vector<CalendarEvent> UserEventEvents(const std::vector<EventDay>& days);
+
+// 기념일 and 잡절 as all-day events, and 토왕용사 as moments in UTC, under
+// their kind's category ("기념일", "잡절"), the lunar date (or the Korean
+// time) as description; other kinds are left out (the makers above write them).
+// The UID comes from the kind, the day and the name.
+std::vector<CalendarEvent> AlmanacDayEvents(const std::vector<MarkedDay>& days);
 
 // A lunar date year by year, all-day under summary (UTF-8); years that lack
 // the date have no event.

@@ -90,6 +90,52 @@ void WriteTermMembers(JsonWriter& json, const SolarTerm& term)
     json.String(UtcText(SolarTermUtc(term)));
     json.Key("uncertain");
     json.Bool(term.uncertainDay);
+    json.Key("source");
+    json.String(term.published ? "kasi" : "computed");
+}
+
+// A marked day's type in JSON, by DayKind.
+const char* TypeOf(const MarkedDay& day)
+{
+    constexpr const char* kTypes[] = {"holiday", "solarTerm", "anniversary", "sundry", "event"};  // by DayKind
+    return day.towang ? "sundry" : kTypes[static_cast<std::size_t>(day.kind)];
+}
+
+void WriteDateKind(JsonWriter& json, std::optional<const char*> dateKind)
+{
+    json.Key("dateKind");
+    if (dateKind) {
+        json.String(*dateKind);
+    } else {
+        json.Null();
+    }
+}
+
+void WriteTime(JsonWriter& json, std::optional<std::int32_t> minuteOfDay)
+{
+    json.Key("time");
+    if (minuteOfDay) {
+        json.String(ClockTime(*minuteOfDay));
+    } else {
+        json.Null();
+    }
+}
+
+void WriteAlmanacDays(JsonWriter& json, const std::vector<MarkedDay>& days)
+{
+    json.Key("almanacDays");
+    json.BeginArray();
+    for (const MarkedDay& day : days) {
+        json.BeginObject();
+        json.Key("name");
+        json.String(day.name);
+        json.Key("type");
+        json.String(TypeOf(day));
+        WriteDateKind(json, KasiDateKind(day));
+        WriteTime(json, day.minuteOfDay);
+        json.EndObject();
+    }
+    json.EndArray();
 }
 
 void WriteDateReading(JsonWriter& json, const DateReading& reading, const HolidaySources& sources)
@@ -133,6 +179,7 @@ void WriteDateReading(JsonWriter& json, const DateReading& reading, const Holida
         json.EndObject();
     }
     json.EndArray();
+    WriteAlmanacDays(json, reading.almanacDays);
     json.EndObject();
 }
 
@@ -186,7 +233,8 @@ std::string DateReadingsJson(const std::vector<DateReading>& readings, const Hol
 
 std::string UpcomingJson(const std::vector<UpcomingDate>& dates)
 {
-    constexpr const char* kTypes[] = {"holiday", "solarTerm", "event", "reminder"};  // by UpcomingKind
+    constexpr const char* kTypes[] = {"holiday", "solarTerm", "event", "reminder", "anniversary", "sundry"};  // by UpcomingKind
+    constexpr const char* kDateKinds[] = {"01", "03", nullptr, nullptr, "02", "04"};                         // KASI's
     JsonWriter json;
     json.BeginArray();
     for (const UpcomingDate& date : dates) {
@@ -199,6 +247,8 @@ std::string UpcomingJson(const std::vector<UpcomingDate>& dates)
         json.Number(date.daysLeft);
         json.Key("type");
         json.String(kTypes[static_cast<std::size_t>(date.kind)]);
+        const char* const dateKind = kDateKinds[static_cast<std::size_t>(date.kind)];
+        WriteDateKind(json, dateKind != nullptr ? std::optional(dateKind) : std::nullopt);
         json.Key("name");
         json.String(date.name);
         json.Key("kind");
@@ -215,6 +265,42 @@ std::string UpcomingJson(const std::vector<UpcomingDate>& dates)
         }
         json.Key("moved");
         json.Bool(date.moved);
+        json.EndObject();
+    }
+    json.EndArray();
+    return json.Text();
+}
+
+std::string MarkedDaysJson(const std::vector<MarkedDay>& days)
+{
+    JsonWriter json;
+    json.BeginArray();
+    for (const MarkedDay& day : days) {
+        json.BeginObject();
+        json.Key("date");
+        json.String(IsoDate(day.date));
+        json.Key("weekday");
+        json.String(WeekdayName(WeekdayOf(day.date)));
+        json.Key("type");
+        json.String(TypeOf(day));
+        WriteDateKind(json, KasiDateKind(day));
+        json.Key("name");
+        json.String(day.name);
+        json.Key("kind");
+        if (day.holidayKind) {
+            json.String(HolidayKindName(*day.holidayKind));
+        } else {
+            json.Null();
+        }
+        WriteTime(json, day.minuteOfDay);
+        json.Key("source");
+        if (day.kind == DayKind::Terms) {
+            json.String(day.published ? "kasi" : "computed");
+        } else {
+            json.Null();
+        }
+        json.Key("moved");
+        json.Bool(day.moved);
         json.EndObject();
     }
     json.EndArray();

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "almanac_days.h"
 #include "date_reading.h"
 #include "holidays.h"
 #include "solar_terms.h"
@@ -18,7 +19,11 @@
 using HolidaySources = std::vector<std::string>;
 
 // A day: {date, weekday, dayStemBranch, almanac, lunar, holidays, solarTerm,
-// events}; a holiday {name, kind, source}, an event {name, moved, rule}.
+// events, almanacDays}; a holiday {name, kind, source}, an event {name,
+// moved, rule}, a term {name, time, utc, uncertain, source} with source
+// "kasi" (the minute KASI published) or "computed", an almanac day (기념일,
+// 잡절, 토왕용사) {name, type, dateKind, time}: type "anniversary" or
+// "sundry", dateKind KASI's ("02" 기념일, "04" 잡절).
 std::string DateReadingJson(const DateReading& reading, const HolidaySources& sources = {});
 
 // Days whole, as DateReadingJson gives each: [{date, weekday, ...}] (a month, a year).
@@ -31,12 +36,21 @@ std::string HolidaysJson(const std::vector<Holiday>& holidays, const HolidaySour
 // "solar" or "once".
 std::string EventsJson(const std::vector<EventDay>& days);
 
-// Solar terms in order: [{date, time, utc, name, uncertain}].
+// Every kind of day in date order (--days): [{date, weekday, type, dateKind,
+// name, kind, time, source, moved}], type "holiday", "solarTerm",
+// "anniversary", "sundry" or "event"; dateKind KASI's: "01" a holiday, "02"
+// 기념일, "03" a term, "04" 잡절, null the user's; kind a holiday's; time a
+// moment's HH:MM in Korean time; source a term's "kasi" or "computed".
+std::string MarkedDaysJson(const std::vector<MarkedDay>& days);
+
+// Solar terms in order: [{date, time, utc, name, uncertain, source}].
 std::string SolarTermsJson(const std::vector<SolarTerm>& terms);
 
-// What is coming: [{date, weekday, daysLeft, type, name, kind, time, moved}],
-// type "holiday", "solarTerm" or "event"; kind a holiday's (else null), time
-// a term's HH:MM in Korean time (else null), moved an event's (else false).
+// What is coming: [{date, weekday, daysLeft, type, dateKind, name, kind, time,
+// moved}], type "holiday", "solarTerm", "event", "reminder", "anniversary" or
+// "sundry"; dateKind KASI's (as MarkedDaysJson); kind a holiday's (else
+// null), time a term's HH:MM in Korean time (else null), moved an event's
+// (else false).
 std::string UpcomingJson(const std::vector<UpcomingDate>& dates);
 
 // A lunar date year by year: [{year, date, moved, lacks}], date the day

@@ -11,6 +11,7 @@
 #include "event_line.h"
 #include "typed_date.h"
 #include "utf8.h"
+#include "utf8.h"
 
 namespace {
 
@@ -19,6 +20,10 @@ constexpr const char* kSummaryMissing = Phrase("--summary needs a value (the eve
 constexpr const char* kEventsFileMissing = Phrase("--events-file needs a value (a file of events)");
 constexpr const char* kAddEventMissing = Phrase("--add-event needs a value (a line: '음력 3-15 어머니 생신')");
 constexpr const char* kRemoveEventMissing = Phrase("--remove-event needs a value (the name of the events)");
+constexpr const char* kShowMissing =
+    Phrase("--show needs a value (kinds of days: holidays, terms, anniversaries, sundry, events, all)");
+constexpr const char* kHideMissing =
+    Phrase("--hide needs a value (kinds of days: holidays, terms, anniversaries, sundry, events, all)");
 
 // Flags that choose what to print; at most one of them.
 struct ModeFlags {
@@ -27,6 +32,7 @@ struct ModeFlags {
     bool fromLunar = false;
     bool events = false;
     bool upcoming = false;
+    bool days = false;
     bool addEvent = false;
     bool removeEvent = false;
 };
@@ -77,6 +83,27 @@ UsageProblem SetModeFlag(Parsing& parsing, bool ModeFlags::*flag, GivenValue spa
     return std::nullopt;
 }
 
+// --show and --hide: kinds of days, by comma ("anniversaries,sundry", "all");
+// the last word said of a kind holds.
+UsageProblem ChooseKinds(Parsing& parsing, std::string_view option, std::string_view words, bool show)
+{
+    std::size_t start = 0;
+    while (start <= words.size()) {
+        const std::size_t comma = std::min(words.find(',', start), words.size());
+        const std::string_view word = words.substr(start, comma - start);
+        start = comma + 1;
+        if (word == "all") {
+            for (const DayKind kind : kDayKinds) parsing.request.kinds.Choose(kind, show);
+        } else if (const std::optional<DayKind> kind = DayKindOfWord(word)) {
+            parsing.request.kinds.Choose(*kind, show);
+        } else {
+            return Refuse("{1}: {2} is not a kind of day (holidays, terms, anniversaries, sundry, events, all)",
+                          {std::string(option), Utf8::Quoted(word)});
+        }
+    }
+    return std::nullopt;
+}
+
 // How an option takes its value.
 enum class Takes {
     Nothing,     // "--json"
@@ -104,6 +131,12 @@ constexpr Option kOptions[] = {
      [](Parsing& p, GivenValue span) { return SetModeFlag(p, &ModeFlags::terms, span); }},
     {"--events", Takes::MaybeValue, nullptr,
      [](Parsing& p, GivenValue span) { return SetModeFlag(p, &ModeFlags::events, span); }},
+    {"--days", Takes::MaybeValue, nullptr,
+     [](Parsing& p, GivenValue span) { return SetModeFlag(p, &ModeFlags::days, span); }},
+    {"--show", Takes::Value, kShowMissing,
+     [](Parsing& p, GivenValue kinds) { return ChooseKinds(p, "--show", kinds.value_or(""), true); }},
+    {"--hide", Takes::Value, kHideMissing,
+     [](Parsing& p, GivenValue kinds) { return ChooseKinds(p, "--hide", kinds.value_or(""), false); }},
     {"--upcoming", Takes::MaybeValue, nullptr,
      [](Parsing& p, GivenValue days) { return SetModeFlag(p, &ModeFlags::upcoming, days); }},
     {"--from-lunar", Takes::Nothing, nullptr,
@@ -239,7 +272,9 @@ UsageProblem ChooseListMode(PrintRequest& request, const ModeFlags& flags)
 UsageProblem ChooseEventChange(PrintRequest& request, const ModeFlags& flags)
 {
     const auto others = std::ranges::count(
-        std::initializer_list<bool>{flags.holidays, flags.terms, flags.events, flags.fromLunar, flags.upcoming}, true);
+        std::initializer_list<bool>{flags.holidays, flags.terms, flags.events, flags.fromLunar, flags.upcoming,
+                                    flags.days},
+        true);
     if (others > 0 || (flags.addEvent && flags.removeEvent) || !request.numbers.empty() ||
         request.format != OutputFormat::Text || request.noEvents) {
         return Refuse("--add-event and --remove-event go alone (with --events-file at most)");
@@ -257,11 +292,12 @@ UsageProblem ChooseMode(PrintRequest& request, const ModeFlags& flags)
 {
     if (flags.addEvent || flags.removeEvent) return ChooseEventChange(request, flags);
     const auto lists = std::ranges::count(std::initializer_list<bool>{flags.holidays, flags.terms, flags.events}, true);
-    const auto others = std::ranges::count(std::initializer_list<bool>{flags.fromLunar, flags.upcoming}, true);
+    const auto others =
+        std::ranges::count(std::initializer_list<bool>{flags.fromLunar, flags.upcoming, flags.days}, true);
     if (lists + others > 1 && (others > 0 || request.format != OutputFormat::Ics)) {
         return Refuse(
-            "choose one of --holidays, --terms, --events, --from-lunar and --upcoming (--ics takes any of the first "
-            "three)");
+            "choose one of --holidays, --terms, --events, --days, --from-lunar and --upcoming (--ics takes any of the "
+            "first three)");
     }
     if (request.noEvents && request.eventsFile) return Refuse("choose one of --events-file and --no-events");
     const std::size_t count = request.numbers.size();
@@ -269,6 +305,11 @@ UsageProblem ChooseMode(PrintRequest& request, const ModeFlags& flags)
     if (request.observe && !flags.fromLunar) return Refuse("--observe needs --from-lunar");
     if (!request.years.empty() && !flags.fromLunar) return Refuse("--years needs --from-lunar");
     if (lists > 0) return ChooseListMode(request, flags);
+    if (flags.days) {
+        if (count > 1) return Refuse("{1} takes one YEAR or FROM-TO, but got {2} argument(s)", {"--days", Count(count)});
+        request.mode = PrintMode::Days;
+        return std::nullopt;
+    }
     if (flags.upcoming) {
         if (count > 1) return Refuse("--upcoming takes one number of DAYS, but got {1} argument(s)", {Count(count)});
         request.mode = PrintMode::Upcoming;
@@ -304,8 +345,9 @@ UsageProblem CheckFormat(const PrintRequest& request)
     }
     if (request.format == OutputFormat::Ics) {
         if (request.cp949) return Refuse("--ics writes UTF-8: leave out --encoding cp949");
-        if (mode != PrintMode::CalendarFile && mode != PrintMode::FromLunarYears) {
-            return Refuse("--ics goes with --holidays, --terms, --events or --from-lunar MONTH DAY --years FROM-TO");
+        if (mode != PrintMode::CalendarFile && mode != PrintMode::FromLunarYears && mode != PrintMode::Days) {
+            return Refuse(
+                "--ics goes with --holidays, --terms, --events, --days or --from-lunar MONTH DAY --years FROM-TO");
         }
     }
     const bool page = request.format == OutputFormat::Pdf || request.format == OutputFormat::Svg;

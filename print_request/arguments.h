@@ -9,6 +9,7 @@
 #include "almanac.h"
 #include "calendar_names.h"
 #include "command_line.h"
+#include "day_kinds.h"
 #include "user_dates.h"
 
 // What dalcal-print was asked to do, read from its command line.
@@ -22,6 +23,7 @@ enum class PrintMode {
     Events,          // --events [YEAR | FROM-TO]: the user's events
     CalendarFile,    // --ics with any of --holidays, --terms and --events: one file
     Upcoming,        // --upcoming [DAYS]: what is coming from today
+    Days,            // --days [YEAR | FROM-TO]: every kind of day the almanac marks
     FromLunar,       // --from-lunar YEAR MONTH DAY [--leap]
     FromLunarYears,  // --from-lunar MONTH DAY --years FROM-TO [--leap]
     AddEvent,        // --add-event LINE: a line added to the user's events file
@@ -58,6 +60,7 @@ struct PrintRequest {
     std::optional<UserEvent> event;    // --add-event's line as the events file's reader reads it
     std::vector<std::string> numbers;  // the positional arguments, as given
     CalendarParts lists;               // which lists --holidays, --terms and --events chose
+    DayKindChoice kinds;               // --show and --hide, over the settings file's choice
 };
 
 // The request read from args (args[0] is the program), or the usage error

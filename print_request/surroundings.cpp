@@ -75,6 +75,12 @@ const UserDates& UserFiles::All() const
     return Holidays();
 }
 
+const DayKindChoice& UserFiles::Settings() const
+{
+    if (!settings_) settings_ = ReadUserSettings(paths_, report_);
+    return *settings_;
+}
+
 bool UseColor(ColorWhen when, bool stdoutIsTerminal, const char* noColor, const char* term)
 {
     if (when != ColorWhen::Auto) return when == ColorWhen::Always;

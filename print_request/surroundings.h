@@ -34,6 +34,7 @@ public:
     const UserDates& Holidays() const;  // the added holidays (events not read)
     const UserDates& Events() const;    // the events (added holidays not read)
     const UserDates& All() const;       // both
+    const DayKindChoice& Settings() const;  // the kinds of days the settings file shows or hides
 
     // After Events(): whether there was an events file, and where it is looked for.
     bool EventsFileFound() const { return eventsFound_; }
@@ -46,6 +47,7 @@ private:
     mutable bool eventsRead_ = false;
     mutable bool holidaysRead_ = false;
     mutable bool eventsFound_ = false;
+    mutable std::optional<DayKindChoice> settings_;
 };
 
 struct RunContext {

@@ -46,3 +46,17 @@ std::string CalendarFileName(const CalendarParts& parts, std::int32_t fromYear, 
     name += Years(fromYear, toYear);
     return name;
 }
+
+std::string DaysCalendarName(const DayKinds& kinds, std::int32_t fromYear, std::int32_t toYear)
+{
+    std::string name;
+    for (const DayKind kind : kDayKinds) {
+        if (!kinds.Has(kind)) continue;
+        if (!name.empty()) name += " · ";
+        name += DayKindName(kind);
+    }
+    name += ' ';
+    name += std::to_string(fromYear);
+    if (toYear != fromYear) name += '-' + std::to_string(toYear);
+    return name;
+}

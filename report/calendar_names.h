@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "day_kinds.h"
+
 // Korean names (UTF-8) of what dalcal-print hands to other calendars.
 
 // A lunar date without a year: "음력 3월 15일", "음력 윤6월 1일".
@@ -19,6 +21,10 @@ struct CalendarParts {
 // The name of such a calendar: "대한민국 공휴일 2026", "24절기 2026-2030",
 // "내 날짜 2026", "대한민국 공휴일 · 24절기 · 내 날짜 2026-2030".
 std::string CalendarFileName(const CalendarParts& parts, std::int32_t fromYear, std::int32_t toYear);
+
+// The name of a calendar of every kind shown (--days --ics): the kinds'
+// names and the years, "공휴일 · 24절기 · 잡절 · 내 날짜 2027".
+std::string DaysCalendarName(const DayKinds& kinds, std::int32_t fromYear, std::int32_t toYear);
 
 // The categories of events: "절기", "음력 기념일", "내 날짜" (the user's own).
 extern const char* const kSolarTermCategory;

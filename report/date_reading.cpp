@@ -77,11 +77,15 @@ std::string LunarDateText(const LunarReading& lunar)
     return text;
 }
 
-DateReading ReadDate(Almanac almanac, const GregorianDate& date, const UserDates& user)
+DateReading ReadDate(Almanac almanac, const GregorianDate& date, const UserDates& user, const DayKinds& kinds)
 {
     CheckDate(date);
     std::vector<EventDay> events = EventsInMonth(user, date.year, date.month);
     std::erase_if(events, [&date](const EventDay& day) { return day.observance.date != date; });
+    std::vector<MarkedDay> almanacDays =
+        MarkedDays(date.year, date.year, {false, kinds.terms && kinds.sundry, kinds.anniversaries, kinds.sundry, false},
+                   user, true);
+    std::erase_if(almanacDays, [&date](const MarkedDay& day) { return day.date != date || day.kind == DayKind::Terms; });
     return {date,
             WeekdayOf(date),
             GetDayStemBranch(GetDaysBeforeMonth(date.year, date.month), date.day),
@@ -89,7 +93,8 @@ DateReading ReadDate(Almanac almanac, const GregorianDate& date, const UserDates
             ReadLunarDate(almanac, date),
             HolidaysOn(date, user),
             TermOn(date),
-            std::move(events)};
+            std::move(events),
+            std::move(almanacDays)};
 }
 
 std::string DateReadingLine(const DateReading& reading)
@@ -115,6 +120,16 @@ std::string DateReadingLine(const DateReading& reading)
         if (term.uncertainDay) line += kUncertainMark;
     }
     for (const EventDay& event : reading.events) line += kPartSeparator + EventText(event);
+    for (const MarkedDay& day : reading.almanacDays) {
+        line += kPartSeparator;
+        line += day.name;
+        if (day.kind == DayKind::Anniversaries) line += " (기념일)";
+        if (day.minuteOfDay) {
+            line += ' ';
+            AppendClockTime(line, *day.minuteOfDay);
+            if (day.uncertainDay) line += kUncertainMark;
+        }
+    }
     return line;
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "almanac_days.h"
 #include "civil_date.h"
 #include "date_text.h"
 #include "holidays.h"
@@ -16,7 +17,7 @@ constexpr const char* kHolidaysNotKnown = "   (공휴일은 2014-2100년만 표�
 
 struct Note {
     std::int32_t day;
-    std::int32_t order;  // holidays, then events, then terms on the same day
+    std::int32_t order;  // holidays, events, 기념일, 잡절, then terms on the same day
     std::string line;
 };
 
@@ -71,24 +72,39 @@ std::string TermLine(const SolarTerm& term)
     return line;
 }
 
+std::string AlmanacDayLine(const MarkedDay& day)
+{
+    std::string line = NoteDate(day.date, true);
+    line += day.name;
+    if (day.kind == DayKind::Anniversaries) line += " (기념일)";
+    return line;
+}
+
 }  // namespace
 
-void PrintMonthNotes(std::int32_t year, std::int32_t month, const TextOutput& output, const UserDates& user)
+void PrintMonthNotes(std::int32_t year, std::int32_t month, const TextOutput& output, const UserDates& user,
+                     const DayKinds& kinds)
 {
     if (month < 1 || month > kMonthsInYear) return;
     std::vector<Note> notes;
     std::vector<Holiday> holidays;
-    const bool holidaysKnown = GetUserHolidays(year, user, holidays);
+    const bool holidaysKnown = !kinds.holidays || GetUserHolidays(year, user, holidays);
     for (const Holiday& holiday : holidays) {
         if (holiday.date.month == month) notes.push_back({holiday.date.day, 0, HolidayLine(holiday)});
     }
-    for (const EventDay& day : EventsInMonth(user, year, month)) {
-        notes.push_back({day.observance.date.day, 1, EventLine(day)});
+    if (kinds.events) {
+        for (const EventDay& day : EventsInMonth(user, year, month)) {
+            notes.push_back({day.observance.date.day, 1, EventLine(day)});
+        }
+    }
+    DayKinds almanacKinds{false, false, kinds.anniversaries, kinds.sundry, false};
+    for (const MarkedDay& day : MarkedDaysOfMonth(year, month, almanacKinds, user)) {
+        notes.push_back({day.date.day, day.kind == DayKind::Anniversaries ? 2 : 3, AlmanacDayLine(day)});
     }
     // The two terms of a month are those of index 2(month - 1) and the next.
-    for (std::int32_t index = 2 * (month - 1); index < 2 * month; ++index) {
+    for (std::int32_t index = 2 * (month - 1); kinds.terms && index < 2 * month; ++index) {
         SolarTerm term{};
-        if (GetSolarTerm(year, index, term)) notes.push_back({term.date.day, 2, TermLine(term)});
+        if (GetSolarTerm(year, index, term)) notes.push_back({term.date.day, 4, TermLine(term)});
     }
     std::ranges::stable_sort(
         notes, [](const Note& a, const Note& b) { return a.day != b.day ? a.day < b.day : a.order < b.order; });

@@ -5,6 +5,7 @@
 #include <optional>
 #include <vector>
 
+#include "almanac_days.h"
 #include "civil_date.h"
 #include "date_check.h"
 #include "date_reading.h"
@@ -57,22 +58,25 @@ std::optional<SmallMonth> SmallMonthOf(std::int32_t year, std::int32_t month, Al
 }
 
 // What Korea's almanac writes in a month's cells, found once for the month:
-// the year's holidays (none where not known), its solar terms and the
-// month's events. The classic table writes none.
+// of the kinds shown, the year's holidays (none where not known), its solar
+// terms, the month's events, 기념일 and 잡절. The classic table writes none.
 struct MonthNotes {
     std::vector<Holiday> holidays;
     std::vector<SolarTerm> terms;
     std::vector<EventDay> events;
+    std::vector<MarkedDay> almanacDays;  // 기념일 and 잡절
 };
 
-MonthNotes NotesOf(std::int32_t year, std::int32_t month, Almanac almanac, const UserDates& user)
+MonthNotes NotesOf(std::int32_t year, std::int32_t month, Almanac almanac, const UserDates& user,
+                   const DayKinds& kinds)
 {
     MonthNotes notes;
     if (almanac != Almanac::Korea) return notes;
-    if (!GetUserHolidays(year, user, notes.holidays)) notes.holidays.clear();
+    if (!kinds.holidays || !GetUserHolidays(year, user, notes.holidays)) notes.holidays.clear();
     std::array<SolarTerm, kSolarTermsInYear> terms{};
-    if (GetSolarTerms(year, terms)) notes.terms.assign(terms.begin(), terms.end());
-    notes.events = EventsInMonth(user, year, month);
+    if (kinds.terms && GetSolarTerms(year, terms)) notes.terms.assign(terms.begin(), terms.end());
+    if (kinds.events) notes.events = EventsInMonth(user, year, month);
+    notes.almanacDays = MarkedDaysOfMonth(year, month, {false, false, kinds.anniversaries, kinds.sundry, false}, user);
     return notes;
 }
 
@@ -90,6 +94,9 @@ PageDay DayOf(const GregorianDate& date, std::int32_t weekday, const std::option
     }
     for (const EventDay& event : notes.events) {
         if (event.observance.date == date) day.notes.push_back(EventText(event));
+    }
+    for (const MarkedDay& marked : notes.almanacDays) {
+        if (marked.date == date) day.notes.push_back(marked.name);
     }
     return day;
 }
@@ -125,12 +132,13 @@ std::vector<std::string> Footer(Almanac almanac, const Shown& shown)
 
 }  // namespace
 
-MonthPage MakeMonthPage(std::int32_t year, std::int32_t month, Almanac almanac, const UserDates& user)
+MonthPage MakeMonthPage(std::int32_t year, std::int32_t month, Almanac almanac, const UserDates& user,
+                        const DayKinds& kinds)
 {
     CheckYearAndMonth(year, month);
     MonthPage page{year, month, MonthTitle(year, month), {}, MonthGridOf(year, month), {}, {}, {}, {}};
 
-    const MonthNotes notes = NotesOf(year, month, almanac, user);
+    const MonthNotes notes = NotesOf(year, month, almanac, user, kinds);
     std::vector<std::optional<LunarReading>> lunar;
     Shown shown;
     for (std::int32_t day = 1; day <= page.grid.days; ++day) {

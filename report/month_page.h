@@ -8,6 +8,7 @@
 #include "almanac.h"
 #include "date_reading.h"
 #include "day_color.h"
+#include "day_kinds.h"
 #include "month_grid.h"
 #include "user_dates.h"
 
@@ -20,7 +21,8 @@ struct PageDay {
     DayColor color;
     std::string lunar;                      // "3.15", "윤6.1"; empty outside the almanac
     std::optional<LunarReading> lunarDate;  // the same as read; none outside the almanac
-    std::vector<std::string> notes;         // holidays (as --holidays names them), the solar term, the user's events
+    std::vector<std::string> notes;         // holidays (as --holidays names them), the solar term, the user's
+                                            // events, 기념일 and 잡절, of the kinds shown
     std::size_t holidayNotes = 0;           // how many of the notes, from the first, are holidays
 };
 
@@ -46,6 +48,8 @@ struct MonthPage {
 };
 
 // The page of a month of years 1..9999 (EConvertError naming a year or month
-// out of range). Korea's almanac gives holidays, solar terms and the user's
-// events; the classic table the lunar dates alone, as the text views do.
-MonthPage MakeMonthPage(std::int32_t year, std::int32_t month, Almanac almanac, const UserDates& user = {});
+// out of range). Korea's almanac gives holidays, solar terms, the user's
+// events, 기념일 and 잡절, of the kinds shown; the classic table the lunar
+// dates alone, as the text views do.
+MonthPage MakeMonthPage(std::int32_t year, std::int32_t month, Almanac almanac, const UserDates& user = {},
+                        const DayKinds& kinds = kListedKinds);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "almanac_days.h"
 #include "holidays.h"
 #include "korean_words.h"
 #include "reminders.h"
@@ -10,16 +11,25 @@
 
 namespace {
 
-// The order of a day's dates, as below a month: holidays, events, terms.
-// (The reminders come before all days.)
+// The order of a day's dates, as below a month: holidays, events, 기념일,
+// 잡절, terms. (The reminders come before all days.)
 constexpr std::int32_t OrderOf(UpcomingKind kind)
 {
-    return kind == UpcomingKind::Holiday ? 0 : kind == UpcomingKind::Event ? 1 : 2;
+    switch (kind) {
+    case UpcomingKind::Holiday: return 0;
+    case UpcomingKind::Event: return 1;
+    case UpcomingKind::Anniversary: return 2;
+    case UpcomingKind::Sundry: return 3;
+    case UpcomingKind::SolarTerm: return 4;
+    case UpcomingKind::Reminder: return -1;
+    }
+    return 5;
 }
 
 }  // namespace
 
-std::vector<UpcomingDate> UpcomingDates(const GregorianDate& today, std::int32_t days, const UserDates& user)
+std::vector<UpcomingDate> UpcomingDates(const GregorianDate& today, std::int32_t days, const UserDates& user,
+                                        const DayKinds& kinds)
 {
     std::vector<UpcomingDate> dates;
     if (days <= 0 || today.year < kFirstYear || today.year > kLastYear) return dates;
@@ -36,7 +46,7 @@ std::vector<UpcomingDate> UpcomingDates(const GregorianDate& today, std::int32_t
     std::vector<Holiday> holidays;
     std::array<SolarTerm, kSolarTermsInYear> terms{};
     for (std::int32_t year = today.year; year <= lastYear; ++year) {
-        if (GetUserHolidays(year, user, holidays)) {
+        if (kinds.holidays && GetUserHolidays(year, user, holidays)) {
             for (const Holiday& holiday : holidays) {
                 if (const auto left = daysLeft(holiday.date)) {
                     dates.push_back(
@@ -44,7 +54,7 @@ std::vector<UpcomingDate> UpcomingDates(const GregorianDate& today, std::int32_t
                 }
             }
         }
-        if (year < kFirstSolarTermYear || year > kLastSolarTermYear) continue;
+        if (!kinds.terms || year < kFirstSolarTermYear || year > kLastSolarTermYear) continue;
         GetSolarTerms(year, terms);
         for (const SolarTerm& term : terms) {
             if (const auto left = daysLeft(term.date)) {
@@ -58,13 +68,23 @@ std::vector<UpcomingDate> UpcomingDates(const GregorianDate& today, std::int32_t
             }
         }
     }
-    for (const EventDay& event : EventsIn(user, today.year, lastYear)) {
+    for (const MarkedDay& day :
+         MarkedDays(today.year, lastYear, {false, false, kinds.anniversaries, kinds.sundry, false}, user, false)) {
+        if (const auto left = daysLeft(day.date)) {
+            const UpcomingKind kind =
+                day.kind == DayKind::Anniversaries ? UpcomingKind::Anniversary : UpcomingKind::Sundry;
+            dates.push_back({day.date, *left, kind, day.name, {}, {}, false});
+        }
+    }
+    const std::vector<EventDay> events = kinds.events ? EventsIn(user, today.year, lastYear) : std::vector<EventDay>{};
+    for (const EventDay& event : events) {
         if (const auto left = daysLeft(event.observance.date)) {
             dates.push_back(
                 {event.observance.date, *left, UpcomingKind::Event, EventText(event), {}, {}, event.observance.moved});
         }
     }
-    for (const Reminder& reminder : RemindersDue(today, user)) {
+    const std::vector<Reminder> reminders = kinds.events ? RemindersDue(today, user) : std::vector<Reminder>{};
+    for (const Reminder& reminder : reminders) {
         dates.push_back({reminder.day.observance.date,
                          reminder.daysBefore,
                          UpcomingKind::Reminder,

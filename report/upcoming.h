@@ -6,13 +6,14 @@
 #include <vector>
 
 #include "civil_date.h"
+#include "day_kinds.h"
 #include "holiday.h"
 #include "user_dates.h"
 
 // What is coming: the public holidays, the solar terms and the user's events
 // of the days from today on, for a shell's start-up file.
 
-enum class UpcomingKind { Holiday, SolarTerm, Event, Reminder };
+enum class UpcomingKind { Holiday, SolarTerm, Event, Reminder, Anniversary, Sundry };
 
 struct UpcomingDate {
     GregorianDate date;
@@ -24,11 +25,13 @@ struct UpcomingDate {
     bool moved = false;                       // an event kept elsewhere than its own day
 };
 
-// The days today..today+days-1 that hold something, in date order (on one
-// day: holidays, events, terms), within the years each is known for; none
-// outside 1..9999. Before them the reminders due today (reminders.h), each
-// dated with the day it reminds of, however far ahead that is.
-std::vector<UpcomingDate> UpcomingDates(const GregorianDate& today, std::int32_t days, const UserDates& user);
+// The days today..today+days-1 that hold something of the kinds shown, in
+// date order (on one day: holidays, events, 기념일, 잡절, terms), within the
+// years each is known for; none outside 1..9999. Before them the reminders
+// due today (reminders.h), each dated with the day it reminds of, however far
+// ahead that is, where events are shown.
+std::vector<UpcomingDate> UpcomingDates(const GregorianDate& today, std::int32_t days, const UserDates& user,
+                                        const DayKinds& kinds = kListedKinds);
 
 // The largest span asked for: ten years.
 inline constexpr std::int32_t kMostUpcomingDays = 3660;

@@ -22,15 +22,16 @@ inline bool WriteWholeFile(const char* path, const std::string& text)
     return true;
 }
 
-// The main of such a program: first() into argv[1], second() into argv[2];
-// usage on stderr and status 2 for any other command line, 1 where a file
-// could not be written.
-template <typename MakeFirst, typename MakeSecond>
-int WriteTwoTables(int argc, char** argv, const char* usage, MakeFirst first, MakeSecond second)
+// The main of such a program: each maker's text into the file named by the
+// argument of its place (argv[1], argv[2], ...); usage on stderr and status 2
+// for any other count of arguments, 1 where a file could not be written.
+template <typename... Makers>
+int WriteTables(int argc, char** argv, const char* usage, Makers... makers)
 {
-    if (argc != 3) {
+    if (argc != static_cast<int>(sizeof...(Makers)) + 1) {
         (void)std::fputs(usage, stderr);
         return 2;
     }
-    return WriteWholeFile(argv[1], first()) && WriteWholeFile(argv[2], second()) ? 0 : 1;
+    int argument = 0;
+    return (WriteWholeFile(argv[++argument], makers()) && ...) ? 0 : 1;
 }

@@ -35,8 +35,8 @@ PrintRequest PrintRequestOf(const std::vector<const char*>& args)
 TEST(PrintArguments, EveryUsageErrorIsReturned)
 {
     constexpr const char* kChooseOne =
-        "choose one of --holidays, --terms, --events, --from-lunar and --upcoming (--ics takes any of the first "
-        "three)";
+        "choose one of --holidays, --terms, --events, --days, --from-lunar and --upcoming (--ics takes any of the "
+        "first three)";
     const struct {
         std::vector<const char*> args;
         const char* message;

@@ -62,6 +62,7 @@ TEST(ComputedTables, AreTheComputation)
             ASSERT_TRUE(GetSolarTerm(year, index, read));
             const SolarTerm computed = ComputeSolarTerm(year, index);
             EXPECT_EQ(read.index, computed.index);
+            if (read.published) continue;  // KASI's own minute (solar_terms_test.cpp)
             EXPECT_EQ(read.date, computed.date) << year << " " << index;
             EXPECT_EQ(read.minuteOfDay, computed.minuteOfDay) << year << " " << index;
             EXPECT_EQ(read.uncertainDay, computed.uncertainDay) << year << " " << index;

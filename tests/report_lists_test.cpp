@@ -11,11 +11,12 @@
 
 namespace {
 
-std::vector<std::string> NotesOf(std::int32_t year, std::int32_t month, const UserDates& user = {})
+std::vector<std::string> NotesOf(std::int32_t year, std::int32_t month, const UserDates& user = {},
+                                 const DayKinds& kinds = kListedKinds)
 {
     std::vector<std::string> lines;
     PrintMonthNotes(
-        year, month, [&lines](const std::string& line) { lines.push_back(line); }, user);
+        year, month, [&lines](const std::string& line) { lines.push_back(line); }, user, kinds);
     return lines;
 }
 
@@ -85,6 +86,32 @@ UserDates FamilyDates()
     return user;
 }
 
+// May 2027 as a wall calendar gives it: 기념일 only when asked for, each
+// kind left out when hidden; July's 삼복 and 칠석 in August.
+TEST(MonthNotes, KindsOfDaysShownAndHidden)
+{
+    const std::vector<std::string> listed = NotesOf(2027, 5);
+    EXPECT_EQ(std::ranges::count_if(listed, [](const std::string& line) { return line.ends_with("(기념일)"); }), 0);
+    DayKinds withAnniversaries = kListedKinds;
+    withAnniversaries.anniversaries = true;
+    const std::vector<std::string> all = NotesOf(2027, 5, {}, withAnniversaries);
+    EXPECT_NE(std::ranges::find(all, " 5월  8일(토) 어버이날 (기념일)"), all.end());
+    EXPECT_NE(std::ranges::find(all, " 5월 15일(토) 스승의 날 (기념일)"), all.end());
+    EXPECT_EQ(all.size(), listed.size() + 21);  // KASI lists 22, 어린이날 among them
+    EXPECT_EQ(NotesOf(2027, 7), (std::vector<std::string>{
+                                    " 7월  7일 소서 16:37",
+                                    " 7월 17일(토) 제헌절",
+                                    " 7월 19일(월) 제헌절 대체공휴일",
+                                    " 7월 20일(화) 초복",
+                                    " 7월 23일 대서 10:05",
+                                    " 7월 30일(금) 중복",
+                                }));
+    EXPECT_EQ(NotesOf(2027, 7, {}, {false, false, false, true, false}),
+              (std::vector<std::string>{" 7월 20일(화) 초복", " 7월 30일(금) 중복"}));
+    EXPECT_EQ(NotesOf(2027, 8, {}, {false, false, false, true, false}),
+              (std::vector<std::string>{" 8월  8일(일) 칠석", " 8월  9일(월) 말복"}));
+}
+
 TEST(MonthNotes, UserDatesAmongHolidaysAndTerms)
 {
     // The added day takes 3-2, so 삼일절's substitute day moves to 3-3.
@@ -93,6 +120,7 @@ TEST(MonthNotes, UserDatesAmongHolidaysAndTerms)
                                                    " 3월  2일(월) 임시공휴일",
                                                    " 3월  2일(월) 이사",
                                                    " 3월  3일(화) 삼일절 대체공휴일",
+                                                   " 3월  3일(화) 정월대보름",
                                                    " 3월  5일 경칩 22:59",
                                                    " 3월 20일 춘분 23:46",
                                                }));

@@ -1,5 +1,7 @@
 #include "solar_terms.h"
 
+#include "solar_term_computation.h"
+
 #include <algorithm>
 #include <fstream>
 #include <sstream>
@@ -28,7 +30,7 @@ struct KnownDifference {
     std::int32_t dalcalMinutesOff;  // dalcal's minute less KASI's
 };
 
-// Where dalcal's minute is not KASI's, and why (the seconds: how far the
+// Where the ephemeris's minute is not KASI's, and why (the seconds: how far the
 // ephemeris's moment lies from the start of KASI's minute; KASI rounds to the
 // nearest minute, so 30 and more is the next minute).
 // - KASI's almanacs of 2008-2016 put the moments 1 to 8 seconds earlier than
@@ -73,7 +75,7 @@ const KnownDifference kKnownDifferences[] = {
 
 // Rows of KASI's service that are not what KASI means: a day off, or a moment
 // that the service's other years and the ephemeris put hours or minutes
-// elsewhere. The test reads them but checks nothing against them.
+// elsewhere. The build keeps the computed moment there.
 const KnownDifference kServiceErrors[] = {
     {2011, 1, 0},   // 대한 dated 01-21 (19:18): it falls on 2011-01-20 (19:19 here)
     {2011, 20, 0},  // 입동 at 09:26: it falls at 03:35
@@ -122,27 +124,53 @@ const KnownDifference* Find(const KnownDifference (&table)[N], std::int32_t year
     return found == std::end(table) ? nullptr : found;
 }
 
-// Every row of KASI's table: dalcal's day and minute are KASI's, but for the
-// differences listed above, which must still hold exactly.
+std::int32_t MinutesOf(const SolarTerm& term)
+{
+    return DayCountOf(term.date.year, term.date.month, term.date.day) * 1440 + term.minuteOfDay;
+}
+
+// Every row of KASI's table: dalcal's day and minute are KASI's, as published,
+// but for the service's errors, where they are the ephemeris's; and the
+// ephemeris alone is KASI's minute but for the differences listed above,
+// which must still hold exactly.
 TEST(SolarTerms, EveryMinuteKasiPublished2000To2027)
 {
     const std::vector<KasiRow> rows = ReadKasiRows();
     ASSERT_EQ(rows.size(), std::size_t{28} * std::size_t{kSolarTermsInYear}) << kKasiTermsCsv;
-    std::size_t same = 0;
+    std::size_t sameByEphemeris = 0;
     for (const KasiRow& row : rows) {
         SCOPED_TRACE(std::to_string(row.year) + " " + SolarTermNames[static_cast<std::size_t>(row.index)]);
         ASSERT_EQ(row.year, 2000 + static_cast<std::int32_t>(&row - rows.data()) / kSolarTermsInYear);
-        if (Find(kServiceErrors, row.year, row.index) != nullptr) continue;
         SolarTerm term{};
         ASSERT_TRUE(GetSolarTerm(row.year, row.index, term));
-        const KnownDifference* const known = Find(kKnownDifferences, row.year, row.index);
-        const std::int32_t dalcalMinutes =
-            DayCountOf(term.date.year, term.date.month, term.date.day) * 1440 + term.minuteOfDay;
+        const SolarTerm computed = ComputeSolarTerm(row.year, row.index);
         const std::int32_t kasiMinutes = row.dayCount * 1440 + row.minuteOfDay;
-        EXPECT_EQ(dalcalMinutes - kasiMinutes, known != nullptr ? known->dalcalMinutesOff : 0);
-        if (known == nullptr) ++same;
+        if (Find(kServiceErrors, row.year, row.index) != nullptr) {
+            EXPECT_FALSE(term.published);
+            EXPECT_EQ(MinutesOf(term), MinutesOf(computed));
+            continue;
+        }
+        EXPECT_TRUE(term.published);
+        EXPECT_FALSE(term.uncertainDay);
+        EXPECT_EQ(MinutesOf(term), kasiMinutes);
+        const KnownDifference* const known = Find(kKnownDifferences, row.year, row.index);
+        EXPECT_EQ(MinutesOf(computed) - kasiMinutes, known != nullptr ? known->dalcalMinutesOff : 0);
+        if (known == nullptr) ++sameByEphemeris;
     }
-    EXPECT_EQ(same, rows.size() - std::size(kKnownDifferences) - std::size(kServiceErrors));
+    EXPECT_EQ(sameByEphemeris, rows.size() - std::size(kKnownDifferences) - std::size(kServiceErrors));
+}
+
+// Outside the years KASI published, the ephemeris's minute, marked so.
+TEST(SolarTerms, ComputedWhereKasiPublishedNothing)
+{
+    for (const std::int32_t year : {1900, 1999, 2028, 2100}) {
+        for (std::int32_t index = 0; index < kSolarTermsInYear; index += 5) {
+            SolarTerm term{};
+            ASSERT_TRUE(GetSolarTerm(year, index, term));
+            EXPECT_FALSE(term.published) << year << " " << index;
+            EXPECT_EQ(MinutesOf(term), MinutesOf(ComputeSolarTerm(year, index))) << year << " " << index;
+        }
+    }
 }
 
 // Every year: the terms in order, 14-17 days apart, two in each month, and

@@ -78,7 +78,7 @@ TEST_F(UserFileReading, BadLinesAndFilesAreReportedAndTheRestIsUsed)
     const std::string shared = Write("shared", "solar 1-1 bad #: 알림=x\n");
     const std::string added = Write("holidays", "2026-03-02 a day off\n2026-02-30 bad\n");
     fs::create_directory(Path("folder"));
-    const UserFilePaths paths{events, true, {Path("absent"), Path("folder"), added}, shared};
+    const UserFilePaths paths{events, true, {Path("absent"), Path("folder"), added}, shared, std::nullopt};
     std::vector<std::string> messages;
     const UserDates user = ReadUserDates(paths, Collect(messages));
     EXPECT_EQ(messages, (std::vector<std::string>{
@@ -105,13 +105,13 @@ TEST_F(UserFileReading, AnEventsFileAskedForByNameMustExist)
 {
     std::vector<std::string> messages;
     const ProblemReport report = Collect(messages);
-    ReadUserDates({Path("absent"), false, {}, std::nullopt}, report);
+    ReadUserDates({Path("absent"), false, {}, std::nullopt, std::nullopt}, report);
     EXPECT_TRUE(messages.empty());
     EXPECT_TRUE(messages.empty());
     fs::create_directory(Path("folder"));
     for (const std::string& name : {Path("absent"), Path("folder")}) {
         try {
-            ReadUserDates({name, true, {}, std::nullopt}, report);
+            ReadUserDates({name, true, {}, std::nullopt, std::nullopt}, report);
             ADD_FAILURE() << name << " was read";
         } catch (const UnreadableNamedFile& error) {
             EXPECT_EQ(error.Path(), name);
@@ -127,7 +127,7 @@ TEST_F(UserFileReading, FilesAreNeverChanged)
     const fs::file_time_type before = fs::last_write_time(events);
     struct stat statusBefore {};
     ASSERT_EQ(stat(events.c_str(), &statusBefore), 0);
-    ReadUserDates({events, true, {events}, events}, [](const std::string&, const Message&) {});
+    ReadUserDates({events, true, {events}, events, std::nullopt}, [](const std::string&, const Message&) {});
     struct stat statusAfter {};
     ASSERT_EQ(stat(events.c_str(), &statusAfter), 0);
     EXPECT_EQ(fs::last_write_time(events), before);

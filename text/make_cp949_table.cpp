@@ -121,6 +121,6 @@ std::string FromUnicodeTable()
 
 int main(int argc, char** argv)
 {
-    return WriteTwoTables(argc, argv, "usage: make_cp949_table TO_UNICODE.inc FROM_UNICODE.inc\n", ToUnicodeTable,
+    return WriteTables(argc, argv, "usage: make_cp949_table TO_UNICODE.inc FROM_UNICODE.inc\n", ToUnicodeTable,
                           FromUnicodeTable);
 }

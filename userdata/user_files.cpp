@@ -9,12 +9,14 @@
 
 #include "date_files.h"
 #include "file_descriptor.h"
+#include "settings_file.h"
 
 namespace {
 
 constexpr off_t kLargestFile = off_t{16} * 1024 * 1024;  // bytes; no list of dates comes near it
 constexpr const char* kEventsName = "/dalcal/events";
 constexpr const char* kHolidaysName = "/dalcal/holidays";
+constexpr const char* kSettingsName = "/dalcal/settings";
 
 // What errno says, described where it is shown.
 Message SystemError()
@@ -87,6 +89,7 @@ UserFilePaths LocateUserFiles(const UserFileChoice& choice, const std::string& c
     if (!choice.noEvents && !choice.eventsFile) paths.systemEvents = kSystemEventsFile;
     paths.holidays.emplace_back(kSystemHolidaysFile);
     if (!configFolder.empty()) paths.holidays.push_back(configFolder + kHolidaysName);
+    if (!configFolder.empty()) paths.settings = configFolder + kSettingsName;
     return paths;
 }
 
@@ -140,6 +143,16 @@ void ReadAddedHolidays(const UserFilePaths& paths, const ProblemReport& report, 
         }
         user.holidaySources.push_back(path);
     }
+}
+
+DayKindChoice ReadUserSettings(const UserFilePaths& paths, const ProblemReport& report)
+{
+    if (!paths.settings) return {};
+    const std::optional<std::string> text = ReadFile(*paths.settings, false, report);
+    if (!text) return {};
+    SettingsFile file = ParseSettingsFile(*text);
+    ReportProblems(*paths.settings, file.problems, report);
+    return file.kinds;
 }
 
 UserDates ReadUserDates(const UserFilePaths& paths, const ProblemReport& report)

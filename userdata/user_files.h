@@ -7,6 +7,7 @@
 
 #include "exception.h"
 #include "message.h"
+#include "day_kinds.h"
 #include "user_dates.h"
 
 // Where the user's date files are, and reading them. The files are only ever
@@ -26,6 +27,7 @@ struct UserFilePaths {
     bool eventsNamed = false;           // given on the command line: its absence is reported
     std::vector<std::string> holidays;
     std::optional<std::string> systemEvents;  // the administrator's, read before the user's; never written
+    std::optional<std::string> settings;      // which kinds of days are shown (settings_file.h)
 };
 UserFilePaths LocateUserFiles(const UserFileChoice& choice, const std::string& configHome, const std::string& home);
 
@@ -60,3 +62,7 @@ private:
 // is read, then the user's.
 bool ReadUserEvents(const UserFilePaths& paths, const ProblemReport& report, UserDates& user);
 void ReadAddedHolidays(const UserFilePaths& paths, const ProblemReport& report, UserDates& user);
+
+// The kinds of days the user chose to show or hide, from the settings file:
+// none chosen where there is none; its bad lines reported, the rest used.
+DayKindChoice ReadUserSettings(const UserFilePaths& paths, const ProblemReport& report);

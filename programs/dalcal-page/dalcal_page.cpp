@@ -45,7 +45,8 @@ int Main(std::span<const char* const> args)
         if (context.stampGiven) document.created = UtcMoment(context.stampSeconds);
         for (const MonthOfPage& month : months) {
             pages.push_back(
-                LayOutMonthPage(MakeMonthPage(month.year, month.month, request.almanac, context.user.All())));
+                LayOutMonthPage(MakeMonthPage(month.year, month.month, request.almanac, context.user.All(),
+                                              request.kinds.Apply(context.user.Settings().Apply(kListedKinds)))));
         }
     } catch (const UnreadableNamedFile& error) {
         ComplainOfNamedFile(error);

@@ -7,6 +7,7 @@
 
 #include "argument_values.h"
 #include "calendar_events.h"
+#include "almanac_days.h"
 #include "calendar_names.h"
 #include "date_text.h"
 #include "json_documents.h"
@@ -143,6 +144,35 @@ void PrintEvents(const Printer& printer)
     }
 }
 
+void PrintDays(const Printer& printer)
+{
+    const OutputFormat format = printer.Request().format;
+    const DayKinds kinds = printer.Kinds(format == OutputFormat::Text ? kListedKinds : kEveryKind);
+    const YearSpan span =
+        SpanOrThisYear(printer, "--days", kFirstSolarTermYear, kLastSolarTermYear,
+                       Phrase("{1}: {2} is not within the years {3}-{4} of which the almanac's days are known"));
+    const std::vector<MarkedDay> days = MarkedDays(span.from, span.to, kinds, printer.User(), kinds.terms);
+    if (format == OutputFormat::Json) {
+        printer.Document(MarkedDaysJson(days) + "\n");
+        return;
+    }
+    if (format == OutputFormat::Text) {
+        for (const MarkedDay& day : days) printer.Write(MarkedDayLine(day));
+        return;
+    }
+    ICalendarWriter calendar = printer.Calendar(DaysCalendarName(kinds, span.from, span.to));
+    HolidayEventMaker holidays;
+    std::vector<Holiday> ofYear;
+    for (std::int32_t year = span.from; kinds.holidays && year <= span.to; ++year) {
+        if (!GetUserHolidays(year, printer.Holidays(), ofYear)) continue;
+        for (const Holiday& holiday : ofYear) calendar.Add(holidays.Make(holiday));
+    }
+    if (kinds.terms) AddTerms(span, calendar);
+    for (const CalendarEvent& event : AlmanacDayEvents(days)) calendar.Add(event);
+    if (kinds.events) AddEvents(printer.Events(), span, calendar);
+    calendar.Finish();
+}
+
 void PrintCalendarFile(const Printer& printer)
 {
     const CalendarParts& lists = printer.Request().lists;
@@ -172,8 +202,10 @@ void PrintUpcoming(const Printer& printer)
         throw TypedValueError(Message("--upcoming: {1} is not a number of days 1-{2}",
                                       {Utf8::Quoted(numbers[0]), std::to_string(kMostUpcomingDays)}));
     }
-    const std::vector<UpcomingDate> dates = UpcomingDates(printer.Context().today, days, printer.User());
-    if (printer.Request().format == OutputFormat::Json) {
+    const bool json = printer.Request().format == OutputFormat::Json;
+    const std::vector<UpcomingDate> dates =
+        UpcomingDates(printer.Context().today, days, printer.User(), printer.Kinds(json ? kEveryKind : kListedKinds));
+    if (json) {
         printer.Document(UpcomingJson(dates) + "\n");
         return;
     }

@@ -58,6 +58,9 @@ int RunPrintRequest(const PrintRequest& request, const RunContext& context, cons
         case PrintMode::Upcoming:
             PrintUpcoming(printer);
             return 0;
+        case PrintMode::Days:
+            PrintDays(printer);
+            return 0;
         case PrintMode::FromLunar:
             PrintLunarDate(printer);
             return 0;

@@ -73,7 +73,8 @@ void Printer::Month(std::int32_t year, std::int32_t month) const
         PrintTerminalMonth(year, month, Output(), request_.almanac, style, headingStyle);
     }
     if (!korea) return;
-    if (layout != MonthLayout::Compact) return PrintMonthNotes(year, month, Output(), User());
+    const DayKinds kinds = Kinds(kListedKinds);
+    if (layout != MonthLayout::Compact) return PrintMonthNotes(year, month, Output(), User(), kinds);
     // Within the compact month's width (or a narrower terminal's), a long note continued below.
     const auto width = static_cast<std::size_t>(
         context_.terminalColumns > 0 ? std::min(context_.terminalColumns, kCompactColumns) : kCompactColumns);
@@ -82,7 +83,7 @@ void Printer::Month(std::int32_t year, std::int32_t month) const
         [this, width](const std::string& line) {
             for (const std::string& part : Utf8::Wrapped(line, width, "          ")) Write(part);
         },
-        User());
+        User(), kinds);
 }
 
 void Printer::Year(std::int32_t year) const

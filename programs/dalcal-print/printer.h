@@ -59,8 +59,18 @@ public:
     const UserDates& Holidays() const { return context_.user.Holidays(); }
     const UserDates& Events() const { return context_.user.Events(); }
 
+    // The kinds of days shown: the view's defaults, then the settings file's
+    // choices, then --show and --hide.
+    DayKinds Kinds(const DayKinds& defaults) const
+    {
+        return request_.kinds.Apply(context_.user.Settings().Apply(defaults));
+    }
+
     // Everything known of a day, the user's dates included.
-    DateReading Read(const GregorianDate& date) const { return ReadDate(request_.almanac, date, User()); }
+    DateReading Read(const GregorianDate& date) const
+    {
+        return ReadDate(request_.almanac, date, User(), Kinds(kEveryKind));
+    }
 
 private:
     MonthLayout LayoutOfMonth() const;

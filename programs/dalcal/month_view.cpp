@@ -83,6 +83,11 @@ QPushButton* Button(const char* english, QWidget* owner)
 
 }  // namespace
 
+const std::optional<std::string>& MonthView::SettingsPath()
+{
+    return monthViewFiles.settings;
+}
+
 void SetMonthViewUserFiles(UserFilePaths paths, ProblemReport report)
 {
     monthViewFiles = std::move(paths);
@@ -105,7 +110,10 @@ MonthView::MonthView(QWidget* owner)
       add_(Button(Phrase("Add a date"), this)),
       menuBar_(new QMenuBar(this)),
       keeper_(std::make_unique<UserDatesKeeper>(
-          monthViewFiles, [this] { ShowDatesAgain(); }, monthViewReport))
+          monthViewFiles, [this] { ShowDatesAgain(); }, monthViewReport)),
+      kindChoice_(ReadUserSettings(monthViewFiles, monthViewReport ? monthViewReport : ProblemReport(
+                                                                                         [](const std::string&,
+                                                                                            const Message&) {})))
 {
     setWindowTitle(QStringLiteral("dalcal"));
     // The desktop's font; fontconfig falls back for the Hangul it lacks to
@@ -118,6 +126,7 @@ MonthView::MonthView(QWidget* owner)
     SetUpParts();
     SetUpGrid();
     SetUpMenu();
+    SetUpViewMenu();
     LayOut();
     Connect();
     SelectToday();
@@ -355,7 +364,7 @@ bool MonthView::eventFilter(QObject* watched, QEvent* event)
 
 void MonthView::ShowMonth()
 {
-    const MonthPage page = MakeMonthPage(shownYear_, shownMonth_, Almanac::Korea, keeper_->Dates());
+    const MonthPage page = MakeMonthPage(shownYear_, shownMonth_, Almanac::Korea, keeper_->Dates(), KindsInCells());
     std::string title = page.title;
     for (const std::string& line : page.lunarLines) title += '\n' + line;
     title_->setText(Text(title));
@@ -391,7 +400,7 @@ void MonthView::ShowReading()
 {
     // A part a line: the day, its lunar date, each holiday and term; the
     // day's own dates in the list under it.
-    DateReading read = ReadDate(Almanac::Korea, selected_, keeper_->Dates());
+    DateReading read = ReadDate(Almanac::Korea, selected_, keeper_->Dates(), KindsInReading());
     ShowDayEvents(read);
     read.events.clear();
     const std::string line = DateReadingLine(read);

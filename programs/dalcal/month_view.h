@@ -101,6 +101,11 @@ private:
     void AddEventEntries(QMenu& menu, std::size_t index);
     bool Saved(const std::function<void()>& change);  // says why where it failed
     void SwitchReminders(bool on);
+    void SetUpViewMenu();
+    void ChooseKind(DayKind kind, bool shown);
+    DayKinds KindsInCells() const;    // the user's choice over the lists' defaults
+    DayKinds KindsInReading() const;  // the user's choice over the reading's
+    static const std::optional<std::string>& SettingsPath();
 
     GregorianDate selected_;
     std::int32_t shownYear_ = 0;
@@ -123,6 +128,7 @@ private:
     EventDialog* dialog_ = nullptr;
     QMessageBox* question_ = nullptr;
     std::unique_ptr<UserDatesKeeper> keeper_;
+    DayKindChoice kindChoice_;
 };
 
 // The user's files the month view reads (and the events file it writes),

@@ -72,6 +72,7 @@ private:
     QTemporaryDir folder_;
     QString events_;       // the user's events file
     QString adminEvents_;  // the administrator's, only read
+    QString settings_;     // which kinds of days are shown
     const std::string eventsText_ = "# 우리 집\r\n음력 1-5 어머니 생신\r\n2027-02-14 이사 \xF0\x9F\x8E\x82\r\n";
 
     void Key(int key) { QTest::keyClick(view_->Grid(), static_cast<Qt::Key>(key)); }
@@ -97,9 +98,10 @@ private slots:
         QVERIFY(folder_.isValid());
         events_ = folder_.filePath(QStringLiteral("events"));
         adminEvents_ = folder_.filePath(QStringLiteral("admin-events"));
+        settings_ = folder_.filePath(QStringLiteral("settings"));
         WriteFile(events_, eventsText_);
         WriteFile(adminEvents_, "양력 2-20 가족 모임\n");
-        SetMonthViewUserFiles({events_.toStdString(), false, {}, adminEvents_.toStdString()});
+        SetMonthViewUserFiles({events_.toStdString(), false, {}, adminEvents_.toStdString(), settings_.toStdString()});
         application_.CreateForm(view_);
         view_->ShowAsDesigned();
         QVERIFY(QTest::qWaitForWindowExposed(view_));
