@@ -17,6 +17,7 @@
 #include "date_files.h"
 #include "event_line.h"
 #include "file_lines.h"
+#include "settings_file.h"
 
 namespace {
 
@@ -273,6 +274,52 @@ TEST(EventLine, WrittenAndReadBack)
     EXPECT_EQ(ChangedEventLine("  lunar 12-30 할아버지 기일 #: 알림=1 # note # more", kGrandfather, full),
               "  lunar 12-30 할아버지 기일  #: 종류=기일 시작=1998 알림=3 # note # more");
     EXPECT_FALSE(EventLineProblem(full));
+}
+
+}  // namespace
+
+namespace {
+
+// The settings file: each line a kind shown or hidden, English or Korean
+// words, the last line of a kind holding; a bad line named and skipped.
+TEST(SettingsFile, ReadsKindsAndNamesBadLines)
+{
+    const SettingsFile file = ParseSettingsFile(
+        "# mine\r\nanniversaries = show\n\n잡절 = 숨기기  # too many\nterms=hide\nterms = show\n"
+        "holiday = show\nevents show\nsundry = maybe\n");
+    EXPECT_EQ(file.kinds.Chosen(DayKind::Anniversaries), std::optional(true));
+    EXPECT_EQ(file.kinds.Chosen(DayKind::Sundry), std::optional(false));
+    EXPECT_EQ(file.kinds.Chosen(DayKind::Terms), std::optional(true));
+    EXPECT_EQ(file.kinds.Chosen(DayKind::Holidays), std::nullopt);
+    EXPECT_EQ(file.kinds.Chosen(DayKind::Events), std::nullopt);
+    ASSERT_EQ(file.problems.size(), 3u);
+    EXPECT_EQ(file.problems[0].line, 7);
+    EXPECT_STREQ(file.problems[0].why.Pattern(),
+                 "{1} is not a kind of day (holidays, terms, anniversaries, sundry, events)");
+    EXPECT_EQ(file.problems[1].line, 8);
+    EXPECT_EQ(file.problems[2].line, 9);
+    const DayKinds applied = file.kinds.Apply(kListedKinds);
+    EXPECT_EQ(applied, (DayKinds{true, true, true, false, true}));
+}
+
+// The 보기 menu's writer: the kind's last line changed (its comment kept), or
+// a line added; every other byte as it was; a new file begins with the header.
+TEST_F(EventsEditor, SettingsChangeOneLine)
+{
+    const std::string settings = (folder_ / "settings").string();
+    ChooseKindShown(settings, DayKind::Anniversaries, true, "# header\n");
+    EXPECT_EQ(Read(settings), "# header\nanniversaries = show\n");
+    std::ofstream(settings, std::ios::binary)
+        << "\xEF\xBB\xBF# mine\r\n기념일 = 보기  # many\r\nbad\r\nsundry = hide\r\n";
+    ChooseKindShown(settings, DayKind::Anniversaries, false, "# header\n");
+    EXPECT_EQ(Read(settings), "\xEF\xBB\xBF# mine\r\nanniversaries = hide  # many\r\nbad\r\nsundry = hide\r\n");
+    ChooseKindShown(settings, DayKind::Terms, false, "# header\n");
+    EXPECT_EQ(Read(settings),
+              "\xEF\xBB\xBF# mine\r\nanniversaries = hide  # many\r\nbad\r\nsundry = hide\r\nterms = hide\r\n");
+    const std::string before = Read(settings);
+    ChooseKindShown(settings, DayKind::Sundry, false, "# header\n");  // already so: nothing written
+    EXPECT_EQ(Read(settings), before);
+    EXPECT_THROW(ChooseKindShown("/etc/dalcal/settings", DayKind::Terms, true, ""), FileNotWritten);
 }
 
 }  // namespace

@@ -19,22 +19,28 @@ json() {  # json FILTER ARGS...: true when jq -e FILTER holds of dalcal-print --
     shift
     "$program" --json "$@" | jq -e "$filter" >/dev/null
 }
-check "date: every key" json 'keys == ["almanac","date","dayStemBranch","events","holidays","lunar","solarTerm","weekday"]' 2027-02-07
+check "date: every key" json 'keys == ["almanac","almanacDays","date","dayStemBranch","events","holidays","lunar","solarTerm","weekday"]' 2027-02-07
 check "date: 설날" json '.lunar == {"year":2027,"month":1,"day":1,"leap":false,"yearStemBranch":"정미","monthStemBranch":"임인","uncertain":false} and .holidays == [{"name":"설날","kind":"공휴일","source":"built-in"}]' 2027-02-07
 check "date: a leap month keeps the month it repeats" json '.lunar.leap and .lunar.month == 6 and .lunar.monthStemBranch == "계미"' 2025-07-25
 check "date: outside the almanac and the holidays, null" json '.lunar == null and .holidays == null and .solarTerm == null' 1300-01-01
 check "date: no holiday is an empty array, not null" json '.holidays == []' 2026-07-01
-check "date: a solar term" json '.solarTerm == {"name":"입춘","time":"05:02","utc":"2026-02-03T20:02:00Z","uncertain":false}' 2026-02-04
+check "date: a solar term" json '.solarTerm == {"name":"입춘","time":"05:02","utc":"2026-02-03T20:02:00Z","uncertain":false,"source":"kasi"}' 2026-02-04
 check "date: uncertain month" json '.lunar.uncertain' 2074-08-22
 check "date: classic table" json '.almanac == "classic" and .lunar.day == 2' --almanac classic 2027-02-07
 check "holidays: a span in date order" json 'length > 30 and (map(.date) == (map(.date) | sort)) and all(.[]; .kind | IN("공휴일","대체공휴일","선거일","임시공휴일"))' --holidays 2026-2027
 check "terms: utc read by jq's own date functions" json '.[0].utc | fromdateiso8601 | todate == "2026-01-05T08:23:00Z"' --terms 2026
-check "terms: 24 a year" json 'length == 48 and .[0] == {"date":"2026-01-05","name":"소한","time":"17:23","utc":"2026-01-05T08:23:00Z","uncertain":false}' --terms 2026-2027
+check "terms: 24 a year" json 'length == 48 and .[0] == {"date":"2026-01-05","name":"소한","time":"17:23","utc":"2026-01-05T08:23:00Z","uncertain":false,"source":"kasi"}' --terms 2026-2027
+check "terms: computed where KASI published none" json 'all(.[]; .source == "computed")' --terms 2028
+check "date: 2027's 말복 (KASI's service: 09-09), typed, with KASI's dateKind" json '.almanacDays == [{"name":"말복","type":"sundry","dateKind":"04","time":null}]' 2027-08-09
+check "date: --hide anniversaries leaves 어버이날 out" json '.almanacDays == []' 2027-05-08 --hide anniversaries
+check "days: every kind of May 2027, 어버이날 and 스승의 날 among them" json '[.[] | select(.date | startswith("2027-05"))] as $may | ($may | map(.type) | unique) == ["anniversary","holiday","solarTerm"] and ($may | any(.name == "어버이날" and .dateKind == "02")) and ($may | any(.name == "스승의 날" and .date == "2027-05-15"))' --days 2027
+check "days: 토왕용사 among the terms, with its time" json '[.[] | select(.name == "토왕용사")] | length == 4 and all(.[]; .type == "sundry" and .time != null)' --days 2027
+check "days: --show holidays alone" json 'length > 0 and all(.[]; .type == "holiday" and .dateKind == "01")' --days 2027 --hide all --show holidays
 check "from-lunar: the day object" json '.date == "2027-02-07"' --from-lunar 2027 1 1
 check "a month: every day, each as the date's own reading" \
     test "$("$program" --json 2027 2 | jq -c '.[6]')" = "$("$program" --json 2027-02-07 | jq -c .)"
 check "a year: 365 days in order" json 'length == 365 and .[0].date == "2027-01-01" and .[364].date == "2027-12-31"' 2027
-check "upcoming: by days left, each typed" json 'length > 20 and (map(.daysLeft) == (map(.daysLeft) | sort)) and (map(.type) | unique) == ["event","holiday","solarTerm"] and all(.[]; keys == ["date","daysLeft","kind","moved","name","time","type","weekday"])' --upcoming 400 --events-file <(printf '양력 1-1 새해\n')
+check "upcoming: by days left, each typed" json 'length > 20 and (map(.daysLeft) == (map(.daysLeft) | sort)) and (map(.type) | unique) == ["anniversary","event","holiday","solarTerm","sundry"] and all(.[]; keys == ["date","dateKind","daysLeft","kind","moved","name","time","type","weekday"])' --upcoming 400 --events-file <(printf '양력 1-1 새해\n')
 check "from-lunar --years: null where the year lacks it" json 'map(.date == null) == [true, false]' --from-lunar 1 30 --years 2024-2025
 
 events=$work/events
@@ -47,6 +53,7 @@ check "date: its events" json '.events == [{"name":"이사, 새 집","moved":fal
 "$program" --ics --terms 2026 >"$work/terms.ics"
 "$program" --ics --events 2026-2027 --events-file "$events" >"$work/events.ics"
 "$program" --ics --holidays --terms --events 2026 --events-file "$events" >"$work/mixed.ics"
+"$program" --ics --days 2026 --events-file "$events" >"$work/days.ics"
 summary=$'어머니 생신, 제사; a\\b'
 "$program" --ics --from-lunar 3 15 --years 2026-2030 --summary "$summary" >"$work/birthday.ics"
 "$program" --ics --from-lunar 3 15 --years 2026-2027 --summary $'two\nlines\nSUMMARY:injected' >"$work/newline.ics"
@@ -88,6 +95,17 @@ _, mine = events("events.ics")
 assert len(mine) == 7 and len({str(e["UID"]) for e in mine}) == 7
 assert "이사, 새 집" in [str(e["SUMMARY"]) for e in mine]
 assert all((e["DTEND"].dt - e["DTSTART"].dt).days == 1 for e in mine)
+# --days: every kind, each under its category; the holidays, terms and events
+# the same events, UIDs and all, as the separate files make.
+_, days = events("days.ics")
+by_category = {}
+for e in days:
+    by_category.setdefault(str(e["CATEGORIES"].cats[0]), []).append(e)
+assert {"기념일", "잡절", "절기", "공휴일", "내 날짜"} <= set(by_category), sorted(by_category)
+assert "2026-07-15" in [e["DTSTART"].dt.isoformat() for e in by_category["잡절"] if str(e["SUMMARY"]) == "초복"]
+assert len(by_category["잡절"]) == 7 + 4 and len(by_category["기념일"]) > 80
+assert len({str(e["UID"]) for e in days}) == len(days)
+assert separate <= {str(e["UID"]) for e in days}
 PY
 pairs() {  # the JSON's "date name" pairs, sorted; a substitute day titled as the views title it, an event's years counted
     "$program" --json "$@" | jq -r '.[] | "\(.date) \(.name)\(if .kind == "대체공휴일" then " 대체공휴일" else "" end)\(

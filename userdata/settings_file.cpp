@@ -6,12 +6,13 @@
 
 #include "careful_write.h"
 #include "file_lines.h"
+#include "message.h"
 #include "utf8.h"
 #include "utf8_literals.h"
 
-const char* const kNewSettingsFileHeader =
+const char* const kNewSettingsFileHeader = Phrase(
     "# dalcal's settings: which kinds of days the calendar shows, a kind a line,\n"
-    "# \"KIND = show\" or \"KIND = hide\" (holidays, terms, anniversaries, sundry, events).\n";
+    "# \"KIND = show\" or \"KIND = hide\" (holidays, terms, anniversaries, sundry, events).\n");
 
 namespace {
 

@@ -74,6 +74,7 @@ bool NumbersFit(PrintMode mode, std::size_t count)
         case PrintMode::Events:
         case PrintMode::CalendarFile:
         case PrintMode::Upcoming:
+        case PrintMode::Days:
             return count <= 1;
         case PrintMode::AddEvent:
         case PrintMode::RemoveEvent:

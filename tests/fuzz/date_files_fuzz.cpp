@@ -6,6 +6,8 @@
 //   works through the calendar: its days in a few years, its text, the
 //   holidays it adds (still in date order), and the printable page of the
 //   month of the first of them: well-formed UTF-8 SVG whose text is escaped;
+// - read as the settings file, its problems are numbered lines, and the
+//   choice read shows each kind as chosen, or as the view would;
 // - the reminders due on a few days of the events read name days within a
 //   year of them; and, read as the log of reminders sent, the text keeps
 //   only a day's lines when written again, with those sent after them.
@@ -22,6 +24,7 @@
 #include "page_layout.h"
 #include "reminder_log.h"
 #include "reminders.h"
+#include "settings_file.h"
 #include "svg_page.h"
 #include "utf8.h"
 
@@ -129,6 +132,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     expected.insert(expected.end(), identities.begin(), identities.end());
     Require(SentOn(log, logDay) == expected);  // a day's lines kept, in order, the new after them
     Require(SentOn(log, {2026, 12, 8}).empty());
+
+    const SettingsFile settings = ParseSettingsFile(text);
+    RequireNumbered(settings.problems, lines);
+    Require(settings.problems.size() <= static_cast<std::size_t>(lines));
+    for (const DayKind kind : kDayKinds) {
+        const DayKinds applied = settings.kinds.Apply(kListedKinds);
+        Require(applied.Has(kind) == settings.kinds.Chosen(kind).value_or(kListedKinds.Has(kind)));
+    }
 
     const HolidaysFile holidays = ParseHolidaysFile(text);
     RequireNumbered(holidays.problems, lines);

@@ -168,6 +168,7 @@ private slots:
             QStringLiteral(" 2월 11일(목) 어머니 생신 (음력 1.5)"),
             QStringLiteral(" 2월 14일(일) 이사"),
             QStringLiteral(" 2월 19일 우수 06:33"),
+            QStringLiteral(" 2월 21일(일) 정월대보름"),
         };
         QCOMPARE(MemoLines().mid(MemoLines().size() - notes.size()), notes);
         QVERIFY(MemoLines().value(MemoLines().size() - notes.size() - 1).startsWith(QStringLiteral("28(무인) 1.22|")));
