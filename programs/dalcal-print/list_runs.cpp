@@ -180,7 +180,13 @@ void PrintCalendarFile(const Printer& printer)
     const std::optional<YearSpan> holidays = lists.holidays ? std::optional(HolidaySpan(printer)) : std::nullopt;
     const std::optional<YearSpan> terms = lists.terms ? std::optional(TermSpan(printer)) : std::nullopt;
     const std::optional<YearSpan> events = lists.events ? std::optional(EventSpan(printer)) : std::nullopt;
-    const YearSpan span = holidays ? *holidays : terms ? *terms : *events;
+    YearSpan span{};  // the first part's: one of them is asked for
+    for (const std::optional<YearSpan>& part : {holidays, terms, events}) {
+        if (part) {
+            span = *part;
+            break;
+        }
+    }
     if (events) {
         (void)printer.Events();
         SayWhereEventsWouldBe(printer);
