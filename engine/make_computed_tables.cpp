@@ -101,7 +101,7 @@ std::string TowangYongsaMoments()
     for (std::int32_t year = kFirstSolarTermYear; year <= kLastSolarTermYear; ++year) {
         for (std::int32_t season = 0; season < kTowangInYear; ++season) {
             const CivilMinute minute = RoundToCivilMinute(
-                SunLongitudeCivilDays(year, TowangLongitudeDeg(season), kTowangDayOfYearGuess.at(season)));
+                SunLongitudeCivilDays(year, TowangLongitudeDeg(season), kTowangDayOfYearGuess.at(static_cast<std::size_t>(season))));
             text += Sysutils::Format("{%d, %d, %s},\n",
                                      DayCountOf(minute.date.year, minute.date.month, minute.date.day),
                                      minute.minuteOfDay, minute.uncertainDay ? "true" : "false")
