@@ -19,7 +19,7 @@ namespace {
 // (data.go.kr SpcdeInfoService getAnniversaryInfo and getSundryDayInfo), as the
 // project bugoms/daykeeper-mcp archived the answers
 // (src/daykeeper/data/public_days.json, synced 2026-07-12).
-const char* const kKasiDaysCsv = DALCAL_TEST_DATA_DIR "/kasi_special_days_2026_2027.csv";
+const char* const kKasiDaysCsv = DALCAL_TEST_DATA_DIR "/kasi_almanac_days_2026_2027.csv";
 
 // "2027-05-08 어버이날": a day as both lists are compared, blanks dropped from
 // the name (KASI writes "어버이 날" where the regulation writes "어버이날").
