@@ -25,9 +25,9 @@ constexpr std::int32_t kStillInForce = std::numeric_limits<std::int32_t>::max();
 struct Entry {
     const char* name;
     DayRule rule;
-    std::int32_t month;  // 1..12
-    std::int32_t day;    // Fixed and Lunar: the day; NthWeekday: n
-    Weekday weekday;     // NthWeekday and LastWeekday
+    std::int32_t month;      // 1..12
+    std::int32_t day;        // Fixed and Lunar: the day; NthWeekday: n
+    Weekday weekday;         // NthWeekday and LastWeekday
     std::int32_t firstYear;  // the first year in force; kFirstAnniversaryYear where in force before it
     std::int32_t lastYear;   // the last; kStillInForce
 };
@@ -169,20 +169,22 @@ std::int32_t FirstWeekdayOfMonth(std::int32_t year, std::int32_t month, Weekday 
 std::optional<GregorianDate> DayIn(const Entry& entry, std::int32_t year)
 {
     switch (entry.rule) {
-    case DayRule::Fixed: return GregorianDate{year, entry.month, entry.day};
-    case DayRule::NthWeekday:
-        return DateOfDayCount(FirstWeekdayOfMonth(year, entry.month, entry.weekday) + kDaysInWeek * (entry.day - 1));
-    case DayRule::LastWeekday: {
-        const std::int32_t first = FirstWeekdayOfMonth(year, entry.month, entry.weekday);
-        const std::int32_t monthDays = GregorianMonthDays(year, entry.month);
-        return DateOfDayCount(first + kDaysInWeek * ((monthDays - 1 - (first - DayCountOf(year, entry.month, 1))) /
-                                                     kDaysInWeek));
-    }
-    case DayRule::Lunar: {
-        const LunarDateLookup found = FindLunarDate(Almanac::Korea, year, entry.month, entry.day, false);
-        if (found.lack != LunarDateLack::None) return std::nullopt;
-        return found.date;
-    }
+        case DayRule::Fixed:
+            return GregorianDate{year, entry.month, entry.day};
+        case DayRule::NthWeekday:
+            return DateOfDayCount(FirstWeekdayOfMonth(year, entry.month, entry.weekday) +
+                                  kDaysInWeek * (entry.day - 1));
+        case DayRule::LastWeekday: {
+            const std::int32_t first = FirstWeekdayOfMonth(year, entry.month, entry.weekday);
+            const std::int32_t monthDays = GregorianMonthDays(year, entry.month);
+            return DateOfDayCount(
+                first + kDaysInWeek * ((monthDays - 1 - (first - DayCountOf(year, entry.month, 1))) / kDaysInWeek));
+        }
+        case DayRule::Lunar: {
+            const LunarDateLookup found = FindLunarDate(Almanac::Korea, year, entry.month, entry.day, false);
+            if (found.lack != LunarDateLack::None) return std::nullopt;
+            return found.date;
+        }
     }
     return std::nullopt;
 }

@@ -54,7 +54,7 @@ UtcMinute SolarTermUtc(const SolarTerm& term)
 
 UtcMinute KoreanMinuteToUtc(const GregorianDate& date, std::int32_t minuteOfDay)
 {
-    const std::int32_t civilDay = DayCountOf(date.year, date.month, date.day);  // years 1900..2100
+    const std::int32_t civilDay = DayCountOf(date.year, date.month, date.day);   // years 1900..2100
     const std::int32_t minutes = minuteOfDay - CivilUtcOffsetMinutes(civilDay);  // (-540, 1440)
     const std::int32_t dayShift = minutes < 0 ? -1 : 0;
     return {DateOfDayCount(civilDay + dayShift), minutes - dayShift * 1440};

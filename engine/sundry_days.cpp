@@ -13,9 +13,9 @@ namespace {
 constexpr std::int32_t kHansikDaysAfterDongji = 105;
 constexpr std::int32_t kGyeongStem = 6;  // 庚, of 甲乙丙丁戊己庚辛壬癸
 constexpr std::int32_t kStems = 10;
-constexpr std::int32_t kHajiIndex = 11;   // 하지
-constexpr std::int32_t kIpchuIndex = 14;  // 입추
-constexpr std::int32_t kDongjiIndex = 23; // 동지
+constexpr std::int32_t kHajiIndex = 11;    // 하지
+constexpr std::int32_t kIpchuIndex = 14;   // 입추
+constexpr std::int32_t kDongjiIndex = 23;  // 동지
 
 struct LunarSundryDay {
     SundryDayKind kind;
@@ -47,13 +47,20 @@ std::int32_t FirstGyeongDayFrom(std::int32_t dayCount)
 const char* SundryDayName(SundryDayKind kind)
 {
     switch (kind) {
-    case SundryDayKind::Daeboreum: return "정월대보름";
-    case SundryDayKind::Hansik: return "한식";
-    case SundryDayKind::Dano: return "단오";
-    case SundryDayKind::Chobok: return "초복";
-    case SundryDayKind::Jungbok: return "중복";
-    case SundryDayKind::Chilseok: return "칠석";
-    case SundryDayKind::Malbok: return "말복";
+        case SundryDayKind::Daeboreum:
+            return "정월대보름";
+        case SundryDayKind::Hansik:
+            return "한식";
+        case SundryDayKind::Dano:
+            return "단오";
+        case SundryDayKind::Chobok:
+            return "초복";
+        case SundryDayKind::Jungbok:
+            return "중복";
+        case SundryDayKind::Chilseok:
+            return "칠석";
+        case SundryDayKind::Malbok:
+            return "말복";
     }
     return "";
 }
@@ -62,8 +69,8 @@ bool GetSundryDays(std::int32_t year, std::vector<SundryDay>& days)
 {
     days.clear();
     if (year < kFirstSundryYear || year > kLastSundryYear) return false;
-    days.push_back({DateOfDayCount(TermDayCount(year - 1, kDongjiIndex) + kHansikDaysAfterDongji),
-                    SundryDayKind::Hansik});
+    days.push_back(
+        {DateOfDayCount(TermDayCount(year - 1, kDongjiIndex) + kHansikDaysAfterDongji), SundryDayKind::Hansik});
     const std::int32_t thirdGyeong = FirstGyeongDayFrom(TermDayCount(year, kHajiIndex)) + 2 * kStems;
     days.push_back({DateOfDayCount(thirdGyeong), SundryDayKind::Chobok});
     days.push_back({DateOfDayCount(thirdGyeong + kStems), SundryDayKind::Jungbok});

@@ -24,7 +24,8 @@ bool GetTowangYongsa(std::int32_t year, std::array<TowangYongsa, kTowangInYear>&
 {
     if (year < kFirstSolarTermYear || year > kLastSolarTermYear) return false;
     for (std::int32_t season = 0; season < kTowangInYear; ++season) {
-        const TowangEntry& entry = kTowang[static_cast<std::size_t>((year - kFirstSolarTermYear) * kTowangInYear + season)];
+        const TowangEntry& entry =
+            kTowang[static_cast<std::size_t>((year - kFirstSolarTermYear) * kTowangInYear + season)];
         moments[static_cast<std::size_t>(season)] = {season, DateOfDayCount(entry.dayCount), entry.minuteOfDay,
                                                      entry.uncertainDay};
     }

@@ -233,8 +233,9 @@ std::string DateReadingsJson(const std::vector<DateReading>& readings, const Hol
 
 std::string UpcomingJson(const std::vector<UpcomingDate>& dates)
 {
-    constexpr const char* kTypes[] = {"holiday", "solarTerm", "event", "reminder", "anniversary", "sundry"};  // by UpcomingKind
-    constexpr const char* kDateKinds[] = {"01", "03", nullptr, nullptr, "02", "04"};                         // KASI's
+    constexpr const char* kTypes[] = {"holiday",  "solarTerm",   "event",
+                                      "reminder", "anniversary", "sundry"};           // by UpcomingKind
+    constexpr const char* kDateKinds[] = {"01", "03", nullptr, nullptr, "02", "04"};  // KASI's
     JsonWriter json;
     json.BeginArray();
     for (const UpcomingDate& date : dates) {

@@ -11,7 +11,6 @@
 #include "event_line.h"
 #include "typed_date.h"
 #include "utf8.h"
-#include "utf8.h"
 
 namespace {
 
@@ -271,10 +270,9 @@ UsageProblem ChooseListMode(PrintRequest& request, const ModeFlags& flags)
 // line checked by the events file's own reader before anything is written.
 UsageProblem ChooseEventChange(PrintRequest& request, const ModeFlags& flags)
 {
-    const auto others = std::ranges::count(
-        std::initializer_list<bool>{flags.holidays, flags.terms, flags.events, flags.fromLunar, flags.upcoming,
-                                    flags.days},
-        true);
+    const auto others = std::ranges::count(std::initializer_list<bool>{flags.holidays, flags.terms, flags.events,
+                                                                       flags.fromLunar, flags.upcoming, flags.days},
+                                           true);
     if (others > 0 || (flags.addEvent && flags.removeEvent) || !request.numbers.empty() ||
         request.format != OutputFormat::Text || request.noEvents) {
         return Refuse("--add-event and --remove-event go alone (with --events-file at most)");
@@ -306,7 +304,8 @@ UsageProblem ChooseMode(PrintRequest& request, const ModeFlags& flags)
     if (!request.years.empty() && !flags.fromLunar) return Refuse("--years needs --from-lunar");
     if (lists > 0) return ChooseListMode(request, flags);
     if (flags.days) {
-        if (count > 1) return Refuse("{1} takes one YEAR or FROM-TO, but got {2} argument(s)", {"--days", Count(count)});
+        if (count > 1)
+            return Refuse("{1} takes one YEAR or FROM-TO, but got {2} argument(s)", {"--days", Count(count)});
         request.mode = PrintMode::Days;
         return std::nullopt;
     }

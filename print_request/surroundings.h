@@ -31,9 +31,9 @@ public:
     {
     }
 
-    const UserDates& Holidays() const;  // the added holidays (events not read)
-    const UserDates& Events() const;    // the events (added holidays not read)
-    const UserDates& All() const;       // both
+    const UserDates& Holidays() const;      // the added holidays (events not read)
+    const UserDates& Events() const;        // the events (added holidays not read)
+    const UserDates& All() const;           // both
     const DayKindChoice& Settings() const;  // the kinds of days the settings file shows or hides
 
     // After Events(): whether there was an events file, and where it is looked for.

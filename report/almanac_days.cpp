@@ -20,11 +20,16 @@ constexpr const char* kTowangName = "토왕용사";
 constexpr std::int32_t OrderOf(DayKind kind)
 {
     switch (kind) {
-    case DayKind::Holidays: return 0;
-    case DayKind::Events: return 1;
-    case DayKind::Anniversaries: return 2;
-    case DayKind::Sundry: return 3;
-    case DayKind::Terms: return 4;
+        case DayKind::Holidays:
+            return 0;
+        case DayKind::Events:
+            return 1;
+        case DayKind::Anniversaries:
+            return 2;
+        case DayKind::Sundry:
+            return 3;
+        case DayKind::Terms:
+            return 4;
     }
     return 5;
 }
@@ -128,11 +133,16 @@ std::vector<MarkedDay> MarkedDaysOfMonth(std::int32_t year, std::int32_t month, 
 std::optional<const char*> KasiDateKind(const MarkedDay& day)
 {
     switch (day.kind) {
-    case DayKind::Holidays: return "01";
-    case DayKind::Anniversaries: return "02";
-    case DayKind::Terms: return "03";
-    case DayKind::Sundry: return "04";
-    case DayKind::Events: return std::nullopt;
+        case DayKind::Holidays:
+            return "01";
+        case DayKind::Anniversaries:
+            return "02";
+        case DayKind::Terms:
+            return "03";
+        case DayKind::Sundry:
+            return "04";
+        case DayKind::Events:
+            return std::nullopt;
     }
     return std::nullopt;
 }

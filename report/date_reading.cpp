@@ -85,7 +85,8 @@ DateReading ReadDate(Almanac almanac, const GregorianDate& date, const UserDates
     std::vector<MarkedDay> almanacDays =
         MarkedDays(date.year, date.year, {false, kinds.terms && kinds.sundry, kinds.anniversaries, kinds.sundry, false},
                    user, true);
-    std::erase_if(almanacDays, [&date](const MarkedDay& day) { return day.date != date || day.kind == DayKind::Terms; });
+    std::erase_if(almanacDays,
+                  [&date](const MarkedDay& day) { return day.date != date || day.kind == DayKind::Terms; });
     return {date,
             WeekdayOf(date),
             GetDayStemBranch(GetDaysBeforeMonth(date.year, date.month), date.day),

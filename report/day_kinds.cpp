@@ -28,11 +28,16 @@ const KindWords& WordsOf(DayKind kind)
 bool DayKinds::Has(DayKind kind) const
 {
     switch (kind) {
-    case DayKind::Holidays: return holidays;
-    case DayKind::Terms: return terms;
-    case DayKind::Anniversaries: return anniversaries;
-    case DayKind::Sundry: return sundry;
-    case DayKind::Events: return events;
+        case DayKind::Holidays:
+            return holidays;
+        case DayKind::Terms:
+            return terms;
+        case DayKind::Anniversaries:
+            return anniversaries;
+        case DayKind::Sundry:
+            return sundry;
+        case DayKind::Events:
+            return events;
     }
     return false;
 }
@@ -40,11 +45,21 @@ bool DayKinds::Has(DayKind kind) const
 void DayKinds::Set(DayKind kind, bool shown)
 {
     switch (kind) {
-    case DayKind::Holidays: holidays = shown; break;
-    case DayKind::Terms: terms = shown; break;
-    case DayKind::Anniversaries: anniversaries = shown; break;
-    case DayKind::Sundry: sundry = shown; break;
-    case DayKind::Events: events = shown; break;
+        case DayKind::Holidays:
+            holidays = shown;
+            break;
+        case DayKind::Terms:
+            terms = shown;
+            break;
+        case DayKind::Anniversaries:
+            anniversaries = shown;
+            break;
+        case DayKind::Sundry:
+            sundry = shown;
+            break;
+        case DayKind::Events:
+            events = shown;
+            break;
     }
 }
 

@@ -67,8 +67,7 @@ struct MonthNotes {
     std::vector<MarkedDay> almanacDays;  // 기념일 and 잡절
 };
 
-MonthNotes NotesOf(std::int32_t year, std::int32_t month, Almanac almanac, const UserDates& user,
-                   const DayKinds& kinds)
+MonthNotes NotesOf(std::int32_t year, std::int32_t month, Almanac almanac, const UserDates& user, const DayKinds& kinds)
 {
     MonthNotes notes;
     if (almanac != Almanac::Korea) return notes;

@@ -16,12 +16,18 @@ namespace {
 constexpr std::int32_t OrderOf(UpcomingKind kind)
 {
     switch (kind) {
-    case UpcomingKind::Holiday: return 0;
-    case UpcomingKind::Event: return 1;
-    case UpcomingKind::Anniversary: return 2;
-    case UpcomingKind::Sundry: return 3;
-    case UpcomingKind::SolarTerm: return 4;
-    case UpcomingKind::Reminder: return -1;
+        case UpcomingKind::Holiday:
+            return 0;
+        case UpcomingKind::Event:
+            return 1;
+        case UpcomingKind::Anniversary:
+            return 2;
+        case UpcomingKind::Sundry:
+            return 3;
+        case UpcomingKind::SolarTerm:
+            return 4;
+        case UpcomingKind::Reminder:
+            return -1;
     }
     return 5;
 }

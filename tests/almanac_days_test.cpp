@@ -99,7 +99,8 @@ TEST(SundryDays, RulesAtTheirEdges)
         SolarTerm haji{};
         SolarTerm ipchu{};
         SolarTerm dongji{};
-        ASSERT_TRUE(GetSolarTerm(year, 11, haji) && GetSolarTerm(year, 14, ipchu) && GetSolarTerm(year - 1, 23, dongji));
+        ASSERT_TRUE(GetSolarTerm(year, 11, haji) && GetSolarTerm(year, 14, ipchu) &&
+                    GetSolarTerm(year - 1, 23, dongji));
         const auto dayOf = [&](SundryDayKind kind) {
             const auto found = std::ranges::find(days, kind, &SundryDay::kind);
             return DayCountOf(found->date.year, found->date.month, found->date.day);
@@ -107,7 +108,8 @@ TEST(SundryDays, RulesAtTheirEdges)
         const std::int32_t hajiDay = DayCountOf(haji.date.year, haji.date.month, haji.date.day);
         const std::int32_t ipchuDay = DayCountOf(ipchu.date.year, ipchu.date.month, ipchu.date.day);
         EXPECT_EQ(dayOf(SundryDayKind::Hansik), DayCountOf(dongji.date.year, dongji.date.month, dongji.date.day) + 105);
-        EXPECT_TRUE(dayOf(SundryDayKind::Chobok) - hajiDay >= 20 && dayOf(SundryDayKind::Chobok) - hajiDay <= 29) << year;
+        EXPECT_TRUE(dayOf(SundryDayKind::Chobok) - hajiDay >= 20 && dayOf(SundryDayKind::Chobok) - hajiDay <= 29)
+            << year;
         EXPECT_EQ(dayOf(SundryDayKind::Jungbok), dayOf(SundryDayKind::Chobok) + 10) << year;
         EXPECT_TRUE(dayOf(SundryDayKind::Malbok) >= ipchuDay && dayOf(SundryDayKind::Malbok) - ipchuDay <= 9) << year;
         EXPECT_EQ((dayOf(SundryDayKind::Malbok) - dayOf(SundryDayKind::Jungbok)) % 10, 0) << year;
@@ -143,14 +145,22 @@ TEST(Anniversaries, YearsInForceAndRules)
         bool listed;
     };
     const Row rows[] = {
-        {2024, "2024-10-15 체육의날", true},      {2025, "2025-10-15 스포츠의날", true},
-        {2024, "2024-10-15 스포츠의날", false},   {2025, "2025-10-15 체육의날", false},
-        {2025, "2025-05-01 근로자의날", true},    {2026, "2026-05-01 근로자의날", false},
-        {2018, "2018-04-13 대한민국임시정부수립기념일", true}, {2019, "2019-04-11 대한민국임시정부수립기념일", true},
-        {2024, "2024-05-15 세종대왕나신날", false}, {2025, "2025-05-15 세종대왕나신날", true},
-        {2028, "2028-10-31 금융의날", true},      {2030, "2030-10-29 금융의날", true},
-        {2026, "2026-09-19 청년의날", true},      {2019, "2019-09-21 청년의날", false},
-        {2027, "2027-09-13 이산가족의날", true},  {2100, "2100-05-08 어버이날", true},
+        {2024, "2024-10-15 체육의날", true},
+        {2025, "2025-10-15 스포츠의날", true},
+        {2024, "2024-10-15 스포츠의날", false},
+        {2025, "2025-10-15 체육의날", false},
+        {2025, "2025-05-01 근로자의날", true},
+        {2026, "2026-05-01 근로자의날", false},
+        {2018, "2018-04-13 대한민국임시정부수립기념일", true},
+        {2019, "2019-04-11 대한민국임시정부수립기념일", true},
+        {2024, "2024-05-15 세종대왕나신날", false},
+        {2025, "2025-05-15 세종대왕나신날", true},
+        {2028, "2028-10-31 금융의날", true},
+        {2030, "2030-10-29 금융의날", true},
+        {2026, "2026-09-19 청년의날", true},
+        {2019, "2019-09-21 청년의날", false},
+        {2027, "2027-09-13 이산가족의날", true},
+        {2100, "2100-05-08 어버이날", true},
     };
     for (const Row& row : rows) {
         EXPECT_EQ(OurAnniversaries(row.year).contains(row.key), row.listed) << row.key;

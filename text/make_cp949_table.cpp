@@ -122,5 +122,5 @@ std::string FromUnicodeTable()
 int main(int argc, char** argv)
 {
     return WriteTables(argc, argv, "usage: make_cp949_table TO_UNICODE.inc FROM_UNICODE.inc\n", ToUnicodeTable,
-                          FromUnicodeTable);
+                       FromUnicodeTable);
 }

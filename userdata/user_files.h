@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "day_kinds.h"
 #include "exception.h"
 #include "message.h"
-#include "day_kinds.h"
 #include "user_dates.h"
 
 // Where the user's date files are, and reading them. The files are only ever

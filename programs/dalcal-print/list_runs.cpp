@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "almanac_days.h"
 #include "argument_values.h"
 #include "calendar_events.h"
-#include "almanac_days.h"
 #include "calendar_names.h"
 #include "date_text.h"
 #include "json_documents.h"

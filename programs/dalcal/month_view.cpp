@@ -111,9 +111,8 @@ MonthView::MonthView(QWidget* owner)
       menuBar_(new QMenuBar(this)),
       keeper_(std::make_unique<UserDatesKeeper>(
           monthViewFiles, [this] { ShowDatesAgain(); }, monthViewReport)),
-      kindChoice_(ReadUserSettings(monthViewFiles, monthViewReport ? monthViewReport : ProblemReport(
-                                                                                         [](const std::string&,
-                                                                                            const Message&) {})))
+      kindChoice_(ReadUserSettings(
+          monthViewFiles, monthViewReport ? monthViewReport : ProblemReport([](const std::string&, const Message&) {})))
 {
     setWindowTitle(QStringLiteral("dalcal"));
     // The desktop's font; fontconfig falls back for the Hangul it lacks to

@@ -19,7 +19,7 @@ QString Words(const char* english)
 
 // The menu's words for each kind, in the order of DayKind.
 constexpr const char* kKindWords[] = {
-    Phrase("Public &holidays"), Phrase("Solar &terms"), Phrase("&Anniversaries (기념일)"),
+    Phrase("Public &holidays"),    Phrase("Solar &terms"), Phrase("&Anniversaries (기념일)"),
     Phrase("&Sundry days (잡절)"), Phrase("&My dates"),
 };
 
