@@ -64,34 +64,31 @@ std::vector<CalendarEvent> SolarTermEvents(const std::vector<SolarTerm>& terms)
     return events;
 }
 
-std::vector<CalendarEvent> AlmanacDayEvents(const std::vector<MarkedDay>& days)
+const CalendarEvent* AlmanacDayEventMaker::Make(const MarkedDay& day)
 {
-    std::vector<CalendarEvent> events;
-    for (const MarkedDay& day : days) {
-        if (day.kind != DayKind::Anniversaries && day.kind != DayKind::Sundry) continue;
-        CalendarEvent event;
-        event.uid = day.kind == DayKind::Anniversaries ? "anniversary-" : "sundry-";
-        AppendDateValue(event.uid, day.date);
-        event.uid += '-';
-        event.uid += Fingerprint(day.name);
-        event.uid += kUidDomain;
-        event.summary = day.name;
-        event.category = DayKindName(day.kind);
-        event.ownWords = true;  // the kind's name, the lunar date's text and the time
-        if (day.minuteOfDay) {
-            const UtcMinute utc = KoreanMinuteToUtc(day.date, *day.minuteOfDay);
-            event.description = IsoDate(day.date) + " " + ClockTime(*day.minuteOfDay) + " KST";
-            event.date = utc.date;
-            event.utcMinuteOfDay = utc.minuteOfDay;
-        } else {
-            if (const std::optional<LunarReading> lunar = ReadLunarDate(Almanac::Korea, day.date)) {
-                AppendLunarDateText(event.description, *lunar);
-            }
-            event.date = day.date;
-        }
-        events.push_back(std::move(event));
+    if (day.kind != DayKind::Anniversaries && day.kind != DayKind::Sundry) return nullptr;
+    auto [fingerprint, added] = fingerprints_.try_emplace(day.name);
+    if (added) fingerprint->second = Fingerprint(day.name);
+    event_.uid = day.kind == DayKind::Anniversaries ? "anniversary-" : "sundry-";
+    AppendDateValue(event_.uid, day.date);
+    event_.uid += '-';
+    event_.uid += fingerprint->second;
+    event_.uid += kUidDomain;
+    event_.summary = day.name;
+    event_.category = DayKindName(day.kind);
+    event_.ownWords = true;  // the kind's name, the lunar date's text and the time
+    event_.description.clear();
+    event_.utcMinuteOfDay.reset();
+    event_.date = day.date;
+    if (day.minuteOfDay) {
+        const UtcMinute utc = KoreanMinuteToUtc(day.date, *day.minuteOfDay);
+        event_.description = IsoDate(day.date) + " " + ClockTime(*day.minuteOfDay) + " KST";
+        event_.date = utc.date;
+        event_.utcMinuteOfDay = utc.minuteOfDay;
+    } else if (const std::optional<LunarReading> lunar = ReadLunarDate(Almanac::Korea, day.date)) {
+        AppendLunarDateText(event_.description, *lunar);
     }
-    return events;
+    return &event_;
 }
 
 std::vector<CalendarEvent> AnniversaryEvents(const LunarAnniversary& anniversary,

@@ -60,9 +60,17 @@ std::vector<CalendarEvent> UserEventEvents(const std::vector<EventDay>& days);
 
 // 기념일 and 잡절 as all-day events, and 토왕용사 as moments in UTC, under
 // their kind's category ("기념일", "잡절"), the lunar date (or the Korean
-// time) as description; other kinds are left out (the makers above write them).
-// The UID comes from the kind, the day and the name.
-std::vector<CalendarEvent> AlmanacDayEvents(const std::vector<MarkedDay>& days);
+// time) as description; one at a time, as the holidays (a century holds ten
+// thousand). The UID comes from the kind, the day and the name. Other kinds
+// are not its to make (the makers above write them): Make answers nothing.
+class AlmanacDayEventMaker {
+public:
+    const CalendarEvent* Make(const MarkedDay& day);
+
+private:
+    std::unordered_map<std::string, std::string> fingerprints_;  // by name: a hundred or so
+    CalendarEvent event_;
+};
 
 // A lunar date year by year, all-day under summary (UTF-8); years that lack
 // the date have no event.

@@ -109,16 +109,23 @@ std::vector<MarkedDay> MarkedDays(std::int32_t fromYear, std::int32_t toYear, co
     std::vector<MarkedDay> days;
     fromYear = std::max(fromYear, kFirstYear);
     toYear = std::min(toYear, kLastYear);
+    // Sorted a year at a time (a century is ten thousand days), the events
+    // of all the years merged in after.
+    const auto earlier = [](const MarkedDay& a, const MarkedDay& b) {
+        return a.date != b.date ? a.date < b.date : OrderOf(a.kind) < OrderOf(b.kind);
+    };
     for (std::int32_t year = fromYear; year <= toYear; ++year) {
+        const std::size_t yearStart = days.size();
         if (kinds.holidays) AddHolidays(year, user, days);
         if (kinds.terms) AddTerms(year, withTowang, days);
         if (kinds.anniversaries) AddAnniversaries(year, days);
         if (kinds.sundry) AddSundryDays(year, days);
+        std::stable_sort(days.begin() + static_cast<std::ptrdiff_t>(yearStart), days.end(), earlier);
     }
+    const auto eventsStart = static_cast<std::ptrdiff_t>(days.size());
     if (kinds.events && fromYear <= toYear) AddEvents(fromYear, toYear, user, days);
-    std::ranges::stable_sort(days, [](const MarkedDay& a, const MarkedDay& b) {
-        return a.date != b.date ? a.date < b.date : OrderOf(a.kind) < OrderOf(b.kind);
-    });
+    std::stable_sort(days.begin() + eventsStart, days.end(), earlier);
+    std::inplace_merge(days.begin(), days.begin() + eventsStart, days.end(), earlier);
     return days;
 }
 

@@ -1,13 +1,10 @@
 #include "upcoming.h"
 
 #include <algorithm>
-#include <array>
 
 #include "almanac_days.h"
-#include "holidays.h"
 #include "korean_words.h"
 #include "reminders.h"
-#include "solar_terms.h"
 
 namespace {
 
@@ -32,6 +29,23 @@ constexpr std::int32_t OrderOf(UpcomingKind kind)
     return 5;
 }
 
+UpcomingKind UpcomingKindOf(DayKind kind)
+{
+    switch (kind) {
+        case DayKind::Holidays:
+            return UpcomingKind::Holiday;
+        case DayKind::Terms:
+            return UpcomingKind::SolarTerm;
+        case DayKind::Anniversaries:
+            return UpcomingKind::Anniversary;
+        case DayKind::Sundry:
+            return UpcomingKind::Sundry;
+        case DayKind::Events:
+            return UpcomingKind::Event;
+    }
+    return UpcomingKind::Event;
+}
+
 }  // namespace
 
 std::vector<UpcomingDate> UpcomingDates(const GregorianDate& today, std::int32_t days, const UserDates& user,
@@ -49,37 +63,12 @@ std::vector<UpcomingDate> UpcomingDates(const GregorianDate& today, std::int32_t
         if (day < first || day > last) return std::nullopt;
         return day - first;
     };
-    std::vector<Holiday> holidays;
-    std::array<SolarTerm, kSolarTermsInYear> terms{};
-    for (std::int32_t year = today.year; year <= lastYear; ++year) {
-        if (kinds.holidays && GetUserHolidays(year, user, holidays)) {
-            for (const Holiday& holiday : holidays) {
-                if (const auto left = daysLeft(holiday.date)) {
-                    dates.push_back(
-                        {holiday.date, *left, UpcomingKind::Holiday, HolidayTitle(holiday), holiday.kind, {}, false});
-                }
-            }
-        }
-        if (!kinds.terms || year < kFirstSolarTermYear || year > kLastSolarTermYear) continue;
-        GetSolarTerms(year, terms);
-        for (const SolarTerm& term : terms) {
-            if (const auto left = daysLeft(term.date)) {
-                dates.push_back({term.date,
-                                 *left,
-                                 UpcomingKind::SolarTerm,
-                                 SolarTermNames.at(static_cast<std::size_t>(term.index)),
-                                 {},
-                                 term.minuteOfDay,
-                                 false});
-            }
-        }
-    }
     for (const MarkedDay& day :
-         MarkedDays(today.year, lastYear, {false, false, kinds.anniversaries, kinds.sundry, false}, user, false)) {
+         MarkedDays(today.year, lastYear, {kinds.holidays, kinds.terms, kinds.anniversaries, kinds.sundry, false}, user,
+                    false)) {
         if (const auto left = daysLeft(day.date)) {
-            const UpcomingKind kind =
-                day.kind == DayKind::Anniversaries ? UpcomingKind::Anniversary : UpcomingKind::Sundry;
-            dates.push_back({day.date, *left, kind, day.name, {}, {}, false});
+            dates.push_back(
+                {day.date, *left, UpcomingKindOf(day.kind), day.name, day.holidayKind, day.minuteOfDay, false});
         }
     }
     const std::vector<EventDay> events = kinds.events ? EventsIn(user, today.year, lastYear) : std::vector<EventDay>{};

@@ -81,6 +81,11 @@ std::optional<Message> DateProblem(const GregorianDate& date, const std::string&
 
 void CheckDate(const GregorianDate& date)
 {
+    // Its text is made only for a refusal: a good date is checked thousands of
+    // times in a long calendar file.
+    const bool inRange =
+        date.year >= kFirstYear && date.year <= kLastYear && date.month >= 1 && date.month <= kMonthsInYear;
+    if (inRange && date.day >= 1 && date.day <= GregorianMonthDays(date.year, date.month)) return;
     if (std::optional<Message> problem = DateProblem(date, DateNumbers(date))) throw EConvertError(*std::move(problem));
 }
 

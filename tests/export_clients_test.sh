@@ -53,10 +53,12 @@ check "date: its events" json '.events == [{"name":"이사, 새 집","moved":fal
 "$program" --ics --terms 2026 >"$work/terms.ics"
 "$program" --ics --events 2026-2027 --events-file "$events" >"$work/events.ics"
 "$program" --ics --holidays --terms --events 2026 --events-file "$events" >"$work/mixed.ics"
-"$program" --ics --days 2026 --events-file "$events" >"$work/days.ics"
+"$program" --ics --days 2026 --events-file "$events" --show anniversaries >"$work/days.ics"
 summary=$'어머니 생신, 제사; a\\b'
 "$program" --ics --from-lunar 3 15 --years 2026-2030 --summary "$summary" >"$work/birthday.ics"
 "$program" --ics --from-lunar 3 15 --years 2026-2027 --summary $'two\nlines\nSUMMARY:injected' >"$work/newline.ics"
+check "ics: --days leaves the 기념일 out unless chosen, as a text list does" \
+    test -z "$("$program" --ics --days 2026 | grep -a 'CATEGORIES:기념일')"
 check "ics: the same bytes every run" cmp -s "$work/holidays.ics" <("$program" --ics --holidays 2026-2027)
 check "ics: CRLF line ends, at most 75 octets" \
     test -z "$(LC_ALL=C awk '!/\r$/ || length($0) > 76' "$work/holidays.ics" "$work/birthday.ics")"

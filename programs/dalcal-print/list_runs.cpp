@@ -147,17 +147,18 @@ void PrintEvents(const Printer& printer)
 void PrintDays(const Printer& printer)
 {
     const OutputFormat format = printer.Request().format;
-    const DayKinds kinds = printer.Kinds(format == OutputFormat::Text ? kListedKinds : kEveryKind);
+    // A calendar file is read by people, as the text is: 기념일 only when chosen.
+    const DayKinds kinds = printer.Kinds(format == OutputFormat::Json ? kEveryKind : kListedKinds);
     const YearSpan span =
         SpanOrThisYear(printer, "--days", kFirstSolarTermYear, kLastSolarTermYear,
                        Phrase("{1}: {2} is not within the years {3}-{4} of which the almanac's days are known"));
-    const std::vector<MarkedDay> days = MarkedDays(span.from, span.to, kinds, printer.User(), kinds.terms);
-    if (format == OutputFormat::Json) {
-        printer.Document(MarkedDaysJson(days) + "\n");
-        return;
-    }
-    if (format == OutputFormat::Text) {
-        for (const MarkedDay& day : days) printer.Write(MarkedDayLine(day));
+    if (format != OutputFormat::Ics) {
+        const std::vector<MarkedDay> days = MarkedDays(span.from, span.to, kinds, printer.User(), kinds.terms);
+        if (format == OutputFormat::Json) {
+            printer.Document(MarkedDaysJson(days) + "\n");
+        } else {
+            for (const MarkedDay& day : days) printer.Write(MarkedDayLine(day));
+        }
         return;
     }
     ICalendarWriter calendar = printer.Calendar(DaysCalendarName(kinds, span.from, span.to));
@@ -168,7 +169,13 @@ void PrintDays(const Printer& printer)
         for (const Holiday& holiday : ofYear) calendar.Add(holidays.Make(holiday));
     }
     if (kinds.terms) AddTerms(span, calendar);
-    for (const CalendarEvent& event : AlmanacDayEvents(days)) calendar.Add(event);
+    // The kinds the makers above do not write: 기념일, 잡절 and 토왕용사 (which
+    // comes with the terms).
+    AlmanacDayEventMaker almanacDays;
+    const DayKinds almanacKinds{false, kinds.terms, kinds.anniversaries, kinds.sundry, false};
+    for (const MarkedDay& day : MarkedDays(span.from, span.to, almanacKinds, printer.User(), kinds.terms)) {
+        if (const CalendarEvent* event = almanacDays.Make(day)) calendar.Add(*event);
+    }
     if (kinds.events) AddEvents(printer.Events(), span, calendar);
     calendar.Finish();
 }
