@@ -6,6 +6,7 @@
 #include "date_reading.h"
 #include "date_text.h"
 #include "korean_words.h"
+#include "number_text.h"
 #include "sysutils.h"
 
 namespace {
@@ -50,17 +51,29 @@ const CalendarEvent& HolidayEventMaker::Make(const Holiday& holiday)
     return event_;
 }
 
+void MakeSolarTermEvent(const SolarTerm& term, CalendarEvent& event)
+{
+    const UtcMinute utc = SolarTermUtc(term);
+    event.uid = "solar-term-";  // solar-term-YYYY-II
+    AppendZeroFilled(event.uid, term.date.year, 4);
+    event.uid += '-';
+    AppendZeroFilled(event.uid, term.index, 2);
+    event.uid += kUidDomain;
+    event.summary = SolarTermNames.at(static_cast<std::size_t>(term.index));
+    event.description = IsoDate(term.date);
+    event.description += ' ';
+    event.description += ClockTime(term.minuteOfDay);
+    event.description += " KST";
+    event.category = kSolarTermCategory;
+    event.date = utc.date;
+    event.utcMinuteOfDay = utc.minuteOfDay;
+    event.ownWords = true;
+}
+
 std::vector<CalendarEvent> SolarTermEvents(const std::vector<SolarTerm>& terms)
 {
-    std::vector<CalendarEvent> events;
-    events.reserve(terms.size());
-    for (const SolarTerm& term : terms) {
-        const UtcMinute utc = SolarTermUtc(term);
-        const std::string name = SolarTermNames.at(static_cast<std::size_t>(term.index));
-        events.push_back({Sysutils::FormatText("solar-term-%.4d-%.2d", term.date.year, term.index) + kUidDomain, name,
-                          IsoDate(term.date) + " " + ClockTime(term.minuteOfDay) + " KST",
-                          std::string(kSolarTermCategory), utc.date, utc.minuteOfDay, true});
-    }
+    std::vector<CalendarEvent> events(terms.size());
+    for (std::size_t i = 0; i < terms.size(); ++i) MakeSolarTermEvent(terms[i], events[i]);
     return events;
 }
 

@@ -50,7 +50,9 @@ private:
     CalendarEvent event_;
 };
 
-// Moments, in UTC; the Korean time as description.
+// Moments, in UTC; the Korean time as description. MakeSolarTermEvent fills
+// one event (reusing its room, for a long file).
+void MakeSolarTermEvent(const SolarTerm& term, CalendarEvent& event);
 std::vector<CalendarEvent> SolarTermEvents(const std::vector<SolarTerm>& terms);
 
 // The user's events as all-day events, the rule's text (EventText) as

@@ -54,7 +54,7 @@ void AddHolidays(std::int32_t year, const UserDates& user, std::vector<MarkedDay
     }
 }
 
-void AddTerms(std::int32_t year, bool withTowang, std::vector<MarkedDay>& days)
+void AddTerms(std::int32_t year, std::vector<MarkedDay>& days)
 {
     std::array<SolarTerm, kSolarTermsInYear> terms{};
     if (!GetSolarTerms(year, terms)) return;
@@ -65,8 +65,12 @@ void AddTerms(std::int32_t year, bool withTowang, std::vector<MarkedDay>& days)
         day.uncertainDay = term.uncertainDay;
         days.push_back(std::move(day));
     }
+}
+
+void AddTowangYongsa(std::int32_t year, std::vector<MarkedDay>& days)
+{
     std::array<TowangYongsa, kTowangInYear> moments{};
-    if (!withTowang || !GetTowangYongsa(year, moments)) return;
+    if (!GetTowangYongsa(year, moments)) return;
     for (const TowangYongsa& moment : moments) {
         MarkedDay day = Mark(moment.date, DayKind::Sundry, kTowangName);
         day.minuteOfDay = moment.minuteOfDay;
@@ -117,7 +121,8 @@ std::vector<MarkedDay> MarkedDays(std::int32_t fromYear, std::int32_t toYear, co
     for (std::int32_t year = fromYear; year <= toYear; ++year) {
         const std::size_t yearStart = days.size();
         if (kinds.holidays) AddHolidays(year, user, days);
-        if (kinds.terms) AddTerms(year, withTowang, days);
+        if (kinds.terms) AddTerms(year, days);
+        if (withTowang) AddTowangYongsa(year, days);
         if (kinds.anniversaries) AddAnniversaries(year, days);
         if (kinds.sundry) AddSundryDays(year, days);
         std::stable_sort(days.begin() + static_cast<std::ptrdiff_t>(yearStart), days.end(), earlier);

@@ -28,7 +28,8 @@ struct MarkedDay {
 
 // The days of the years fromYear..toYear (each kind within the years it is
 // known for), in date order; on one day holidays, events, 기념일, 잡절, then
-// terms. 토왕용사 among the terms where withTowang.
+// terms. 토왕용사 too where withTowang (it details the terms: a caller asks
+// for it where the terms are shown).
 std::vector<MarkedDay> MarkedDays(std::int32_t fromYear, std::int32_t toYear, const DayKinds& kinds,
                                   const UserDates& user, bool withTowang);
 

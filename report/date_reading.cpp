@@ -83,10 +83,9 @@ DateReading ReadDate(Almanac almanac, const GregorianDate& date, const UserDates
     std::vector<EventDay> events = EventsInMonth(user, date.year, date.month);
     std::erase_if(events, [&date](const EventDay& day) { return day.observance.date != date; });
     std::vector<MarkedDay> almanacDays =
-        MarkedDays(date.year, date.year, {false, kinds.terms && kinds.sundry, kinds.anniversaries, kinds.sundry, false},
-                   user, true);
-    std::erase_if(almanacDays,
-                  [&date](const MarkedDay& day) { return day.date != date || day.kind == DayKind::Terms; });
+        MarkedDays(date.year, date.year, {false, false, kinds.anniversaries, kinds.sundry, false}, user,
+                   kinds.terms && kinds.sundry);
+    std::erase_if(almanacDays, [&date](const MarkedDay& day) { return day.date != date; });
     return {date,
             WeekdayOf(date),
             GetDayStemBranch(GetDaysBeforeMonth(date.year, date.month), date.day),

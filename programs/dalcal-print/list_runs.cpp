@@ -92,7 +92,15 @@ void AddHolidays(const Printer& printer, const YearSpan& span, ICalendarWriter& 
 
 void AddTerms(const YearSpan& span, ICalendarWriter& calendar)
 {
-    for (const CalendarEvent& event : SolarTermEvents(TermsOf(span))) calendar.Add(event);
+    CalendarEvent event;
+    std::array<SolarTerm, kSolarTermsInYear> terms{};
+    for (std::int32_t year = span.from; year <= span.to; ++year) {
+        if (!GetSolarTerms(year, terms)) continue;
+        for (const SolarTerm& term : terms) {
+            MakeSolarTermEvent(term, event);
+            calendar.Add(event);
+        }
+    }
 }
 
 void AddEvents(const UserDates& user, const YearSpan& span, ICalendarWriter& calendar)
@@ -172,7 +180,7 @@ void PrintDays(const Printer& printer)
     // The kinds the makers above do not write: 기념일, 잡절 and 토왕용사 (which
     // comes with the terms).
     AlmanacDayEventMaker almanacDays;
-    const DayKinds almanacKinds{false, kinds.terms, kinds.anniversaries, kinds.sundry, false};
+    const DayKinds almanacKinds{false, false, kinds.anniversaries, kinds.sundry, false};
     for (const MarkedDay& day : MarkedDays(span.from, span.to, almanacKinds, printer.User(), kinds.terms)) {
         if (const CalendarEvent* event = almanacDays.Make(day)) calendar.Add(*event);
     }
