@@ -169,7 +169,8 @@ void PrintDays(const Printer& printer)
         }
         return;
     }
-    ICalendarWriter calendar = printer.Calendar(DaysCalendarName(kinds, span.from, span.to));
+    const std::string calendarName = DaysCalendarName(kinds, span.from, span.to);
+    ICalendarWriter calendar = printer.Calendar(calendarName);
     HolidayEventMaker holidays;
     std::vector<Holiday> ofYear;
     for (std::int32_t year = span.from; kinds.holidays && year <= span.to; ++year) {
