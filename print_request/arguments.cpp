@@ -7,9 +7,10 @@
 #include <string_view>
 #include <vector>
 
-#include "argument_values.h"
 #include "event_line.h"
+#include "positional_date.h"
 #include "typed_date.h"
+#include "typed_numbers.h"
 #include "utf8.h"
 
 namespace {
@@ -214,36 +215,20 @@ UsageProblem ReadOption(std::span<const char* const> args, std::size_t& i, Parsi
     return Refuse("unknown option '{1}'", {Utf8::Sanitized(arg)});
 }
 
-// A date rather than a year: a dash (any, as typed) after the first character ("-5" is a year).
-bool LooksLikeDate(std::string_view arg)
+// The mode of a date: what a refusal would have been, by the shape typed
+// (one number a year, a dash or three numbers a day, else a month).
+PrintMode ModeOf(const TypedDate& typed, const std::vector<std::string>& args)
 {
-    return AsTypedNumber(arg).find('-', 1) != std::string::npos;
-}
-
-// What one argument asks for: a year, a month ("2027년 2월", "2027-02"), a day
-// ("2027-02-07", "2027년 2월 7일"), or a lunar date's day ("음력 2027년 1월 1일").
-PrintMode ModeOfOne(std::string_view arg)
-{
-    switch (ShapeOf(arg)) {
-        case TypedShape::Month:
-            return PrintMode::Month;
-        case TypedShape::Day:
-            return PrintMode::Date;
-        case TypedShape::LunarDay:
-            return PrintMode::FromLunar;
-        case TypedShape::Number:
-            return PrintMode::Year;
-        case TypedShape::Other:
-            break;
+    if (std::holds_alternative<TypedYear>(typed)) return PrintMode::Year;
+    if (std::holds_alternative<TypedMonth>(typed)) return PrintMode::Month;
+    if (std::holds_alternative<GregorianDate>(typed)) return PrintMode::Date;
+    if (std::holds_alternative<TypedLunarDate>(typed)) return PrintMode::FromLunar;
+    const std::string joined = JoinedArguments(args);
+    const std::size_t numbers = DateNumbersIn(joined);
+    if (numbers == 3 || (args.size() == 1 && AsTypedNumber(joined).find('-', 1) != std::string::npos)) {
+        return PrintMode::Date;
     }
-    return LooksLikeDate(arg) ? PrintMode::Date : PrintMode::Year;  // refused by the date's or the year's reading
-}
-
-// The numbers --from-lunar was given, however they were split into arguments.
-std::size_t LunarNumbers(const std::vector<std::string>& args)
-{
-    const std::size_t numbers = DateNumbersIn(JoinedArguments(args));
-    return numbers == 0 ? args.size() : numbers;  // text that is no date: as many as the arguments
+    return args.size() == 1 && numbers <= 1 ? PrintMode::Year : PrintMode::Month;
 }
 
 std::string Count(std::size_t count)
@@ -286,7 +271,7 @@ UsageProblem ChooseEventChange(PrintRequest& request, const ModeFlags& flags)
 }
 
 // Decides the mode from the flags and the count of numbers.
-UsageProblem ChooseMode(PrintRequest& request, const ModeFlags& flags)
+UsageProblem ChooseMode(PrintRequest& request, const ModeFlags& flags, std::int32_t thisYear)
 {
     if (flags.addEvent || flags.removeEvent) return ChooseEventChange(request, flags);
     const auto lists = std::ranges::count(std::initializer_list<bool>{flags.holidays, flags.terms, flags.events}, true);
@@ -314,24 +299,31 @@ UsageProblem ChooseMode(PrintRequest& request, const ModeFlags& flags)
         request.mode = PrintMode::Upcoming;
         return std::nullopt;
     }
-    // The numbers of a lunar date, in one argument or up to one each.
-    const std::size_t lunarNumbers = flags.fromLunar && count <= 3 ? LunarNumbers(request.numbers) : count;
-    if (flags.fromLunar && !request.years.empty()) {
-        if (lunarNumbers != 2 || count > 2)
-            return Refuse("--from-lunar with --years expects MONTH DAY, but got {1} argument(s)", {Count(count)});
-        request.mode = PrintMode::FromLunarYears;
-    } else if (flags.fromLunar) {
-        if (lunarNumbers == 2) return Refuse("--from-lunar MONTH DAY needs the years to list it in: --years FROM-TO");
-        if (lunarNumbers != 3)
-            return Refuse("--from-lunar expects YEAR MONTH DAY, but got {1} argument(s)", {Count(count)});
-        request.mode = PrintMode::FromLunar;
-    } else if (count == 1) {
-        request.mode = ModeOfOne(request.numbers[0]);
-    } else if (count == 0 || count == 2) {
-        request.mode = PrintMode::Month;
-    } else {
-        return Refuse("expected YEAR, YEAR MONTH or nothing, but got {1} argument(s)", {Count(count)});
+    if (flags.fromLunar) {
+        request.date = ReadLunarPositional(request.numbers, thisYear, request.leap);
+        // The numbers of the lunar date, in one argument or up to one each
+        // (text that is no date: as many as the arguments).
+        const std::size_t inText = count <= 3 ? DateNumbersIn(JoinedArguments(request.numbers)) : count;
+        const std::size_t numbers = inText == 0 ? count : inText;
+        if (!request.years.empty()) {
+            if (numbers != 2 || count > 2)
+                return Refuse("--from-lunar with --years expects MONTH DAY, but got {1} argument(s)", {Count(count)});
+            request.mode = PrintMode::FromLunarYears;
+        } else {
+            if (numbers != 2 && numbers != 3)
+                return Refuse("--from-lunar expects YEAR MONTH DAY, but got {1} argument(s)", {Count(count)});
+            request.mode = PrintMode::FromLunar;
+        }
+        return std::nullopt;
     }
+    if (count == 0) {
+        request.mode = PrintMode::Month;
+        return std::nullopt;
+    }
+    request.date = ReadPositionalDate(request.numbers, thisYear);
+    if (std::holds_alternative<Message>(*request.date) && count > 2)
+        return Refuse("expected YEAR, YEAR MONTH or nothing, but got {1} argument(s)", {Count(count)});
+    request.mode = ModeOf(*request.date, request.numbers);
     return std::nullopt;
 }
 
@@ -366,7 +358,7 @@ UsageProblem CheckFormat(const PrintRequest& request)
 
 }  // namespace
 
-std::variant<PrintRequest, UsageError> ParsePrintArguments(std::span<const char* const> args)
+std::variant<PrintRequest, UsageError> ParsePrintArguments(std::span<const char* const> args, std::int32_t thisYear)
 {
     Parsing parsing;
     PrintRequest& request = parsing.request;
@@ -383,7 +375,7 @@ std::variant<PrintRequest, UsageError> ParsePrintArguments(std::span<const char*
         }
     }
     if (request.help || request.version) return request;
-    if (UsageProblem problem = ChooseMode(request, flags)) return *std::move(problem);
+    if (UsageProblem problem = ChooseMode(request, flags, thisYear)) return *std::move(problem);
     if (UsageProblem problem = CheckFormat(request)) return *std::move(problem);
     return request;
 }

@@ -10,6 +10,8 @@
 #include "calendar_names.h"
 #include "command_line.h"
 #include "day_kinds.h"
+#include "typed_date.h"
+#include "typed_numbers.h"
 #include "user_dates.h"
 
 // What dalcal-print was asked to do, read from its command line.
@@ -59,10 +61,26 @@ struct PrintRequest {
     std::string eventLine;             // --add-event's line, --remove-event's name (UTF-8)
     std::optional<UserEvent> event;    // --add-event's line as the events file's reader reads it
     std::vector<std::string> numbers;  // the positional arguments, as given
-    CalendarParts lists;               // which lists --holidays, --terms and --events chose
-    DayKindChoice kinds;               // --show and --hide, over the settings file's choice
+    // What they name, read once (typed_date.h): a year, a month, a day or a
+    // lunar date (--from-lunar's, with --leap), or the refusal of what was
+    // typed, said when the run begins; none for the lists' spans and
+    // --upcoming's days, and where none were given (this month).
+    std::optional<TypedDate> date;
+    CalendarParts lists;  // which lists --holidays, --terms and --events chose
+    DayKindChoice kinds;  // --show and --hide, over the settings file's choice
 };
 
 // The request read from args (args[0] is the program), or the usage error
-// that main reports with exit status 2 before anything is printed.
-std::variant<PrintRequest, UsageError> ParsePrintArguments(std::span<const char* const> args);
+// that main reports with exit status 2 before anything is printed; a month or
+// day typed without its year is of thisYear.
+std::variant<PrintRequest, UsageError> ParsePrintArguments(std::span<const char* const> args, std::int32_t thisYear);
+
+// The date the positional arguments named, as T; their refusal raised as a
+// refused value (TypedValueError, exit status 1).
+template <typename T>
+const T& TypedArgument(const PrintRequest& request)
+{
+    const TypedDate& date = request.date.value();  // the mode was chosen by it
+    if (const auto* refused = std::get_if<Message>(&date)) throw TypedValueError(*refused);
+    return std::get<T>(date);
+}

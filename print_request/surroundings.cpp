@@ -9,7 +9,6 @@
 #include <ctime>
 #include <string_view>
 
-#include "argument_values.h"
 #include "civil_date.h"
 #include "date_check.h"
 #include "date_text.h"
@@ -19,6 +18,7 @@
 #include "program.h"
 #include "sysutils.h"
 #include "typed_date.h"
+#include "typed_numbers.h"
 #include "user_files.h"
 #include "utf8.h"
 
@@ -161,15 +161,13 @@ bool RefusedOntoTerminal(OutputFormat format)
 
 std::vector<MonthOfPage> RequestedMonths(const PrintRequest& request, const RunContext& context)
 {
-    if (request.numbers.empty()) return {{context.today.year, context.today.month}};
+    if (!request.date) return {{context.today.year, context.today.month}};
     if (request.mode == PrintMode::Year) {
-        const std::int32_t year = ParseNumber(kYearName, request.numbers[0]);
-        CheckYearAndMonth(year, 1);
+        const std::int32_t year = TypedArgument<TypedYear>(request).year;
         std::vector<MonthOfPage> months;
         for (std::int32_t month = 1; month <= kMonthsInYear; ++month) months.push_back({year, month});
         return months;
     }
-    const TypedMonth month = ReadMonthArguments(request.numbers);
-    CheckYearAndMonth(month.year, month.month);
+    const TypedMonth& month = TypedArgument<TypedMonth>(request);
     return {{month.year, month.month}};
 }

@@ -33,7 +33,7 @@ std::string MonthNumbers(std::int32_t year, std::int32_t month)
 {
     std::string text;
     AppendYear(text, year);
-    text += '-';
+    text += month < 0 ? ' ' : '-';  // "2027 -1", not "2027--1"
     AppendTwoDigits(text, month);
     return text;
 }
@@ -50,17 +50,21 @@ std::string DateNumbers(const GregorianDate& date)
 
 std::optional<Message> MonthProblem(std::int32_t year, std::int32_t month)
 {
-    if (year < kFirstYear || year > kLastYear) {
-        return Message("{1} is not a month: the years are {2}-{3}",
-                       {MonthNumbers(year, month), Number(kFirstYear), Number(kLastYear)});
-    }
-    if (month < 1 || month > kMonthsInYear) {
-        return Message("{1} is not a month: there is no month {2}", {MonthNumbers(year, month), Number(month)});
-    }
-    return std::nullopt;
+    return MonthProblem(year, month, MonthNumbers(year, month));
 }
 
 }  // namespace
+
+std::optional<Message> MonthProblem(std::int32_t year, std::int32_t month, const std::string& written)
+{
+    if (year < kFirstYear || year > kLastYear) {
+        return Message("{1} is not a month: the years are {2}-{3}", {written, Number(kFirstYear), Number(kLastYear)});
+    }
+    if (month < 1 || month > kMonthsInYear) {
+        return Message("{1} is not a month: there is no month {2}", {written, Number(month)});
+    }
+    return std::nullopt;
+}
 
 std::optional<Message> DateProblem(const GregorianDate& date, const std::string& written, std::int32_t firstYear,
                                    std::int32_t lastYear)

@@ -16,6 +16,10 @@
 std::optional<Message> DateProblem(const GregorianDate& date, const std::string& written,
                                    std::int32_t firstYear = kFirstYear, std::int32_t lastYear = kLastYear);
 
+// The same of a month:
+//   "2027 13" is not a month: there is no month 13
+std::optional<Message> MonthProblem(std::int32_t year, std::int32_t month, const std::string& written);
+
 // Raise EConvertError with the problem of the date (its numbers written
 // "2026-13-01") or of the month ("2026-13 is not a month: there is no month
 // 13"), if it has one.

@@ -71,7 +71,6 @@ usage_error "unknown almanac" "unknown almanac 'china'" --almanac china 2026 7
 usage_error "almanac without value" "--almanac needs a value" --almanac
 usage_error "--years= without value" "--years needs a value" --from-lunar 1 1 --years=
 usage_error "--leap alone" "--leap needs --from-lunar" --leap 2026 7
-usage_error "--from-lunar with two numbers: --years suggested" "--from-lunar MONTH DAY needs the years to list it in: --years FROM-TO" --from-lunar 3 15
 usage_error "--from-lunar with four numbers" "expects YEAR MONTH DAY, but got 4" --from-lunar 2027 1 1 1
 
 # Korea's almanac is the default; the classic table on request.
@@ -257,6 +256,27 @@ for option in --holidays --terms; do
 done
 run --layout=window 2027 2
 check "typed: --layout=window" grep -q "▶ 2027년" "$work/out"
+# A month or a day without its year is this year's; eight digits, slashes and
+# dots make a day; "~" marks a span; month and day either way round are refused.
+this_year=$(date +%Y)
+run 2월
+check "typed: 2월 is this year's February" test "$status" -eq 0 -a "$(head -1 "$work/out")" = "${this_year}년 2월"
+run 2월 7일
+check "typed: 2월 7일 is this year's" grep -q "^${this_year}-02-07 " "$work/out"
+run '음력 1월 1일'
+check "typed: 음력 1월 1일 is this year's 설날" grep -q "^${this_year}-0[12]-[0-9][0-9] .*설날" "$work/out"
+run --from-lunar 1 1
+check "typed: --from-lunar MONTH DAY is this year's" grep -q "^${this_year}-0[12]-" "$work/out"
+for typed in 20270207 2027/02/07 2027.2.7; do
+    run "$typed"
+    check "typed: $typed is a day" grep -q "^2027-02-07 일요일" "$work/out"
+done
+run --from-lunar 1 1 --years '2026~2027'
+check "typed: a span with ~" test "$status" -eq 0 -a "$(wc -l <"$work/out")" -eq 2
+refused "month and day either way round" "write 2027-02-07 or 2027-07-02" 02/07/2027
+refused "a negative month named as typed" "2027 -1 is not a month: there is no month -1" 2027 -1
+run --json --upcoming 2주
+check "typed: --upcoming 2주 is fourteen days" test "$status" -eq 0 -a "$(jq 'all(.[]; .type == "reminder" or .daysLeft < 14)' "$work/out")" = true
 run abc def
 check "typed: the first wrong argument named" grep -qx 'dalcal-print: YEAR: "abc" is not a number' "$work/err"
 run --from-lunar 1 1 --years "2027–x"

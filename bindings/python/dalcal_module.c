@@ -41,6 +41,29 @@ static PyObject* raise_refusal(dalcal_status status, const dalcal_error* error)
     return NULL;
 }
 
+/* An int argument within first..last, as *out; 0 with the error set
+ * otherwise: TypeError for anything but an int (a bool is no year), ValueError
+ * naming the range for one outside it, however large. */
+static int int_within(PyObject* object, const char* name, long first, long last, int* out)
+{
+    if (PyBool_Check(object) || !PyLong_Check(object)) {
+        PyErr_Format(PyExc_TypeError, "%s must be an int, not %.80s", name, Py_TYPE(object)->tp_name);
+        return 0;
+    }
+    int overflow = 0;
+    const long value = PyLong_AsLongAndOverflow(object, &overflow);
+    if (value == -1 && PyErr_Occurred()) return 0;
+    if (overflow != 0 || value < first || value > last) {
+        PyErr_Format(PyExc_ValueError, "%s %R is not within %ld-%ld", name, object, first, last);
+        return 0;
+    }
+    *out = (int)value;
+    return 1;
+}
+
+/* The years of any date here, before an almanac or a list narrows them. */
+enum { FIRST_YEAR = 1, LAST_YEAR = 9999 };
+
 /* "korea" or "classic" (NULL: korea), as a dalcal_almanac; -1 with ValueError set. */
 static int almanac_named(const char* name)
 {
@@ -108,14 +131,25 @@ static PyObject* to_solar(PyObject* module, PyObject* args, PyObject* kwargs)
 {
     (void)module;
     static char* keywords[] = {"year", "month", "day", "leap", "almanac", NULL};
+    PyObject* year_object = NULL;
+    PyObject* month_object = NULL;
+    PyObject* day_object = NULL;
+    PyObject* leap_object = Py_False;
+    const char* almanac_name = NULL;
+    if (!PyArg_ParseTupleAndKeywords(args, kwargs, "OOO|O$s:to_solar", keywords, &year_object, &month_object,
+                                     &day_object, &leap_object, &almanac_name))
+        return NULL;
     int year = 0;
     int month = 0;
     int day = 0;
-    int leap = 0;
-    const char* almanac_name = NULL;
-    if (!PyArg_ParseTupleAndKeywords(args, kwargs, "iii|p$s:to_solar", keywords, &year, &month, &day, &leap,
-                                     &almanac_name))
+    if (!int_within(year_object, "year", FIRST_YEAR, LAST_YEAR, &year) ||
+        !int_within(month_object, "month", 1, 12, &month) || !int_within(day_object, "day", 1, 30, &day))
         return NULL;
+    if (!PyBool_Check(leap_object)) {
+        PyErr_Format(PyExc_TypeError, "leap must be True or False, not %.80s", Py_TYPE(leap_object)->tp_name);
+        return NULL;
+    }
+    const int leap = leap_object == Py_True;
     const int almanac = almanac_named(almanac_name);
     if (almanac < 0) return NULL;
     const dalcal_lunar_date lunar = {year, month, day, leap, 0};
@@ -139,17 +173,12 @@ PyDoc_STRVAR(solar_terms_doc,
 static PyObject* solar_terms(PyObject* module, PyObject* arg)
 {
     (void)module;
-    const long year = PyLong_AsLong(arg);
-    if (year == -1 && PyErr_Occurred()) return NULL;
+    int year = 0;
+    if (!int_within(arg, "year", FIRST_YEAR, LAST_YEAR, &year)) return NULL;
     dalcal_solar_term terms[24];
     dalcal_error error = {{0}};
-    const dalcal_status status =
-        year < INT32_MIN || year > INT32_MAX ? DALCAL_E_RANGE : dalcal_solar_terms((int32_t)year, terms, &error);
-    if (status != DALCAL_OK) {
-        if (error.message[0] == '\0')
-            PyOS_snprintf(error.message, sizeof error.message, "year %ld: not 1900-2100", year);
-        return raise_refusal(status, &error);
-    }
+    const dalcal_status status = dalcal_solar_terms(year, terms, &error);
+    if (status != DALCAL_OK) return raise_refusal(status, &error);
     PyObject* list = PyList_New(24);
     for (Py_ssize_t i = 0; list != NULL && i < 24; ++i) {
         PyObject* item = Py_BuildValue("(isNO)", terms[i].index, terms[i].name, moment_tuple(&terms[i].utc),
@@ -176,9 +205,12 @@ static PyObject* holiday_tuple(const dalcal_holiday* holiday)
 static PyObject* holidays(PyObject* module, PyObject* args)
 {
     (void)module;
-    int year = 0;
+    PyObject* year_object = NULL;
     PyObject* file_object = Py_None;
-    if (!PyArg_ParseTuple(args, "iO:_holidays", &year, &file_object)) return NULL;
+    int year = 0;
+    if (!PyArg_ParseTuple(args, "OO:_holidays", &year_object, &file_object) ||
+        !int_within(year_object, "year", FIRST_YEAR, LAST_YEAR, &year))
+        return NULL;
     PyObject* file_bytes = NULL;
     if (file_object != Py_None && !PyUnicode_FSConverter(file_object, &file_bytes)) return NULL;
     dalcal_holidays* list = NULL;

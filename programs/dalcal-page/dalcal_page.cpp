@@ -23,12 +23,13 @@
 #include "program.h"
 #include "surroundings.h"
 #include "svg_page.h"
+#include "sysutils.h"
 
 namespace {
 
 int Main(std::span<const char* const> args)
 {
-    const auto parsed = ParsePrintArguments(args);
+    const auto parsed = ParsePrintArguments(args, Sysutils::Today().year);
     if (const auto* usage = std::get_if<UsageError>(&parsed)) return ReportUsageError(*usage);
     const PrintRequest& request = std::get<PrintRequest>(parsed);
     if (request.format != OutputFormat::Pdf && request.format != OutputFormat::Svg) {

@@ -19,6 +19,7 @@
 #include "program.h"
 #include "program_folder.h"
 #include "surroundings.h"
+#include "sysutils.h"
 
 namespace {
 
@@ -123,7 +124,7 @@ int DrawPages(std::span<const char* const> args, const PrintRequest& request)
 
 int Main(std::span<const char* const> args)
 {
-    const auto parsed = ParsePrintArguments(args);
+    const auto parsed = ParsePrintArguments(args, Sysutils::Today().year);
     if (const auto* usage = std::get_if<UsageError>(&parsed)) return ReportUsageError(*usage);
     const PrintRequest& request = std::get<PrintRequest>(parsed);
     if (request.help || request.version) {

@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "almanac_days.h"
-#include "argument_values.h"
 #include "calendar_events.h"
 #include "calendar_names.h"
 #include "date_text.h"
@@ -16,6 +15,7 @@
 #include "messages.h"
 #include "program.h"
 #include "reminders.h"
+#include "typed_numbers.h"
 #include "upcoming.h"
 #include "utf8.h"
 #include "year_lists.h"
@@ -219,14 +219,20 @@ void PrintUpcoming(const Printer& printer)
 {
     constexpr std::int32_t kDefaultDays = 30;
     const std::vector<std::string>& numbers = printer.Request().numbers;
-    const std::int32_t days = numbers.empty() ? kDefaultDays : ParseNumber("--upcoming", numbers[0]);
+    std::int64_t days = kDefaultDays;
+    if (!numbers.empty()) {  // "30", "2주", "3개월", "1년"
+        const std::optional<TypedDays> typed = ReadTypedDays(numbers[0]);
+        if (!typed) (void)ParseNumber("--upcoming", numbers[0]);  // no number: its own refusal
+        days = typed ? DaysOf(*typed, printer.Context().today) : 0;
+    }
     if (days < 1 || days > kMostUpcomingDays) {
         throw TypedValueError(Message("--upcoming: {1} is not a number of days 1-{2}",
                                       {Utf8::Quoted(numbers[0]), std::to_string(kMostUpcomingDays)}));
     }
     const bool json = printer.Request().format == OutputFormat::Json;
     const std::vector<UpcomingDate> dates =
-        UpcomingDates(printer.Context().today, days, printer.User(), printer.Kinds(json ? kEveryKind : kListedKinds));
+        UpcomingDates(printer.Context().today, static_cast<std::int32_t>(days), printer.User(),
+                      printer.Kinds(json ? kEveryKind : kListedKinds));
     if (json) {
         printer.Document(UpcomingJson(dates) + "\n");
         return;

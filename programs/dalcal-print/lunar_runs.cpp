@@ -5,7 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "argument_values.h"
 #include "calendar_events.h"
 #include "calendar_names.h"
 #include "exception.h"
@@ -13,6 +12,7 @@
 #include "messages.h"
 #include "program.h"
 #include "typed_date.h"
+#include "typed_numbers.h"
 #include "utf8.h"
 #include "yearly_dates.h"
 
@@ -41,41 +41,12 @@ KeptInYear FindInYear(const PrintRequest& request, std::int32_t year, const Type
     return inYear;
 }
 
-// The lunar date --from-lunar was given (YEAR MONTH DAY, or MONTH DAY with
-// --years): a number an argument, as given ("2027 -1 1" is month -1, which
-// the almanac refuses); else in any form people type it ("2027-01-01", "2025
-// 윤6 1"). --leap or "윤" for a leap month.
-TypedLunarDate LunarArguments(const PrintRequest& request, bool withYear)
-{
-    const std::string joined = JoinedArguments(request.numbers);
-    const std::size_t first = withYear ? 1 : 0;
-    std::optional<TypedLunarDate> lunar;
-    if (request.numbers.size() == first + 2) {
-        try {
-            lunar = TypedLunarDate{withYear ? ParseNumber(kYearName, request.numbers[0]) : 0,
-                                   ParseNumber(kMonthName, request.numbers[first]),
-                                   ParseNumber(kDayName, request.numbers[first + 1]), false};
-        } catch (const TypedValueError&) {
-            lunar = ReadLunarArguments(joined, withYear);
-            if (!lunar) throw;  // names the argument refused
-        }
-    } else {
-        lunar = ReadLunarArguments(joined, withYear);
-        if (!lunar) {
-            throw TypedValueError(
-                Message("{1} is not a lunar date (2027 1 1, 2027년 1월 1일, 윤6월 1일)", {Utf8::Quoted(joined)}));
-        }
-    }
-    lunar->leap = lunar->leap || request.leap;
-    return *lunar;
-}
-
 }  // namespace
 
 void PrintLunarDate(const Printer& printer)
 {
     const PrintRequest& request = printer.Request();
-    const TypedLunarDate lunar = LunarArguments(request, true);
+    const TypedLunarDate lunar = TypedArgument<TypedLunarDate>(request);
     const KeptInYear inYear = FindInYear(request, lunar.year, lunar);
     // Where it is not kept either, the almanac says why.
     const GregorianDate date =
@@ -96,7 +67,7 @@ void PrintLunarDate(const Printer& printer)
 bool PrintLunarDateInYears(const Printer& printer)
 {
     const PrintRequest& request = printer.Request();
-    const TypedLunarDate lunar = LunarArguments(request, false);
+    const TypedLunarDate lunar = TypedArgument<TypedLunarDate>(request);
     const std::int32_t month = lunar.month;
     const std::int32_t day = lunar.day;
     const bool leap = lunar.leap;

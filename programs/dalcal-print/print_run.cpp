@@ -3,7 +3,6 @@
 #include <string>
 #include <vector>
 
-#include "argument_values.h"
 #include "date_check.h"
 #include "event_runs.h"
 #include "json_documents.h"
@@ -11,6 +10,7 @@
 #include "lunar_runs.h"
 #include "printer.h"
 #include "typed_date.h"
+#include "typed_numbers.h"
 
 namespace {
 
@@ -35,7 +35,7 @@ int RunPrintRequest(const PrintRequest& request, const RunContext& context, cons
     const Printer printer(request, context, output);
     switch (request.mode) {
         case PrintMode::Date: {
-            const DateReading reading = printer.Read(ReadDayArgument(request.numbers[0]));
+            const DateReading reading = printer.Read(TypedArgument<GregorianDate>(request));
             if (request.format == OutputFormat::Json) {
                 printer.Document(DateReadingJson(reading, printer.User().holidaySources) + "\n");
             } else {
@@ -71,7 +71,7 @@ int RunPrintRequest(const PrintRequest& request, const RunContext& context, cons
         case PrintMode::RemoveEvent:
             return RemoveEventRun(printer);
         case PrintMode::Year: {
-            const std::int32_t year = ParseNumber(kYearName, request.numbers[0]);
+            const std::int32_t year = TypedArgument<TypedYear>(request).year;
             if (request.format == OutputFormat::Json) {
                 PrintDaysJson(printer, year, 1, kMonthsInYear);
             } else {
@@ -82,8 +82,8 @@ int RunPrintRequest(const PrintRequest& request, const RunContext& context, cons
         case PrintMode::Month:
             break;
     }
-    const TypedMonth month = request.numbers.empty() ? TypedMonth{context.today.year, context.today.month}
-                                                     : ReadMonthArguments(request.numbers);
+    const TypedMonth month =
+        request.date ? TypedArgument<TypedMonth>(request) : TypedMonth{context.today.year, context.today.month};
     if (request.format == OutputFormat::Json) {
         PrintDaysJson(printer, month.year, month.month, month.month);
     } else {

@@ -282,12 +282,14 @@ void MonthView::SelectToday()
 
 bool MonthView::GoTo(const QString& typed)
 {
-    const TypedDate read = ReadTypedDate(typed.toStdString(), shownYear_);
+    const TypedDate read = ReadTypedDate(typed.toStdString(), shownYear_, LoneNumber::MonthOrYear);
     if (const auto* problem = std::get_if<Message>(&read)) {
         Say(QString::fromStdString(Messages::Shown(*problem)));
         return false;
     }
-    if (const auto* month = std::get_if<TypedMonth>(&read)) {
+    if (const auto* year = std::get_if<TypedYear>(&read)) {
+        Select({year->year, 1, selected_.day});  // its January, the day kept (every January has 31)
+    } else if (const auto* month = std::get_if<TypedMonth>(&read)) {
         Select({month->year, month->month, std::min(selected_.day, GregorianMonthDays(month->year, month->month))});
     } else if (const auto* date = std::get_if<GregorianDate>(&read)) {
         Select(*date);

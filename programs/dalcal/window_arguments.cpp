@@ -50,8 +50,9 @@ namespace {
 // lunar date's day in Korea's almanac.
 std::variant<GregorianDate, Message> DayTyped(const std::vector<std::string>& words, const GregorianDate& today)
 {
-    const TypedDate typed = ReadTypedDate(JoinedArguments(words), today.year);
+    const TypedDate typed = ReadTypedDate(JoinedArguments(words), today.year, LoneNumber::MonthOrYear);
     if (const auto* why = std::get_if<Message>(&typed)) return *why;
+    if (const auto* year = std::get_if<TypedYear>(&typed)) return GregorianDate{year->year, 1, 1};
     if (const auto* month = std::get_if<TypedMonth>(&typed)) return GregorianDate{month->year, month->month, 1};
     if (const auto* day = std::get_if<GregorianDate>(&typed)) return *day;
     const auto& lunar = std::get<TypedLunarDate>(typed);

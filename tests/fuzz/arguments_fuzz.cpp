@@ -23,7 +23,6 @@
 #include <variant>
 #include <vector>
 
-#include "argument_values.h"
 #include "arguments.h"
 #include "cp949.h"
 #include "exception.h"
@@ -33,6 +32,7 @@
 #include "surroundings.h"
 #include "sysutils.h"
 #include "typed_date.h"
+#include "typed_numbers.h"
 #include "utf8.h"
 #include "window_arguments.h"
 
@@ -61,14 +61,14 @@ bool NumbersFit(PrintMode mode, std::size_t count)
 {
     switch (mode) {
         case PrintMode::Year:
+            return count >= 1 && count <= 2;  // "2027년" may be typed "2027 년"
         case PrintMode::Date:
-            return count == 1;
-        case PrintMode::FromLunar:
-            return count >= 1 && count <= 3;
+        case PrintMode::FromLunar:  // "음력 2025 윤6 1": a word an argument
+            return count >= 1;
         case PrintMode::FromLunarYears:
             return count >= 1 && count <= 2;
         case PrintMode::Month:
-            return count <= 2;
+            return true;
         case PrintMode::Holidays:
         case PrintMode::Terms:
         case PrintMode::Events:
@@ -149,7 +149,7 @@ void CheckRun(const PrintRequest& request, bool narrow)
 
 void CheckPrintParser(const std::vector<const char*>& argv, bool narrow)
 {
-    const auto parsed = ParsePrintArguments(argv);
+    const auto parsed = ParsePrintArguments(argv, 2027);
     if (const auto* usage = std::get_if<UsageError>(&parsed)) {
         RequireOneLineInBothLanguages(usage->message);
         return;
@@ -157,6 +157,11 @@ void CheckPrintParser(const std::vector<const char*>& argv, bool narrow)
     const PrintRequest& request = std::get<PrintRequest>(parsed);
     if (request.help || request.version) return;
     Require(NumbersFit(request.mode, request.numbers.size()));
+    // A date given was read once, into the request, whatever the mode made of it.
+    const bool dated = request.mode == PrintMode::Year || request.mode == PrintMode::Date ||
+                       request.mode == PrintMode::FromLunar || request.mode == PrintMode::FromLunarYears ||
+                       (request.mode == PrintMode::Month && !request.numbers.empty());
+    Require(request.date.has_value() == dated);
     Require(request.years.empty() == (request.mode != PrintMode::FromLunarYears));
     // A line to add is one the events file's reader reads as one event; the
     // changes write a file, so they are not run here (events_writer_fuzz).
@@ -202,8 +207,11 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
 // message of one line; never an exception.
 void CheckTypedDate(const std::string& typed)
 {
-    const TypedDate read = ReadTypedDate(typed, 2027);
-    if (const auto* month = std::get_if<TypedMonth>(&read)) {
+    const TypedDate read =
+        ReadTypedDate(typed, 2027, typed.size() % 2 == 0 ? LoneNumber::Year : LoneNumber::MonthOrYear);
+    if (const auto* year = std::get_if<TypedYear>(&read)) {
+        Require(year->year >= 1 && year->year <= 9999);
+    } else if (const auto* month = std::get_if<TypedMonth>(&read)) {
         Require(month->year >= 1 && month->year <= 9999 && month->month >= 1 && month->month <= 12);
     } else if (const auto* date = std::get_if<GregorianDate>(&read)) {
         Require(date->year >= 1 && date->year <= 9999 && date->day >= 1 &&
@@ -227,11 +235,11 @@ void CheckOtherReadings(const std::string& typed)
 {
     const std::size_t numbers = DateNumbersIn(typed);
     Require(numbers <= 3);
-    if (ShapeOf(typed) == TypedShape::LunarDay) Require(numbers == 3);
-    for (const bool withYear : {false, true}) {
-        if (const std::optional<TypedLunarDate> lunar = ReadLunarArguments(typed, withYear)) {
-            Require(numbers == (withYear ? 3u : 2u) && lunar->month >= 0 && lunar->day >= 0);
-        }
+    if (const std::optional<TypedLunarDate> lunar = ReadLunarArguments(typed, 2027)) {
+        Require((numbers == 2 && lunar->year == 2027) || numbers == 3);
+    }
+    if (const std::optional<TypedDays> days = ReadTypedDays(typed)) {
+        Require(days->count >= 0 && DaysOf(*days, {9999, 12, 31}) >= 0 && DaysOf(*days, {1, 1, 1}) >= 0);
     }
     if (const std::optional<std::int64_t> seconds = ParseSourceDateEpoch(typed)) {
         Require(*seconds >= 0 && UtcMoment(*seconds).size() == std::string_view("9999-12-31T23:59:59").size());

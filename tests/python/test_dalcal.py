@@ -58,17 +58,23 @@ def test_every_fifth_day_round_trips_and_matches_the_reading(almanac, first, las
 @pytest.mark.parametrize("call, error, words", [
     (lambda: dalcal.to_solar(2026, 9, 30), ValueError, "Day 30 is not in month 9 of lunar year 2026"),
     (lambda: dalcal.to_solar(2026, 5, 1, leap=True), ValueError, "leap"),
-    (lambda: dalcal.to_solar(2026, 13, 1), ValueError, "13"),
+    (lambda: dalcal.to_solar(2026, 13, 1), ValueError, "month 13 is not within 1-12"),
     (lambda: dalcal.to_lunar(D(1391, 2, 12)), ValueError, "1391-02-13"),
     (lambda: dalcal.to_lunar(D(2101, 1, 29)), ValueError, "2101-01-28"),
     (lambda: dalcal.to_lunar(D(1899, 12, 31), almanac="classic"), ValueError, "1900"),
     (lambda: dalcal.to_lunar(D(2026, 1, 1), almanac="chinese"), ValueError, "unknown almanac 'chinese'"),
     (lambda: dalcal.to_lunar("2026-01-01"), TypeError, "datetime.date"),
-    (lambda: dalcal.to_solar(2**40, 1, 1), OverflowError, ""),
+    (lambda: dalcal.to_solar(10**30, 1, 1), ValueError, f"year {10**30} is not within 1-9999"),
+    (lambda: dalcal.to_solar(2026, 1, -2**70), ValueError, "is not within 1-30"),
+    (lambda: dalcal.to_solar(True, 1, 1), TypeError, "year must be an int, not bool"),
+    (lambda: dalcal.to_solar(2026, 1.0, 1), TypeError, "month must be an int, not float"),
+    (lambda: dalcal.to_solar(2025, 6, 1, leap="yes"), TypeError, "leap must be True or False, not str"),
+    (lambda: dalcal.to_solar(2025, 6, 1, leap=1), TypeError, "leap must be True or False, not int"),
+    (lambda: dalcal.holidays(False), TypeError, "not bool"),
     (lambda: dalcal.holidays(2013), ValueError, "2014-2100"),
     (lambda: dalcal.holidays(2027, "/nonexistent/holidays"), OSError, "/nonexistent/holidays"),
     (lambda: dalcal.solar_terms(1899), ValueError, "1900"),
-    (lambda: dalcal.solar_terms(2**62), ValueError, "1900"),
+    (lambda: dalcal.solar_terms(2**62), ValueError, "1-9999"),
     (lambda: dalcal.reading(D(2026, 1, 1), "x"), ValueError, "unknown almanac 'x'"),
 ])
 def test_refusals_say_why(call, error, words):
@@ -117,6 +123,16 @@ def test_reading_is_dalcal_prints_json():
         printed = subprocess.run([os.environ["DALCAL_PRINT"], "--json", argument], check=True,
                                  capture_output=True, text=True, env={"XDG_CONFIG_HOME": "/nonexistent"}).stdout
         assert dalcal.reading(D.fromisoformat(argument)) == json.loads(printed)
+
+
+def test_the_module_shows_its_interface_and_its_answers_alike():
+    assert dir(dalcal) == sorted([*dalcal.__all__, "__version__"])
+    assert repr(dalcal.to_lunar(D(2027, 2, 7))) == (
+        "dalcal.LunarDate(year=2027, month=1, day=1, leap=False, uncertain=False)")
+    assert repr(dalcal.holidays(2027)[0]) == (
+        "dalcal.Holiday(date=datetime.date(2027, 1, 1), name='1월 1일', kind=dalcal.HolidayKind.HOLIDAY, "
+        "title='1월 1일', kind_name='공휴일', added=False, scheduled=False)")
+    assert repr(dalcal.solar_terms(2027)[0]).startswith("dalcal.SolarTerm(index=0, name='소한', moment=datetime.")
 
 
 def test_type_hints_name_what_the_module_has():

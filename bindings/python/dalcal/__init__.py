@@ -28,12 +28,21 @@ __version__ = library_version
 KOREA_TIME = zoneinfo.ZoneInfo("Asia/Seoul")
 
 
+def _named_repr(self) -> str:
+    """dalcal.NAME(field=value, ...), as LunarDate's own."""
+    fields = ", ".join(f"{name}={value!r}" for name, value in zip(self._fields, self))
+    return f"dalcal.{type(self).__name__}({fields})"
+
+
 class HolidayKind(enum.IntEnum):
     """What makes a day a public holiday."""
     HOLIDAY = 0      # 공휴일
     SUBSTITUTE = 1   # 대체공휴일
     ELECTION = 2     # 선거일
     DESIGNATED = 3   # 임시공휴일
+
+    def __repr__(self) -> str:
+        return f"dalcal.HolidayKind.{self.name}"
 
 
 class Holiday(NamedTuple):
@@ -49,6 +58,8 @@ class Holiday(NamedTuple):
     added: bool
     scheduled: bool
 
+    __repr__ = _named_repr
+
 
 class SolarTerm(NamedTuple):
     """One of the 24 solar terms: its index in the year (0 소한 .. 23 동지),
@@ -58,6 +69,8 @@ class SolarTerm(NamedTuple):
     name: str
     moment: datetime.datetime
     uncertain: bool
+
+    __repr__ = _named_repr
 
 
 def holidays(year: int, holidays_file: Union[str, os.PathLike, None] = None) -> list[Holiday]:
@@ -76,6 +89,11 @@ def solar_terms(year: int) -> list[SolarTerm]:
 def reading(date: datetime.date, almanac: str = "korea") -> dict[str, Any]:
     """A day read whole: the document dalcal-print --json DATE prints, as a dict."""
     return json.loads(_dalcal._reading_json(date, almanac))
+
+
+def __dir__() -> list[str]:
+    """The interface only, not the modules it is written with."""
+    return sorted([*__all__, "__version__"])
 
 
 def _korean_moment(utc: tuple[int, int, int, int, int]) -> datetime.datetime:

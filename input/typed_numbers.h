@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -8,10 +9,9 @@
 
 #include "civil_date.h"
 
-// The values in dalcal-print's arguments, read as the window reads its edit
-// boxes (Sysutils::StrToInt of the text in CP949), and as people type them:
-// full-width digits (a Korean input method's) as digits, any dash (en, em,
-// full-width, minus sign) as '-', and one trailing 년, 월 or 일 left out
+// The numbers people type, read as numbers (a sign, digits, blanks around
+// them), in the forms a Korean keyboard gives them: full-width digits (a Korean input method's) as digits, any dash
+// (en, em, full-width, minus sign) as '-', and one trailing 년, 월 or 일 left out
 // ("2027년", "２월"). A value that cannot be read raises TypedValueError naming
 // the argument and quoting the text as typed.
 
@@ -22,8 +22,15 @@ public:
     using EConvertError::EConvertError;
 };
 
-// The text of a number as typed, read as plain digits and dashes.
+// Text as typed with its digits and dashes plain (full-width digits, any dash).
+std::string AsPlainDigits(std::string_view typed);
+
+// The same, one trailing 년, 월 or 일 left out: the text of a number as typed.
 std::string AsTypedNumber(std::string_view typed);
+
+// ASCII digits with an optional sign, as a number; none for anything else
+// or a number past 32 bits.
+std::optional<std::int32_t> ReadInteger(std::string_view text);
 
 // The names of the positional numbers, as messages name them (a translation
 // names them in its own language: 연도, 월, 일).
@@ -48,3 +55,17 @@ YearSpan ParseYearSpan(const char* name, const std::string& arg, bool oneYear, s
 // A day as YYYY-MM-DD (the year may have fewer digits, "999-01-01", and month
 // and day one), which must exist.
 GregorianDate ParseIsoDate(const std::string& typed);
+
+// A number of days as people type it: "30", "30일", "2주", "3개월" (or "3달"),
+// "1년"; none where it is not that (a sign is not).
+struct TypedDays {
+    enum class Unit { Day, Week, Month, Year };
+    std::int32_t count;
+    Unit unit;
+};
+std::optional<TypedDays> ReadTypedDays(std::string_view typed);
+
+// Its days from a day: weeks of seven; months and years to the same day of
+// the month that many on (the month's last where it is shorter), that day
+// left out. Past the year 9999: the largest number.
+std::int64_t DaysOf(const TypedDays& span, const GregorianDate& from);

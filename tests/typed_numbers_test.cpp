@@ -1,5 +1,5 @@
 // The values of dalcal-print's arguments, read as people type them.
-#include "argument_values.h"
+#include "typed_numbers.h"
 
 #include <gtest/gtest.h>
 

@@ -1,12 +1,11 @@
-#include "argument_values.h"
+#include "typed_numbers.h"
 
 #include <algorithm>
+#include <limits>
 #include <string_view>
 
-#include "cp949.h"
 #include "date_check.h"
 #include "exception.h"
-#include "sysutils.h"
 #include "utf8.h"
 
 namespace {
@@ -61,7 +60,7 @@ bool LooksLikeInteger(std::string_view text)
 
 }  // namespace
 
-std::string AsTypedNumber(std::string_view typed)
+std::string AsPlainDigits(std::string_view typed)
 {
     std::string text;
     text.reserve(typed.size());
@@ -75,6 +74,12 @@ std::string AsTypedNumber(std::string_view typed)
         }
         i += character.length;
     }
+    return text;
+}
+
+std::string AsTypedNumber(std::string_view typed)
+{
+    std::string text = AsPlainDigits(typed);
     for (const std::string_view unit : {"년", "월", "일"}) {  // UTF-8, as typed
         if (text.size() > unit.size() && text.ends_with(unit)) {
             text.resize(text.size() - unit.size());
@@ -84,21 +89,42 @@ std::string AsTypedNumber(std::string_view typed)
     return text;
 }
 
+std::optional<std::int32_t> ReadInteger(std::string_view text)
+{
+    const bool negative = !text.empty() && text.front() == '-';
+    if (!text.empty() && (text.front() == '-' || text.front() == '+')) text.remove_prefix(1);
+    if (text.empty()) return std::nullopt;
+    std::int64_t magnitude = 0;  // at most 2^31 + 9: no overflow
+    for (const char c : text) {
+        if (c < '0' || c > '9') return std::nullopt;
+        magnitude = magnitude * 10 + (c - '0');
+        if (magnitude > std::int64_t{INT32_MAX} + 1) return std::nullopt;
+    }
+    const std::int64_t value = negative ? -magnitude : magnitude;
+    if (value > INT32_MAX) return std::nullopt;
+    return static_cast<std::int32_t>(value);
+}
+
 std::int32_t ParseNumber(const char* name, const std::string& arg)
 {
     const std::string text = AsTypedNumber(arg);
-    try {
-        return Sysutils::StrToInt(Cp949::FromUtf8(text));
-    } catch (const EConvertError&) {
-        throw TypedValueError(NumberRefused(name, arg, LooksLikeInteger(text)));
-    }
+    const std::size_t first = text.find_first_not_of(" \t");
+    const std::size_t last = text.find_last_not_of(" \t");
+    const std::string_view trimmed =
+        first == std::string::npos ? std::string_view() : std::string_view(text).substr(first, last - first + 1);
+    if (const std::optional<std::int32_t> value = ReadInteger(trimmed)) return *value;
+    throw TypedValueError(NumberRefused(name, arg, LooksLikeInteger(trimmed)));
 }
 
 YearSpan ParseYearSpan(const char* name, const std::string& arg, bool oneYear, std::int32_t first, std::int32_t last,
                        const char* outside)
 {
-    const std::string text = AsTypedNumber(arg);  // dashes as '-'
-    const std::size_t dash = text.find('-', 1);   // not a leading minus sign
+    std::string text = AsTypedNumber(arg);                    // dashes as '-'
+    for (const std::string_view tilde : {"~", "～", "〜"}) {  // "2026~2027": a span mark, as Korean text writes one
+        for (std::size_t at = text.find(tilde); at != std::string::npos; at = text.find(tilde))
+            text.replace(at, tilde.size(), "-");
+    }
+    const std::size_t dash = text.find('-', 1);  // not a leading minus sign
     if (dash == std::string::npos && !oneYear) {
         throw TypedValueError(Message("{1}: {2} is not a span like 2026-2035", {name, Utf8::Quoted(arg)}));
     }
@@ -136,4 +162,57 @@ GregorianDate ParseIsoDate(const std::string& typed)
     if (std::optional<Message> problem = DateProblem(date, Utf8::Quoted(typed)))
         throw TypedValueError(*std::move(problem));
     return date;
+}
+
+std::optional<TypedDays> ReadTypedDays(std::string_view typed)
+{
+    struct UnitWord {
+        std::string_view word;
+        TypedDays::Unit unit;
+    };
+    constexpr UnitWord kUnits[] = {{"개월", TypedDays::Unit::Month},
+                                   {"달", TypedDays::Unit::Month},
+                                   {"주", TypedDays::Unit::Week},
+                                   {"년", TypedDays::Unit::Year},
+                                   {"일", TypedDays::Unit::Day}};
+    std::string text = AsPlainDigits(typed);
+    TypedDays::Unit unit = TypedDays::Unit::Day;
+    for (const UnitWord& word : kUnits) {
+        if (text.size() > word.word.size() && text.ends_with(word.word)) {
+            text.resize(text.size() - word.word.size());
+            unit = word.unit;
+            break;
+        }
+    }
+    while (!text.empty() && text.back() == ' ') text.pop_back();
+    if (text.empty() || text.front() == '-' || text.front() == '+') return std::nullopt;
+    const std::optional<std::int32_t> count = ReadInteger(text);
+    if (!count) return std::nullopt;
+    return TypedDays{*count, unit};
+}
+
+std::int64_t DaysOf(const TypedDays& span, const GregorianDate& from)
+{
+    const std::int64_t count = span.count;
+    switch (span.unit) {
+        case TypedDays::Unit::Day:
+            return count;
+        case TypedDays::Unit::Week:
+            return count * 7;
+        case TypedDays::Unit::Month:
+        case TypedDays::Unit::Year: {
+            // Up to the same day of the month that many months on, that day left
+            // out ("1개월" from 1-15: 1-15..2-14), the month's last where it is
+            // shorter.
+            const std::int64_t months = span.unit == TypedDays::Unit::Year ? count * kMonthsInYear : count;
+            const std::int64_t monthIndex = std::int64_t{from.year} * kMonthsInYear + (from.month - 1) + months;
+            const std::int64_t year = monthIndex / kMonthsInYear;
+            if (year > kLastYear) return std::numeric_limits<std::int64_t>::max();  // past any calendar
+            const auto y = static_cast<std::int32_t>(year);
+            const auto m = static_cast<std::int32_t>(monthIndex % kMonthsInYear + 1);
+            const std::int32_t d = std::min(from.day, GregorianMonthDays(y, m));
+            return std::int64_t{DayCountOf(y, m, d)} - DayCountOf(from.year, from.month, from.day);
+        }
+    }
+    return count;
 }
