@@ -58,6 +58,26 @@ bool LooksLikeInteger(std::string_view text)
     return AllDigits(text, 1, text.size());
 }
 
+// A span written with a tilde ("2026~2027", as Korean text marks one) as with a dash.
+std::string WithTildesAsDashes(std::string_view text)
+{
+    std::string plain;
+    plain.reserve(text.size());
+    for (std::size_t i = 0; i < text.size();) {
+        std::size_t skip = 0;
+        for (const std::string_view tilde : {"~", "～", "〜"}) {
+            if (text.substr(i).starts_with(tilde)) skip = tilde.size();
+        }
+        if (skip > 0) {
+            plain += '-';
+            i += skip;
+        } else {
+            plain += text[i++];
+        }
+    }
+    return plain;
+}
+
 }  // namespace
 
 std::string AsPlainDigits(std::string_view typed)
@@ -119,12 +139,8 @@ std::int32_t ParseNumber(const char* name, const std::string& arg)
 YearSpan ParseYearSpan(const char* name, const std::string& arg, bool oneYear, std::int32_t first, std::int32_t last,
                        const char* outside)
 {
-    std::string text = AsTypedNumber(arg);                    // dashes as '-'
-    for (const std::string_view tilde : {"~", "～", "〜"}) {  // "2026~2027": a span mark, as Korean text writes one
-        for (std::size_t at = text.find(tilde); at != std::string::npos; at = text.find(tilde))
-            text.replace(at, tilde.size(), "-");
-    }
-    const std::size_t dash = text.find('-', 1);  // not a leading minus sign
+    const std::string text = WithTildesAsDashes(AsTypedNumber(arg));  // dashes as '-'; "2026~2027" too
+    const std::size_t dash = text.find('-', 1);                       // not a leading minus sign
     if (dash == std::string::npos && !oneYear) {
         throw TypedValueError(Message("{1}: {2} is not a span like 2026-2035", {name, Utf8::Quoted(arg)}));
     }

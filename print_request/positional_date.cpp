@@ -71,7 +71,7 @@ TypedDate ReadLunarPositional(const std::vector<std::string>& args, std::int32_t
         return *lunar;
     }
     const std::span<const char* const> names =
-        args.size() == 2 ? std::span(kLunarNamesInYears) : std::span(kLunarNames);
+        args.size() == 2 ? std::span<const char* const>(kLunarNamesInYears) : std::span<const char* const>(kLunarNames);
     if (std::optional<Message> refused = NumberRefused(args, names)) return *std::move(refused);
     return Message("{1} is not a lunar date (2027 1 1, 2027년 1월 1일, 윤6월 1일)", {Utf8::Quoted(joined)});
 }

@@ -48,7 +48,7 @@ std::string DateNumbers(const GregorianDate& date)
     return text;
 }
 
-std::optional<Message> MonthProblem(std::int32_t year, std::int32_t month)
+std::optional<Message> MonthNumbersProblem(std::int32_t year, std::int32_t month)
 {
     return MonthProblem(year, month, MonthNumbers(year, month));
 }
@@ -95,5 +95,5 @@ void CheckDate(const GregorianDate& date)
 
 void CheckYearAndMonth(std::int32_t year, std::int32_t month)
 {
-    if (std::optional<Message> problem = MonthProblem(year, month)) throw EConvertError(*std::move(problem));
+    if (std::optional<Message> problem = MonthNumbersProblem(year, month)) throw EConvertError(*std::move(problem));
 }

@@ -62,7 +62,8 @@ usage_error() {  # usage_error NAME PATTERN ARGS...
     check "$name: stdout empty" test ! -s "$work/out"
     check "$name: message" grep -q -- "$pattern" "$work/err"
 }
-usage_error "three arguments" "got 3 argument" 2026 7 1
+run 2026 7 1
+check "three numbers: a day" grep -q "^2026-07-01 수요일 " "$work/out"
 usage_error "four arguments" "got 4 argument" 2026 7 1 1
 usage_error "unknown option" "unknown option '--year'" --year 2026 7
 usage_error "unknown encoding" "unknown encoding 'latin1'" --encoding latin1 2026 7

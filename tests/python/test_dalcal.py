@@ -130,8 +130,8 @@ def test_the_module_shows_its_interface_and_its_answers_alike():
     assert repr(dalcal.to_lunar(D(2027, 2, 7))) == (
         "dalcal.LunarDate(year=2027, month=1, day=1, leap=False, uncertain=False)")
     assert repr(dalcal.holidays(2027)[0]) == (
-        "dalcal.Holiday(date=datetime.date(2027, 1, 1), name='1월 1일', kind=dalcal.HolidayKind.HOLIDAY, "
-        "title='1월 1일', kind_name='공휴일', added=False, scheduled=False)")
+        "dalcal.Holiday(date=datetime.date(2027, 1, 1), name='신정', kind=dalcal.HolidayKind.HOLIDAY, "
+        "title='신정', kind_name='공휴일', added=False, scheduled=False)")
     assert repr(dalcal.solar_terms(2027)[0]).startswith("dalcal.SolarTerm(index=0, name='소한', moment=datetime.")
 
 
