@@ -46,6 +46,17 @@ constexpr OptionWord<bool> kEncodingWords[] = {
     {"utf-8", false}, {"UTF-8", false}, {"utf8", false}, {"cp949", true}, {"CP949", true}};
 constexpr OptionWord<MonthLayout> kLayoutWords[] = {
     {"terminal", MonthLayout::Terminal}, {"compact", MonthLayout::Compact}, {"window", MonthLayout::Window}};
+// --format's words: an output format, "compact" the text in the compact layout.
+struct FormatChoice {
+    OutputFormat format;
+    bool compact;
+};
+constexpr OptionWord<FormatChoice> kFormatWords[] = {{"text", {OutputFormat::Text, false}},
+                                                     {"compact", {OutputFormat::Text, true}},
+                                                     {"json", {OutputFormat::Json, false}},
+                                                     {"ics", {OutputFormat::Ics, false}},
+                                                     {"pdf", {OutputFormat::Pdf, false}},
+                                                     {"svg", {OutputFormat::Svg, false}}};
 constexpr OptionWord<ColorWhen> kColorWords[] = {
     {"auto", ColorWhen::Auto}, {"always", ColorWhen::Always}, {"never", ColorWhen::Never}};
 
@@ -65,6 +76,19 @@ UsageProblem SetFormat(PrintRequest& request, OutputFormat format)
         return Refuse("choose one of --json, --ics, --pdf and --svg");
     request.format = format;
     return std::nullopt;
+}
+
+// --format WORD: the format, as its own option sets it ("compact": the text
+// in the compact layout, as --layout compact).
+UsageProblem SetFormatWord(PrintRequest& request, std::string_view word)
+{
+    FormatChoice choice{OutputFormat::Text, false};
+    if (UsageProblem problem = ChooseWord<FormatChoice>(
+            word, kFormatWords, Phrase("unknown format '{1}' (use text, compact, json, ics, pdf or svg)"), choice)) {
+        return problem;
+    }
+    if (choice.compact) request.layout = MonthLayout::Compact;
+    return SetFormat(request, choice.format);
 }
 
 // The text an option must be given ("--years ''" is no span).
@@ -151,6 +175,8 @@ constexpr Option kOptions[] = {
     {"--ics", Takes::Nothing, nullptr, [](Parsing& p, GivenValue) { return SetFormat(p.request, OutputFormat::Ics); }},
     {"--pdf", Takes::Nothing, nullptr, [](Parsing& p, GivenValue) { return SetFormat(p.request, OutputFormat::Pdf); }},
     {"--svg", Takes::Nothing, nullptr, [](Parsing& p, GivenValue) { return SetFormat(p.request, OutputFormat::Svg); }},
+    {"--format", Takes::Value, Phrase("--format needs a value (text, compact, json, ics, pdf or svg)"),
+     [](Parsing& p, GivenValue word) { return SetFormatWord(p.request, *word); }},
     {"--color", Takes::MaybeValue, nullptr,
      [](Parsing& p, GivenValue when) {
          if (!when) return (p.request.color = ColorWhen::Always, UsageProblem{});  // as ls --color

@@ -48,6 +48,9 @@ TEST(PrintArguments, EveryUsageErrorIsReturned)
         {{"--almanac=", "2026"}, "unknown almanac '' (use korea or classic)"},
         {{"--almanac"}, "--almanac needs a value (korea or classic)"},
         {{"--color=sometimes"}, "unknown --color value 'sometimes' (use auto, always or never)"},
+        {{"--format", "yaml"}, "unknown format 'yaml' (use text, compact, json, ics, pdf or svg)"},
+        {{"--format"}, "--format needs a value (text, compact, json, ics, pdf or svg)"},
+        {{"--format=json", "--ics", "--holidays"}, "choose one of --json, --ics, --pdf and --svg"},
         {{"--from-lunar", "1", "1", "--years"}, "--years needs a value (a span like 2026-2035)"},
         {{"--from-lunar", "1", "1", "--years="}, "--years needs a value (a span like 2026-2035)"},
         {{"--from-lunar", "1", "1", "--years", ""}, "--years needs a value (a span like 2026-2035)"},
@@ -102,6 +105,15 @@ TEST(PrintArguments, ReadsWhatWasAsked)
     EXPECT_TRUE(PrintRequestOf({"--no-events", "2026", "7"}).noEvents);
     EXPECT_EQ(PrintRequestOf({"--color=never", "2026"}).color, ColorWhen::Never);
     EXPECT_EQ(PrintRequestOf({"--color", "2026"}).color, ColorWhen::Always);  // as ls --color
+    // --format WORD is the option of that name; "compact" the compact layout.
+    EXPECT_EQ(PrintRequestOf({"--format=ics", "--days"}).format, OutputFormat::Ics);
+    const PrintRequest compact = PrintRequestOf({"--format", "compact", "2026", "7"});
+    EXPECT_TRUE(compact.format == OutputFormat::Text && compact.layout == MonthLayout::Compact);
+    // The positional arguments read once into the request's date.
+    EXPECT_TRUE(std::holds_alternative<GregorianDate>(PrintRequestOf({"2027년", "2월", "7일"}).date.value()));
+    const PrintRequest lunar = PrintRequestOf({"음력 1월 1일"});
+    EXPECT_EQ(lunar.mode, PrintMode::FromLunar);
+    EXPECT_EQ(std::get<TypedLunarDate>(lunar.date.value()).year, 2027);  // the year given to the parser
     // Help and version stand before any check of the rest.
     EXPECT_TRUE(PrintRequestOf({"--help", "1", "2", "3", "4"}).help);
     EXPECT_EQ(PrintUsageError({"--help", "--bogus"}), "unknown option '--bogus'");

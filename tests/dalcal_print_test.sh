@@ -278,6 +278,15 @@ refused "month and day either way round" "write 2027-02-07 or 2027-07-02" 02/07/
 refused "a negative month named as typed" "2027 -1 is not a month: there is no month -1" 2027 -1
 run --json --upcoming 2주
 check "typed: --upcoming 2주 is fourteen days" test "$status" -eq 0 -a "$(jq 'all(.[]; .type == "reminder" or .daysLeft < 14)' "$work/out")" = true
+while IFS='|' read -r word option args; do
+    # shellcheck disable=SC2086 # the words are the arguments
+    check "--format $word is $option" cmp -s <("$program" --format "$word" $args 2>&1 | grep -v DTSTAMP) \
+        <("$program" $option $args 2>&1 | grep -v DTSTAMP)
+done <<'ROWS'
+json|--json|2027-02-07
+ics|--ics|--days 2027
+compact|--layout compact|2027 2
+ROWS
 run abc def
 check "typed: the first wrong argument named" grep -qx 'dalcal-print: YEAR: "abc" is not a number' "$work/err"
 run --from-lunar 1 1 --years "2027–x"

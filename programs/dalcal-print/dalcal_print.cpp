@@ -71,6 +71,8 @@ constexpr const char* kUsage = Phrase(  // xgettext:no-c-format (its "4% of" is 
     "                      --years FROM-TO\n"
     "  --pdf               month pages to print, A4 landscape (a year: twelve)\n"
     "  --svg               the month's page as SVG (default: this month)\n"
+    "  --format FORMAT     text, compact, json, ics, pdf or svg: the same as\n"
+    "                      --layout compact or the option of that name\n"
     "  --summary TEXT      the events' name with --ics --from-lunar ... --years\n"
     "                      (default: the lunar date, e.g. \"음력 3월 15일\")\n"
     "\n"

@@ -55,6 +55,12 @@ YearSpan EventSpan(const Printer& printer)
                           Phrase("{1}: {2} is not within the years {3}-{4} of which the events' years are known"));
 }
 
+YearSpan DaySpan(const Printer& printer)
+{
+    return SpanOrThisYear(printer, "--days", kFirstSolarTermYear, kLastSolarTermYear,
+                          Phrase("{1}: {2} is not within the years {3}-{4} of which the almanac's days are known"));
+}
+
 std::vector<SolarTerm> TermsOf(const YearSpan& span)
 {
     std::vector<SolarTerm> terms;
@@ -112,15 +118,17 @@ void AddEvents(const UserDates& user, const YearSpan& span, ICalendarWriter& cal
 
 }  // namespace
 
-void PrintHolidays(const Printer& printer)
+void PrintHolidaysText(const Printer& printer)
 {
     const YearSpan span = HolidaySpan(printer);
-    if (printer.Request().format == OutputFormat::Text) {
-        for (std::int32_t year = span.from; year <= span.to; ++year) {
-            PrintHolidayList(year, printer.Output(), printer.Holidays());
-        }
-        return;
+    for (std::int32_t year = span.from; year <= span.to; ++year) {
+        PrintHolidayList(year, printer.Output(), printer.Holidays());
     }
+}
+
+void PrintHolidaysJson(const Printer& printer)
+{
+    const YearSpan span = HolidaySpan(printer);
     std::vector<Holiday> holidays;
     std::vector<Holiday> ofYear;
     for (std::int32_t year = span.from; year <= span.to; ++year) {
@@ -130,45 +138,54 @@ void PrintHolidays(const Printer& printer)
     printer.Document(HolidaysJson(holidays, printer.Holidays().holidaySources) + "\n");
 }
 
-void PrintTerms(const Printer& printer)
+void PrintTermsText(const Printer& printer)
 {
     const YearSpan span = TermSpan(printer);
-    if (printer.Request().format == OutputFormat::Text) {
-        for (std::int32_t year = span.from; year <= span.to; ++year) PrintSolarTermList(year, printer.Output());
-        return;
-    }
-    printer.Document(SolarTermsJson(TermsOf(span)) + "\n");
+    for (std::int32_t year = span.from; year <= span.to; ++year) PrintSolarTermList(year, printer.Output());
 }
 
-void PrintEvents(const Printer& printer)
+void PrintTermsJson(const Printer& printer)
+{
+    printer.Document(SolarTermsJson(TermsOf(TermSpan(printer))) + "\n");
+}
+
+void PrintEventsText(const Printer& printer)
 {
     const YearSpan span = EventSpan(printer);
     const UserDates& user = printer.Events();
     SayWhereEventsWouldBe(printer);
-    if (printer.Request().format == OutputFormat::Text) {
-        PrintEventList(span.from, span.to, user, printer.Output());
-    } else {
-        printer.Document(EventsJson(EventsIn(user, span.from, span.to)) + "\n");
+    PrintEventList(span.from, span.to, user, printer.Output());
+}
+
+void PrintEventsJson(const Printer& printer)
+{
+    const YearSpan span = EventSpan(printer);
+    const UserDates& user = printer.Events();
+    SayWhereEventsWouldBe(printer);
+    printer.Document(EventsJson(EventsIn(user, span.from, span.to)) + "\n");
+}
+
+void PrintDaysText(const Printer& printer)
+{
+    const DayKinds kinds = printer.Kinds(kListedKinds);
+    const YearSpan span = DaySpan(printer);
+    for (const MarkedDay& day : MarkedDays(span.from, span.to, kinds, printer.User(), kinds.terms)) {
+        printer.Write(MarkedDayLine(day));
     }
 }
 
-void PrintDays(const Printer& printer)
+void PrintDaysJson(const Printer& printer)
 {
-    const OutputFormat format = printer.Request().format;
+    const DayKinds kinds = printer.Kinds(kEveryKind);
+    const YearSpan span = DaySpan(printer);
+    printer.Document(MarkedDaysJson(MarkedDays(span.from, span.to, kinds, printer.User(), kinds.terms)) + "\n");
+}
+
+void PrintDaysIcs(const Printer& printer)
+{
     // A calendar file is read by people, as the text is: 기념일 only when chosen.
-    const DayKinds kinds = printer.Kinds(format == OutputFormat::Json ? kEveryKind : kListedKinds);
-    const YearSpan span =
-        SpanOrThisYear(printer, "--days", kFirstSolarTermYear, kLastSolarTermYear,
-                       Phrase("{1}: {2} is not within the years {3}-{4} of which the almanac's days are known"));
-    if (format != OutputFormat::Ics) {
-        const std::vector<MarkedDay> days = MarkedDays(span.from, span.to, kinds, printer.User(), kinds.terms);
-        if (format == OutputFormat::Json) {
-            printer.Document(MarkedDaysJson(days) + "\n");
-        } else {
-            for (const MarkedDay& day : days) printer.Write(MarkedDayLine(day));
-        }
-        return;
-    }
+    const DayKinds kinds = printer.Kinds(kListedKinds);
+    const YearSpan span = DaySpan(printer);
     const std::string calendarName = DaysCalendarName(kinds, span.from, span.to);
     ICalendarWriter calendar = printer.Calendar(calendarName);
     HolidayEventMaker holidays;
@@ -215,28 +232,38 @@ void PrintCalendarFile(const Printer& printer)
     calendar.Finish();
 }
 
-void PrintUpcoming(const Printer& printer)
+namespace {
+
+// The days --upcoming asks for: "30", "2주", "3개월", "1년" (30 where none is given).
+std::int32_t UpcomingDays(const Printer& printer)
 {
     constexpr std::int32_t kDefaultDays = 30;
     const std::vector<std::string>& numbers = printer.Request().numbers;
-    std::int64_t days = kDefaultDays;
-    if (!numbers.empty()) {  // "30", "2주", "3개월", "1년"
-        const std::optional<TypedDays> typed = ReadTypedDays(numbers[0]);
-        if (!typed) (void)ParseNumber("--upcoming", numbers[0]);  // no number: its own refusal
-        days = typed ? DaysOf(*typed, printer.Context().today) : 0;
-    }
+    if (numbers.empty()) return kDefaultDays;
+    const std::optional<TypedDays> typed = ReadTypedDays(numbers[0]);
+    if (!typed) (void)ParseNumber("--upcoming", numbers[0]);  // no number: its own refusal
+    const std::int64_t days = typed ? DaysOf(*typed, printer.Context().today) : 0;
     if (days < 1 || days > kMostUpcomingDays) {
         throw TypedValueError(Message("--upcoming: {1} is not a number of days 1-{2}",
                                       {Utf8::Quoted(numbers[0]), std::to_string(kMostUpcomingDays)}));
     }
-    const bool json = printer.Request().format == OutputFormat::Json;
+    return static_cast<std::int32_t>(days);
+}
+
+}  // namespace
+
+void PrintUpcomingJson(const Printer& printer)
+{
+    const std::int32_t days = UpcomingDays(printer);
+    printer.Document(
+        UpcomingJson(UpcomingDates(printer.Context().today, days, printer.User(), printer.Kinds(kEveryKind))) + "\n");
+}
+
+void PrintUpcomingText(const Printer& printer)
+{
+    const std::int32_t days = UpcomingDays(printer);
     const std::vector<UpcomingDate> dates =
-        UpcomingDates(printer.Context().today, static_cast<std::int32_t>(days), printer.User(),
-                      printer.Kinds(json ? kEveryKind : kListedKinds));
-    if (json) {
-        printer.Document(UpcomingJson(dates) + "\n");
-        return;
-    }
+        UpcomingDates(printer.Context().today, days, printer.User(), printer.Kinds(kListedKinds));
     std::string line;
     for (const UpcomingDate& date : dates) {
         if (date.kind == UpcomingKind::Reminder) {  // as the desktop's notification says it

@@ -2,21 +2,21 @@
 
 #include "printer.h"
 
-// The lists of a span of years: Korea's holidays, the solar terms, the user's
-// events, as text, JSON or iCalendar; with --ics any of the three in one file.
-
-void PrintHolidays(const Printer& printer);
-void PrintTerms(const Printer& printer);
-void PrintEvents(const Printer& printer);
-
-// One iCalendar file of what request.lists chooses, each part over the span
-// given (or this year), checked against the years it is known for.
+// The lists of a span of years (the span given, or this year, checked
+// against the years each is known for), one function a list and a format:
+// Korea's holidays, the solar terms, the user's events; every kind of day the
+// almanac marks (of the kinds shown); one iCalendar file of what
+// request.lists chooses; what is coming from today (the days asked for,
+// default 30, at most ten years).
+void PrintHolidaysText(const Printer& printer);
+void PrintHolidaysJson(const Printer& printer);
+void PrintTermsText(const Printer& printer);
+void PrintTermsJson(const Printer& printer);
+void PrintEventsText(const Printer& printer);
+void PrintEventsJson(const Printer& printer);
+void PrintDaysText(const Printer& printer);
+void PrintDaysJson(const Printer& printer);
+void PrintDaysIcs(const Printer& printer);
 void PrintCalendarFile(const Printer& printer);
-
-// Every kind of day the almanac marks (of the kinds shown) over the span given
-// (or this year) within 1900-2100: a line each, JSON, or one iCalendar file.
-void PrintDays(const Printer& printer);
-
-// What is coming from today: the days asked for (default 30, at most ten
-// years), a line each with the days left, or JSON.
-void PrintUpcoming(const Printer& printer);
+void PrintUpcomingText(const Printer& printer);
+void PrintUpcomingJson(const Printer& printer);

@@ -43,7 +43,16 @@ KeptInYear FindInYear(const PrintRequest& request, std::int32_t year, const Type
 
 }  // namespace
 
-void PrintLunarDate(const Printer& printer)
+namespace {
+
+// The day of --from-lunar's date, where it is kept in its year.
+struct LunarDay {
+    TypedLunarDate lunar;
+    KeptInYear inYear;
+    DateReading reading;
+};
+
+LunarDay ReadLunarDay(const Printer& printer)
 {
     const PrintRequest& request = printer.Request();
     const TypedLunarDate lunar = TypedArgument<TypedLunarDate>(request);
@@ -51,64 +60,103 @@ void PrintLunarDate(const Printer& printer)
     // Where it is not kept either, the almanac says why.
     const GregorianDate date =
         inYear.date ? *inYear.date : LunarToSolar(request.almanac, lunar.year, lunar.month, lunar.day, lunar.leap);
-    const DateReading reading = printer.Read(date);
-    if (request.format == OutputFormat::Json) {
-        printer.Document(DateReadingJson(reading, printer.User().holidaySources) + "\n");
-    } else {
-        std::string line = DateReadingLine(reading);
-        if (inYear.moved) line += MovedAnniversaryNote(lunar.month, lunar.day, lunar.leap);
-        printer.Write(line);
-    }
+    return {lunar, inYear, printer.Read(date)};
 }
 
-// The lunar date year by year of --years: a line a year, the date or why
-// there is none; stderr says how many years lack it and what --observe does.
-// Returns whether any year had it.
-bool PrintLunarDateInYears(const Printer& printer)
+// The lunar date year by year of --years: the day, or why there is none.
+struct LunarYears {
+    TypedLunarDate lunar;
+    std::vector<LunarDateOfYear> years;
+    std::vector<LunarDateLookup> found;  // a year's lookup, where it lacks the date
+};
+
+LunarYears ReadLunarYears(const Printer& printer)
 {
     const PrintRequest& request = printer.Request();
     const TypedLunarDate lunar = TypedArgument<TypedLunarDate>(request);
-    const std::int32_t month = lunar.month;
-    const std::int32_t day = lunar.day;
-    const bool leap = lunar.leap;
-    if (month < 1 || month > 12) {
-        throw EConvertError(Message("MONTH: lunar month {1} is not 1-12", {std::to_string(month)}));
+    if (lunar.month < 1 || lunar.month > 12) {
+        throw EConvertError(Message("MONTH: lunar month {1} is not 1-12", {std::to_string(lunar.month)}));
     }
-    if (day < 1 || day > 30) throw EConvertError(Message("DAY: lunar day {1} is not 1-30", {std::to_string(day)}));
+    if (lunar.day < 1 || lunar.day > 30) {
+        throw EConvertError(Message("DAY: lunar day {1} is not 1-30", {std::to_string(lunar.day)}));
+    }
     const AlmanacRange range = RangeOf(request.almanac);
     const YearSpan span =
         ParseYearSpan("--years", request.years, true, range.firstYear, range.lastYear,
                       Phrase("{1}: {2} is not within the years {3}-{4} of which the almanac's lunar dates are known"));
-    std::vector<LunarDateOfYear> years;
+    LunarYears read{lunar, {}, {}};
     for (std::int32_t year = span.from; year <= span.to; ++year) {
         const KeptInYear inYear = FindInYear(request, year, lunar);
         LunarDateOfYear ofYear{year, std::nullopt, inYear.moved, inYear.date ? LunarDateLack::None : inYear.found.lack};
         if (inYear.date) ofYear.reading = printer.Read(*inYear.date);
-        if (request.format == OutputFormat::Text) {
-            std::string line = ofYear.reading ? DateReadingLine(*ofYear.reading)
-                                              : MissingLunarDateLine(year, month, day, leap, inYear.found);
-            if (inYear.moved) line += MovedAnniversaryNote(month, day, leap);
-            printer.Write(line);
-        }
-        years.push_back(std::move(ofYear));
+        read.years.push_back(std::move(ofYear));
+        read.found.push_back(inYear.found);
     }
-    const std::string lunarName = LunarDateName(month, day, leap);
-    if (request.format == OutputFormat::Json) {
-        printer.Document(LunarYearsJson(years, printer.User().holidaySources) + "\n");
-    }
-    if (request.format == OutputFormat::Ics) {
-        const LunarAnniversary anniversary{month, day, leap, request.summary.empty() ? lunarName : request.summary};
-        const std::string calendarName = request.summary.empty() ? lunarName : request.summary + " (" + lunarName + ")";
-        ICalendarWriter calendar = printer.Calendar(calendarName);
-        for (const CalendarEvent& event : AnniversaryEvents(anniversary, years)) calendar.Add(event);
-        calendar.Finish();
-    }
-    const auto lacking = std::ranges::count_if(years, [](const LunarDateOfYear& y) { return !y.reading; });
+    return read;
+}
+
+// Says on stderr how many years lack the date and what --observe does; the
+// exit status: 0 where any year had it, else 1.
+int SayLackingYears(const LunarYears& read)
+{
+    const auto lacking = std::ranges::count_if(read.years, [](const LunarDateOfYear& y) { return !y.reading; });
     if (lacking > 0) {
         Complain(
             Messages::Shown(Message("{1} is not in {2} of the {3} years; --observe gives the day it is kept "
                                     "instead (day 30 on the 29th, a leap month's date in the ordinary month)",
-                                    {lunarName, std::to_string(lacking), std::to_string(years.size())})));
+                                    {LunarDateName(read.lunar.month, read.lunar.day, read.lunar.leap),
+                                     std::to_string(lacking), std::to_string(read.years.size())})));
     }
-    return static_cast<std::size_t>(lacking) < years.size();
+    return static_cast<std::size_t>(lacking) < read.years.size() ? 0 : 1;
+}
+
+}  // namespace
+
+void PrintLunarDateText(const Printer& printer)
+{
+    const LunarDay day = ReadLunarDay(printer);
+    std::string line = DateReadingLine(day.reading);
+    if (day.inYear.moved) line += MovedAnniversaryNote(day.lunar.month, day.lunar.day, day.lunar.leap);
+    printer.Write(line);
+}
+
+void PrintLunarDateJson(const Printer& printer)
+{
+    printer.Document(DateReadingJson(ReadLunarDay(printer).reading, printer.User().holidaySources) + "\n");
+}
+
+int PrintLunarYearsText(const Printer& printer)
+{
+    const LunarYears read = ReadLunarYears(printer);
+    const TypedLunarDate& lunar = read.lunar;
+    for (std::size_t i = 0; i < read.years.size(); ++i) {
+        const LunarDateOfYear& year = read.years[i];
+        std::string line =
+            year.reading ? DateReadingLine(*year.reading)
+                         : MissingLunarDateLine(year.lunarYear, lunar.month, lunar.day, lunar.leap, read.found[i]);
+        if (year.moved) line += MovedAnniversaryNote(lunar.month, lunar.day, lunar.leap);
+        printer.Write(line);
+    }
+    return SayLackingYears(read);
+}
+
+int PrintLunarYearsJson(const Printer& printer)
+{
+    const LunarYears read = ReadLunarYears(printer);
+    printer.Document(LunarYearsJson(read.years, printer.User().holidaySources) + "\n");
+    return SayLackingYears(read);
+}
+
+int PrintLunarYearsIcs(const Printer& printer)
+{
+    const LunarYears read = ReadLunarYears(printer);
+    const PrintRequest& request = printer.Request();
+    const std::string lunarName = LunarDateName(read.lunar.month, read.lunar.day, read.lunar.leap);
+    const LunarAnniversary anniversary{read.lunar.month, read.lunar.day, read.lunar.leap,
+                                       request.summary.empty() ? lunarName : request.summary};
+    const std::string calendarName = request.summary.empty() ? lunarName : request.summary + " (" + lunarName + ")";
+    ICalendarWriter calendar = printer.Calendar(calendarName);
+    for (const CalendarEvent& event : AnniversaryEvents(anniversary, read.years)) calendar.Add(event);
+    calendar.Finish();
+    return SayLackingYears(read);
 }
