@@ -1,11 +1,11 @@
-#include "delta_t.h"
+#include "astronomy/delta_t.h"
 
 #include <algorithm>
 #include <array>
 #include <cstddef>
 
-#include "delta_t_observed.h"
-#include "julian_day.h"
+#include "astronomy/delta_t_observed.h"
+#include "astronomy/julian_day.h"
 
 namespace {
 

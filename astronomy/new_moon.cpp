@@ -1,9 +1,9 @@
-#include "new_moon.h"
+#include "astronomy/new_moon.h"
 
 #include <cmath>
 
-#include "angles.h"
-#include "new_moon_terms.h"
+#include "astronomy/angles.h"
+#include "astronomy/new_moon_terms.h"
 
 namespace {
 

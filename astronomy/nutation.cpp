@@ -1,10 +1,10 @@
-#include "nutation.h"
+#include "astronomy/nutation.h"
 
 #include <cmath>
 
-#include "angles.h"
-#include "julian_day.h"
-#include "nutation_terms.h"
+#include "astronomy/angles.h"
+#include "astronomy/julian_day.h"
+#include "astronomy/nutation_terms.h"
 
 double NutationInLongitudeDeg(double jdeTT)
 {

@@ -1,12 +1,12 @@
-#include "sun_position.h"
+#include "astronomy/sun_position.h"
 
 #include <cmath>
 #include <span>
 
-#include "angles.h"
-#include "julian_day.h"
-#include "nutation.h"
-#include "vsop87_earth_terms.h"
+#include "astronomy/angles.h"
+#include "astronomy/julian_day.h"
+#include "astronomy/nutation.h"
+#include "astronomy/vsop87_earth_terms.h"
 
 namespace {
 

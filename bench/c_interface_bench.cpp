@@ -5,9 +5,9 @@
 
 #include <vector>
 
-#include "almanac.h"
-#include "covered_days.h"
+#include "bench/covered_days.h"
 #include "dalcal/dalcal.h"
+#include "engine/almanac.h"
 
 namespace {
 

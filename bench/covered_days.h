@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "sexagenary.h"
+#include "engine/sexagenary.h"
 
 // A Gregorian day with its day count from 0001-01-01.
 struct CoveredDay {

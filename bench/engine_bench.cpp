@@ -2,11 +2,11 @@
 
 #include <vector>
 
-#include "almanac.h"
-#include "covered_days.h"
-#include "korean_lunisolar.h"
-#include "sexagenary.h"
-#include "solar_to_lunar.h"
+#include "bench/covered_days.h"
+#include "engine/almanac.h"
+#include "engine/korean_lunisolar.h"
+#include "engine/sexagenary.h"
+#include "engine/solar_to_lunar.h"
 
 namespace {
 

@@ -12,7 +12,7 @@
 #include <fstream>
 #include <string>
 
-#include "events_editor.h"
+#include "userdata/events_editor.h"
 
 namespace {
 

@@ -12,8 +12,8 @@
 #include <memory>
 #include <vector>
 
-#include "covered_days.h"
-#include "solar_to_lunar.h"
+#include "bench/covered_days.h"
+#include "engine/solar_to_lunar.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include <benchmark/benchmark.h>
 
-#include "print_month.h"
+#include "report/print_month.h"
 
 namespace {
 

@@ -18,11 +18,11 @@
 #include <string>
 #include <utility>
 
-#include "Main.h"
-#include "application.h"
-#include "date_files.h"
-#include "month_view.h"
-#include "resident_memory.h"
+#include "programs/dalcal/Main.h"
+#include "programs/dalcal/application.h"
+#include "programs/dalcal/month_view.h"
+#include "tests/window/resident_memory.h"
+#include "userdata/date_files.h"
 
 namespace {
 

@@ -92,7 +92,7 @@ function(dalcal_cp949_literals target)
     list(APPEND copies ${copy})
   endforeach()
   set_property(TARGET ${target} PROPERTY SOURCES ${copies})
-  # The copies include the target's own headers from beside the originals.
-  target_include_directories(${target} BEFORE PRIVATE ${PROJECT_BINARY_DIR}/cp949/runtime ${sourceDir})
+  # The copies include the converted literals header first, then the tree's own headers.
+  target_include_directories(${target} BEFORE PRIVATE ${PROJECT_BINARY_DIR}/cp949 ${PROJECT_SOURCE_DIR})
   target_compile_options(${target} PRIVATE -Wno-invalid-source-encoding)
 endfunction()

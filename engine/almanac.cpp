@@ -1,13 +1,13 @@
-#include "almanac.h"
+#include "engine/almanac.h"
 
 #include <string>
 #include <vector>
 
-#include "classic_almanac.h"
-#include "exception.h"
-#include "korean_almanac.h"
-#include "lunar_year.h"
-#include "sysutils.h"
+#include "engine/classic_almanac.h"
+#include "engine/korean_almanac.h"
+#include "engine/lunar_year.h"
+#include "runtime/exception.h"
+#include "runtime/sysutils.h"
 
 namespace {
 

@@ -2,9 +2,9 @@
 
 #include <cstdint>
 
-#include "civil_date.h"
-#include "lunar_year.h"
-#include "solar_to_lunar.h"
+#include "engine/lunar_year.h"
+#include "engine/solar_to_lunar.h"
+#include "runtime/civil_date.h"
 
 // The two lunar calendars the program knows.
 //   Classic: the table of lunar years 1900-2049 that calendar programs have

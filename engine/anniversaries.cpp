@@ -1,12 +1,12 @@
-#include "anniversaries.h"
+#include "engine/anniversaries.h"
 
 #include <algorithm>
 #include <array>
 #include <limits>
 #include <optional>
 
-#include "almanac.h"
-#include "utf8_literals.h"
+#include "engine/almanac.h"
+#include "runtime/utf8_literals.h"
 
 namespace {
 

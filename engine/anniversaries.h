@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "civil_date.h"
+#include "runtime/civil_date.h"
 
 // Korea's 기념일: the days 「각종 기념일 등에 관한 규정」 (its 별표 1) and the
 // laws that fix a day of their own set, each in the years it has been in

@@ -1,4 +1,4 @@
-#include "classic_almanac.h"
+#include "engine/classic_almanac.h"
 
 #include <algorithm>
 

@@ -2,9 +2,9 @@
 
 #include <cstdint>
 
-#include "civil_date.h"
-#include "lunar_table.h"
-#include "lunar_year.h"
+#include "engine/lunar_table.h"
+#include "engine/lunar_year.h"
+#include "runtime/civil_date.h"
 
 // The classic table (lunar_table.h) as lunar years laid on day counts:
 // lunar years 1900 to 2049, from 1900-01-31 to 2050-01-22.

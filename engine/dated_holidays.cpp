@@ -1,6 +1,6 @@
-#include "dated_holidays.h"
+#include "engine/dated_holidays.h"
 
-#include "utf8_literals.h"
+#include "runtime/utf8_literals.h"
 
 // Election days: 공직선거법 제34조 (the regular elections: 임기만료에 의한
 // 선거일) made public holidays by 관공서의 공휴일에 관한 규정 제2조 제10호;

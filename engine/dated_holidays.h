@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "holiday.h"
+#include "engine/holiday.h"
 
 // Election days and holidays the government designated one at a time, as
 // announced. Nothing here is guessed: a future election or designation is

@@ -3,7 +3,7 @@
 #include <cstdint>
 
 #include <string>
-#include "civil_date.h"
+#include "runtime/civil_date.h"
 
 // A public holiday as every list of them holds it: the built-in days, those
 // the statute schedules and those the user adds.

@@ -1,13 +1,13 @@
-#include "holidays.h"
+#include "engine/holidays.h"
 
 #include <algorithm>
 #include <array>
 
-#include "almanac.h"
-#include "civil_date.h"
-#include "dated_holidays.h"
-#include "regular_elections.h"
-#include "utf8_literals.h"
+#include "engine/almanac.h"
+#include "engine/dated_holidays.h"
+#include "engine/regular_elections.h"
+#include "runtime/civil_date.h"
+#include "runtime/utf8_literals.h"
 
 // Sources of the rules:
 //   [R]    관공서의 공휴일에 관한 규정 (대통령령), 제2조 (the holidays) and

@@ -5,7 +5,7 @@
 #include <span>
 #include <vector>
 
-#include "holiday.h"
+#include "engine/holiday.h"
 
 // Korea's public holidays (관공서의 공휴일에 관한 규정 and the 공휴일에 관한
 // 법률, as amended) for the years 2014-2100, each year under the rules in

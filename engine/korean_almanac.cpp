@@ -1,11 +1,11 @@
-#include "korean_almanac.h"
+#include "engine/korean_almanac.h"
 
 #include <algorithm>
 #include <array>
 #include <iterator>
 
-#include "civil_date.h"
-#include "korean_lunisolar.h"
+#include "engine/korean_lunisolar.h"
+#include "runtime/civil_date.h"
 
 namespace {
 

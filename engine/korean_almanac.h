@@ -2,8 +2,8 @@
 
 #include <cstdint>
 
-#include "korean_almanac_table.h"
-#include "lunar_year.h"
+#include "engine/korean_almanac_table.h"
+#include "engine/lunar_year.h"
 
 // Korea's lunar calendar: lunar years 1391 to 2050 from KASI's published
 // almanac (korean_almanac_table.h), 2051 to 2100 computed from the Sun and the

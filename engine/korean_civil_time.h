@@ -2,8 +2,8 @@
 
 #include <cstdint>
 
-#include "civil_date.h"
-#include "julian_day.h"
+#include "astronomy/julian_day.h"
+#include "runtime/civil_date.h"
 
 // Korean civil time as Korea's almanac reckons it: UTC+9 from 1912-01-01,
 // UTC+8 before (the legal UTC+8:30 periods play no part in the almanac).

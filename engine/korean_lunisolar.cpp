@@ -1,15 +1,15 @@
-#include "korean_lunisolar.h"
+#include "engine/korean_lunisolar.h"
 
 #include <algorithm>
 #include <cmath>
 #include <vector>
 
-#include "civil_date.h"
-#include "delta_t.h"
-#include "julian_day.h"
-#include "korean_civil_time.h"
-#include "new_moon.h"
-#include "sun_position.h"
+#include "astronomy/delta_t.h"
+#include "astronomy/julian_day.h"
+#include "astronomy/new_moon.h"
+#include "astronomy/sun_position.h"
+#include "engine/korean_civil_time.h"
+#include "runtime/civil_date.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "lunar_year.h"
+#include "engine/lunar_year.h"
 
 // Korea's lunar calendar computed from the Sun and the Moon, the way KASI
 // builds its almanac:

@@ -1,4 +1,4 @@
-#include "lunar_table.h"
+#include "engine/lunar_table.h"
 
 #include <algorithm>
 

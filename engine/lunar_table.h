@@ -3,7 +3,7 @@
 #include <array>
 #include <cstdint>
 
-#include "lunar_word.h"
+#include "engine/lunar_word.h"
 
 // The classic lunisolar table of the lunar years 1900 to 2049 (Chinese data,
 // which Korea's calendar differs from on about 4% of days), one packed

@@ -1,4 +1,4 @@
-#include "lunar_year.h"
+#include "engine/lunar_year.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "lunar_word.h"
+#include "engine/lunar_word.h"
 
 // A day of the lunar calendar. A day of a leap month carries the number of
 // the ordinary month it follows, with leap = 1. All four fields are 0 for a

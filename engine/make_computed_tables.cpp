@@ -13,13 +13,13 @@
 #include <cstdio>
 #include <string>
 
-#include "civil_date.h"
-#include "korean_almanac_table.h"
-#include "korean_lunisolar.h"
-#include "solar_term_computation.h"
-#include "sysutils.h"
-#include "table_writer.h"
-#include "towang_yongsa.h"
+#include "engine/korean_almanac_table.h"
+#include "engine/korean_lunisolar.h"
+#include "engine/solar_term_computation.h"
+#include "engine/towang_yongsa.h"
+#include "runtime/civil_date.h"
+#include "runtime/sysutils.h"
+#include "runtime/table_writer.h"
 
 namespace {
 
@@ -33,7 +33,7 @@ struct PublishedTerm {
     std::int32_t minuteOfDay;
 };
 constexpr PublishedTerm kPublishedTerms[] = {
-#include "kasi_solar_terms.inc"
+#include "engine/kasi_solar_terms.inc"
 };
 
 // How far KASI's minute may lie from the ephemeris's moment and still be

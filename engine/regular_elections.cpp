@@ -1,11 +1,11 @@
-#include "regular_elections.h"
+#include "engine/regular_elections.h"
 
 #include <algorithm>
 #include <array>
 
-#include "civil_date.h"
-#include "sysutils.h"
-#include "utf8_literals.h"
+#include "runtime/civil_date.h"
+#include "runtime/sysutils.h"
+#include "runtime/utf8_literals.h"
 
 namespace {
 

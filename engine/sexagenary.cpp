@@ -1,9 +1,9 @@
-#include "sexagenary.h"
+#include "engine/sexagenary.h"
 
 #include <algorithm>
 #include <limits>
 
-#include "cp949_literals.h"
+#include "runtime/cp949_literals.h"
 
 const std::array<const char*, 10> StemNames = {"갑", "을", "병", "정", "무", "기", "경", "신", "임", "계"};
 const std::array<const char*, 12> BranchNames = {"자", "축", "인", "묘", "진", "사",

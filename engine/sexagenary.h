@@ -3,7 +3,7 @@
 #include <array>
 #include <cstdint>
 
-#include "civil_date.h"
+#include "runtime/civil_date.h"
 
 // Gregorian day arithmetic (proleptic, from 1 January of year 1) and the
 // sexagenary cycle of years, months and days. Plain integer functions.

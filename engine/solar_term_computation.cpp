@@ -1,11 +1,11 @@
-#include "solar_term_computation.h"
+#include "engine/solar_term_computation.h"
 
 #include <cmath>
 
-#include "delta_t.h"
-#include "julian_day.h"
-#include "korean_civil_time.h"
-#include "sun_position.h"
+#include "astronomy/delta_t.h"
+#include "astronomy/julian_day.h"
+#include "astronomy/sun_position.h"
+#include "engine/korean_civil_time.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "solar_terms.h"
+#include "engine/solar_terms.h"
 
 // Moments of the Sun's apparent longitude (VSOP87, Delta T) in Korean civil
 // time. The build runs these once for every term of 1900-2100 and the

@@ -1,9 +1,9 @@
-#include "solar_terms.h"
+#include "engine/solar_terms.h"
 
 #include <iterator>
 
-#include "korean_civil_time.h"
-#include "utf8_literals.h"
+#include "engine/korean_civil_time.h"
+#include "runtime/utf8_literals.h"
 
 const std::array<const char*, kSolarTermsInYear> SolarTermNames = {
     "소한", "대한", "입춘", "우수", "경칩", "춘분", "청명", "곡우", "입하", "소만", "망종", "하지",

@@ -3,7 +3,7 @@
 #include <array>
 #include <cstdint>
 
-#include "civil_date.h"
+#include "runtime/civil_date.h"
 
 // The 24 solar terms (절기) of a Gregorian year: the moments when the Sun's
 // apparent longitude reaches each multiple of 15 degrees, in Korean civil time

@@ -1,7 +1,7 @@
-#include "solar_to_lunar.h"
+#include "engine/solar_to_lunar.h"
 
-#include "classic_almanac.h"
-#include "sysutils.h"
+#include "engine/classic_almanac.h"
+#include "runtime/sysutils.h"
 
 void SolarToLunar(std::int32_t year, std::int32_t month, std::int32_t day, std::int32_t& lunarYear,
                   std::int32_t& lunarMonth, std::int32_t& lunarDay, std::int32_t& leap)

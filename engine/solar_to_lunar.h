@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "lunar_year.h"
+#include "engine/lunar_year.h"
 
 // The lunar date of a Gregorian day, written to the four outputs.
 // - From 1900-01-31 to 2050-01-22: the lunar date from the table.

@@ -1,12 +1,12 @@
-#include "sundry_days.h"
+#include "engine/sundry_days.h"
 
 #include <algorithm>
 #include <array>
 
-#include "almanac.h"
-#include "sexagenary.h"
-#include "solar_terms.h"
-#include "utf8_literals.h"
+#include "engine/almanac.h"
+#include "engine/sexagenary.h"
+#include "engine/solar_terms.h"
+#include "runtime/utf8_literals.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "civil_date.h"
+#include "runtime/civil_date.h"
 
 // 잡절 (雜節): the days of Korea's almanac that are neither holidays nor
 // solar terms, by the rules KASI's almanac has followed since at least 2004:

@@ -1,8 +1,8 @@
-#include "towang_yongsa.h"
+#include "engine/towang_yongsa.h"
 
 #include <iterator>
 
-#include "solar_terms.h"
+#include "engine/solar_terms.h"
 
 namespace {
 

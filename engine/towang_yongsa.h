@@ -3,7 +3,7 @@
 #include <array>
 #include <cstdint>
 
-#include "civil_date.h"
+#include "runtime/civil_date.h"
 
 // 토왕용사 (土旺用事): the four moments a year, 18 days or so before each
 // season's first term, when the Sun's apparent longitude reaches 297, 27, 117

@@ -1,9 +1,9 @@
-#include "yearly_dates.h"
+#include "engine/yearly_dates.h"
 
 #include <algorithm>
 
-#include "almanac.h"
-#include "korean_almanac.h"
+#include "engine/almanac.h"
+#include "engine/korean_almanac.h"
 
 namespace {
 

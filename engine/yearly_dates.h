@@ -4,8 +4,8 @@
 #include <optional>
 #include <vector>
 
-#include "almanac.h"
-#include "civil_date.h"
+#include "engine/almanac.h"
+#include "runtime/civil_date.h"
 
 // Dates people keep: a lunar anniversary (a birthday, a 제사), a Gregorian
 // day every year, or one day. A lunar anniversary follows Korea's almanac and

@@ -1,13 +1,13 @@
-#include "calendar_events.h"
+#include "formats/calendar_events.h"
 
 #include <utility>
 
-#include "calendar_names.h"
-#include "date_reading.h"
-#include "date_text.h"
-#include "korean_words.h"
-#include "number_text.h"
-#include "sysutils.h"
+#include "report/calendar_names.h"
+#include "report/date_reading.h"
+#include "report/korean_words.h"
+#include "runtime/date_text.h"
+#include "runtime/number_text.h"
+#include "runtime/sysutils.h"
 
 namespace {
 

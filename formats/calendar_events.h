@@ -6,12 +6,12 @@
 #include <utility>
 #include <vector>
 
-#include "almanac_days.h"
-#include "holidays.h"
-#include "icalendar.h"
-#include "json_documents.h"
-#include "solar_terms.h"
-#include "user_dates.h"
+#include "engine/holidays.h"
+#include "engine/solar_terms.h"
+#include "formats/icalendar.h"
+#include "formats/json_documents.h"
+#include "report/almanac_days.h"
+#include "report/user_dates.h"
 
 // dalcal-print's data as iCalendar events. Each UID comes from what the event
 // is (its kind, day and name; a term's year and index; an anniversary's lunar

@@ -1,11 +1,11 @@
-#include "icalendar.h"
+#include "formats/icalendar.h"
 
 #include <algorithm>
 #include <array>
 #include <utility>
 
-#include "civil_date.h"
-#include "utf8.h"
+#include "runtime/civil_date.h"
+#include "text/utf8.h"
 
 namespace {
 

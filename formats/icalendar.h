@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "civil_date.h"
+#include "runtime/civil_date.h"
 
 // An iCalendar file (RFC 5545) for people to import or subscribe to: a
 // VCALENDAR of VEVENTs, CRLF line ends, lines folded at 75 octets (never

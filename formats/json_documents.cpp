@@ -1,9 +1,9 @@
-#include "json_documents.h"
+#include "formats/json_documents.h"
 
-#include "date_text.h"
-#include "json_writer.h"
-#include "korean_words.h"
-#include "sysutils.h"
+#include "formats/json_writer.h"
+#include "report/korean_words.h"
+#include "runtime/date_text.h"
+#include "runtime/sysutils.h"
 
 namespace {
 

@@ -5,11 +5,11 @@
 #include <string>
 #include <vector>
 
-#include "almanac_days.h"
-#include "date_reading.h"
-#include "holidays.h"
-#include "solar_terms.h"
-#include "upcoming.h"
+#include "engine/holidays.h"
+#include "engine/solar_terms.h"
+#include "report/almanac_days.h"
+#include "report/date_reading.h"
+#include "report/upcoming.h"
 
 // The JSON documents of dalcal-print, UTF-8, one a run; their keys are fixed
 // (README, dalcal-print(1)) and their values typed, null where not known.

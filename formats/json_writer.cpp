@@ -1,8 +1,8 @@
-#include "json_writer.h"
+#include "formats/json_writer.h"
 
 #include <array>
 
-#include "utf8.h"
+#include "text/utf8.h"
 
 std::string JsonQuoted(std::string_view utf8)
 {

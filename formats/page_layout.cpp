@@ -1,11 +1,11 @@
-#include "page_layout.h"
+#include "formats/page_layout.h"
 
 #include <algorithm>
 #include <array>
 #include <cstdint>
 
-#include "korean_words.h"
-#include "utf8.h"
+#include "report/korean_words.h"
+#include "text/utf8.h"
 
 namespace {
 

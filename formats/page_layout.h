@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "month_page.h"
+#include "report/month_page.h"
 
 // A month page laid out on A4 landscape paper: what is drawn where, in
 // points (1/72 inch) from the top left corner, text as UTF-8. The drawing

@@ -1,4 +1,4 @@
-#include "svg_page.h"
+#include "formats/svg_page.h"
 
 #include <cstdio>
 

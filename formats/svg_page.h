@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "page_layout.h"
+#include "formats/page_layout.h"
 
 // A page as an SVG document (UTF-8), its text as text elements, sized as A4
 // landscape paper.

@@ -1,15 +1,15 @@
-#include "typed_date.h"
+#include "input/typed_date.h"
 
 #include <algorithm>
 #include <array>
 #include <string>
 #include <vector>
 
-#include "date_check.h"
-#include "date_text.h"
-#include "typed_numbers.h"
-#include "utf8.h"
-#include "utf8_literals.h"
+#include "input/typed_numbers.h"
+#include "runtime/date_check.h"
+#include "runtime/date_text.h"
+#include "runtime/utf8_literals.h"
+#include "text/utf8.h"
 
 namespace {
 

@@ -7,8 +7,8 @@
 #include <variant>
 #include <vector>
 
-#include "civil_date.h"
-#include "message.h"
+#include "runtime/civil_date.h"
+#include "runtime/message.h"
 
 // What a person types for a date, into the month view's "go to" box, as
 // dalcal-print's arguments or after --from-lunar, read once into a typed

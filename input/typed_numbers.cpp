@@ -1,12 +1,12 @@
-#include "typed_numbers.h"
+#include "input/typed_numbers.h"
 
 #include <algorithm>
 #include <limits>
 #include <string_view>
 
-#include "date_check.h"
-#include "exception.h"
-#include "utf8.h"
+#include "runtime/date_check.h"
+#include "runtime/exception.h"
+#include "text/utf8.h"
 
 namespace {
 

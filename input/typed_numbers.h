@@ -5,9 +5,9 @@
 #include <string>
 #include <string_view>
 
-#include "exception.h"
+#include "runtime/exception.h"
 
-#include "civil_date.h"
+#include "runtime/civil_date.h"
 
 // The numbers people type, read as numbers (a sign, digits, blanks around
 // them), in the forms a Korean keyboard gives them: full-width digits (a Korean input method's) as digits, any dash

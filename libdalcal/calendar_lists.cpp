@@ -6,12 +6,12 @@
 #include <vector>
 
 #include "dalcal/dalcal.h"
-#include "holidays.h"
-#include "interface_guard.h"
-#include "korean_words.h"
-#include "solar_terms.h"
-#include "user_dates.h"
-#include "user_files.h"
+#include "engine/holidays.h"
+#include "engine/solar_terms.h"
+#include "libdalcal/interface_guard.h"
+#include "report/korean_words.h"
+#include "report/user_dates.h"
+#include "userdata/user_files.h"
 
 // The list dalcal_holidays_of_year makes: the holidays with their texts, and
 // the C view of each, pointing into them.

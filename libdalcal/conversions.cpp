@@ -4,13 +4,13 @@
 #include <optional>
 #include <string>
 
-#include "almanac.h"
 #include "dalcal/dalcal.h"
-#include "date_check.h"
-#include "date_text.h"
-#include "interface_guard.h"
-#include "korean_words.h"
-#include "sexagenary.h"
+#include "engine/almanac.h"
+#include "engine/sexagenary.h"
+#include "libdalcal/interface_guard.h"
+#include "report/korean_words.h"
+#include "runtime/date_check.h"
+#include "runtime/date_text.h"
 
 namespace {
 

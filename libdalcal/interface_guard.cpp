@@ -1,10 +1,10 @@
-#include "interface_guard.h"
+#include "libdalcal/interface_guard.h"
 
 #include <algorithm>
 #include <cstring>
 #include <string>
 
-#include "almanac.h"
+#include "engine/almanac.h"
 
 void Explain(dalcal_error* error, std::string_view message) noexcept
 {

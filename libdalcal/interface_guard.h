@@ -4,9 +4,9 @@
 #include <new>
 #include <string_view>
 
-#include "almanac.h"
 #include "dalcal/dalcal.h"
-#include "exception.h"
+#include "engine/almanac.h"
+#include "runtime/exception.h"
 
 // What every function of the C interface does around its work: a null
 // pointer refused, and no exception crossing into the caller's C.

@@ -3,9 +3,9 @@
 #include <string>
 
 #include "dalcal/dalcal.h"
-#include "date_reading.h"
-#include "interface_guard.h"
-#include "json_documents.h"
+#include "formats/json_documents.h"
+#include "libdalcal/interface_guard.h"
+#include "report/date_reading.h"
 
 extern "C" {
 

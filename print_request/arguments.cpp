@@ -1,4 +1,4 @@
-#include "arguments.h"
+#include "print_request/arguments.h"
 
 #include <algorithm>
 #include <initializer_list>
@@ -7,11 +7,11 @@
 #include <string_view>
 #include <vector>
 
-#include "event_line.h"
-#include "positional_date.h"
-#include "typed_date.h"
-#include "typed_numbers.h"
-#include "utf8.h"
+#include "input/typed_date.h"
+#include "input/typed_numbers.h"
+#include "print_request/positional_date.h"
+#include "text/utf8.h"
+#include "userdata/event_line.h"
 
 namespace {
 
@@ -51,12 +51,10 @@ struct FormatChoice {
     OutputFormat format;
     bool compact;
 };
-constexpr OptionWord<FormatChoice> kFormatWords[] = {{"text", {OutputFormat::Text, false}},
-                                                     {"compact", {OutputFormat::Text, true}},
-                                                     {"json", {OutputFormat::Json, false}},
-                                                     {"ics", {OutputFormat::Ics, false}},
-                                                     {"pdf", {OutputFormat::Pdf, false}},
-                                                     {"svg", {OutputFormat::Svg, false}}};
+constexpr OptionWord<FormatChoice> kFormatWords[] = {
+    {"text", {OutputFormat::Text, false}}, {"compact", {OutputFormat::Text, true}},
+    {"json", {OutputFormat::Json, false}}, {"ics", {OutputFormat::Ics, false}},
+    {"pdf", {OutputFormat::Pdf, false}},   {"svg", {OutputFormat::Svg, false}}};
 constexpr OptionWord<ColorWhen> kColorWords[] = {
     {"auto", ColorWhen::Auto}, {"always", ColorWhen::Always}, {"never", ColorWhen::Never}};
 

@@ -6,13 +6,13 @@
 #include <variant>
 #include <vector>
 
-#include "almanac.h"
-#include "calendar_names.h"
-#include "command_line.h"
-#include "day_kinds.h"
-#include "typed_date.h"
-#include "typed_numbers.h"
-#include "user_dates.h"
+#include "engine/almanac.h"
+#include "input/typed_date.h"
+#include "input/typed_numbers.h"
+#include "report/calendar_names.h"
+#include "report/day_kinds.h"
+#include "report/user_dates.h"
+#include "shell/command_line.h"
 
 // What dalcal-print was asked to do, read from its command line.
 

@@ -1,10 +1,10 @@
-#include "positional_date.h"
+#include "print_request/positional_date.h"
 
 #include <span>
 
-#include "typed_numbers.h"
-#include "utf8.h"
-#include "utf8_literals.h"
+#include "input/typed_numbers.h"
+#include "runtime/utf8_literals.h"
+#include "text/utf8.h"
 
 namespace {
 

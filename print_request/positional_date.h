@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "typed_date.h"
+#include "input/typed_date.h"
 
 // dalcal-print's positional arguments read once into the date they name,
 // joined as one typed text ("2027 2", "2월 7일", "음력 2027년 1월 1일",

@@ -1,4 +1,4 @@
-#include "surroundings.h"
+#include "print_request/surroundings.h"
 
 #include <sys/ioctl.h>
 #include <unistd.h>
@@ -9,18 +9,18 @@
 #include <ctime>
 #include <string_view>
 
-#include "civil_date.h"
-#include "date_check.h"
-#include "date_text.h"
-#include "exception.h"
-#include "messages.h"
-#include "number_text.h"
-#include "program.h"
-#include "sysutils.h"
-#include "typed_date.h"
-#include "typed_numbers.h"
-#include "user_files.h"
-#include "utf8.h"
+#include "input/typed_date.h"
+#include "input/typed_numbers.h"
+#include "runtime/civil_date.h"
+#include "runtime/date_check.h"
+#include "runtime/date_text.h"
+#include "runtime/exception.h"
+#include "runtime/number_text.h"
+#include "runtime/sysutils.h"
+#include "shell/messages.h"
+#include "shell/program.h"
+#include "text/utf8.h"
+#include "userdata/user_files.h"
 
 namespace {
 

@@ -6,10 +6,10 @@
 #include <string_view>
 #include <vector>
 
-#include "arguments.h"
-#include "civil_date.h"
-#include "user_dates.h"
-#include "user_files.h"
+#include "print_request/arguments.h"
+#include "report/user_dates.h"
+#include "runtime/civil_date.h"
+#include "userdata/user_files.h"
 
 // What a run of dalcal-print (and of the page drawer it starts) takes from
 // its surroundings besides its arguments, read once by its main and fixed

@@ -1,16 +1,16 @@
-#include "almanac_days.h"
+#include "report/almanac_days.h"
 
 #include <algorithm>
 #include <array>
 
-#include "anniversaries.h"
-#include "date_text.h"
-#include "holidays.h"
-#include "korean_words.h"
-#include "solar_terms.h"
-#include "sundry_days.h"
-#include "towang_yongsa.h"
-#include "utf8_literals.h"
+#include "engine/anniversaries.h"
+#include "engine/holidays.h"
+#include "engine/solar_terms.h"
+#include "engine/sundry_days.h"
+#include "engine/towang_yongsa.h"
+#include "report/korean_words.h"
+#include "runtime/date_text.h"
+#include "runtime/utf8_literals.h"
 
 namespace {
 

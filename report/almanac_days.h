@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "civil_date.h"
-#include "day_kinds.h"
-#include "holiday.h"
-#include "user_dates.h"
+#include "engine/holiday.h"
+#include "report/day_kinds.h"
+#include "report/user_dates.h"
+#include "runtime/civil_date.h"
 
 // Every day the almanac marks in a span of years, of the kinds asked for, as
 // one list: public holidays, the solar terms (and 토왕용사), 기념일, 잡절 and

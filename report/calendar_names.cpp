@@ -1,10 +1,10 @@
-#include "calendar_names.h"
+#include "report/calendar_names.h"
 
 #include <utility>
 
-#include "korean_words.h"
-#include "number_text.h"
-#include "utf8_literals.h"
+#include "report/korean_words.h"
+#include "runtime/number_text.h"
+#include "runtime/utf8_literals.h"
 
 const char* const kSolarTermCategory = "절기";
 const char* const kLunarAnniversaryCategory = "음력 기념일";

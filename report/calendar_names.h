@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "day_kinds.h"
+#include "report/day_kinds.h"
 
 // Korean names (UTF-8) of what dalcal-print hands to other calendars.
 

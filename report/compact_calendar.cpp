@@ -1,19 +1,19 @@
-#include "compact_calendar.h"
+#include "report/compact_calendar.h"
 
 #include <algorithm>
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "civil_date.h"
-#include "date_check.h"
-#include "date_reading.h"
-#include "holidays.h"
-#include "korean_words.h"
-#include "month_grid.h"
-#include "number_text.h"
-#include "utf8.h"
-#include "utf8_literals.h"
+#include "engine/holidays.h"
+#include "report/date_reading.h"
+#include "report/korean_words.h"
+#include "report/month_grid.h"
+#include "runtime/civil_date.h"
+#include "runtime/date_check.h"
+#include "runtime/number_text.h"
+#include "runtime/utf8_literals.h"
+#include "text/utf8.h"
 
 namespace {
 

@@ -3,10 +3,10 @@
 #include <cstdint>
 #include <functional>
 
-#include "almanac.h"
-#include "line_output.h"
-#include "terminal_month.h"
-#include "user_dates.h"
+#include "engine/almanac.h"
+#include "report/line_output.h"
+#include "report/terminal_month.h"
+#include "report/user_dates.h"
 
 // The calendar for narrow terminals and a year on one screen, UTF-8: each day
 // under its weekday with its lunar day below it, the stem-branches left to

@@ -1,15 +1,15 @@
-#include "date_reading.h"
+#include "report/date_reading.h"
 
 #include <algorithm>
 #include <array>
 #include <utility>
 
-#include "calendar_names.h"
-#include "date_check.h"
-#include "date_text.h"
-#include "korean_words.h"
-#include "sysutils.h"
-#include "utf8_literals.h"
+#include "report/calendar_names.h"
+#include "report/korean_words.h"
+#include "runtime/date_check.h"
+#include "runtime/date_text.h"
+#include "runtime/sysutils.h"
+#include "runtime/utf8_literals.h"
 
 namespace {
 

@@ -5,13 +5,13 @@
 #include <string>
 #include <vector>
 
-#include "almanac.h"
-#include "almanac_days.h"
-#include "civil_date.h"
-#include "holidays.h"
-#include "sexagenary.h"
-#include "solar_terms.h"
-#include "user_dates.h"
+#include "engine/almanac.h"
+#include "engine/holidays.h"
+#include "engine/sexagenary.h"
+#include "engine/solar_terms.h"
+#include "report/almanac_days.h"
+#include "report/user_dates.h"
+#include "runtime/civil_date.h"
 
 // Everything the program knows of one Gregorian day, computed once and then
 // written as text (DateReadingLine) or as JSON and iCalendar by the programs.

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "civil_date.h"
+#include "runtime/civil_date.h"
 
 // A day's colour, as Korean wall calendars print it: Sundays and public
 // holidays red, Saturdays blue, other days plain. Every view (the terminal's

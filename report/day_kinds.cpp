@@ -1,6 +1,6 @@
-#include "day_kinds.h"
+#include "report/day_kinds.h"
 
-#include "utf8_literals.h"
+#include "runtime/utf8_literals.h"
 
 namespace {
 

@@ -1,13 +1,13 @@
-#include "korean_words.h"
+#include "report/korean_words.h"
 
 #include <array>
 #include <cstddef>
 #include <string_view>
 
-#include "civil_date.h"
-#include "cp949.h"
-#include "number_text.h"
-#include "utf8_literals.h"
+#include "runtime/civil_date.h"
+#include "runtime/number_text.h"
+#include "runtime/utf8_literals.h"
+#include "text/cp949.h"
 
 const char* const kUncertainMark = " (±1일)";
 const char* const kLeapMonthPrefix = "윤";

@@ -3,8 +3,8 @@
 #include <cstdint>
 
 #include <string>
-#include "holidays.h"
-#include "sexagenary.h"
+#include "engine/holidays.h"
+#include "engine/sexagenary.h"
 
 // The Korean words every view writes (UTF-8): weekdays, stem-branches, month
 // titles, holidays with their kind, and the marks written beside dates.

@@ -4,7 +4,7 @@
 #include <functional>
 #include <string>
 
-#include "ansi_string.h"
+#include "runtime/ansi_string.h"
 
 // Where the report's lines go, one at a time, with no line terminator.
 

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "civil_date.h"
+#include "runtime/civil_date.h"
 
 // A month laid out in weeks, Sunday first: what every grid of days (the
 // terminal's month, the printed page and its small neighbours) draws from.

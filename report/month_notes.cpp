@@ -1,15 +1,15 @@
-#include "month_notes.h"
+#include "report/month_notes.h"
 
 #include <algorithm>
 #include <vector>
 
-#include "almanac_days.h"
-#include "civil_date.h"
-#include "date_text.h"
-#include "holidays.h"
-#include "korean_words.h"
-#include "solar_terms.h"
-#include "utf8_literals.h"
+#include "engine/holidays.h"
+#include "engine/solar_terms.h"
+#include "report/almanac_days.h"
+#include "report/korean_words.h"
+#include "runtime/civil_date.h"
+#include "runtime/date_text.h"
+#include "runtime/utf8_literals.h"
 
 namespace {
 

@@ -2,9 +2,9 @@
 
 #include <cstdint>
 
-#include "day_kinds.h"
-#include "line_output.h"
-#include "user_dates.h"
+#include "report/day_kinds.h"
+#include "report/line_output.h"
+#include "report/user_dates.h"
 
 // The lines below a month's grid: of the kinds shown, its public holidays
 // (the user's added days among them), the user's events, 기념일, 잡절 and the

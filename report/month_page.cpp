@@ -1,20 +1,20 @@
-#include "month_page.h"
+#include "report/month_page.h"
 
 #include <algorithm>
 #include <array>
 #include <optional>
 #include <vector>
 
-#include "almanac_days.h"
-#include "civil_date.h"
-#include "date_check.h"
-#include "date_reading.h"
-#include "date_text.h"
-#include "korean_words.h"
-#include "sexagenary.h"
-#include "solar_terms.h"
-#include "terminal_month.h"
-#include "utf8_literals.h"
+#include "engine/sexagenary.h"
+#include "engine/solar_terms.h"
+#include "report/almanac_days.h"
+#include "report/date_reading.h"
+#include "report/korean_words.h"
+#include "report/terminal_month.h"
+#include "runtime/civil_date.h"
+#include "runtime/date_check.h"
+#include "runtime/date_text.h"
+#include "runtime/utf8_literals.h"
 
 namespace {
 

@@ -5,12 +5,12 @@
 #include <vector>
 
 #include <string>
-#include "almanac.h"
-#include "date_reading.h"
-#include "day_color.h"
-#include "day_kinds.h"
-#include "month_grid.h"
-#include "user_dates.h"
+#include "engine/almanac.h"
+#include "report/date_reading.h"
+#include "report/day_color.h"
+#include "report/day_kinds.h"
+#include "report/month_grid.h"
+#include "report/user_dates.h"
 
 // What a printed month page shows, as plain data (Korean text in UTF-8): the
 // programs that draw pages lay it out; none of it knows of paper or fonts.

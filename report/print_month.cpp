@@ -1,8 +1,8 @@
-#include "print_month.h"
+#include "report/print_month.h"
 
-#include "cp949_literals.h"
-#include "sexagenary.h"
-#include "sysutils.h"
+#include "engine/sexagenary.h"
+#include "runtime/cp949_literals.h"
+#include "runtime/sysutils.h"
 
 namespace {
 

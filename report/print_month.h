@@ -2,8 +2,8 @@
 
 #include <cstdint>
 
-#include "almanac.h"
-#include "line_output.h"
+#include "engine/almanac.h"
+#include "report/line_output.h"
 
 // Writes the month calendar of year/month to output, line by line: a header
 // naming the year and month by stem and branch, a rule, the weekday header and

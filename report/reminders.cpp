@@ -1,11 +1,11 @@
-#include "reminders.h"
+#include "report/reminders.h"
 
 #include <algorithm>
 
-#include "date_text.h"
-#include "korean_words.h"
-#include "number_text.h"
-#include "utf8_literals.h"
+#include "report/korean_words.h"
+#include "runtime/date_text.h"
+#include "runtime/number_text.h"
+#include "runtime/utf8_literals.h"
 
 std::vector<Reminder> RemindersDue(const GregorianDate& today, const UserDates& user)
 {

@@ -5,8 +5,8 @@
 #include <string_view>
 #include <vector>
 
-#include "civil_date.h"
-#include "user_dates.h"
+#include "report/user_dates.h"
+#include "runtime/civil_date.h"
 
 // The reminders of the user's dates: an event kept with a reminder N days
 // before (UserEvent::remindDays) reminds on the day N days before each of

@@ -1,20 +1,20 @@
-#include "terminal_month.h"
+#include "report/terminal_month.h"
 
 #include <algorithm>
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "civil_date.h"
-#include "date_check.h"
-#include "date_reading.h"
-#include "date_text.h"
-#include "exception.h"
-#include "korean_words.h"
-#include "month_grid.h"
-#include "sexagenary.h"
-#include "utf8.h"
-#include "utf8_literals.h"
+#include "engine/sexagenary.h"
+#include "report/date_reading.h"
+#include "report/korean_words.h"
+#include "report/month_grid.h"
+#include "runtime/civil_date.h"
+#include "runtime/date_check.h"
+#include "runtime/date_text.h"
+#include "runtime/exception.h"
+#include "runtime/utf8_literals.h"
+#include "text/utf8.h"
 
 namespace {
 

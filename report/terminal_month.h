@@ -6,9 +6,9 @@
 #include <optional>
 #include <vector>
 
-#include "almanac.h"
-#include "date_reading.h"
-#include "line_output.h"
+#include "engine/almanac.h"
+#include "report/date_reading.h"
+#include "report/line_output.h"
 
 // Marks around a weekday's name in the heading (a terminal's colours), by
 // weekday (0 Sunday .. 6 Saturday).

@@ -1,10 +1,10 @@
-#include "upcoming.h"
+#include "report/upcoming.h"
 
 #include <algorithm>
 
-#include "almanac_days.h"
-#include "korean_words.h"
-#include "reminders.h"
+#include "report/almanac_days.h"
+#include "report/korean_words.h"
+#include "report/reminders.h"
 
 namespace {
 

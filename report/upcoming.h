@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "civil_date.h"
-#include "day_kinds.h"
-#include "holiday.h"
-#include "user_dates.h"
+#include "engine/holiday.h"
+#include "report/day_kinds.h"
+#include "report/user_dates.h"
+#include "runtime/civil_date.h"
 
 // What is coming: the public holidays, the solar terms and the user's events
 // of the days from today on, for a shell's start-up file.

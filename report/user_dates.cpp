@@ -1,12 +1,12 @@
-#include "user_dates.h"
+#include "report/user_dates.h"
 
 #include <algorithm>
 #include <array>
 
-#include "korean_words.h"
-#include "number_text.h"
-#include "sysutils.h"
-#include "utf8_literals.h"
+#include "report/korean_words.h"
+#include "runtime/number_text.h"
+#include "runtime/sysutils.h"
+#include "runtime/utf8_literals.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 #include <utility>
 #include <vector>
 
-#include "holidays.h"
-#include "yearly_dates.h"
+#include "engine/holidays.h"
+#include "engine/yearly_dates.h"
 
 // The user's own dates, read from their files by the programs: events kept
 // every year or once, and holidays added to the built-in list.

@@ -1,16 +1,16 @@
-#include "year_lists.h"
+#include "report/year_lists.h"
 
 #include <array>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "date_text.h"
-#include "exception.h"
-#include "holidays.h"
-#include "korean_words.h"
-#include "solar_terms.h"
-#include "utf8_literals.h"
+#include "engine/holidays.h"
+#include "engine/solar_terms.h"
+#include "report/korean_words.h"
+#include "runtime/date_text.h"
+#include "runtime/exception.h"
+#include "runtime/utf8_literals.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 
 #include <cstdint>
 
-#include "line_output.h"
-#include "user_dates.h"
+#include "report/line_output.h"
+#include "report/user_dates.h"
 
 // A year's public holidays, one a line: the ISO date, a blank, the weekday,
 // then HolidayText, e.g. "2026-03-02 월요일 삼일절 (대체공휴일)"; a day the

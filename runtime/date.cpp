@@ -2,10 +2,10 @@
 #include <cmath>
 #include <ctime>
 
-#include "civil_date.h"
-#include "date_check.h"
-#include "exception.h"
-#include "sysutils.h"
+#include "runtime/civil_date.h"
+#include "runtime/date_check.h"
+#include "runtime/exception.h"
+#include "runtime/sysutils.h"
 
 namespace Sysutils {
 namespace {

@@ -1,7 +1,7 @@
-#include "date_check.h"
+#include "runtime/date_check.h"
 
-#include "date_text.h"
-#include "exception.h"
+#include "runtime/date_text.h"
+#include "runtime/exception.h"
 
 namespace {
 

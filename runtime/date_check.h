@@ -4,8 +4,8 @@
 #include <optional>
 #include <string>
 
-#include "civil_date.h"
-#include "message.h"
+#include "runtime/civil_date.h"
+#include "runtime/message.h"
 
 // Whether a date or a month exists, and the one wording of every refusal: the
 // date as it was written (what was typed, quoted, or its numbers), then why.

@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <string>
 
-#include "civil_date.h"
-#include "number_text.h"
+#include "runtime/civil_date.h"
+#include "runtime/number_text.h"
 
 // Dates and times of day as every output writes them: ISO 8601, four-digit
 // years ("0999-01-01"), two-digit hours and minutes ("05:46").

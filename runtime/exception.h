@@ -4,8 +4,8 @@
 #include <optional>
 #include <utility>
 
-#include "ansi_string.h"
-#include "message.h"
+#include "runtime/ansi_string.h"
+#include "runtime/message.h"
 
 // Every failure the program reports is an Exception carrying a CP949 message.
 // One raised with a Message also keeps its pattern and values, so that a

@@ -1,4 +1,4 @@
-#include "format.h"
+#include "runtime/format.h"
 
 #include <algorithm>
 #include <array>
@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "exception.h"
+#include "runtime/exception.h"
 
 namespace Sysutils {
 namespace {

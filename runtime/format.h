@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "ansi_string.h"
+#include "runtime/ansi_string.h"
 
 namespace Sysutils {
 

@@ -1,4 +1,4 @@
-#include "message.h"
+#include "runtime/message.h"
 
 #include <cstring>
 

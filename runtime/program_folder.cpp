@@ -1,4 +1,4 @@
-#include "program_folder.h"
+#include "runtime/program_folder.h"
 
 #include <unistd.h>
 

@@ -1,8 +1,8 @@
 #include <cstdint>
 #include <limits>
 
-#include "exception.h"
-#include "sysutils.h"
+#include "runtime/exception.h"
+#include "runtime/sysutils.h"
 
 namespace Sysutils {
 namespace {

@@ -3,9 +3,9 @@
 #include <cstdint>
 #include <string_view>
 
-#include "ansi_string.h"
-#include "civil_date.h"
-#include "format.h"
+#include "runtime/ansi_string.h"
+#include "runtime/civil_date.h"
+#include "runtime/format.h"
 
 namespace Sysutils {
 

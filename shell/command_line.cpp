@@ -1,6 +1,6 @@
-#include "command_line.h"
+#include "shell/command_line.h"
 
-#include "utf8.h"
+#include "text/utf8.h"
 
 OptionValue ReadOptionValue(std::string_view name, std::span<const char* const> args, std::size_t& index)
 {

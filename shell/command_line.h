@@ -6,9 +6,9 @@
 #include <string>
 #include <string_view>
 
-#include "almanac.h"
-#include "message.h"
-#include "utf8.h"
+#include "engine/almanac.h"
+#include "runtime/message.h"
+#include "text/utf8.h"
 
 // What the command lines of both programs share. The parsers return their
 // errors; each program's main prints them and decides the exit status.

@@ -1,4 +1,4 @@
-#include "messages.h"
+#include "shell/messages.h"
 
 #include <libintl.h>
 #include <unistd.h>
@@ -11,8 +11,8 @@
 #include <string>
 #include <string_view>
 
-#include "cp949.h"
-#include "program_folder.h"
+#include "runtime/program_folder.h"
+#include "text/cp949.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <string>
 
-#include "exception.h"
-#include "message.h"
+#include "runtime/exception.h"
+#include "runtime/message.h"
 
 // What the programs say to people, in the language their locale asks for
 // (LANGUAGE, LC_ALL, LC_MESSAGES, LANG, as gettext reads them): the English

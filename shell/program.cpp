@@ -1,4 +1,4 @@
-#include "program.h"
+#include "shell/program.h"
 
 #include <unistd.h>
 
@@ -8,8 +8,8 @@
 #include <exception>
 #include <vector>
 
-#include "cp949.h"
-#include "messages.h"
+#include "shell/messages.h"
+#include "text/cp949.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 #include <span>
 #include <string>
 
-#include "command_line.h"
-#include "message.h"
+#include "runtime/message.h"
+#include "shell/command_line.h"
 
 // What every program of dalcal does around its own work: the name it speaks
 // as, its exit statuses, the environment, saying on stderr what went wrong and

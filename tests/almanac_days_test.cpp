@@ -7,11 +7,11 @@
 
 #include <gtest/gtest.h>
 
-#include "anniversaries.h"
-#include "date_text.h"
-#include "solar_terms.h"
-#include "sundry_days.h"
-#include "towang_yongsa.h"
+#include "engine/anniversaries.h"
+#include "engine/solar_terms.h"
+#include "engine/sundry_days.h"
+#include "engine/towang_yongsa.h"
+#include "runtime/date_text.h"
 
 namespace {
 

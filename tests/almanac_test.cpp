@@ -1,4 +1,4 @@
-#include "almanac.h"
+#include "engine/almanac.h"
 
 #include <climits>
 #include <set>
@@ -6,8 +6,8 @@
 
 #include <gtest/gtest.h>
 
-#include "civil_date.h"
-#include "exception.h"
+#include "runtime/civil_date.h"
+#include "runtime/exception.h"
 
 void PrintTo(const LunarDate& d, std::ostream* os);  // solar_to_lunar_test.cpp
 

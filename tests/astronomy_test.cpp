@@ -4,11 +4,11 @@
 
 #include <gtest/gtest.h>
 
-#include "civil_date.h"
-#include "delta_t.h"
-#include "julian_day.h"
-#include "new_moon.h"
-#include "sun_position.h"
+#include "astronomy/delta_t.h"
+#include "astronomy/julian_day.h"
+#include "astronomy/new_moon.h"
+#include "astronomy/sun_position.h"
+#include "runtime/civil_date.h"
 
 namespace {
 

@@ -5,11 +5,11 @@
 
 #include <gtest/gtest.h>
 
-#include "exception.h"
-#include "lunar_table.h"
-#include "print_month.h"
-#include "sexagenary.h"
-#include "solar_to_lunar.h"
+#include "engine/lunar_table.h"
+#include "engine/sexagenary.h"
+#include "engine/solar_to_lunar.h"
+#include "report/print_month.h"
+#include "runtime/exception.h"
 
 namespace {
 

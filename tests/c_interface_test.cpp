@@ -9,9 +9,9 @@
 
 #include <gtest/gtest.h>
 
-#include "almanac.h"
-#include "date_reading.h"
-#include "json_documents.h"
+#include "engine/almanac.h"
+#include "formats/json_documents.h"
+#include "report/date_reading.h"
 
 namespace {
 

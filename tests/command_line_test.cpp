@@ -5,8 +5,8 @@
 #include <variant>
 #include <vector>
 
-#include "arguments.h"
-#include "window_arguments.h"
+#include "print_request/arguments.h"
+#include "programs/dalcal/window_arguments.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
-#include "cp949.h"
-#include "utf8.h"
+#include "text/cp949.h"
+#include "text/utf8.h"
 
 #include <iconv.h>
 

@@ -1,6 +1,6 @@
 // The events file and the files of added holidays. This file's text is
 // CP949 under clang, so the files' UTF-8 is written as bytes.
-#include "date_files.h"
+#include "userdata/date_files.h"
 
 #include <optional>
 #include <string>

@@ -1,9 +1,9 @@
-#include "date_reading.h"
+#include "report/date_reading.h"
 
 #include <gtest/gtest.h>
 
-#include "exception.h"
-#include "korean_words.h"
+#include "report/korean_words.h"
+#include "runtime/exception.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "exception.h"
-#include "sysutils.h"
+#include "runtime/exception.h"
+#include "runtime/sysutils.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // The events file written as a careful editor writes it: every other byte
 // kept, atomic, links and modes kept, an outside edit never lost. Every file
 // is made in a temporary folder.
-#include "events_editor.h"
+#include "userdata/events_editor.h"
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -13,11 +13,11 @@
 
 #include <gtest/gtest.h>
 
-#include "careful_write.h"
-#include "date_files.h"
-#include "event_line.h"
-#include "file_lines.h"
-#include "settings_file.h"
+#include "userdata/careful_write.h"
+#include "userdata/date_files.h"
+#include "userdata/event_line.h"
+#include "userdata/file_lines.h"
+#include "userdata/settings_file.h"
 
 namespace {
 

@@ -5,12 +5,12 @@
 #include <set>
 #include <string>
 
-#include "calendar_events.h"
-#include "cp949.h"
-#include "date_reading.h"
-#include "icalendar.h"
-#include "json_documents.h"
-#include "json_writer.h"
+#include "formats/calendar_events.h"
+#include "formats/icalendar.h"
+#include "formats/json_documents.h"
+#include "formats/json_writer.h"
+#include "report/date_reading.h"
+#include "text/cp949.h"
 
 namespace {
 

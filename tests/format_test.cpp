@@ -1,10 +1,10 @@
-#include "format.h"
+#include "runtime/format.h"
 
 #include <climits>
 
 #include <gtest/gtest.h>
 
-#include "exception.h"
+#include "runtime/exception.h"
 
 namespace {
 

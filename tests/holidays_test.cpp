@@ -1,13 +1,13 @@
-#include "holidays.h"
+#include "engine/holidays.h"
 
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
-#include "civil_date.h"
-#include "regular_elections.h"
-#include "sexagenary.h"
+#include "engine/regular_elections.h"
+#include "engine/sexagenary.h"
+#include "runtime/civil_date.h"
 
 namespace {
 

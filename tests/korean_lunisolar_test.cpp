@@ -1,11 +1,11 @@
-#include "korean_lunisolar.h"
+#include "engine/korean_lunisolar.h"
 
 #include <gtest/gtest.h>
 
-#include "civil_date.h"
-#include "korean_almanac.h"
-#include "lunar_year.h"
-#include "solar_term_computation.h"
+#include "engine/korean_almanac.h"
+#include "engine/lunar_year.h"
+#include "engine/solar_term_computation.h"
+#include "runtime/civil_date.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #!/usr/bin/python3
 """Checks the layering of docs/architecture.md against every #include of the
-tree: a folder uses only folders of a lower rank (or itself), no program uses
+tree, each of which names its folder ("engine/holidays.h"): a folder uses only folders of a lower rank (or itself), no program uses
 another, no unit (a .h and its .cpp) includes its way back to itself, Qt only
 in the window's folder and cairo and Pango only in the page drawer's. Exits 1
 naming each fault. Usage: layers_test.py ROOT"""
@@ -43,7 +43,14 @@ for path, folder in sources.items():
         if folder != allowed:
             faults.append(f"{path}: includes <{system}>, which only {allowed}/ may")
     for name in re.findall(r'#include "([^"]+)"', text):
-        for target in headers.get(os.path.basename(name), []):
+        # The tree's root, or the C interface's installed layout ("dalcal/dalcal.h").
+        name = next((n for n in (name, "libdalcal/include/" + name) if n in sources), name)
+        if name not in sources:
+            if os.path.basename(name) in headers:
+                faults.append(f"{path}: includes \"{name}\" without its folder "
+                              f"({' or '.join(headers[os.path.basename(name)])})")
+            continue
+        for target in [name]:
             other = sources[target]
             target_unit = os.path.splitext(target)[0]
             if target_unit != unit:

@@ -2,9 +2,9 @@
 // the window's designed calendar holds it as CP949, every other view as UTF-8.
 #include <gtest/gtest.h>
 
-#include "date_reading.h"
-#include "print_month.h"
-#include "sexagenary.h"
+#include "engine/sexagenary.h"
+#include "report/date_reading.h"
+#include "report/print_month.h"
 
 namespace {
 

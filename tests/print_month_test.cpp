@@ -1,12 +1,12 @@
-#include "print_month.h"
+#include "report/print_month.h"
 
 #include <algorithm>
 #include <climits>
 
 #include <gtest/gtest.h>
 
-#include "exception.h"
-#include "sexagenary.h"
+#include "engine/sexagenary.h"
+#include "runtime/exception.h"
 
 namespace {
 

@@ -5,9 +5,9 @@
 
 #include <gtest/gtest.h>
 
-#include "exception.h"
-#include "month_notes.h"
-#include "year_lists.h"
+#include "report/month_notes.h"
+#include "report/year_lists.h"
+#include "runtime/exception.h"
 
 namespace {
 

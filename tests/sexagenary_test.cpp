@@ -1,4 +1,4 @@
-#include "sexagenary.h"
+#include "engine/sexagenary.h"
 
 #include <climits>
 #include <cstring>

@@ -1,6 +1,6 @@
-#include "solar_terms.h"
+#include "engine/solar_terms.h"
 
-#include "solar_term_computation.h"
+#include "engine/solar_term_computation.h"
 
 #include <algorithm>
 #include <fstream>

@@ -1,10 +1,10 @@
-#include "solar_to_lunar.h"
+#include "engine/solar_to_lunar.h"
 
 #include <gtest/gtest.h>
 
-#include "exception.h"
-#include "lunar_table.h"
-#include "sexagenary.h"
+#include "engine/lunar_table.h"
+#include "engine/sexagenary.h"
+#include "runtime/exception.h"
 
 void PrintTo(const LunarDate& d, std::ostream* os)
 {

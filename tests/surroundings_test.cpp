@@ -1,6 +1,6 @@
 // What a run of dalcal-print takes from its surroundings besides its
 // arguments: the width it lays out for, SOURCE_DATE_EPOCH.
-#include "surroundings.h"
+#include "print_request/surroundings.h"
 
 #include <gtest/gtest.h>
 

@@ -1,12 +1,12 @@
 // dalcal-print's colours on a terminal.
-#include "terminal_style.h"
+#include "programs/dalcal-print/terminal_style.h"
 
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
-#include "utf8.h"
+#include "text/utf8.h"
 
 namespace {
 

@@ -4,9 +4,9 @@
 #include <optional>
 #include <string>
 
-#include "date_text.h"
-#include "typed_date.h"
-#include "typed_numbers.h"
+#include "input/typed_date.h"
+#include "input/typed_numbers.h"
+#include "runtime/date_text.h"
 
 namespace {
 

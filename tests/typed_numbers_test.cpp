@@ -1,9 +1,9 @@
 // The values of dalcal-print's arguments, read as people type them.
-#include "typed_numbers.h"
+#include "input/typed_numbers.h"
 
 #include <gtest/gtest.h>
 
-#include "exception.h"
+#include "runtime/exception.h"
 
 namespace {
 

@@ -1,13 +1,13 @@
 // What is coming from a pinned today: across a year end, at the span's last
 // day, and at the edges of the years known.
-#include "upcoming.h"
+#include "report/upcoming.h"
 
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
-#include "date_files.h"
+#include "userdata/date_files.h"
 
 namespace {
 

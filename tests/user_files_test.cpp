@@ -1,6 +1,6 @@
 // Where the user's files are found and how they are read. Every file here is
 // made in a temporary folder: the real home is never read.
-#include "user_files.h"
+#include "userdata/user_files.h"
 
 #include <sys/stat.h>
 

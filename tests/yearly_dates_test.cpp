@@ -1,12 +1,12 @@
-#include "yearly_dates.h"
+#include "engine/yearly_dates.h"
 
 #include <vector>
 
 #include <gtest/gtest.h>
 
-#include "almanac.h"
-#include "exception.h"
-#include "korean_almanac.h"
+#include "engine/almanac.h"
+#include "engine/korean_almanac.h"
+#include "runtime/exception.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
-#include "cp949.h"
+#include "text/cp949.h"
 
 #include <algorithm>
 #include <array>
 #include <cstdint>
 #include <span>
 
-#include "utf8.h"
+#include "text/utf8.h"
 
 namespace Cp949 {
 namespace {

@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "ansi_string.h"
+#include "runtime/ansi_string.h"
 
 // The one place where CP949 text (the window's designed calendar, the edit
 // boxes, --encoding cp949) meets the UTF-8 of the rest of the program:

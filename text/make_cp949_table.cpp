@@ -16,7 +16,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "table_writer.h"
+#include "runtime/table_writer.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "careful_write.h"
+#include "userdata/careful_write.h"
 
 #include <dirent.h>
 #include <fcntl.h>
@@ -10,7 +10,7 @@
 #include <fstream>
 #include <vector>
 
-#include "file_descriptor.h"
+#include "userdata/file_descriptor.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "exception.h"
+#include "runtime/exception.h"
 
 // Writing a file the user keeps, as a careful editor does: the whole new text
 // into a temporary file beside it, flushed to the disk, then renamed over the

@@ -1,4 +1,4 @@
-#include "date_files.h"
+#include "userdata/date_files.h"
 
 #include <algorithm>
 #include <array>
@@ -6,9 +6,9 @@
 #include <tuple>
 #include <utility>
 
-#include "date_check.h"
-#include "event_attributes.h"
-#include "utf8.h"
+#include "runtime/date_check.h"
+#include "text/utf8.h"
+#include "userdata/event_attributes.h"
 
 namespace {
 

@@ -5,9 +5,9 @@
 #include <string_view>
 #include <vector>
 
-#include "message.h"
+#include "runtime/message.h"
 
-#include "user_dates.h"
+#include "report/user_dates.h"
 
 // The user's two kinds of date file, UTF-8 text, a date a line; "#" starts a
 // comment, blank lines are skipped. A line that cannot be read is reported

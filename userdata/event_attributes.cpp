@@ -1,11 +1,11 @@
-#include "event_attributes.h"
+#include "userdata/event_attributes.h"
 
 #include <array>
 #include <charconv>
 #include <cstdint>
 
-#include "civil_date.h"
-#include "number_text.h"
+#include "runtime/civil_date.h"
+#include "runtime/number_text.h"
 
 namespace {
 

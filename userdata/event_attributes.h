@@ -4,8 +4,8 @@
 #include <string>
 #include <string_view>
 
-#include "message.h"
-#include "user_dates.h"
+#include "report/user_dates.h"
+#include "runtime/message.h"
 
 // What dalcal keeps of an event beyond its date and name: its kind, the year
 // it began and its reminder, as words after "#:" at the end of its line:

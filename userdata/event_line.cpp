@@ -1,10 +1,10 @@
-#include "event_line.h"
+#include "userdata/event_line.h"
 
 #include <algorithm>
 
-#include "date_files.h"
-#include "event_attributes.h"
-#include "number_text.h"
+#include "runtime/number_text.h"
+#include "userdata/date_files.h"
+#include "userdata/event_attributes.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include <string_view>
 #include <variant>
 
-#include "message.h"
-#include "user_dates.h"
+#include "report/user_dates.h"
+#include "runtime/message.h"
 
 // An event as a line of the events file (date_files.h), and what can be
 // written as one.

@@ -1,11 +1,11 @@
-#include "events_editor.h"
+#include "userdata/events_editor.h"
 
 #include <functional>
 #include <optional>
 
-#include "date_files.h"
-#include "event_line.h"
-#include "file_lines.h"
+#include "userdata/date_files.h"
+#include "userdata/event_line.h"
+#include "userdata/file_lines.h"
 
 const char* const kNewEventsFileHeader = Phrase(
     "# dalcal: your own dates, one a line; \"#\" begins a comment.\n"

@@ -4,9 +4,9 @@
 #include <string>
 #include <string_view>
 
-#include "careful_write.h"
-#include "exception.h"
-#include "user_dates.h"
+#include "report/user_dates.h"
+#include "runtime/exception.h"
+#include "userdata/careful_write.h"
 
 // The one writer of the user's events file, for the month view and for
 // dalcal-print --add-event and --remove-event. Each change reads the file

@@ -1,4 +1,4 @@
-#include "file_lines.h"
+#include "userdata/file_lines.h"
 
 #include <iterator>
 

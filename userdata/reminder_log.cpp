@@ -1,4 +1,4 @@
-#include "reminder_log.h"
+#include "userdata/reminder_log.h"
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -6,8 +6,8 @@
 
 #include <cerrno>
 
-#include "careful_write.h"
-#include "date_text.h"
+#include "runtime/date_text.h"
+#include "userdata/careful_write.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <string_view>
 #include <vector>
 
-#include "civil_date.h"
+#include "runtime/civil_date.h"
 
 // What dalcal --remind sent today, so that it sends each reminder once a day
 // however often it runs: $XDG_STATE_HOME/dalcal/reminders, a line a reminder

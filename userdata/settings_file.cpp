@@ -1,14 +1,14 @@
-#include "settings_file.h"
+#include "userdata/settings_file.h"
 
 #include <optional>
 #include <utility>
 #include <variant>
 
-#include "careful_write.h"
-#include "file_lines.h"
-#include "message.h"
-#include "utf8.h"
-#include "utf8_literals.h"
+#include "runtime/message.h"
+#include "runtime/utf8_literals.h"
+#include "text/utf8.h"
+#include "userdata/careful_write.h"
+#include "userdata/file_lines.h"
 
 const char* const kNewSettingsFileHeader = Phrase(
     "# dalcal's settings: which kinds of days the calendar shows, a kind a line,\n"

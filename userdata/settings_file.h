@@ -4,8 +4,8 @@
 #include <string_view>
 #include <vector>
 
-#include "date_files.h"
-#include "day_kinds.h"
+#include "report/day_kinds.h"
+#include "userdata/date_files.h"
 
 // The user's settings ($XDG_CONFIG_HOME/dalcal/settings), UTF-8 text: which
 // kinds of days the views show, a kind a line; "#" starts a comment, blank

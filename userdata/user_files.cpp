@@ -1,4 +1,4 @@
-#include "user_files.h"
+#include "userdata/user_files.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -7,9 +7,9 @@
 #include <cerrno>
 #include <cstring>
 
-#include "date_files.h"
-#include "file_descriptor.h"
-#include "settings_file.h"
+#include "userdata/date_files.h"
+#include "userdata/file_descriptor.h"
+#include "userdata/settings_file.h"
 
 namespace {
 

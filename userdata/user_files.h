@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "day_kinds.h"
-#include "exception.h"
-#include "message.h"
-#include "user_dates.h"
+#include "report/day_kinds.h"
+#include "report/user_dates.h"
+#include "runtime/exception.h"
+#include "runtime/message.h"
 
 // Where the user's date files are, and reading them. The files are only ever
 // read: opened read-only, never created, moved or touched.

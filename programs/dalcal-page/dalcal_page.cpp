@@ -14,16 +14,16 @@
 #include <variant>
 #include <vector>
 
-#include "arguments.h"
-#include "korean_words.h"
-#include "messages.h"
-#include "month_page.h"
-#include "page_layout.h"
-#include "pdf_pages.h"
-#include "program.h"
-#include "surroundings.h"
-#include "svg_page.h"
-#include "sysutils.h"
+#include "formats/page_layout.h"
+#include "formats/svg_page.h"
+#include "print_request/arguments.h"
+#include "print_request/surroundings.h"
+#include "programs/dalcal-page/pdf_pages.h"
+#include "report/korean_words.h"
+#include "report/month_page.h"
+#include "runtime/sysutils.h"
+#include "shell/messages.h"
+#include "shell/program.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "pdf_pages.h"
+#include "programs/dalcal-page/pdf_pages.h"
 
 #include <cairo-pdf.h>
 #include <cairo.h>

@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "page_layout.h"
+#include "formats/page_layout.h"
 
 // Pages as one PDF document, drawn by cairo with the text set by Pango in the
 // page font (embedded as subsets, the text extractable); the bytes go to

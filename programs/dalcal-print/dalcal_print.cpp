@@ -12,14 +12,14 @@
 #include <string_view>
 #include <variant>
 
-#include "arguments.h"
-#include "exception.h"
-#include "messages.h"
-#include "print_run.h"
-#include "program.h"
-#include "program_folder.h"
-#include "surroundings.h"
-#include "sysutils.h"
+#include "print_request/arguments.h"
+#include "print_request/surroundings.h"
+#include "programs/dalcal-print/print_run.h"
+#include "runtime/exception.h"
+#include "runtime/program_folder.h"
+#include "runtime/sysutils.h"
+#include "shell/messages.h"
+#include "shell/program.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
-#include "event_runs.h"
+#include "programs/dalcal-print/event_runs.h"
 
 #include <string>
 
-#include "events_editor.h"
-#include "messages.h"
-#include "program.h"
+#include "shell/messages.h"
+#include "shell/program.h"
+#include "userdata/events_editor.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "printer.h"
+#include "programs/dalcal-print/printer.h"
 
 // --add-event LINE and --remove-event NAME: the user's events file (or
 // --events-file) changed by the one writer of events_editor.h. Returns the

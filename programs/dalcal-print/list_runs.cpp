@@ -1,24 +1,24 @@
-#include "list_runs.h"
+#include "programs/dalcal-print/list_runs.h"
 
 #include <array>
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "almanac_days.h"
-#include "calendar_events.h"
-#include "calendar_names.h"
-#include "date_text.h"
-#include "json_documents.h"
-#include "korean_almanac.h"
-#include "korean_words.h"
-#include "messages.h"
-#include "program.h"
-#include "reminders.h"
-#include "typed_numbers.h"
-#include "upcoming.h"
-#include "utf8.h"
-#include "year_lists.h"
+#include "engine/korean_almanac.h"
+#include "formats/calendar_events.h"
+#include "formats/json_documents.h"
+#include "input/typed_numbers.h"
+#include "report/almanac_days.h"
+#include "report/calendar_names.h"
+#include "report/korean_words.h"
+#include "report/reminders.h"
+#include "report/upcoming.h"
+#include "report/year_lists.h"
+#include "runtime/date_text.h"
+#include "shell/messages.h"
+#include "shell/program.h"
+#include "text/utf8.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "printer.h"
+#include "programs/dalcal-print/printer.h"
 
 // The lists of a span of years (the span given, or this year, checked
 // against the years each is known for), one function a list and a format:

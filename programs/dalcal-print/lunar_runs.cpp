@@ -1,20 +1,20 @@
-#include "lunar_runs.h"
+#include "programs/dalcal-print/lunar_runs.h"
 
 #include <algorithm>
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "calendar_events.h"
-#include "calendar_names.h"
-#include "exception.h"
-#include "json_documents.h"
-#include "messages.h"
-#include "program.h"
-#include "typed_date.h"
-#include "typed_numbers.h"
-#include "utf8.h"
-#include "yearly_dates.h"
+#include "engine/yearly_dates.h"
+#include "formats/calendar_events.h"
+#include "formats/json_documents.h"
+#include "input/typed_date.h"
+#include "input/typed_numbers.h"
+#include "report/calendar_names.h"
+#include "runtime/exception.h"
+#include "shell/messages.h"
+#include "shell/program.h"
+#include "text/utf8.h"
 
 namespace {
 

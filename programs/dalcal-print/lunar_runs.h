@@ -1,6 +1,6 @@
 #pragma once
 
-#include "printer.h"
+#include "programs/dalcal-print/printer.h"
 
 // Lunar dates turned into Gregorian days: --from-lunar YEAR MONTH DAY (or
 // MONTH DAY, this year's), and MONTH DAY in every year of --years (a line a

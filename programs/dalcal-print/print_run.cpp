@@ -1,17 +1,17 @@
-#include "print_run.h"
+#include "programs/dalcal-print/print_run.h"
 
 #include <stdexcept>
 #include <string>
 #include <vector>
 
-#include "date_check.h"
-#include "event_runs.h"
-#include "json_documents.h"
-#include "list_runs.h"
-#include "lunar_runs.h"
-#include "printer.h"
-#include "typed_date.h"
-#include "typed_numbers.h"
+#include "formats/json_documents.h"
+#include "input/typed_date.h"
+#include "input/typed_numbers.h"
+#include "programs/dalcal-print/event_runs.h"
+#include "programs/dalcal-print/list_runs.h"
+#include "programs/dalcal-print/lunar_runs.h"
+#include "programs/dalcal-print/printer.h"
+#include "runtime/date_check.h"
 
 namespace {
 

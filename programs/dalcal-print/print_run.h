@@ -3,9 +3,9 @@
 #include <functional>
 #include <string_view>
 
-#include "arguments.h"
-#include "printer.h"
-#include "surroundings.h"
+#include "print_request/arguments.h"
+#include "print_request/surroundings.h"
+#include "programs/dalcal-print/printer.h"
 
 // Carrying out what dalcal-print was asked (all but --help, --version and the
 // pages), apart from main so that the tests and the fuzzers run it whole.

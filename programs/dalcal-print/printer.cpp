@@ -1,15 +1,15 @@
-#include "printer.h"
+#include "programs/dalcal-print/printer.h"
 
 #include <algorithm>
 
-#include "compact_calendar.h"
-#include "cp949.h"
-#include "date_check.h"
-#include "month_notes.h"
-#include "print_month.h"
-#include "terminal_month.h"
-#include "terminal_style.h"
-#include "utf8.h"
+#include "programs/dalcal-print/terminal_style.h"
+#include "report/compact_calendar.h"
+#include "report/month_notes.h"
+#include "report/print_month.h"
+#include "report/terminal_month.h"
+#include "runtime/date_check.h"
+#include "text/cp949.h"
+#include "text/utf8.h"
 
 void Printer::Write(const std::string& utf8Line) const
 {

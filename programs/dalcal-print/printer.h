@@ -5,11 +5,11 @@
 #include <string>
 #include <string_view>
 
-#include "arguments.h"
-#include "date_reading.h"
-#include "icalendar.h"
-#include "line_output.h"
-#include "surroundings.h"
+#include "formats/icalendar.h"
+#include "print_request/arguments.h"
+#include "print_request/surroundings.h"
+#include "report/date_reading.h"
+#include "report/line_output.h"
 
 // Where a run writes: bytes in the encoding asked for, lines ended.
 using ByteOutput = std::function<void(std::string_view bytes)>;

@@ -1,12 +1,12 @@
-#include "terminal_style.h"
+#include "programs/dalcal-print/terminal_style.h"
 
 #include <array>
 #include <string_view>
 #include <vector>
 
-#include "civil_date.h"
-#include "day_color.h"
-#include "holidays.h"
+#include "engine/holidays.h"
+#include "report/day_color.h"
+#include "runtime/civil_date.h"
 
 namespace {
 

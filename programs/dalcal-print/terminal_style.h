@@ -3,10 +3,10 @@
 #include <cstdint>
 #include <span>
 
-#include "holidays.h"
-#include "print_month.h"
-#include "surroundings.h"
-#include "terminal_month.h"
+#include "engine/holidays.h"
+#include "print_request/surroundings.h"
+#include "report/print_month.h"
+#include "report/terminal_month.h"
 
 // Colour on a terminal, as Korean paper calendars print a month: Sundays and
 // public holidays in red, Saturdays in blue, today in reverse video.

@@ -1,4 +1,4 @@
-#include "Main.h"
+#include "programs/dalcal/Main.h"
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -6,14 +6,14 @@
 
 #include <utility>
 
-#include "application.h"
-#include "cp949.h"
-#include "month_notes.h"
-#include "print_month.h"
-#include "range_notice.h"
-#include "sysutils.h"
+#include "programs/dalcal/application.h"
+#include "programs/dalcal/range_notice.h"
+#include "programs/dalcal/window_names.h"
+#include "report/month_notes.h"
+#include "report/print_month.h"
+#include "runtime/sysutils.h"
+#include "text/cp949.h"
 #include "ui_Main.h"
-#include "window_names.h"
 
 TForm1* Form1 = nullptr;
 

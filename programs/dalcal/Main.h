@@ -2,10 +2,10 @@
 
 #include <string>
 
-#include "almanac.h"
-#include "ansi_string.h"
-#include "form.h"
-#include "user_dates.h"
+#include "engine/almanac.h"
+#include "programs/dalcal/form.h"
+#include "report/user_dates.h"
+#include "runtime/ansi_string.h"
 
 class QLineEdit;
 class QObject;

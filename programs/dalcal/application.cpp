@@ -1,4 +1,4 @@
-#include "application.h"
+#include "programs/dalcal/application.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -16,11 +16,11 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "cp949.h"
-#include "form.h"
 #include "icons/dalcal.xpm"
-#include "messages.h"
-#include "program.h"
+#include "programs/dalcal/form.h"
+#include "shell/messages.h"
+#include "shell/program.h"
+#include "text/cp949.h"
 
 TApplication* Application = nullptr;
 

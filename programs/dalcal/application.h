@@ -3,8 +3,8 @@
 #include <functional>
 #include <memory>
 
-#include "ansi_string.h"
-#include "exception.h"
+#include "runtime/ansi_string.h"
+#include "runtime/exception.h"
 
 class QApplication;
 class TForm;

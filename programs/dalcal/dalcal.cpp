@@ -21,12 +21,12 @@
 #include <string>
 #include <variant>
 
-#include "messages.h"
-#include "program.h"
-#include "program_folder.h"
-#include "reminders_to_send.h"
-#include "sysutils.h"
-#include "window_arguments.h"
+#include "programs/dalcal/reminders_to_send.h"
+#include "programs/dalcal/window_arguments.h"
+#include "runtime/program_folder.h"
+#include "runtime/sysutils.h"
+#include "shell/messages.h"
+#include "shell/program.h"
 
 namespace {
 

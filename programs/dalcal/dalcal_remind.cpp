@@ -6,10 +6,10 @@
 #include <span>
 #include <variant>
 
-#include "program.h"
-#include "reminder_notifications.h"
-#include "sysutils.h"
-#include "window_arguments.h"
+#include "programs/dalcal/reminder_notifications.h"
+#include "programs/dalcal/window_arguments.h"
+#include "runtime/sysutils.h"
+#include "shell/program.h"
 
 namespace {
 

@@ -10,14 +10,14 @@
 #include <utility>
 #include <variant>
 
-#include "Main.h"
-#include "application.h"
-#include "messages.h"
-#include "month_view.h"
-#include "program.h"
-#include "sysutils.h"
-#include "user_files.h"
-#include "window_arguments.h"
+#include "programs/dalcal/Main.h"
+#include "programs/dalcal/application.h"
+#include "programs/dalcal/month_view.h"
+#include "programs/dalcal/window_arguments.h"
+#include "runtime/sysutils.h"
+#include "shell/messages.h"
+#include "shell/program.h"
+#include "userdata/user_files.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "event_dialog.h"
+#include "programs/dalcal/event_dialog.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -17,14 +17,14 @@
 #include <array>
 #include <string>
 
-#include "almanac.h"
-#include "date_reading.h"
-#include "date_text.h"
-#include "event_line.h"
-#include "exception.h"
-#include "korean_words.h"
-#include "messages.h"
-#include "sysutils.h"
+#include "engine/almanac.h"
+#include "report/date_reading.h"
+#include "report/korean_words.h"
+#include "runtime/date_text.h"
+#include "runtime/exception.h"
+#include "runtime/sysutils.h"
+#include "shell/messages.h"
+#include "userdata/event_line.h"
 
 namespace {
 

@@ -6,9 +6,9 @@
 #include <optional>
 #include <variant>
 
-#include "civil_date.h"
-#include "message.h"
-#include "user_dates.h"
+#include "report/user_dates.h"
+#include "runtime/civil_date.h"
+#include "runtime/message.h"
 
 class QButtonGroup;
 class QCheckBox;

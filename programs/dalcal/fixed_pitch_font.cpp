@@ -1,4 +1,4 @@
-#include "fixed_pitch_font.h"
+#include "programs/dalcal/fixed_pitch_font.h"
 
 #include <QFontDatabase>
 #include <QFontMetricsF>

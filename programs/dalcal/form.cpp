@@ -1,4 +1,4 @@
-#include "form.h"
+#include "programs/dalcal/form.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -7,8 +7,8 @@
 #include <QScreen>
 #include <QWindow>
 
-#include "cp949.h"
-#include "fixed_pitch_font.h"
+#include "programs/dalcal/fixed_pitch_font.h"
+#include "text/cp949.h"
 
 namespace {
 

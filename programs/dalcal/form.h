@@ -6,7 +6,7 @@
 
 #include <functional>
 
-#include "ansi_string.h"
+#include "runtime/ansi_string.h"
 
 class QLineEdit;
 

@@ -1,4 +1,4 @@
-#include "month_view.h"
+#include "programs/dalcal/month_view.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -16,18 +16,18 @@
 #include <utility>
 #include <variant>
 
-#include "almanac.h"
-#include "calendar_names.h"
-#include "date_reading.h"
-#include "exception.h"
-#include "korean_words.h"
-#include "messages.h"
-#include "month_page.h"
-#include "number_text.h"
-#include "sysutils.h"
-#include "typed_date.h"
-#include "user_dates_keeper.h"
-#include "utf8_literals.h"
+#include "engine/almanac.h"
+#include "input/typed_date.h"
+#include "programs/dalcal/user_dates_keeper.h"
+#include "report/calendar_names.h"
+#include "report/date_reading.h"
+#include "report/korean_words.h"
+#include "report/month_page.h"
+#include "runtime/exception.h"
+#include "runtime/number_text.h"
+#include "runtime/sysutils.h"
+#include "runtime/utf8_literals.h"
+#include "shell/messages.h"
 
 namespace {
 

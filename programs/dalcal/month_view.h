@@ -9,11 +9,11 @@
 #include <memory>
 #include <optional>
 
-#include "civil_date.h"
-#include "date_reading.h"
-#include "form.h"
-#include "user_dates.h"
-#include "user_files.h"
+#include "programs/dalcal/form.h"
+#include "report/date_reading.h"
+#include "report/user_dates.h"
+#include "runtime/civil_date.h"
+#include "userdata/user_files.h"
 
 class EventDialog;
 class QAction;

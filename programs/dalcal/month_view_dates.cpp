@@ -11,16 +11,16 @@
 #include <algorithm>
 #include <optional>
 
-#include "event_dialog.h"
-#include "event_line.h"
-#include "exception.h"
-#include "korean_words.h"
-#include "messages.h"
-#include "month_grid.h"
-#include "month_view.h"
-#include "program.h"
-#include "reminders_switch.h"
-#include "user_dates_keeper.h"
+#include "programs/dalcal/event_dialog.h"
+#include "programs/dalcal/month_view.h"
+#include "programs/dalcal/reminders_switch.h"
+#include "programs/dalcal/user_dates_keeper.h"
+#include "report/korean_words.h"
+#include "report/month_grid.h"
+#include "runtime/exception.h"
+#include "shell/messages.h"
+#include "shell/program.h"
+#include "userdata/event_line.h"
 
 namespace {
 

@@ -5,10 +5,10 @@
 #include <QMenuBar>
 #include <QSignalBlocker>
 
-#include "careful_write.h"
-#include "messages.h"
-#include "month_view.h"
-#include "settings_file.h"
+#include "programs/dalcal/month_view.h"
+#include "shell/messages.h"
+#include "userdata/careful_write.h"
+#include "userdata/settings_file.h"
 
 namespace {
 

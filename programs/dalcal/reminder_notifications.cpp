@@ -1,4 +1,4 @@
-#include "reminder_notifications.h"
+#include "programs/dalcal/reminder_notifications.h"
 
 #include <QCoreApplication>
 #include <QDBusConnection>
@@ -15,14 +15,14 @@
 #include <string>
 #include <vector>
 
-#include "careful_write.h"
-#include "date_reading.h"
-#include "date_text.h"
-#include "messages.h"
-#include "program.h"
-#include "reminder_log.h"
-#include "reminders_to_send.h"
-#include "sysutils.h"
+#include "programs/dalcal/reminders_to_send.h"
+#include "report/date_reading.h"
+#include "runtime/date_text.h"
+#include "runtime/sysutils.h"
+#include "shell/messages.h"
+#include "shell/program.h"
+#include "userdata/careful_write.h"
+#include "userdata/reminder_log.h"
 
 namespace {
 

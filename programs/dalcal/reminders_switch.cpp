@@ -1,4 +1,4 @@
-#include "reminders_switch.h"
+#include "programs/dalcal/reminders_switch.h"
 
 #include <fcntl.h>
 #include <spawn.h>
@@ -10,9 +10,9 @@
 #include <initializer_list>
 #include <vector>
 
-#include "careful_write.h"
-#include "messages.h"
-#include "program.h"
+#include "shell/messages.h"
+#include "shell/program.h"
+#include "userdata/careful_write.h"
 
 namespace {
 

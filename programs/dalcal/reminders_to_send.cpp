@@ -1,10 +1,10 @@
-#include "reminders_to_send.h"
+#include "programs/dalcal/reminders_to_send.h"
 
 #include <algorithm>
 
-#include "careful_write.h"
-#include "program.h"
-#include "reminder_log.h"
+#include "shell/program.h"
+#include "userdata/careful_write.h"
+#include "userdata/reminder_log.h"
 
 RemindersToSend::RemindersToSend(const GregorianDate& today, const ProblemReport& report)
     : logPath_(ReminderLogPath(Environment("XDG_STATE_HOME"), Environment("HOME")))

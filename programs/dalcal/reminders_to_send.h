@@ -3,10 +3,10 @@
 #include <string>
 #include <vector>
 
-#include "civil_date.h"
-#include "reminders.h"
-#include "user_dates.h"
-#include "user_files.h"
+#include "report/reminders.h"
+#include "report/user_dates.h"
+#include "runtime/civil_date.h"
+#include "userdata/user_files.h"
 
 // The reminders dalcal --remind has to send today: those due (reminders.h)
 // of the user's events and the administrator's, less those the log of

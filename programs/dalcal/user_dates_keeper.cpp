@@ -1,11 +1,11 @@
-#include "user_dates_keeper.h"
+#include "programs/dalcal/user_dates_keeper.h"
 
 #include <QDir>
 #include <QFileInfo>
 
 #include <utility>
 
-#include "messages.h"
+#include "shell/messages.h"
 
 namespace {
 

@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "events_editor.h"
-#include "user_dates.h"
-#include "user_files.h"
+#include "report/user_dates.h"
+#include "userdata/events_editor.h"
+#include "userdata/user_files.h"
 
 // The user's dates as the month view shows and changes them: read from their
 // files, read again whenever one changes (an editor that saves by renaming

@@ -1,12 +1,12 @@
-#include "window_arguments.h"
+#include "programs/dalcal/window_arguments.h"
 
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "exception.h"
-#include "typed_date.h"
-#include "utf8.h"
+#include "input/typed_date.h"
+#include "runtime/exception.h"
+#include "text/utf8.h"
 
 const char* const kWindowUsage = Phrase(
     "Usage: dalcal [--almanac korea|classic]\n"

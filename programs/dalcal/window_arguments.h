@@ -4,9 +4,9 @@
 #include <span>
 #include <variant>
 
-#include "almanac.h"
-#include "civil_date.h"
-#include "command_line.h"
+#include "engine/almanac.h"
+#include "runtime/civil_date.h"
+#include "shell/command_line.h"
 
 // What the window program was asked for on its command line (no Qt here).
 struct WindowArguments {

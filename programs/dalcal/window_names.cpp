@@ -1,8 +1,8 @@
 // Korean text of the window, kept apart from the Qt code: this file is
 // compiled to CP949 bytes, which Qt's headers cannot be.
-#include "window_names.h"
+#include "programs/dalcal/window_names.h"
 
-#include "cp949_literals.h"
+#include "runtime/cp949_literals.h"
 
 const char* const kYearBoxName = "연도";
 const char* const kMonthBoxName = "월";

@@ -11,9 +11,9 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "almanac.h"
-#include "exception.h"
-#include "sexagenary.h"
+#include "engine/almanac.h"
+#include "engine/sexagenary.h"
+#include "runtime/exception.h"
 
 namespace {
 

@@ -23,18 +23,18 @@
 #include <variant>
 #include <vector>
 
-#include "arguments.h"
-#include "cp949.h"
-#include "exception.h"
-#include "messages.h"
-#include "output_checks.h"
-#include "print_run.h"
-#include "surroundings.h"
-#include "sysutils.h"
-#include "typed_date.h"
-#include "typed_numbers.h"
-#include "utf8.h"
-#include "window_arguments.h"
+#include "input/typed_date.h"
+#include "input/typed_numbers.h"
+#include "print_request/arguments.h"
+#include "print_request/surroundings.h"
+#include "programs/dalcal-print/print_run.h"
+#include "programs/dalcal/window_arguments.h"
+#include "runtime/exception.h"
+#include "runtime/sysutils.h"
+#include "shell/messages.h"
+#include "tests/fuzz/output_checks.h"
+#include "text/cp949.h"
+#include "text/utf8.h"
 
 namespace {
 

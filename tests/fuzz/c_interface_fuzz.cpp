@@ -14,8 +14,8 @@
 #include <vector>
 
 #include "dalcal/dalcal.h"
-#include "output_checks.h"
-#include "utf8.h"
+#include "tests/fuzz/output_checks.h"
+#include "text/utf8.h"
 
 namespace {
 

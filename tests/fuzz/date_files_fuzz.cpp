@@ -19,14 +19,14 @@
 #include <string_view>
 #include <vector>
 
-#include "date_files.h"
-#include "month_page.h"
-#include "page_layout.h"
-#include "reminder_log.h"
-#include "reminders.h"
-#include "settings_file.h"
-#include "svg_page.h"
-#include "utf8.h"
+#include "formats/page_layout.h"
+#include "formats/svg_page.h"
+#include "report/month_page.h"
+#include "report/reminders.h"
+#include "text/utf8.h"
+#include "userdata/date_files.h"
+#include "userdata/reminder_log.h"
+#include "userdata/settings_file.h"
 
 namespace {
 

@@ -13,9 +13,9 @@
 #include <string_view>
 #include <vector>
 
-#include "date_files.h"
-#include "event_line.h"
-#include "file_lines.h"
+#include "userdata/date_files.h"
+#include "userdata/event_line.h"
+#include "userdata/file_lines.h"
 
 namespace {
 

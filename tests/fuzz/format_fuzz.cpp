@@ -12,8 +12,8 @@
 #include <string>
 #include <vector>
 
-#include "exception.h"
-#include "format.h"
+#include "runtime/exception.h"
+#include "runtime/format.h"
 
 namespace {
 

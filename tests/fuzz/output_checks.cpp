@@ -1,4 +1,4 @@
-#include "output_checks.h"
+#include "tests/fuzz/output_checks.h"
 
 #include <array>
 #include <cstddef>

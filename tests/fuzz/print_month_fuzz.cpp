@@ -14,13 +14,13 @@
 #include <string_view>
 #include <vector>
 
-#include "cp949.h"
-#include "exception.h"
-#include "print_month.h"
-#include "sexagenary.h"
-#include "sysutils.h"
-#include "terminal_month.h"
-#include "utf8.h"
+#include "engine/sexagenary.h"
+#include "report/print_month.h"
+#include "report/terminal_month.h"
+#include "runtime/exception.h"
+#include "runtime/sysutils.h"
+#include "text/cp949.h"
+#include "text/utf8.h"
 
 namespace {
 

@@ -23,11 +23,11 @@
 #include <fstream>
 #include <iterator>
 
-#include "application.h"
-#include "date_files.h"
-#include "event_dialog.h"
-#include "month_view.h"
-#include "sysutils.h"
+#include "programs/dalcal/application.h"
+#include "programs/dalcal/event_dialog.h"
+#include "programs/dalcal/month_view.h"
+#include "runtime/sysutils.h"
+#include "userdata/date_files.h"
 
 namespace {
 

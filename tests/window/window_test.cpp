@@ -12,17 +12,17 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "Main.h"
-#include "application.h"
-#include "cp949.h"
-#include "date_files.h"
-#include "fixed_pitch_font.h"
-#include "messages.h"
-#include "range_notice.h"
-#include "resident_memory.h"
-#include "sysutils.h"
-#include "window_arguments.h"
-#include "window_names.h"
+#include "programs/dalcal/Main.h"
+#include "programs/dalcal/application.h"
+#include "programs/dalcal/fixed_pitch_font.h"
+#include "programs/dalcal/range_notice.h"
+#include "programs/dalcal/window_arguments.h"
+#include "programs/dalcal/window_names.h"
+#include "runtime/sysutils.h"
+#include "shell/messages.h"
+#include "tests/window/resident_memory.h"
+#include "text/cp949.h"
+#include "userdata/date_files.h"
 
 namespace {
 
