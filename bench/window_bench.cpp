@@ -21,7 +21,7 @@
 #include "programs/dalcal/Main.h"
 #include "programs/dalcal/application.h"
 #include "programs/dalcal/month_view.h"
-#include "tests/window/resident_memory.h"
+#include "tests/programs/dalcal/resident_memory.h"
 #include "userdata/date_files.h"
 
 namespace {

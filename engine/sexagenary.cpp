@@ -21,11 +21,6 @@ constexpr std::int32_t NonNegativeRem(std::int64_t value, std::int32_t divisor)
 
 }  // namespace
 
-bool IsLeapYear(std::int32_t year)
-{
-    return IsGregorianLeapYear(year);
-}
-
 std::int32_t GetSolarMonthDays(std::int32_t year, std::int32_t month)
 {
     if (month < 1 || month > 12) return 0;

@@ -22,8 +22,6 @@ struct StemBranch {
 extern const std::array<const char*, 10> StemNames;
 extern const std::array<const char*, 12> BranchNames;
 
-bool IsLeapYear(std::int32_t year);
-
 // Days of the month, 28..31; 0 for a month outside 1..12.
 std::int32_t GetSolarMonthDays(std::int32_t year, std::int32_t month);
 

@@ -14,7 +14,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 
 if [[ ${1:-} == --in-session ]]; then  # inside the D-Bus session, with DISPLAY
     dalcal=$2 work=$3
-    source "$here/../checks.sh"
+    source "$here/../../checks.sh"
     program=$dalcal
     state=$XDG_STATE_HOME/dalcal/reminders
     in3=$(date -d '+3 days' +%-m-%-d)

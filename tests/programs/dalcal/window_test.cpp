@@ -20,7 +20,7 @@
 #include "programs/dalcal/window_names.h"
 #include "runtime/sysutils.h"
 #include "shell/messages.h"
-#include "tests/window/resident_memory.h"
+#include "tests/programs/dalcal/resident_memory.h"
 #include "text/cp949.h"
 #include "userdata/date_files.h"
 

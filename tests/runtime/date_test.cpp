@@ -77,12 +77,4 @@ TEST(Now, ComesFromThePinnedClock)
     EXPECT_GE(Decode(Sysutils::Now()).year, 2024);  // the system clock again
 }
 
-TEST(UnsignedShortToStr, DigitsOnly)
-{
-    EXPECT_EQ(Sysutils::UnsignedShortToStr(2026), "2026");
-    EXPECT_EQ(Sysutils::UnsignedShortToStr(7), "7");
-    EXPECT_EQ(Sysutils::UnsignedShortToStr(0), "0");
-    EXPECT_EQ(Sysutils::UnsignedShortToStr(65535), "65535");
-}
-
 }  // namespace
