@@ -16,12 +16,7 @@ void BM_EngineToLunar(benchmark::State& state)
     const std::vector<CoveredDay> days = CoveredDays();
     for (auto _ : state) {
         for (const CoveredDay& d : days) {
-            std::int32_t year = 0;
-            std::int32_t month = 0;
-            std::int32_t day = 0;
-            std::int32_t leap = 0;
-            SolarToLunar(Almanac::Korea, d.year, d.month, d.day, year, month, day, leap);
-            benchmark::DoNotOptimize(year + month + day + leap);
+            benchmark::DoNotOptimize(ToLunar(Almanac::Korea, {d.year, d.month, d.day}));
         }
     }
     state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(days.size()));

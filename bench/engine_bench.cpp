@@ -17,8 +17,10 @@ void BM_SolarToLunarEveryCoveredDay(benchmark::State& state)
     for (auto _ : state) {
         for (const CoveredDay& d : days) {
             LunarDate lunar;
-            SolarToLunar(d.year, d.month, d.day, lunar.year, lunar.month, lunar.day, lunar.leap);
+            std::int32_t leap = 0;
+            SolarToLunar(d.year, d.month, d.day, lunar.year, lunar.month, lunar.day, leap);
             benchmark::DoNotOptimize(lunar);
+            benchmark::DoNotOptimize(leap);
         }
     }
     state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(days.size()));
@@ -31,9 +33,7 @@ void BM_KoreanSolarToLunarEveryCoveredDay(benchmark::State& state)
     const std::vector<CoveredDay> days = CoveredDays();
     for (auto _ : state) {
         for (const CoveredDay& d : days) {
-            LunarDate lunar;
-            SolarToLunar(Almanac::Korea, d.year, d.month, d.day, lunar.year, lunar.month, lunar.day, lunar.leap);
-            benchmark::DoNotOptimize(lunar);
+            benchmark::DoNotOptimize(ToLunar(Almanac::Korea, {d.year, d.month, d.day}));
         }
     }
     state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(days.size()));

@@ -52,7 +52,9 @@ LunarDate IcuLunarDate(icu::Calendar& calendar, const Day& day)
 LunarDate DalcalLunarDate(const Day& day)
 {
     LunarDate lunar;
-    SolarToLunar(day.year, day.month, day.day, lunar.year, lunar.month, lunar.day, lunar.leap);
+    std::int32_t leap = 0;
+    SolarToLunar(day.year, day.month, day.day, lunar.year, lunar.month, lunar.day, leap);
+    lunar.leap = leap != 0;
     return lunar;
 }
 

@@ -54,7 +54,17 @@ void SolarToLunar(Almanac almanac, std::int32_t year, std::int32_t month, std::i
     lunarYear = lunar.year;
     lunarMonth = lunar.month;
     lunarDay = lunar.day;
-    leap = lunar.leap;
+    leap = lunar.leap ? 1 : 0;
+}
+
+std::optional<LunarDate> ToLunar(Almanac almanac, const GregorianDate& date)
+{
+    LunarDate lunar;
+    std::int32_t leap = 0;
+    SolarToLunar(almanac, date.year, date.month, date.day, lunar.year, lunar.month, lunar.day, leap);
+    lunar.leap = leap != 0;
+    if (lunar.month == 0 || lunar.day < 1) return std::nullopt;
+    return lunar;
 }
 
 LunarDateLookup FindLunarDate(Almanac almanac, std::int32_t lunarYear, std::int32_t lunarMonth, std::int32_t lunarDay,
@@ -117,6 +127,6 @@ bool KoreanLunarDateOfDay(std::int32_t dayCount, LunarDate& lunar, bool& uncerta
     LunarYearSpan span;
     if (!GetKoreanLunarYearOfDay(dayCount, span)) return false;
     lunar = LunarDateInYear(span, dayCount);
-    uncertain = IsUncertainIn(span, lunar.month, lunar.leap != 0);
+    uncertain = IsUncertainIn(span, lunar.month, lunar.leap);
     return true;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 #include "engine/lunar_year.h"
 #include "engine/solar_to_lunar.h"
@@ -30,6 +31,11 @@ AlmanacRange RangeOf(Almanac almanac);
 // and writes nothing.
 void SolarToLunar(Almanac almanac, std::int32_t year, std::int32_t month, std::int32_t day, std::int32_t& lunarYear,
                   std::int32_t& lunarMonth, std::int32_t& lunarDay, std::int32_t& leap);
+
+// The lunar date of a Gregorian day in an almanac; none outside it (nor for
+// the days before the classic table's first new year, which SolarToLunar
+// counts back). A date that does not exist raises EConvertError.
+std::optional<LunarDate> ToLunar(Almanac almanac, const GregorianDate& date);
 
 // A lunar date looked up in an almanac: its Gregorian day, or why there is none.
 enum class LunarDateLack {

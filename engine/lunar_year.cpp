@@ -53,7 +53,7 @@ LunarDate LunarDateInYear(const LunarYearSpan& span, std::int32_t dayCount)
         const std::int32_t monthDays = MonthDaysAt(span, index);
         if (offset < monthDays) {
             const MonthName name = MonthAt(span.word, index);
-            return {span.year, name.month, offset + 1, name.leap ? 1 : 0};
+            return {span.year, name.month, offset + 1, name.leap};
         }
         offset -= monthDays;
     }

@@ -5,13 +5,13 @@
 #include "engine/lunar_word.h"
 
 // A day of the lunar calendar. A day of a leap month carries the number of
-// the ordinary month it follows, with leap = 1. All four fields are 0 for a
+// the ordinary month it follows, with leap set. All fields are 0 (false) for a
 // day past the end of the table ("no lunar date"; month 0 occurs nowhere else).
 struct LunarDate {
     std::int32_t year = 0;
     std::int32_t month = 0;
     std::int32_t day = 0;
-    std::int32_t leap = 0;
+    bool leap = false;
 
     friend bool operator==(const LunarDate&, const LunarDate&) = default;
 };

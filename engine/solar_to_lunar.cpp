@@ -12,12 +12,12 @@ void SolarToLunar(std::int32_t year, std::int32_t month, std::int32_t day, std::
     if (dayCount < kClassicFirstDay) {
         // Before the epoch the date stays in lunar 1900-01 with its day counted
         // back: 0 for 1900-01-30. Within years 1..9999: day > -693,625.
-        lunar = {kFirstLunarYear, 1, 1 + dayCount - kClassicFirstDay, 0};
+        lunar = {kFirstLunarYear, 1, 1 + dayCount - kClassicFirstDay, false};
     } else if (GetClassicLunarYearOfDay(dayCount, span)) {
         lunar = LunarDateInYear(span, dayCount);
     }
     lunarYear = lunar.year;
     lunarMonth = lunar.month;
     lunarDay = lunar.day;
-    leap = lunar.leap;
+    leap = lunar.leap ? 1 : 0;
 }

@@ -26,7 +26,7 @@ void WriteLunar(JsonWriter& json, const std::optional<LunarReading>& lunar)
     json.Key("day");
     json.Number(lunar->date.day);
     json.Key("leap");
-    json.Bool(lunar->date.leap != 0);
+    json.Bool(lunar->date.leap);
     json.Key("yearStemBranch");
     json.String(StemBranchName(lunar->year));
     json.Key("monthStemBranch");

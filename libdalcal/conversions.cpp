@@ -83,15 +83,13 @@ dalcal_status dalcal_to_lunar(int32_t almanac, const dalcal_date* date, dalcal_l
             LunarDate found;
             bool uncertain = false;
             if (!KoreanLunarDateOfDay(dayCount, found, uncertain)) return DALCAL_E_INTERNAL;
-            *lunar = {found.year, found.month, found.day, found.leap != 0 ? 1 : 0, uncertain ? 1 : 0};
+            *lunar = {found.year, found.month, found.day, found.leap ? 1 : 0, uncertain ? 1 : 0};
             return DALCAL_OK;
         }
-        std::int32_t year = 0;
-        std::int32_t month = 0;
-        std::int32_t day = 0;
-        std::int32_t leap = 0;
-        SolarToLunar(chosen, date->year, date->month, date->day, year, month, day, leap);
-        *lunar = {year, month, day, leap != 0 ? 1 : 0, IsUncertainLunarMonth(chosen, year, month, leap != 0) ? 1 : 0};
+        const std::optional<LunarDate> found = ToLunar(chosen, {date->year, date->month, date->day});
+        if (!found) return DALCAL_E_INTERNAL;  // within the almanac's days: it has one
+        const bool uncertain = IsUncertainLunarMonth(chosen, found->year, found->month, found->leap);
+        *lunar = {found->year, found->month, found->day, found->leap ? 1 : 0, uncertain ? 1 : 0};
         return DALCAL_OK;
     });
 }

@@ -70,7 +70,7 @@ std::string MonthLunarText(const std::optional<LunarReading>& lunar)
     const LunarDate& date = lunar->date;
     if (date.day != 1) {
         AppendNumber(text, date.day);
-    } else if (date.leap != 0) {
+    } else if (date.leap) {
         text += kLeapMonthPrefix;
         AppendNumber(text, date.month);
     } else {
@@ -98,7 +98,7 @@ std::string ShortLunarMonths(const std::vector<std::optional<LunarReading>>& day
         if (previous != nullptr && previous->date.month == day->date.month && previous->date.leap == day->date.leap)
             continue;
         text += previous == nullptr ? "음력 " : "·";
-        if (day->date.leap != 0) text += kLeapMonthPrefix;
+        if (day->date.leap) text += kLeapMonthPrefix;
         AppendNumber(text, day->date.month);
         previous = &*day;
     }

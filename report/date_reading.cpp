@@ -21,12 +21,10 @@ constexpr const char* kHolidaysNotKnown = " · 공휴일 모름";
 
 std::optional<LunarReading> ReadLunarDate(Almanac almanac, const GregorianDate& date)
 {
-    LunarDate lunar;
-    SolarToLunar(almanac, date.year, date.month, date.day, lunar.year, lunar.month, lunar.day, lunar.leap);
-    // The classic table counts days back before its first year: those are no lunar dates.
-    if (lunar.month == 0 || lunar.day < 1) return std::nullopt;
-    return LunarReading{lunar, GetLunarYearStemBranch(lunar.year), GetLunarMonthStemBranch(lunar.year, lunar.month),
-                        IsUncertainLunarMonth(almanac, lunar.year, lunar.month, lunar.leap != 0)};
+    const std::optional<LunarDate> lunar = ToLunar(almanac, date);
+    if (!lunar) return std::nullopt;
+    return LunarReading{*lunar, GetLunarYearStemBranch(lunar->year), GetLunarMonthStemBranch(lunar->year, lunar->month),
+                        IsUncertainLunarMonth(almanac, lunar->year, lunar->month, lunar->leap)};
 }
 
 namespace {
@@ -58,7 +56,7 @@ void AppendLunarDateText(std::string& out, const LunarReading& lunar)
     out += "음력 ";
     AppendNumber(out, lunar.date.year);
     out += "년 ";
-    if (lunar.date.leap != 0) out += kLeapMonthPrefix;
+    if (lunar.date.leap) out += kLeapMonthPrefix;
     AppendNumber(out, lunar.date.month);
     out += "월 ";
     AppendNumber(out, lunar.date.day);
@@ -135,7 +133,7 @@ std::string DateReadingLine(const DateReading& reading)
 
 std::string LunarDayText(const LunarReading& lunar)
 {
-    std::string text = lunar.date.leap != 0 ? kLeapMonthPrefix : "";
+    std::string text = lunar.date.leap ? kLeapMonthPrefix : "";
     AppendNumber(text, lunar.date.month);
     if (lunar.date.day == 1) return text + "월";
     text += '.';

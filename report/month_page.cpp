@@ -23,7 +23,7 @@ std::string LunarText(const std::optional<LunarReading>& lunar)
 {
     std::string text;
     if (!lunar) return text;
-    if (lunar->date.leap != 0) text += kLeapMonthPrefix;
+    if (lunar->date.leap) text += kLeapMonthPrefix;
     AppendNumber(text, lunar->date.month);
     text += '.';
     AppendNumber(text, lunar->date.day);

@@ -46,9 +46,11 @@ AnsiString DayCell(Almanac almanac, std::int32_t year, std::int32_t month, std::
 {
     const StemBranch position = GetDayStemBranch(daysBefore, day);
     LunarDate lunar;
-    SolarToLunar(almanac, year, month, day, lunar.year, lunar.month, lunar.day, lunar.leap);
+    std::int32_t leap = 0;
+    SolarToLunar(almanac, year, month, day, lunar.year, lunar.month, lunar.day, leap);
+    lunar.leap = leap != 0;
 
-    AnsiString cell = lunar.leap != 0 ? kLeapMark : "";
+    AnsiString cell = lunar.leap ? kLeapMark : "";
     cell += Sysutils::Format(kDayPartFormat, day, StemName(position), BranchName(position));
     cell += LunarPart(lunar);
     if (style) {

@@ -82,7 +82,7 @@ std::vector<std::string> LunarMonthParts(const std::vector<std::optional<LunarRe
             part += StemBranchName(day->year);
             part += "년 ";
         }
-        if (date.leap != 0) part += kLeapMonthPrefix;
+        if (date.leap) part += kLeapMonthPrefix;
         AppendNumber(part, date.month);
         part += "월(";
         part += StemBranchName(day->month);

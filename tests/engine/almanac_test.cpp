@@ -20,9 +20,10 @@ namespace {
 
 LunarDate Convert(Almanac almanac, GregorianDate date)
 {
-    LunarDate lunar{-1, -1, -1, -1};
-    SolarToLunar(almanac, date.year, date.month, date.day, lunar.year, lunar.month, lunar.day, lunar.leap);
-    return lunar;
+    std::int32_t year = -1, month = -1, day = -1, leap = -1;  // each must be written
+    SolarToLunar(almanac, date.year, date.month, date.day, year, month, day, leap);
+    EXPECT_TRUE(leap == 0 || leap == 1) << leap;
+    return {year, month, day, leap == 1};
 }
 
 struct KnownDay {

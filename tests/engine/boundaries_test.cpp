@@ -49,12 +49,13 @@ TEST(Boundaries, SolarToLunarConvertsOrRefuses)
         for (const std::int32_t month : kValues) {
             for (const std::int32_t day : kValues) {
                 LunarDate lunar;
+                std::int32_t leap = 0;
                 try {
-                    SolarToLunar(year, month, day, lunar.year, lunar.month, lunar.day, lunar.leap);
+                    SolarToLunar(year, month, day, lunar.year, lunar.month, lunar.day, leap);
                 } catch (const EConvertError&) {
                     continue;
                 }
-                EXPECT_TRUE(lunar.month >= 0 && lunar.month <= 12 && lunar.day <= 30 && (lunar.leap | 1) == 1)
+                EXPECT_TRUE(lunar.month >= 0 && lunar.month <= 12 && lunar.day <= 30 && (leap | 1) == 1)
                     << year << "-" << month << "-" << day;
             }
         }

@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <optional>
 
 #include "engine/almanac.h"
 #include "engine/sexagenary.h"
@@ -39,22 +40,20 @@ void LunarToSolarAndBack(Almanac almanac, std::int32_t year, std::int32_t month,
     } catch (const EConvertError&) {
         return;
     }
-    LunarDate back;
-    SolarToLunar(almanac, solar.year, solar.month, solar.day, back.year, back.month, back.day, back.leap);
-    Require(back == (LunarDate{year, month, day, leap ? 1 : 0}));
+    Require(ToLunar(almanac, solar) == (LunarDate{year, month, day, leap}));
 }
 
 void SolarToLunarAndBack(Almanac almanac, std::int32_t year, std::int32_t month, std::int32_t day)
 {
-    LunarDate lunar;
+    std::optional<LunarDate> lunar;
     try {
-        SolarToLunar(almanac, year, month, day, lunar.year, lunar.month, lunar.day, lunar.leap);
+        lunar = ToLunar(almanac, {year, month, day});
     } catch (const EConvertError&) {
         Require(year < 1 || year > 9999 || month < 1 || month > 12 || day < 1 || day > GetSolarMonthDays(year, month));
         return;
     }
-    if (lunar.month == 0 || lunar.day < 1) return;  // no lunar date, or counted back before 1900
-    Require(LunarToSolar(almanac, lunar.year, lunar.month, lunar.day, lunar.leap != 0) ==
+    if (!lunar) return;  // no lunar date, or counted back before 1900
+    Require(LunarToSolar(almanac, lunar->year, lunar->month, lunar->day, lunar->leap) ==
             (GregorianDate{year, month, day}));
 }
 
