@@ -21,17 +21,6 @@ std::string Years(std::int32_t fromYear, std::int32_t toYear)
 
 }  // namespace
 
-std::string LunarDateName(std::int32_t lunarMonth, std::int32_t lunarDay, bool leap)
-{
-    std::string name = "음력 ";
-    if (leap) name += kLeapMonthPrefix;
-    AppendNumber(name, lunarMonth);
-    name += "월 ";
-    AppendNumber(name, lunarDay);
-    name += "일";
-    return name;
-}
-
 std::string CalendarFileName(const CalendarParts& parts, std::int32_t fromYear, std::int32_t toYear)
 {
     const std::pair<bool, const char*> words[] = {

@@ -8,9 +8,6 @@
 
 // Korean names (UTF-8) of what dalcal-print hands to other calendars.
 
-// A lunar date without a year: "음력 3월 15일", "음력 윤6월 1일".
-std::string LunarDateName(std::int32_t lunarMonth, std::int32_t lunarDay, bool leap);
-
 // What a calendar file of a span of years holds.
 struct CalendarParts {
     bool holidays = false;

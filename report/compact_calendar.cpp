@@ -184,12 +184,8 @@ void PrintYearHolidays(std::int32_t year, const TextOutput& output, std::size_t 
     std::vector<std::string> entries;
     for (const Holiday& holiday : holidays) {
         std::string entry;
-        AppendNumberWidth2(entry, holiday.date.month);
-        entry += "월 ";
-        AppendNumberWidth2(entry, holiday.date.day);
-        entry += "일(";
-        entry += WeekdaySyllable(WeekdayOf(holiday.date));
-        entry += ") ";
+        AppendMonthDayWeekday(entry, holiday.date, true);
+        entry += ' ';
         entry += HolidayTitle(holiday);
         entries.push_back(std::move(entry));
     }

@@ -146,7 +146,7 @@ std::string MissingLunarDateLine(std::int32_t lunarYear, std::int32_t lunarMonth
 {
     std::string line = std::to_string(lunarYear);
     line += "년 ";
-    line += LunarDateName(lunarMonth, lunarDay, leap);
+    line += LunarMonthDayText(lunarMonth, lunarDay, leap);
     line += " 없음 (";
     if (found.lack == LunarDateLack::Day) {
         line += "그해 ";
@@ -171,7 +171,7 @@ std::string MissingLunarDateLine(std::int32_t lunarYear, std::int32_t lunarMonth
 std::string MovedAnniversaryNote(std::int32_t lunarMonth, std::int32_t lunarDay, bool leap)
 {
     std::string note = " (";
-    note += LunarDateName(lunarMonth, lunarDay, leap);
+    note += LunarMonthDayText(lunarMonth, lunarDay, leap);
     note += ", 옮김)";
     return note;
 }

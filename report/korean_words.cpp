@@ -84,6 +84,31 @@ std::string MonthTitle(std::int32_t year, std::int32_t month)
     return title;
 }
 
+void AppendMonthDay(std::string& out, std::int32_t month, std::int32_t day, bool aligned)
+{
+    const auto append = aligned ? AppendNumberWidth2 : AppendNumber;
+    append(out, month);
+    out += "월 ";
+    append(out, day);
+    out += "일";
+}
+
+void AppendMonthDayWeekday(std::string& out, const GregorianDate& date, bool aligned)
+{
+    AppendMonthDay(out, date.month, date.day, aligned);
+    out += '(';
+    out += WeekdaySyllable(WeekdayOf(date));
+    out += ')';
+}
+
+std::string LunarMonthDayText(std::int32_t lunarMonth, std::int32_t lunarDay, bool leap)
+{
+    std::string text = "음력 ";
+    if (leap) text += kLeapMonthPrefix;
+    AppendMonthDay(text, lunarMonth, lunarDay);
+    return text;
+}
+
 std::string HolidayTitle(const Holiday& holiday)
 {
     std::string title = holiday.name;

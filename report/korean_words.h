@@ -20,6 +20,14 @@ void AppendStemBranchName(std::string& out, const StemBranch& position);
 // "2027년 2월".
 std::string MonthTitle(std::int32_t year, std::int32_t month);
 
+// A day of a year: "2월 7일"; aligned, each number two columns wide as the
+// month's lists line them up (" 2월  7일"). With the weekday: "2월 7일(일)".
+void AppendMonthDay(std::string& out, std::int32_t month, std::int32_t day, bool aligned = false);
+void AppendMonthDayWeekday(std::string& out, const GregorianDate& date, bool aligned = false);
+
+// A lunar day of a year: "음력 3월 15일", "음력 윤6월 1일".
+std::string LunarMonthDayText(std::int32_t lunarMonth, std::int32_t lunarDay, bool leap);
+
 // A holiday's name and its kind in parentheses, "설날 (공휴일)"; a name that
 // ends with its kind says it once: "설 연휴 임시공휴일". With markAdded, a day
 // the user added says so: "(공휴일, 추가)", "임시공휴일 (추가)"; a regular

@@ -34,14 +34,10 @@ std::string HolidaySuffix(const Holiday& holiday)
 std::string NoteDate(const GregorianDate& date, bool withWeekday)
 {
     std::string line;
-    AppendNumberWidth2(line, date.month);
-    line += "월 ";
-    AppendNumberWidth2(line, date.day);
-    line += "일";
     if (withWeekday) {
-        line += '(';
-        line += WeekdaySyllable(WeekdayOf(date));
-        line += ')';
+        AppendMonthDayWeekday(line, date, true);
+    } else {
+        AppendMonthDay(line, date.month, date.day, true);
     }
     line += ' ';
     return line;

@@ -31,12 +31,8 @@ std::string ReminderText(const GregorianDate& date, std::int32_t daysBefore, std
 {
     std::string text;
     if (daysBefore > 0) {
-        AppendNumber(text, date.month);
-        text += "월 ";
-        AppendNumber(text, date.day);
-        text += "일(";
-        text += WeekdaySyllable(WeekdayOf(date));
-        text += ") ";
+        AppendMonthDayWeekday(text, date);
+        text += ' ';
     }
     text += eventText;
     return text;

@@ -11,6 +11,7 @@
 #include "input/typed_date.h"
 #include "input/typed_numbers.h"
 #include "report/calendar_names.h"
+#include "report/korean_words.h"
 #include "runtime/exception.h"
 #include "shell/messages.h"
 #include "shell/program.h"
@@ -104,7 +105,7 @@ int SayLackingYears(const LunarYears& read)
         Complain(
             Messages::Shown(Message("{1} is not in {2} of the {3} years; --observe gives the day it is kept "
                                     "instead (day 30 on the 29th, a leap month's date in the ordinary month)",
-                                    {LunarDateName(read.lunar.month, read.lunar.day, read.lunar.leap),
+                                    {LunarMonthDayText(read.lunar.month, read.lunar.day, read.lunar.leap),
                                      std::to_string(lacking), std::to_string(read.years.size())})));
     }
     return static_cast<std::size_t>(lacking) < read.years.size() ? 0 : 1;
@@ -151,7 +152,7 @@ int PrintLunarYearsIcs(const Printer& printer)
 {
     const LunarYears read = ReadLunarYears(printer);
     const PrintRequest& request = printer.Request();
-    const std::string lunarName = LunarDateName(read.lunar.month, read.lunar.day, read.lunar.leap);
+    const std::string lunarName = LunarMonthDayText(read.lunar.month, read.lunar.day, read.lunar.leap);
     const LunarAnniversary anniversary{read.lunar.month, read.lunar.day, read.lunar.leap,
                                        request.summary.empty() ? lunarName : request.summary};
     const std::string calendarName = request.summary.empty() ? lunarName : request.summary + " (" + lunarName + ")";

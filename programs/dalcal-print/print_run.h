@@ -8,7 +8,8 @@
 #include "programs/dalcal-print/printer.h"
 
 // Carrying out what dalcal-print was asked (all but --help, --version and the
-// pages, which main has the page drawer write), apart from main so that the tests and the fuzzers run it whole.
+// pages, which main has the page drawer write), apart from main so that the
+// tests and the fuzzers run it whole.
 
 // Writes what the request asks for to output. A refused value raises
 // EConvertError (what was written stays written). Returns the exit status:

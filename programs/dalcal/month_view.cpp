@@ -68,7 +68,7 @@ std::string SpokenDay(const GregorianDate& date, const PageDay& day)
     name += WeekdayName(day.weekday);
     if (const std::optional<LunarReading>& lunar = day.lunarDate) {
         name += ", ";
-        name += LunarDateName(lunar->date.month, lunar->date.day, lunar->date.leap != 0);
+        name += LunarMonthDayText(lunar->date.month, lunar->date.day, lunar->date.leap != 0);
     }
     for (const std::string& note : day.notes) name += ", " + note;
     return name;
