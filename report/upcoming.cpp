@@ -5,6 +5,7 @@
 #include "report/almanac_days.h"
 #include "report/korean_words.h"
 #include "report/reminders.h"
+#include "runtime/date_text.h"
 
 namespace {
 
@@ -47,6 +48,23 @@ UpcomingKind UpcomingKindOf(DayKind kind)
 }
 
 }  // namespace
+
+std::string UpcomingLine(const UpcomingDate& date, std::string_view daysLeft)
+{
+    std::string line;
+    AppendIsoDate(line, date.date);
+    line += ' ';
+    line += WeekdayName(WeekdayOf(date.date));
+    line += ' ';
+    line += date.name;
+    if (date.minuteOfDay) {
+        line += ' ';
+        line += ClockTime(*date.minuteOfDay);
+    }
+    line += " · ";
+    line += daysLeft;
+    return line;
+}
 
 std::vector<UpcomingDate> UpcomingDates(const GregorianDate& today, std::int32_t days, const UserDates& user,
                                         const DayKinds& kinds)

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "engine/holiday.h"
@@ -30,6 +31,11 @@ struct UpcomingDate {
 // years each is known for; none outside 1..9999. Before them the reminders
 // due today (reminders.h), each dated with the day it reminds of, however far
 // ahead that is, where events are shown.
+// A date's line as --upcoming lists it: "2027-02-07 일요일 설날 · in 14 days",
+// a term with its time ("2027-02-04 목요일 입춘 05:46 · ..."); daysLeft is the
+// days left in the reader's words.
+std::string UpcomingLine(const UpcomingDate& date, std::string_view daysLeft);
+
 std::vector<UpcomingDate> UpcomingDates(const GregorianDate& today, std::int32_t days, const UserDates& user,
                                         const DayKinds& kinds = kListedKinds);
 

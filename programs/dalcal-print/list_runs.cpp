@@ -264,26 +264,13 @@ void PrintUpcomingText(const Printer& printer)
     const std::int32_t days = UpcomingDays(printer);
     const std::vector<UpcomingDate> dates =
         UpcomingDates(printer.Context().today, days, printer.User(), printer.Kinds(kListedKinds));
-    std::string line;
     for (const UpcomingDate& date : dates) {
-        if (date.kind == UpcomingKind::Reminder) {  // as the desktop's notification says it
-            printer.Write(
-                Messages::Shown(Message("reminder: {1} · {2}", {Messages::DaysLeftWords(date.daysLeft),
-                                                                ReminderText(date.date, date.daysLeft, date.name)})));
-            continue;
+        const std::string daysLeft = Messages::DaysLeftWords(date.daysLeft);  // in the reader's language
+        if (date.kind == UpcomingKind::Reminder) {                            // as the desktop's notification says it
+            printer.Write(Messages::Shown(
+                Message("reminder: {1} · {2}", {daysLeft, ReminderText(date.date, date.daysLeft, date.name)})));
+        } else {
+            printer.Write(UpcomingLine(date, daysLeft));
         }
-        line.clear();
-        AppendIsoDate(line, date.date);
-        line += ' ';
-        line += WeekdayName(WeekdayOf(date.date));
-        line += ' ';
-        line += date.name;
-        if (date.minuteOfDay) {
-            line += ' ';
-            line += ClockTime(*date.minuteOfDay);
-        }
-        line += " · ";
-        line += Messages::DaysLeftWords(date.daysLeft);
-        printer.Write(line);
     }
 }

@@ -37,6 +37,10 @@ TEST(Upcoming, AcrossAYearEndInDateOrder)
     EXPECT_TRUE(UpcomingDates({2026, 12, 20}, 0, user).empty());
     EXPECT_EQ(UpcomingDates({2026, 12, 20}, 31, user).back().name, "기일 (음력 11.30)");
     EXPECT_EQ(UpcomingDates({2026, 12, 20}, 32, user).back().name, "대한");
+    // The lines as --upcoming writes them: a term with its minute, a holiday without.
+    const std::vector<UpcomingDate> dates = UpcomingDates({2026, 12, 20}, 32, user);
+    EXPECT_EQ(UpcomingLine(dates.back(), "in 31 days"), "2027-01-20 수요일 대한 16:30 · in 31 days");
+    EXPECT_EQ(UpcomingLine(dates.front(), "today"), "2026-12-20 일요일 " + dates.front().name + " · today");
 }
 
 TEST(Upcoming, AtTheEdgesOfTheYearsKnown)
