@@ -18,7 +18,8 @@ enum class DayRule {
     Lunar,        // lunar month-day in Korea's almanac
 };
 
-enum Weekday : std::int8_t { Sun, Mon, Tue, Wed, Thu, Fri, Sat, AnyDay = -1 };
+// The table's weekdays, as the runtime numbers them (kSunday 0); AnyDay where a rule has none.
+enum RuleWeekday : std::int8_t { Sun, Mon, Tue, Wed, Thu, Fri, Sat, AnyDay = -1 };
 
 constexpr std::int32_t kStillInForce = std::numeric_limits<std::int32_t>::max();
 
@@ -27,7 +28,7 @@ struct Entry {
     DayRule rule;
     std::int32_t month;      // 1..12
     std::int32_t day;        // Fixed and Lunar: the day; NthWeekday: n
-    Weekday weekday;         // NthWeekday and LastWeekday
+    RuleWeekday weekday;     // NthWeekday and LastWeekday
     std::int32_t firstYear;  // the first year in force; kFirstAnniversaryYear where in force before it
     std::int32_t lastYear;   // the last; kStillInForce
 };
@@ -157,13 +158,12 @@ constexpr Entry kEntries[] = {
     {"항공안전의 날", DayRule::Fixed, 12, 29, AnyDay, 2025, kNow},
 };
 
-constexpr std::int32_t kDaysInWeek = 7;
-
 // The first day of a month that is the weekday, day counts.
-std::int32_t FirstWeekdayOfMonth(std::int32_t year, std::int32_t month, Weekday weekday)
+std::int32_t FirstWeekdayOfMonth(std::int32_t year, std::int32_t month, RuleWeekday weekday)
 {
     const std::int32_t first = DayCountOf(year, month, 1);
-    return first + (weekday - WeekdayOfDayCount(first) + kDaysInWeek) % kDaysInWeek;
+    const std::int32_t firstWeekday = WeekdayOfDayCount(first);
+    return first + (std::int32_t{weekday} - firstWeekday + kDaysInWeek) % kDaysInWeek;
 }
 
 std::optional<GregorianDate> DayIn(const Entry& entry, std::int32_t year)

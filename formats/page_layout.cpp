@@ -120,18 +120,18 @@ void AddSmallMonth(PageDrawing& drawing, const SmallMonth& small, double xPt, do
     const double widthPt = kDaysInWeek * kSmallColumnPt;
     const std::string title = small.title;
     drawing.texts.push_back({xPt + widthPt / 2, yPt + 8, 8, true, kInk, Anchor::Middle, title});
-    for (std::int32_t weekday = 0; weekday < kDaysInWeek; ++weekday) {
-        drawing.texts.push_back({xPt + (weekday + 0.5) * kSmallColumnPt, yPt + 8 + kSmallRowPt + 2, kSmallSizePt, false,
-                                 ColorOf(DayColorOf(weekday, false)), Anchor::Middle,
-                                 std::string(WeekdaySyllable(weekday))});
+    for (std::int32_t column = 0; column < kDaysInWeek; ++column) {
+        drawing.texts.push_back({xPt + (column + 0.5) * kSmallColumnPt, yPt + 8 + kSmallRowPt + 2, kSmallSizePt, false,
+                                 ColorOf(DayColorOf(WeekdayAt(column), false)), Anchor::Middle,
+                                 std::string(WeekdaySyllable(WeekdayAt(column)))});
     }
     for (std::int32_t day = 1; day <= small.grid.days; ++day) {
         const std::int32_t cell = small.grid.CellOf(day);
-        const std::int32_t weekday = MonthGrid::WeekdayOfCell(cell);
+        const std::int32_t column = MonthGrid::ColumnOfCell(cell);
         const double row = 2 + MonthGrid::WeekOfCell(cell);
         const bool holiday = std::ranges::binary_search(small.holidays, day);
-        drawing.texts.push_back({xPt + (weekday + 0.5) * kSmallColumnPt, yPt + 8 + kSmallRowPt * row + 2, kSmallSizePt,
-                                 false, ColorOf(DayColorOf(weekday, holiday)), Anchor::Middle, Number(day)});
+        drawing.texts.push_back({xPt + (column + 0.5) * kSmallColumnPt, yPt + 8 + kSmallRowPt * row + 2, kSmallSizePt,
+                                 false, ColorOf(DayColorOf(WeekdayAt(column), holiday)), Anchor::Middle, Number(day)});
     }
 }
 
@@ -203,13 +203,13 @@ void AddGrid(PageDrawing& drawing, const MonthPage& page, double bottomPt)
     const std::int32_t weeks = page.grid.Weeks();
     const double topPt = kGridTopPt + kHeadingHeightPt;
     const double heightPt = (bottomPt - topPt) / weeks;
-    for (std::int32_t weekday = 0; weekday < kDaysInWeek; ++weekday) {
-        drawing.texts.push_back({leftPt + (weekday + 0.5) * widthPt, kGridTopPt + 13, kWeekdaySizePt, true,
-                                 ColorOf(DayColorOf(weekday, false)), Anchor::Middle,
-                                 std::string(WeekdaySyllable(weekday))});
+    for (std::int32_t column = 0; column < kDaysInWeek; ++column) {
+        drawing.texts.push_back({leftPt + (column + 0.5) * widthPt, kGridTopPt + 13, kWeekdaySizePt, true,
+                                 ColorOf(DayColorOf(WeekdayAt(column), false)), Anchor::Middle,
+                                 std::string(WeekdaySyllable(WeekdayAt(column)))});
     }
     for (std::int32_t cell = 0; cell < weeks * kDaysInWeek; ++cell) {
-        const double xPt = leftPt + MonthGrid::WeekdayOfCell(cell) * widthPt;
+        const double xPt = leftPt + MonthGrid::ColumnOfCell(cell) * widthPt;
         const double yPt = topPt + MonthGrid::WeekOfCell(cell) * heightPt;
         const std::int32_t day = page.grid.DayIn(cell);
         if (day == 0 || static_cast<std::size_t>(day) > page.days.size()) {

@@ -110,7 +110,8 @@ std::string ShortLunarMonths(const std::vector<std::optional<LunarReading>>& day
 ShownLine Heading(std::size_t cell, const WeekdayStyle& headingStyle)
 {
     ShownLine line;
-    for (std::int32_t weekday = 0; weekday < kDaysInWeek; ++weekday) {
+    for (std::int32_t column = 0; column < kDaysInWeek; ++column) {
+        const Weekday weekday = WeekdayAt(column);
         AppendCell(line, WeekdaySyllable(weekday), cell, headingStyle ? headingStyle(weekday) : CellMarks{});
     }
     return line;

@@ -25,8 +25,8 @@ struct LunarReading {
 
 struct DateReading {
     GregorianDate date;
-    std::int32_t weekday;  // 0 Sunday .. 6 Saturday
-    StemBranch day;        // 일진
+    Weekday weekday;
+    StemBranch day;  // 일진
     Almanac almanac;
     std::optional<LunarReading> lunar;             // none outside the almanac
     std::optional<std::vector<Holiday>> holidays;  // none where the year's holidays are not known

@@ -13,7 +13,7 @@ enum class DayColor {
     Holiday,   // red: Sundays and public holidays
 };
 
-constexpr DayColor DayColorOf(std::int32_t weekday, bool publicHoliday)
+constexpr DayColor DayColorOf(Weekday weekday, bool publicHoliday)
 {
     if (weekday == kSunday || publicHoliday) return DayColor::Holiday;
     return weekday == kSaturday ? DayColor::Saturday : DayColor::Weekday;

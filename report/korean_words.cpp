@@ -23,13 +23,13 @@ constexpr const char* kAddedMark = "추가";
 
 }  // namespace
 
-const char* WeekdayName(std::int32_t weekday)
+const char* WeekdayName(Weekday weekday)
 {
     const char* const name = kWeekdayNames.at(static_cast<std::size_t>(weekday));
     return name;
 }
 
-const char* WeekdaySyllable(std::int32_t weekday)
+const char* WeekdaySyllable(Weekday weekday)
 {
     const char* const name = kWeekdaySyllables.at(static_cast<std::size_t>(weekday));
     return name;

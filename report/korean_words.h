@@ -10,8 +10,8 @@
 // titles, holidays with their kind, and the marks written beside dates.
 
 // "일요일" .. "토요일", and "일" .. "토" (weekday 0 Sunday .. 6 Saturday).
-const char* WeekdayName(std::int32_t weekday);
-const char* WeekdaySyllable(std::int32_t weekday);
+const char* WeekdayName(Weekday weekday);
+const char* WeekdaySyllable(Weekday weekday);
 
 // "정사", and the same onto the end of out.
 std::string StemBranchName(const StemBranch& position);

@@ -23,7 +23,8 @@ struct MonthGrid {
     constexpr bool EndsRow(std::int32_t day) const { return WeekdayOfCell(CellOf(day)) == kSaturday || day == days; }
 
     static constexpr std::int32_t WeekOfCell(std::int32_t cell) { return cell / kDaysInWeek; }
-    static constexpr std::int32_t WeekdayOfCell(std::int32_t cell) { return cell % kDaysInWeek; }
+    static constexpr Weekday WeekdayOfCell(std::int32_t cell) { return WeekdayAt(cell); }
+    static constexpr std::int32_t ColumnOfCell(std::int32_t cell) { return cell % kDaysInWeek; }  // 0 Sunday's
 };
 
 // The grid of a month (1..12) of a year 1..9999.

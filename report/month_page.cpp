@@ -79,7 +79,7 @@ MonthNotes NotesOf(std::int32_t year, std::int32_t month, Almanac almanac, const
     return notes;
 }
 
-PageDay DayOf(const GregorianDate& date, std::int32_t weekday, const std::optional<LunarReading>& lunar,
+PageDay DayOf(const GregorianDate& date, Weekday weekday, const std::optional<LunarReading>& lunar,
               const MonthNotes& notes)
 {
     PageDay day{date.day, weekday, DayColor::Weekday, LunarText(lunar), lunar, {}};

@@ -16,8 +16,8 @@
 // programs that draw pages lay it out; none of it knows of paper or fonts.
 
 struct PageDay {
-    std::int32_t day;      // 1..31
-    std::int32_t weekday;  // 0 Sunday .. 6 Saturday
+    std::int32_t day;  // 1..31
+    Weekday weekday;
     DayColor color;
     std::string lunar;                      // "3.15", "윤6.1"; empty outside the almanac
     std::optional<LunarReading> lunarDate;  // the same as read; none outside the almanac

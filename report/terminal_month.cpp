@@ -126,7 +126,8 @@ void PrintTerminalMonth(std::int32_t year, std::int32_t month, const TextOutput&
     output(kRule);
 
     std::string heading;
-    for (std::int32_t weekday = 0; weekday < kDaysInWeek; ++weekday) {
+    for (std::int32_t column = 0; column < kDaysInWeek; ++column) {
+        const Weekday weekday = WeekdayAt(column);
         const CellMarks marks = headingStyle ? headingStyle(weekday) : CellMarks{};
         AppendColumn(heading, WeekdaySyllable(weekday), marks, weekday == kSaturday);
     }

@@ -12,7 +12,7 @@
 
 // Marks around a weekday's name in the heading (a terminal's colours), by
 // weekday (0 Sunday .. 6 Saturday).
-using WeekdayStyle = std::function<CellMarks(std::int32_t weekday)>;
+using WeekdayStyle = std::function<CellMarks(Weekday weekday)>;
 
 // A month laid out for a terminal, UTF-8: every line within 80 columns (a
 // syllable two), every day under its weekday, two lines a week: the day and

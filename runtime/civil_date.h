@@ -103,18 +103,25 @@ static_assert(DateOfDayCount(-1) == GregorianDate{0, 12, 31});
 static_assert(DateOfDayCount(693625) == GregorianDate{1900, 1, 31});
 static_assert(DateOfDayCount(3652058) == GregorianDate{9999, 12, 31});
 
-// The weekday of a day count: 0 Sunday .. 6 Saturday (0001-01-01 was a Monday).
-constexpr std::int32_t WeekdayOfDayCount(std::int64_t dayCount)
+// The weekday of a day count (0001-01-01 was a Monday).
+constexpr Weekday WeekdayOfDayCount(std::int64_t dayCount)
 {
     const std::int64_t rem = (dayCount + 1) % kDaysInWeek;
-    return static_cast<std::int32_t>(rem < 0 ? rem + kDaysInWeek : rem);
+    return static_cast<Weekday>(rem < 0 ? rem + kDaysInWeek : rem);
 }
 static_assert(WeekdayOfDayCount(0) == 1);
 static_assert(WeekdayOfDayCount(DayCountOf(2026, 7, 1)) == 3);
 static_assert(WeekdayOfDayCount(-1) == 0);
 
-// The weekday of a date (month 1..12, day 1..31): 0 Sunday .. 6 Saturday.
-constexpr std::int32_t WeekdayOf(const GregorianDate& date)
+// The weekday of a week's column, 0 Sunday .. 6 Saturday (any other wraps round).
+constexpr Weekday WeekdayAt(std::int32_t column)
+{
+    return WeekdayOfDayCount(std::int64_t{column} - 1);
+}
+static_assert(WeekdayAt(6) == kSaturday && WeekdayAt(7) == kSunday && WeekdayAt(-1) == kSaturday);
+
+// The weekday of a date (month 1..12, day 1..31).
+constexpr Weekday WeekdayOf(const GregorianDate& date)
 {
     return WeekdayOfDayCount(DaysFromCivil(date.year, date.month, date.day));
 }

@@ -64,7 +64,7 @@ CellStyle MonthColors(std::int32_t year, std::int32_t month, bool markHolidays, 
 
 WeekdayStyle WeekdayColors()
 {
-    return [](std::int32_t weekday) {
+    return [](Weekday weekday) {
         const char* colour = ColourOf(DayColorOf(weekday, false));
         if (colour == nullptr) return CellMarks{};
         return CellMarks{SelectGraphicRendition(colour, false), kReset};

@@ -161,7 +161,7 @@ void MonthView::SetUpParts()
 void MonthView::SetUpGrid()
 {
     QStringList weekdays;
-    for (std::int32_t weekday = 0; weekday < kDaysInWeek; ++weekday) weekdays << Text(WeekdaySyllable(weekday));
+    for (std::int32_t column = 0; column < kDaysInWeek; ++column) weekdays << Text(WeekdaySyllable(WeekdayAt(column)));
     grid_->setHorizontalHeaderLabels(weekdays);
     grid_->verticalHeader()->hide();
     grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
@@ -178,8 +178,8 @@ void MonthView::SetUpGrid()
 
 void MonthView::ColorHeading()
 {
-    for (std::int32_t weekday = 0; weekday < kDaysInWeek; ++weekday) {
-        grid_->horizontalHeaderItem(weekday)->setForeground(DayInk(DayColorOf(weekday, false), palette()));
+    for (std::int32_t column = 0; column < kDaysInWeek; ++column) {
+        grid_->horizontalHeaderItem(column)->setForeground(DayInk(DayColorOf(WeekdayAt(column), false), palette()));
     }
 }
 
