@@ -168,16 +168,9 @@ std::string MarkedKindWord(const MarkedDay& day)
 
 std::string MarkedDayLine(const MarkedDay& day)
 {
-    std::string line = IsoDate(day.date);
-    line += ' ';
-    line += WeekdayName(WeekdayOf(day.date));
-    line += ' ';
-    line += day.name;
-    if (day.minuteOfDay) {
-        line += ' ';
-        AppendClockTime(line, *day.minuteOfDay);
-        if (day.uncertainDay) line += kUncertainMark;
-    }
+    std::string line;
+    AppendListedDay(line, day.date, day.name, day.minuteOfDay);
+    if (day.minuteOfDay && day.uncertainDay) line += kUncertainMark;
     line += " (";
     line += MarkedKindWord(day);
     line += ')';

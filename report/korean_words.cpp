@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "runtime/civil_date.h"
+#include "runtime/date_text.h"
 #include "runtime/number_text.h"
 #include "runtime/utf8_literals.h"
 #include "text/cp949.h"
@@ -99,6 +100,20 @@ void AppendMonthDayWeekday(std::string& out, const GregorianDate& date, bool ali
     out += '(';
     out += WeekdaySyllable(WeekdayOf(date));
     out += ')';
+}
+
+void AppendListedDay(std::string& out, const GregorianDate& date, std::string_view name,
+                     std::optional<std::int32_t> minuteOfDay)
+{
+    AppendIsoDate(out, date);
+    out += ' ';
+    out += WeekdayName(WeekdayOf(date));
+    out += ' ';
+    out += name;
+    if (minuteOfDay) {
+        out += ' ';
+        AppendClockTime(out, *minuteOfDay);
+    }
 }
 
 std::string LunarMonthDayText(std::int32_t lunarMonth, std::int32_t lunarDay, bool leap)

@@ -1,8 +1,10 @@
 #pragma once
 
 #include <cstdint>
-
+#include <optional>
 #include <string>
+#include <string_view>
+
 #include "engine/holidays.h"
 #include "engine/sexagenary.h"
 
@@ -24,6 +26,11 @@ std::string MonthTitle(std::int32_t year, std::int32_t month);
 // month's lists line them up (" 2월  7일"). With the weekday: "2월 7일(일)".
 void AppendMonthDay(std::string& out, std::int32_t month, std::int32_t day, bool aligned = false);
 void AppendMonthDayWeekday(std::string& out, const GregorianDate& date, bool aligned = false);
+
+// How a listed day's line begins: "2027-02-04 목요일 입춘 05:46" (the time
+// where it has one).
+void AppendListedDay(std::string& out, const GregorianDate& date, std::string_view name,
+                     std::optional<std::int32_t> minuteOfDay);
 
 // A lunar day of a year: "음력 3월 15일", "음력 윤6월 1일".
 std::string LunarMonthDayText(std::int32_t lunarMonth, std::int32_t lunarDay, bool leap);

@@ -52,15 +52,7 @@ UpcomingKind UpcomingKindOf(DayKind kind)
 std::string UpcomingLine(const UpcomingDate& date, std::string_view daysLeft)
 {
     std::string line;
-    AppendIsoDate(line, date.date);
-    line += ' ';
-    line += WeekdayName(WeekdayOf(date.date));
-    line += ' ';
-    line += date.name;
-    if (date.minuteOfDay) {
-        line += ' ';
-        line += ClockTime(*date.minuteOfDay);
-    }
+    AppendListedDay(line, date.date, date.name, date.minuteOfDay);
     line += " · ";
     line += daysLeft;
     return line;
