@@ -405,6 +405,7 @@ for days in 0 3661 -1 abc; do
     check "--upcoming $days refused" test "$status" -eq 1 -a ! -s "$work/out"
 done
 usage_error "--upcoming with two numbers" "--upcoming takes one number of DAYS" --upcoming 3 4
+refused "--upcoming in words it does not know" "is not a number of days (30, 2주, 3개월, 1년)" --upcoming 2weeks
 usage_error "--observe alone" "--observe needs --from-lunar" --observe 2027
 
 # Every year of a lunar anniversary: a line a year, the date or why there is

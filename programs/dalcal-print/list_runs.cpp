@@ -16,6 +16,7 @@
 #include "report/upcoming.h"
 #include "report/year_lists.h"
 #include "runtime/date_text.h"
+#include "runtime/utf8_literals.h"
 #include "shell/messages.h"
 #include "shell/program.h"
 #include "text/utf8.h"
@@ -241,8 +242,11 @@ std::int32_t UpcomingDays(const Printer& printer)
     const std::vector<std::string>& numbers = printer.Request().numbers;
     if (numbers.empty()) return kDefaultDays;
     const std::optional<TypedDays> typed = ReadTypedDays(numbers[0]);
-    if (!typed) (void)ParseNumber("--upcoming", numbers[0]);  // no number: its own refusal
-    const std::int64_t days = typed ? DaysOf(*typed, printer.Context().today) : 0;
+    if (!typed) {
+        throw TypedValueError(
+            Message("--upcoming: {1} is not a number of days (30, 2주, 3개월, 1년)", {Utf8::Quoted(numbers[0])}));
+    }
+    const std::int64_t days = DaysOf(*typed, printer.Context().today);
     if (days < 1 || days > kMostUpcomingDays) {
         throw TypedValueError(Message("--upcoming: {1} is not a number of days 1-{2}",
                                       {Utf8::Quoted(numbers[0]), std::to_string(kMostUpcomingDays)}));

@@ -18,12 +18,20 @@ void PrintTo(const GregorianDate& d, std::ostream* os)
 
 namespace {
 
+// SolarToLunar's four outputs as it writes them, -1 until written.
+struct RawLunarDate {
+    std::int32_t year = -1;
+    std::int32_t month = -1;
+    std::int32_t day = -1;
+    std::int32_t leap = -1;
+};
+
 LunarDate Convert(Almanac almanac, GregorianDate date)
 {
-    std::int32_t year = -1, month = -1, day = -1, leap = -1;  // each must be written
-    SolarToLunar(almanac, date.year, date.month, date.day, year, month, day, leap);
-    EXPECT_TRUE(leap == 0 || leap == 1) << leap;
-    return {year, month, day, leap == 1};
+    RawLunarDate out;  // each part must be written
+    SolarToLunar(almanac, date.year, date.month, date.day, out.year, out.month, out.day, out.leap);
+    EXPECT_TRUE(out.leap == 0 || out.leap == 1) << out.leap;
+    return {out.year, out.month, out.day, out.leap == 1};
 }
 
 struct KnownDay {

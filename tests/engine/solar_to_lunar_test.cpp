@@ -17,12 +17,20 @@ struct Date {
     std::int32_t year, month, day;
 };
 
+// SolarToLunar's four outputs as it writes them, -1 until written.
+struct RawLunarDate {
+    std::int32_t year = -1;
+    std::int32_t month = -1;
+    std::int32_t day = -1;
+    std::int32_t leap = -1;
+};
+
 LunarDate Convert(Date date)
 {
-    std::int32_t year = -1, month = -1, day = -1, leap = -1;  // each must be written
-    SolarToLunar(date.year, date.month, date.day, year, month, day, leap);
-    EXPECT_TRUE(leap == 0 || leap == 1) << leap;
-    return {year, month, day, leap == 1};
+    RawLunarDate out;  // each part must be written
+    SolarToLunar(date.year, date.month, date.day, out.year, out.month, out.day, out.leap);
+    EXPECT_TRUE(out.leap == 0 || out.leap == 1) << out.leap;
+    return {out.year, out.month, out.day, out.leap == 1};
 }
 
 Date NextDay(Date date)
@@ -120,10 +128,11 @@ TEST(SolarToLunar, RejectedDateRaisesAndWritesNothing)
                              {INT32_MIN, INT32_MIN, INT32_MIN},
                              {INT32_MAX, INT32_MAX, INT32_MAX}};
     for (const Date& date : rejected) {
-        std::int32_t year = 7, month = 7, day = 7, leap = 7;
-        EXPECT_THROW(SolarToLunar(date.year, date.month, date.day, year, month, day, leap), EConvertError)
+        RawLunarDate out{7, 7, 7, 7};
+        EXPECT_THROW(SolarToLunar(date.year, date.month, date.day, out.year, out.month, out.day, out.leap),
+                     EConvertError)
             << date.year << "-" << date.month << "-" << date.day;
-        EXPECT_TRUE(year == 7 && month == 7 && day == 7 && leap == 7);  // nothing written
+        EXPECT_TRUE(out.year == 7 && out.month == 7 && out.day == 7 && out.leap == 7);  // nothing written
     }
 }
 
