@@ -237,7 +237,7 @@ void PrintCompactYear(std::int32_t year, const TextOutput& output, Almanac alman
     CheckYearAndMonth(year, 1);
     const std::int32_t across = MonthsAcross(columns);
     ShownLine title;
-    const std::string yearTitle = std::to_string(year) + "년";
+    const std::string yearTitle = YearTitle(year);
     const std::size_t rowWidth =
         kYearMonthWidth * static_cast<std::size_t>(across) + kMonthGap * static_cast<std::size_t>(across - 1);
     title.Append(std::string((rowWidth - Utf8::Columns(yearTitle)) / 2, ' '));

@@ -75,6 +75,24 @@ std::string StemBranchName(const StemBranch& position)
     return name;
 }
 
+std::string YearTitle(std::int32_t year)
+{
+    std::string title;
+    AppendNumber(title, year);
+    title += "년";
+    return title;
+}
+
+std::string DayTitle(const GregorianDate& date)
+{
+    std::string title = MonthTitle(date.year, date.month);
+    title += ' ';
+    AppendNumber(title, date.day);
+    title += "일 ";
+    title += WeekdayName(WeekdayOf(date));
+    return title;
+}
+
 std::string MonthTitle(std::int32_t year, std::int32_t month)
 {
     std::string title;

@@ -19,8 +19,10 @@ const char* WeekdaySyllable(Weekday weekday);
 std::string StemBranchName(const StemBranch& position);
 void AppendStemBranchName(std::string& out, const StemBranch& position);
 
-// "2027년 2월".
+// "2027년", "2027년 2월", and a day with its weekday, "2027년 2월 7일 일요일".
+std::string YearTitle(std::int32_t year);
 std::string MonthTitle(std::int32_t year, std::int32_t month);
+std::string DayTitle(const GregorianDate& date);
 
 // A day of a year: "2월 7일"; aligned, each number two columns wide as the
 // month's lists line them up (" 2월  7일"). With the weekday: "2월 7일(일)".

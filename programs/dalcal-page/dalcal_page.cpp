@@ -41,8 +41,7 @@ int Main(std::span<const char* const> args)
     try {  // every page made before a byte is written: a refusal leaves no partial document
         const RunContext context = ReadSurroundings(request);
         const std::vector<MonthOfPage> months = RequestedMonths(request, context);
-        document.title =
-            months.size() == 1 ? MonthTitle(months[0].year, months[0].month) : std::to_string(months[0].year) + "년";
+        document.title = months.size() == 1 ? MonthTitle(months[0].year, months[0].month) : YearTitle(months[0].year);
         if (context.stampGiven) document.created = UtcMoment(context.stampSeconds);
         for (const MonthOfPage& month : months) {
             pages.push_back(

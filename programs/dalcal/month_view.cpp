@@ -62,10 +62,7 @@ QColor DayInk(DayColor color, const QPalette& palette)
 // What assistive technology says of a day: "2027년 2월 7일 일요일, 음력 1월 1일, 설날".
 std::string SpokenDay(const GregorianDate& date, const PageDay& day)
 {
-    std::string name = MonthTitle(date.year, date.month) + ' ';
-    AppendNumber(name, date.day);
-    name += "일 ";
-    name += WeekdayName(day.weekday);
+    std::string name = DayTitle(date);
     if (const std::optional<LunarReading>& lunar = day.lunarDate) {
         name += ", ";
         name += LunarMonthDayText(lunar->date.month, lunar->date.day, lunar->date.leap != 0);
