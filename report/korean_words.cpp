@@ -168,3 +168,74 @@ std::string HolidayText(const Holiday& holiday, bool markAdded)
     if (count > 0) text += ')';
     return text;
 }
+
+// Built by appending rather than formatted: an iCalendar file of holidays
+// writes one for each of its days.
+void AppendLunarDateText(std::string& out, const LunarReading& lunar)
+{
+    out += "음력 ";
+    AppendNumber(out, lunar.date.year);
+    out += "년 ";
+    if (lunar.date.leap) out += kLeapMonthPrefix;
+    AppendNumber(out, lunar.date.month);
+    out += "월 ";
+    AppendNumber(out, lunar.date.day);
+    out += "일 (";
+    AppendStemBranchName(out, lunar.year);
+    out += "년 ";
+    AppendStemBranchName(out, lunar.month);
+    out += "월)";
+    if (lunar.uncertain) out += kUncertainMark;
+}
+
+std::string LunarDateText(const LunarReading& lunar)
+{
+    std::string text;
+    AppendLunarDateText(text, lunar);
+    return text;
+}
+
+std::string LunarDayText(const LunarReading& lunar)
+{
+    std::string text = lunar.date.leap ? kLeapMonthPrefix : "";
+    AppendNumber(text, lunar.date.month);
+    if (lunar.date.day == 1) return text + "월";
+    text += '.';
+    AppendNumber(text, lunar.date.day);
+    return text;
+}
+
+std::string MissingLunarDateLine(std::int32_t lunarYear, std::int32_t lunarMonth, std::int32_t lunarDay, bool leap,
+                                 const LunarDateLookup& found)
+{
+    std::string line = std::to_string(lunarYear);
+    line += "년 ";
+    line += LunarMonthDayText(lunarMonth, lunarDay, leap);
+    line += " 없음 (";
+    if (found.lack == LunarDateLack::Day) {
+        line += "그해 ";
+        if (leap) line += kLeapMonthPrefix;
+        line += std::to_string(lunarMonth);
+        line += "월은 ";
+        line += std::to_string(found.monthDays);
+        line += "일까지)";
+    } else if (found.lack == LunarDateLack::LeapMonth && found.leapMonth != 0) {
+        line += "그해 윤달은 ";
+        line += kLeapMonthPrefix;
+        line += std::to_string(found.leapMonth);
+        line += "월)";
+    } else if (found.lack == LunarDateLack::LeapMonth) {
+        line += "그해 윤달 없음)";
+    } else {
+        line += "역법 밖)";
+    }
+    return line;
+}
+
+std::string MovedAnniversaryNote(std::int32_t lunarMonth, std::int32_t lunarDay, bool leap)
+{
+    std::string note = " (";
+    note += LunarMonthDayText(lunarMonth, lunarDay, leap);
+    note += ", 옮김)";
+    return note;
+}

@@ -5,8 +5,10 @@
 #include <string>
 #include <string_view>
 
+#include "engine/almanac.h"
 #include "engine/holidays.h"
 #include "engine/sexagenary.h"
+#include "report/lunar_reading.h"
 
 // The Korean words every view writes (UTF-8): weekdays, stem-branches, month
 // titles, holidays with their kind, and the marks written beside dates.
@@ -57,3 +59,23 @@ extern const char* const kLeapMonthPrefix;
 // and the longer words of a calendar event's description.
 extern const char* const kScheduledMark;
 extern const char* const kScheduledElectionNote;
+
+// The lunar date and its stem-branches, UTF-8:
+// "음력 2025년 윤6월 1일 (을사년 계미월)", " (±1일)" after an uncertain one.
+std::string LunarDateText(const LunarReading& lunar);
+void AppendLunarDateText(std::string& out, const LunarReading& lunar);  // the same onto the end of out
+
+// A day's lunar date under it in a grid: "1월" on a lunar month's first
+// day, "12.30" on the others, "윤" before a leap month's ("윤6월", "윤6.2").
+std::string LunarDayText(const LunarReading& lunar);
+
+// The line for a year that lacks a lunar date, with why (found: the lookup
+// that failed): "2024년 음력 12월 30일 없음 (그해 12월은 29일까지)",
+// "2026년 음력 윤6월 1일 없음 (그해 윤달 없음)", "(그해 윤달은 윤4월)".
+std::string MissingLunarDateLine(std::int32_t lunarYear, std::int32_t lunarMonth, std::int32_t lunarDay, bool leap,
+                                 const LunarDateLookup& found);
+
+// What follows a day's reading where a lunar anniversary was moved onto it
+// (day 30 onto 29, a leap month's date into the ordinary month), as an event
+// says it: " (음력 12월 30일, 옮김)".
+std::string MovedAnniversaryNote(std::int32_t lunarMonth, std::int32_t lunarDay, bool leap);

@@ -23,13 +23,13 @@ run-clang-tidy -quiet -p "$root/build-lint" -j "$(nproc)" "${units[@]/#/$root/}"
     { grep -E 'warning:|error:' -A3 "$root/build-lint/clang-tidy.log" | head -200; exit 1; }
 
 echo "== cppcheck"
-# Every folder of the program's own code (the layers and the programs), each
-# also a folder of headers the others include.
-folders=(runtime text astronomy engine report shell userdata formats print_request libdalcal programs/dalcal
+# Every folder of the program's own code (the layers and the programs); the
+# includes name their folder from the tree's root.
+folders=(runtime text astronomy engine input report shell userdata formats print_request libdalcal programs/dalcal
     programs/dalcal-print programs/dalcal-page)
 cppcheck --quiet --error-exitcode=1 --std=c++20 --language=c++ --inline-suppr \
     --enable=warning,performance,portability --suppress=missingIncludeSystem \
-    "${folders[@]/#/-I}" "${folders[@]}"
+    -I. "${folders[@]}"
 # The C of the Python module and of the test that uses the library as C.
 cppcheck --quiet --error-exitcode=1 --std=c11 --language=c --inline-suppr \
     --enable=warning,performance,portability --suppress=missingIncludeSystem \
