@@ -64,13 +64,6 @@ bool IsValidDateRule(const DateRule& rule)
     return false;
 }
 
-std::vector<Observance> ObservancesIn(const DateRule& rule, std::int32_t fromYear, std::int32_t toYear)
-{
-    std::vector<Observance> observances;
-    AppendObservances(rule, fromYear, toYear, observances);
-    return observances;
-}
-
 void AppendObservances(const DateRule& rule, std::int32_t fromYear, std::int32_t toYear,
                        std::vector<Observance>& observances)
 {

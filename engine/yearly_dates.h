@@ -45,10 +45,7 @@ std::optional<Observance> ObserveLunarDate(Almanac almanac, std::int32_t lunarYe
 bool IsValidDateRule(const DateRule& rule);
 
 // The days a valid rule falls on whose Gregorian year is fromYear..toYear
-// (within 1..9999), in date order; lunar anniversaries only within Korea's
-// almanac.
-std::vector<Observance> ObservancesIn(const DateRule& rule, std::int32_t fromYear, std::int32_t toYear);
-
-// The same appended to observances, for callers that go through many rules.
+// (within 1..9999), in date order, appended to observances; lunar
+// anniversaries only within Korea's almanac.
 void AppendObservances(const DateRule& rule, std::int32_t fromYear, std::int32_t toYear,
                        std::vector<Observance>& observances);

@@ -10,6 +10,14 @@
 
 namespace {
 
+// The days a rule falls on in fromYear..toYear, as a list.
+std::vector<Observance> ObservancesIn(const DateRule& rule, std::int32_t fromYear, std::int32_t toYear)
+{
+    std::vector<Observance> observances;
+    AppendObservances(rule, fromYear, toYear, observances);
+    return observances;
+}
+
 constexpr DateRule Lunar(std::int32_t month, std::int32_t day, bool leap = false)
 {
     return {DateRuleKind::Lunar, 0, month, day, leap};
