@@ -20,6 +20,19 @@ const std::string& ScheduledElectionNote()
     return note;
 }
 
+// A moment of Korean civil time as an event: at its minute in UTC, its Korean
+// date and time as the description ("2027-02-04 10:46 KST").
+void SetKoreanMoment(CalendarEvent& event, const GregorianDate& date, std::int32_t minuteOfDay)
+{
+    const UtcMinute utc = KoreanMinuteToUtc(date, minuteOfDay);
+    event.description = IsoDate(date);
+    event.description += ' ';
+    event.description += ClockTime(minuteOfDay);
+    event.description += " KST";
+    event.date = utc.date;
+    event.utcMinuteOfDay = utc.minuteOfDay;
+}
+
 }  // namespace
 
 HolidayEventMaker::Label HolidayEventMaker::LabelOf(const Holiday& holiday)
@@ -53,28 +66,15 @@ const CalendarEvent& HolidayEventMaker::Make(const Holiday& holiday)
 
 void MakeSolarTermEvent(const SolarTerm& term, CalendarEvent& event)
 {
-    const UtcMinute utc = SolarTermUtc(term);
     event.uid = "solar-term-";  // solar-term-YYYY-II
     AppendZeroFilled(event.uid, term.date.year, 4);
     event.uid += '-';
     AppendZeroFilled(event.uid, term.index, 2);
     event.uid += kUidDomain;
     event.summary = SolarTermNames.at(static_cast<std::size_t>(term.index));
-    event.description = IsoDate(term.date);
-    event.description += ' ';
-    event.description += ClockTime(term.minuteOfDay);
-    event.description += " KST";
     event.category = kSolarTermCategory;
-    event.date = utc.date;
-    event.utcMinuteOfDay = utc.minuteOfDay;
+    SetKoreanMoment(event, term.date, term.minuteOfDay);
     event.ownWords = true;
-}
-
-std::vector<CalendarEvent> SolarTermEvents(const std::vector<SolarTerm>& terms)
-{
-    std::vector<CalendarEvent> events(terms.size());
-    for (std::size_t i = 0; i < terms.size(); ++i) MakeSolarTermEvent(terms[i], events[i]);
-    return events;
 }
 
 const CalendarEvent* AlmanacDayEventMaker::Make(const MarkedDay& day)
@@ -94,10 +94,7 @@ const CalendarEvent* AlmanacDayEventMaker::Make(const MarkedDay& day)
     event_.utcMinuteOfDay.reset();
     event_.date = day.date;
     if (day.minuteOfDay) {
-        const UtcMinute utc = KoreanMinuteToUtc(day.date, *day.minuteOfDay);
-        event_.description = IsoDate(day.date) + " " + ClockTime(*day.minuteOfDay) + " KST";
-        event_.date = utc.date;
-        event_.utcMinuteOfDay = utc.minuteOfDay;
+        SetKoreanMoment(event_, day.date, *day.minuteOfDay);
     } else if (const std::optional<LunarReading> lunar = ReadLunarDate(Almanac::Korea, day.date)) {
         AppendLunarDateText(event_.description, *lunar);
     }

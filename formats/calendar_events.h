@@ -50,10 +50,9 @@ private:
     CalendarEvent event_;
 };
 
-// Moments, in UTC; the Korean time as description. MakeSolarTermEvent fills
-// one event (reusing its room, for a long file).
+// A term as a moment, in UTC; the Korean time as description. Fills event,
+// reusing its room (a long file makes one after another).
 void MakeSolarTermEvent(const SolarTerm& term, CalendarEvent& event);
-std::vector<CalendarEvent> SolarTermEvents(const std::vector<SolarTerm>& terms);
 
 // The user's events as all-day events, the rule's text (EventText) as
 // description. The UID comes from the event's rule and name and the year it

@@ -100,6 +100,12 @@ std::optional<DateText> ReadDateText(std::string_view typed)
     return date;
 }
 
+// Whether any number says which part it is (년, 월, 일 after it).
+bool Worded(const std::vector<DateNumber>& numbers)
+{
+    return std::ranges::any_of(numbers, [](const DateNumber& number) { return number.part != Part::None; });
+}
+
 // The parts of a date, each where it was said or placed.
 struct DateParts {
     std::optional<std::int32_t> year;
@@ -161,7 +167,7 @@ Message YearLast(std::string_view typed, const std::vector<DateNumber>& n)
 std::optional<TypedLunarDate> LunarDateOf(const DateText& text, std::int32_t yearLeftOut)
 {
     const std::vector<DateNumber>& n = text.numbers;
-    const bool worded = std::ranges::any_of(n, [](const DateNumber& number) { return number.part != Part::None; });
+    const bool worded = Worded(n);
     constexpr std::size_t kMostMonthDigits = 2;  // "2027 1": a year, not a month
     if (!worded && n.size() == 2) {
         if (n[0].digits > kMostMonthDigits) return std::nullopt;
@@ -177,7 +183,7 @@ std::optional<TypedLunarDate> LunarDateOf(const DateText& text, std::int32_t yea
 // month, three a day, eight digits a day: 20270207); with words by them.
 std::optional<DateParts> SolarParts(const std::vector<DateNumber>& n, std::int32_t yearLeftOut, LoneNumber lone)
 {
-    const bool worded = std::ranges::any_of(n, [](const DateNumber& number) { return number.part != Part::None; });
+    const bool worded = Worded(n);
     if (worded) {
         std::optional<DateParts> parts = PlaceByWords(n);
         if (parts && parts->day && !parts->month) return std::nullopt;  // "7일": of no month
@@ -207,7 +213,7 @@ TypedDate ReadTypedDate(std::string_view typed, std::int32_t yearLeftOut, LoneNu
         if (const std::optional<TypedLunarDate> lunar = LunarDateOf(*text, yearLeftOut)) return *lunar;
         return NotADate(typed);
     }
-    const bool worded = std::ranges::any_of(n, [](const DateNumber& number) { return number.part != Part::None; });
+    const bool worded = Worded(n);
     if (!worded && n.size() == 3 && n[0].digits < kShortestYearFirst && n[2].digits >= kShortestYearFirst) {
         return YearLast(typed, n);
     }

@@ -125,15 +125,19 @@ std::optional<std::int32_t> ReadInteger(std::string_view text)
     return static_cast<std::int32_t>(value);
 }
 
+std::string TypedNumberText(std::string_view typed)
+{
+    const std::string text = AsTypedNumber(typed);
+    const std::size_t first = text.find_first_not_of(" \t");
+    if (first == std::string::npos) return {};
+    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
 std::int32_t ParseNumber(const char* name, const std::string& arg)
 {
-    const std::string text = AsTypedNumber(arg);
-    const std::size_t first = text.find_first_not_of(" \t");
-    const std::size_t last = text.find_last_not_of(" \t");
-    const std::string_view trimmed =
-        first == std::string::npos ? std::string_view() : std::string_view(text).substr(first, last - first + 1);
-    if (const std::optional<std::int32_t> value = ReadInteger(trimmed)) return *value;
-    throw TypedValueError(NumberRefused(name, arg, LooksLikeInteger(trimmed)));
+    const std::string text = TypedNumberText(arg);
+    if (const std::optional<std::int32_t> value = ReadInteger(text)) return *value;
+    throw TypedValueError(NumberRefused(name, arg, LooksLikeInteger(text)));
 }
 
 YearSpan ParseYearSpan(const char* name, const std::string& arg, bool oneYear, std::int32_t first, std::int32_t last,

@@ -28,6 +28,9 @@ std::string AsPlainDigits(std::string_view typed);
 // The same, one trailing 년, 월 or 일 left out: the text of a number as typed.
 std::string AsTypedNumber(std::string_view typed);
 
+// The text of a number as typed, without the blanks or tabs around it.
+std::string TypedNumberText(std::string_view typed);
+
 // ASCII digits with an optional sign, as a number; none for anything else
 // or a number past 32 bits.
 std::optional<std::int32_t> ReadInteger(std::string_view text);

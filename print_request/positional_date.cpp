@@ -39,10 +39,7 @@ std::optional<TypedDate> PlainNumbers(const std::vector<std::string>& args)
     std::vector<std::int32_t> values;
     for (const std::string& arg : args) {
         if (arg.ends_with("월") || arg.ends_with("일")) return std::nullopt;
-        std::string text = AsTypedNumber(arg);
-        const std::size_t first = text.find_first_not_of(" \t");
-        const std::size_t last = text.find_last_not_of(" \t");
-        text = first == std::string::npos ? std::string() : text.substr(first, last - first + 1);
+        const std::string text = TypedNumberText(arg);
         const std::optional<std::int32_t> value = ReadInteger(text);
         if (!value || (args.size() == 1 && text.size() == kPackedDayLength)) return std::nullopt;
         values.push_back(*value);
