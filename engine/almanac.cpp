@@ -7,7 +7,7 @@
 #include "engine/korean_almanac.h"
 #include "engine/lunar_year.h"
 #include "runtime/exception.h"
-#include "runtime/sysutils.h"
+#include "runtime/date_check.h"
 
 namespace {
 
@@ -40,31 +40,15 @@ AlmanacRange RangeOf(Almanac almanac)
     return {kKoreanFirstYear, kKoreanLastYear, DateOfDayCount(KoreanFirstDay()), DateOfDayCount(KoreanLastDay())};
 }
 
-void SolarToLunar(Almanac almanac, std::int32_t year, std::int32_t month, std::int32_t day, std::int32_t& lunarYear,
-                  std::int32_t& lunarMonth, std::int32_t& lunarDay, std::int32_t& leap)
-{
-    if (almanac == Almanac::Classic) {
-        SolarToLunar(year, month, day, lunarYear, lunarMonth, lunarDay, leap);
-        return;
-    }
-    const auto dayCount = static_cast<std::int32_t>(Sysutils::EncodeDate(year, month, day));  // raises for no such date
-    LunarDate lunar;
-    LunarYearSpan span;
-    if (GetKoreanLunarYearOfDay(dayCount, span)) lunar = LunarDateInYear(span, dayCount);
-    lunarYear = lunar.year;
-    lunarMonth = lunar.month;
-    lunarDay = lunar.day;
-    leap = lunar.leap ? 1 : 0;
-}
-
 std::optional<LunarDate> ToLunar(Almanac almanac, const GregorianDate& date)
 {
-    LunarDate lunar;
-    std::int32_t leap = 0;
-    SolarToLunar(almanac, date.year, date.month, date.day, lunar.year, lunar.month, lunar.day, leap);
-    lunar.leap = leap != 0;
-    if (lunar.month == 0 || lunar.day < 1) return std::nullopt;
-    return lunar;
+    CheckDate(date);
+    const std::int32_t dayCount = DayCountOf(date.year, date.month, date.day);
+    LunarYearSpan span;
+    const bool found = almanac == Almanac::Classic ? GetClassicLunarYearOfDay(dayCount, span)
+                                                   : GetKoreanLunarYearOfDay(dayCount, span);
+    if (!found) return std::nullopt;
+    return LunarDateInYear(span, dayCount);
 }
 
 LunarDateLookup FindLunarDate(Almanac almanac, std::int32_t lunarYear, std::int32_t lunarMonth, std::int32_t lunarDay,

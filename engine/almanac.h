@@ -23,18 +23,10 @@ struct AlmanacRange {
 };
 AlmanacRange RangeOf(Almanac almanac);
 
-// The lunar date of a Gregorian day, written to the four outputs as
-// SolarToLunar writes them.
-// - Classic: exactly SolarToLunar (including its counted-back days before 1900).
-// - Korea: all four 0 ("no lunar date") for a day outside the almanac.
-// A date that does not exist (or a year outside 1..9999) raises EConvertError
-// and writes nothing.
-void SolarToLunar(Almanac almanac, std::int32_t year, std::int32_t month, std::int32_t day, std::int32_t& lunarYear,
-                  std::int32_t& lunarMonth, std::int32_t& lunarDay, std::int32_t& leap);
-
 // The lunar date of a Gregorian day in an almanac; none outside it (nor for
 // the days before the classic table's first new year, which SolarToLunar
-// counts back). A date that does not exist raises EConvertError.
+// counts back). A date that does not exist (or a year outside 1..9999) raises
+// EConvertError.
 std::optional<LunarDate> ToLunar(Almanac almanac, const GregorianDate& date);
 
 // A lunar date looked up in an almanac: its Gregorian day, or why there is none.

@@ -4,7 +4,6 @@
 #include <array>
 
 #include "runtime/civil_date.h"
-#include "runtime/sysutils.h"
 #include "runtime/utf8_literals.h"
 
 namespace {

@@ -65,6 +65,16 @@ StemBranch GetDayStemBranch(std::int32_t daysBefore, std::int32_t day)
     return {NonNegativeRem(t, 10), NonNegativeRem(t, 12)};
 }
 
+StemBranch DayStemBranchOfCount(std::int32_t dayCount)
+{
+    return GetDayStemBranch(dayCount, 1);  // the day number is dayCount + 1
+}
+
+StemBranch DayStemBranch(const GregorianDate& date)
+{
+    return DayStemBranchOfCount(DayCountOf(date.year, date.month, date.day));
+}
+
 StemBranch GetLunarYearStemBranch(std::int32_t lunarYear)
 {
     return GetYearStemBranch(lunarYear);

@@ -5,8 +5,9 @@
 
 #include "runtime/civil_date.h"
 
-// Gregorian day arithmetic (proleptic, from 1 January of year 1) and the
-// sexagenary cycle of years, months and days. Plain integer functions.
+// The sexagenary cycle of years, months and days, and the window's month
+// queries (GetSolarMonthDays, GetDaysBeforeMonth, GetFirstWeekday) over the
+// civil-date core of civil_date.h. Plain integer functions.
 
 // One position of the sexagenary cycle: indices into StemNames and BranchNames.
 struct StemBranch {
@@ -39,6 +40,11 @@ std::int32_t GetFirstWeekday(std::int32_t daysBefore);
 StemBranch GetYearStemBranch(std::int32_t year);
 StemBranch GetMonthStemBranch(std::int32_t year, std::int32_t month);
 StemBranch GetDayStemBranch(std::int32_t daysBefore, std::int32_t day);
+
+// The position of a day, by its date or its day count (days from 0001-01-01,
+// which is 0): what GetDayStemBranch answers, in the program's date types.
+StemBranch DayStemBranch(const GregorianDate& date);
+StemBranch DayStemBranchOfCount(std::int32_t dayCount);
 
 // The positions of a lunar year (세차) and of a lunar month (월건, month in
 // 1..12) as Korea's almanac names them: month 1 is always 인, and its stem

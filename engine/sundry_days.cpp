@@ -38,7 +38,7 @@ std::int32_t TermDayCount(std::int32_t year, std::int32_t index)
 // The first 경일 on or after a day.
 std::int32_t FirstGyeongDayFrom(std::int32_t dayCount)
 {
-    const std::int32_t stem = GetDayStemBranch(dayCount, 1).stem;  // the day number is dayCount + 1
+    const std::int32_t stem = DayStemBranchOfCount(dayCount).stem;
     return dayCount + (kGyeongStem - stem + kStems) % kStems;
 }
 

@@ -7,7 +7,6 @@
 #include "report/korean_words.h"
 #include "runtime/date_text.h"
 #include "runtime/number_text.h"
-#include "runtime/sysutils.h"
 
 namespace {
 
@@ -104,16 +103,20 @@ const CalendarEvent* AlmanacDayEventMaker::Make(const MarkedDay& day)
 std::vector<CalendarEvent> AnniversaryEvents(const LunarAnniversary& anniversary,
                                              const std::vector<LunarDateOfYear>& years)
 {
-    const std::string lunarDate =
-        Sysutils::FormatText("%.2d%.2d%s", anniversary.month, anniversary.day, anniversary.leap ? "-leap" : "");
+    std::string lunarDate;  // "0815", "0601-leap"
+    AppendZeroFilled(lunarDate, anniversary.month, 2);
+    AppendZeroFilled(lunarDate, anniversary.day, 2);
+    if (anniversary.leap) lunarDate += "-leap";
     std::vector<CalendarEvent> events;
     for (const LunarDateOfYear& year : years) {
         if (!year.reading) continue;
         const DateReading& reading = *year.reading;
         std::string description = reading.lunar ? LunarDateText(*reading.lunar) : std::string();
         if (year.moved) description += MovedAnniversaryNote(anniversary.month, anniversary.day, anniversary.leap);
-        events.push_back({"lunar-" + lunarDate + Sysutils::FormatText("-%.4d-", year.lunarYear) +
-                              Fingerprint(anniversary.summary) + kUidDomain,
+        std::string uid = "lunar-" + lunarDate + '-';
+        AppendZeroFilled(uid, year.lunarYear, 4);
+        ((uid += '-') += Fingerprint(anniversary.summary)) += kUidDomain;
+        events.push_back({std::move(uid),
                           anniversary.summary, std::move(description), std::string(kLunarAnniversaryCategory),
                           reading.date, std::nullopt, !year.moved});  // "옮김" follows a comma, which TEXT escapes
     }
@@ -126,7 +129,9 @@ std::vector<CalendarEvent> UserEventEvents(const std::vector<EventDay>& days)
     events.reserve(days.size());
     for (const EventDay& day : days) {
         const std::string identity = DateRuleIdentity(day.event->rule) + day.event->name;
-        std::string uid = Sysutils::FormatText("event-%.4d-", day.observance.ruleYear);
+        std::string uid = "event-";
+        AppendZeroFilled(uid, day.observance.ruleYear, 4);
+        uid += '-';
         uid += Fingerprint(identity);
         uid += kUidDomain;
         std::string summary = day.event->name;

@@ -3,7 +3,6 @@
 #include "formats/json_writer.h"
 #include "report/korean_words.h"
 #include "runtime/date_text.h"
-#include "runtime/sysutils.h"
 
 namespace {
 

@@ -125,7 +125,7 @@ dalcal_status dalcal_day_stem_branch(const dalcal_date* date, dalcal_stem_branch
     }
     return Guarded(error, DALCAL_E_NO_DATE, [&] {
         if (const dalcal_status status = CheckedDate(*date, error); status != DALCAL_OK) return status;
-        Fill(GetDayStemBranch(GetDaysBeforeMonth(date->year, date->month), date->day), *out);
+        Fill(DayStemBranch({date->year, date->month, date->day}), *out);
         return DALCAL_OK;
     });
 }

@@ -16,7 +16,7 @@
 #include "runtime/date_text.h"
 #include "runtime/exception.h"
 #include "runtime/number_text.h"
-#include "runtime/sysutils.h"
+#include "runtime/clock.h"
 #include "shell/messages.h"
 #include "shell/program.h"
 #include "text/utf8.h"
@@ -121,7 +121,7 @@ std::string UtcMoment(std::int64_t seconds)
     moment += 'T';
     moment += ClockTime(secondOfDay / 60);
     moment += ':';
-    moment += Sysutils::FormatText("%.2d", secondOfDay % 60);
+    AppendZeroFilled(moment, secondOfDay % 60, 2);
     return moment;
 }
 
@@ -135,7 +135,7 @@ RunContext ReadSurroundings(const PrintRequest& request)
     const bool stamped = request.format == OutputFormat::Ics || request.format == OutputFormat::Pdf;
     const Stamp stamp = stamped ? ReadStamp() : Stamp{};
     RunContext context{UseColor(request.color, stdoutIsTerminal, std::getenv("NO_COLOR"), std::getenv("TERM")),
-                       Sysutils::Today(), stamp.seconds,
+                       Today(), stamp.seconds,
                        TerminalColumns(stdoutIsTerminal, terminalWidth, std::getenv("COLUMNS")), LocateFiles(request)};
     context.stampGiven = stamp.given;
     return context;

@@ -15,9 +15,6 @@
 // its surroundings besides its arguments, read once by its main and fixed
 // by the tests.
 
-// The local date (a zero date: none, as the tests give where it does not matter).
-using Today = GregorianDate;
-
 // The user's files, each read when a command first uses it and its problems
 // reported then: a command that uses no events (--terms, --holidays) says
 // nothing of the events file. An events file named on the command line that
@@ -52,7 +49,7 @@ private:
 
 struct RunContext {
     bool color = false;                // colour the cells (a terminal that wants it)
-    Today today;                       // the local date: the default month and year, today's cell
+    GregorianDate today;               // the local date: the default month and year, today's cell (zero: none)
     std::int64_t stampSeconds = 0;     // DTSTAMP of iCalendar events, a PDF's date: seconds since 1970 (UTC)
     std::int32_t terminalColumns = 0;  // the terminal's width (else COLUMNS); 0: neither
     UserFiles user;                    // the user's events and added holidays, read when used

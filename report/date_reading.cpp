@@ -8,7 +8,6 @@
 #include "report/korean_words.h"
 #include "runtime/date_check.h"
 #include "runtime/date_text.h"
-#include "runtime/sysutils.h"
 #include "runtime/utf8_literals.h"
 
 namespace {
@@ -60,7 +59,7 @@ DateReading ReadDate(Almanac almanac, const GregorianDate& date, const UserDates
     std::erase_if(almanacDays, [&date](const MarkedDay& day) { return day.date != date; });
     return {date,
             WeekdayOf(date),
-            GetDayStemBranch(GetDaysBeforeMonth(date.year, date.month), date.day),
+            DayStemBranch(date),
             almanac,
             ReadLunarDate(almanac, date),
             HolidaysOn(date, user),

@@ -44,7 +44,7 @@ template <std::size_t N>
 std::array<std::string, N> InUtf8(const std::array<const char*, N>& cp949Names)
 {
     std::array<std::string, N> names;
-    for (std::size_t i = 0; i < N; ++i) names[i] = Cp949::ToUtf8(cp949Names[i]);
+    for (std::size_t i = 0; i < N; ++i) names[i] = Cp949::ToUtf8(AnsiString(cp949Names[i]));
     return names;
 }
 

@@ -36,8 +36,21 @@ const char* BranchName(StemBranch position)
 
 AnsiString LunarPart(const LunarDate& lunar)
 {
-    if (lunar.month == 0) return kNoLunarPart;
+    if (lunar.month == 0) return AnsiString(kNoLunarPart);
     return Sysutils::Format(kLunarPartFormat, lunar.month, lunar.day);
+}
+
+// The lunar date a cell shows: the classic table's four outputs as they are
+// (its counted-back days before 1900 included), all 0 where Korea's calendar
+// has none.
+LunarDate CellLunarDate(Almanac almanac, std::int32_t year, std::int32_t month, std::int32_t day)
+{
+    if (almanac == Almanac::Korea) return ToLunar(Almanac::Korea, {year, month, day}).value_or(LunarDate{});
+    LunarDate lunar;
+    std::int32_t leap = 0;
+    SolarToLunar(year, month, day, lunar.year, lunar.month, lunar.day, leap);
+    lunar.leap = leap != 0;
+    return lunar;
 }
 
 // The cell of one day: leap mark, day part, lunar part and separator.
@@ -45,12 +58,8 @@ AnsiString DayCell(Almanac almanac, std::int32_t year, std::int32_t month, std::
                    const CellStyle& style)
 {
     const StemBranch position = GetDayStemBranch(daysBefore, day);
-    LunarDate lunar;
-    std::int32_t leap = 0;
-    SolarToLunar(almanac, year, month, day, lunar.year, lunar.month, lunar.day, leap);
-    lunar.leap = leap != 0;
-
-    AnsiString cell = lunar.leap ? kLeapMark : "";
+    const LunarDate lunar = CellLunarDate(almanac, year, month, day);
+    AnsiString cell(lunar.leap ? kLeapMark : "");
     cell += Sysutils::Format(kDayPartFormat, day, StemName(position), BranchName(position));
     cell += LunarPart(lunar);
     if (style) {
@@ -76,8 +85,8 @@ void PrintMonth(std::int32_t year, std::int32_t month, const LineOutput& output,
 {
     const std::int32_t daysBefore = GetDaysBeforeMonth(year, month);
     output(Header(year, month));
-    output(kRule);
-    output(kWeekdayHeader);
+    output(AnsiString(kRule));
+    output(AnsiString(kWeekdayHeader));
 
     const std::int32_t firstWeekday = GetFirstWeekday(daysBefore);
     const std::int32_t monthLength = GetSolarMonthDays(year, month);

@@ -133,13 +133,13 @@ void PrintTerminalMonth(std::int32_t year, std::int32_t month, const TextOutput&
     }
     output(heading);
 
-    const std::int32_t daysBefore = GetDaysBeforeMonth(year, month);
+    const std::int32_t firstDayCount = DayCountOf(year, month, 1);
     std::string dayLine(static_cast<std::size_t>(grid.firstWeekday) * kColumnWidth, ' ');
     std::string lunarLine = dayLine;
     for (std::int32_t day = 1; day <= grid.days; ++day) {
         const bool last = grid.EndsRow(day);
         const CellMarks marks = style ? style(day) : CellMarks{};
-        AppendColumn(dayLine, DayText(day, GetDayStemBranch(daysBefore, day)), marks, last);
+        AppendColumn(dayLine, DayText(day, DayStemBranchOfCount(firstDayCount + day - 1)), marks, last);
         AppendColumn(lunarLine, LunarText(lunar[static_cast<std::size_t>(day - 1)]), marks, last);
         if (!last) continue;
         output(dayLine);

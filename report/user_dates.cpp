@@ -5,7 +5,6 @@
 
 #include "report/korean_words.h"
 #include "runtime/number_text.h"
-#include "runtime/sysutils.h"
 #include "runtime/utf8_literals.h"
 
 namespace {

@@ -14,7 +14,7 @@
 class AnsiString {
 public:
     AnsiString() = default;
-    AnsiString(const char* cp949) : bytes_(cp949 != nullptr ? cp949 : "") {}  // a literal: implicit, as text is written
+    explicit AnsiString(const char* cp949) : bytes_(cp949 != nullptr ? cp949 : "") {}  // a literal: implicit, as text is written
     explicit AnsiString(std::string cp949) : bytes_(std::move(cp949)) {}
     AnsiString(std::size_t count, char c) : bytes_(count, c) {}
 
@@ -47,6 +47,7 @@ public:
     void append(std::size_t count, char c) { bytes_.append(count, c); }
 
     friend AnsiString operator+(AnsiString text, const AnsiString& more) { return text += more; }
+    friend AnsiString operator+(AnsiString text, const char* more) { return text += more; }
     friend bool operator==(const AnsiString&, const AnsiString&) = default;
 
 private:

@@ -3,6 +3,7 @@
 #include <ctime>
 
 #include "runtime/civil_date.h"
+#include "runtime/clock.h"
 #include "runtime/date_check.h"
 #include "runtime/exception.h"
 #include "runtime/sysutils.h"
@@ -45,18 +46,18 @@ TDateTime Now()
     return currentClock();
 }
 
-GregorianDate Today()
-{
-    std::uint16_t year = 0;
-    std::uint16_t month = 0;
-    std::uint16_t day = 0;
-    DecodeDate(Now(), year, month, day);
-    return {year, month, day};
-}
-
 void SetClock(Clock clock)
 {
     currentClock = clock != nullptr ? clock : &SystemNow;
 }
 
 }  // namespace Sysutils
+
+GregorianDate Today()
+{
+    std::uint16_t year = 0;
+    std::uint16_t month = 0;
+    std::uint16_t day = 0;
+    Sysutils::DecodeDate(Sysutils::Now(), year, month, day);
+    return {year, month, day};
+}

@@ -13,6 +13,7 @@
 class Exception : public std::exception {
 public:
     explicit Exception(AnsiString message) : message_(std::move(message)) {}
+    explicit Exception(const char* message) : message_(message) {}
     explicit Exception(::Message said) : message_(said.English()), said_(std::move(said)) {}
 
     const AnsiString& Message() const noexcept { return message_; }

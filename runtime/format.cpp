@@ -20,7 +20,7 @@ struct Specifier {
 
 [[noreturn]] void RaiseInvalid(std::string_view pattern)
 {
-    throw Exception("Format '" + AnsiString(std::string(pattern)) + "' invalid or incompatible with argument");
+    throw Exception(AnsiString("Format '") + AnsiString(std::string(pattern)) + "' invalid or incompatible with argument");
 }
 
 bool IsDigit(char c)
@@ -125,7 +125,7 @@ AnsiString FormatList(std::string_view pattern, std::span<const FormatArg> args)
         }
         const Specifier specifier = ReadSpecifier(pattern, pos);
         if (nextArg >= args.size()) {
-            throw Exception("No argument for format '" + AnsiString(std::string(pattern)) + "'");
+            throw Exception(AnsiString("No argument for format '") + AnsiString(std::string(pattern)) + "'");
         }
         DecimalBuffer buffer;
         AppendPadded(out, Convert(specifier, args[nextArg++], pattern, buffer), specifier);

@@ -30,10 +30,7 @@ void DecodeDate(TDateTime date, std::uint16_t& year, std::uint16_t& month, std::
 // The local date and time now, from the clock set with SetClock.
 TDateTime Now();
 
-// Today's local date, from the clock set with SetClock.
-GregorianDate Today();
-
-// Replaces the source of Now (tests pin "today"); nullptr restores the system clock.
+// Replaces the source of Now and of Today (tests pin "today"); nullptr restores the system clock.
 using Clock = TDateTime (*)();
 void SetClock(Clock clock);
 

@@ -1,10 +1,28 @@
 #pragma once
 
 #include <cstdio>
+#include <initializer_list>
 #include <string>
+#include <string_view>
 
 // What the programs the build runs to write tables (make_cp949_table,
 // make_computed_tables) share: each writes two files whole.
+
+// One row of a C++ table: "{1, 2, true},\n".
+inline std::string TableRow(std::initializer_list<std::string_view> fields)
+{
+    std::string row = "{";
+    for (const std::string_view field : fields) {
+        if (row.size() > 1) row += ", ";
+        row += field;
+    }
+    return row + "},\n";
+}
+
+inline std::string_view BoolText(bool value)
+{
+    return value ? "true" : "false";
+}
 
 // Writes text to path whole; false, with the reason on stderr, otherwise.
 inline bool WriteWholeFile(const char* path, const std::string& text)

@@ -21,7 +21,7 @@
 #include "programs/dalcal-page/pdf_pages.h"
 #include "report/korean_words.h"
 #include "report/month_page.h"
-#include "runtime/sysutils.h"
+#include "runtime/clock.h"
 #include "shell/messages.h"
 #include "shell/program.h"
 
@@ -29,7 +29,7 @@ namespace {
 
 int Main(std::span<const char* const> args)
 {
-    const auto parsed = ParsePrintArguments(args, Sysutils::Today().year);
+    const auto parsed = ParsePrintArguments(args, Today().year);
     if (const auto* usage = std::get_if<UsageError>(&parsed)) return ReportUsageError(*usage);
     const PrintRequest& request = std::get<PrintRequest>(parsed);
     if (request.format != OutputFormat::Pdf && request.format != OutputFormat::Svg) {

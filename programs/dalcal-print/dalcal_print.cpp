@@ -17,7 +17,7 @@
 #include "programs/dalcal-print/print_run.h"
 #include "runtime/exception.h"
 #include "runtime/program_folder.h"
-#include "runtime/sysutils.h"
+#include "runtime/clock.h"
 #include "shell/messages.h"
 #include "shell/program.h"
 
@@ -126,7 +126,7 @@ int DrawPages(std::span<const char* const> args, const PrintRequest& request)
 
 int Main(std::span<const char* const> args)
 {
-    const auto parsed = ParsePrintArguments(args, Sysutils::Today().year);
+    const auto parsed = ParsePrintArguments(args, Today().year);
     if (const auto* usage = std::get_if<UsageError>(&parsed)) return ReportUsageError(*usage);
     const PrintRequest& request = std::get<PrintRequest>(parsed);
     if (request.help || request.version) {

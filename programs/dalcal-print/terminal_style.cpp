@@ -49,7 +49,7 @@ std::string SelectGraphicRendition(const char* colour, bool reverse)
 
 }  // namespace
 
-CellStyle MonthColors(std::int32_t year, std::int32_t month, bool markHolidays, const Today& today,
+CellStyle MonthColors(std::int32_t year, std::int32_t month, bool markHolidays, const GregorianDate& today,
                       std::span<const AddedHoliday> added)
 {
     const std::uint32_t holidayDays = markHolidays ? HolidayDays(year, month, added) : 0;

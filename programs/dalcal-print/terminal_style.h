@@ -13,7 +13,7 @@
 
 // The cell style of a month; holidays (with the user's added days) only where
 // they are Korea's (the Korean almanac's calendar).
-CellStyle MonthColors(std::int32_t year, std::int32_t month, bool markHolidays, const Today& today,
+CellStyle MonthColors(std::int32_t year, std::int32_t month, bool markHolidays, const GregorianDate& today,
                       std::span<const AddedHoliday> added = {});
 
 // The colours of the weekday heading: 일 red, 토 blue, as their days.

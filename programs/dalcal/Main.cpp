@@ -44,7 +44,7 @@ TForm1::TForm1(QWidget* owner) : TForm(owner)
     Edit2 = description.Edit2;
 
     const auto name = [](QWidget* widget, const char* cp949) {
-        widget->setAccessibleName(QString::fromStdString(Cp949::ToUtf8(cp949)));
+        widget->setAccessibleName(QString::fromStdString(Cp949::ToUtf8(AnsiString(cp949))));
     };
     name(Edit1, kYearBoxName);
     name(Edit2, kMonthBoxName);
@@ -65,10 +65,10 @@ void TForm1::FormCreate(QObject*)
     SetText(Edit1, Sysutils::UnsignedShortToStr(year));
     SetText(Edit2, Sysutils::UnsignedShortToStr(month));
     if (windowAlmanac != Almanac::Korea) {
-        AddLine(RangeNotice);
+        AddLine(AnsiString(RangeNotice));
         return;
     }
-    AddLine(KoreanRangeNotice);
+    AddLine(AnsiString(KoreanRangeNotice));
     AddLine(Sysutils::Format(KoreanNotesNotice, Cp949::FromUtf8(windowEventsFileName)));
 }
 

@@ -24,7 +24,7 @@
 #include "programs/dalcal/reminders_to_send.h"
 #include "programs/dalcal/window_arguments.h"
 #include "runtime/program_folder.h"
-#include "runtime/sysutils.h"
+#include "runtime/clock.h"
 #include "shell/messages.h"
 #include "shell/program.h"
 
@@ -39,13 +39,13 @@ int RunHelper(const std::string& name, std::span<const char* const> args)
 
 int Main(std::span<const char* const> args)
 {
-    const auto parsed = ParseWindowArguments(args, Sysutils::Today());
+    const auto parsed = ParseWindowArguments(args, Today());
     if (const auto* usage = std::get_if<UsageError>(&parsed)) return ReportUsageError(*usage);
     const WindowArguments& arguments = std::get<WindowArguments>(parsed);
     if (arguments.help) return Print(Messages::Translated(kWindowUsage)) ? kExitDone : kExitRefused;
     if (arguments.version) return Print("dalcal " DALCAL_VERSION "\n") ? kExitDone : kExitRefused;
     if (arguments.remind) {
-        const RemindersToSend toSend(Sysutils::Today(), ReportFileProblem);
+        const RemindersToSend toSend(Today(), ReportFileProblem);
         if (toSend.Due().empty()) return kExitDone;
         return RunHelper("dalcal-remind", args);
     }

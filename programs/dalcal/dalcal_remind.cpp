@@ -8,14 +8,14 @@
 
 #include "programs/dalcal/reminder_notifications.h"
 #include "programs/dalcal/window_arguments.h"
-#include "runtime/sysutils.h"
+#include "runtime/clock.h"
 #include "shell/program.h"
 
 namespace {
 
 int Main(std::span<const char* const> args)
 {
-    const auto parsed = ParseWindowArguments(args, Sysutils::Today());
+    const auto parsed = ParseWindowArguments(args, Today());
     if (const auto* usage = std::get_if<UsageError>(&parsed)) return ReportUsageError(*usage);
     return SendReminders(std::get<WindowArguments>(parsed).noWait);
 }

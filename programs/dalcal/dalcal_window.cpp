@@ -14,7 +14,7 @@
 #include "programs/dalcal/application.h"
 #include "programs/dalcal/month_view.h"
 #include "programs/dalcal/window_arguments.h"
-#include "runtime/sysutils.h"
+#include "runtime/clock.h"
 #include "shell/messages.h"
 #include "shell/program.h"
 #include "userdata/user_files.h"
@@ -87,7 +87,7 @@ std::string ReadWindowUserDates(bool calendar)
 // checked by dalcal, which became this program.
 int Main(std::span<const char* const> args)
 {
-    const auto parsed = ParseWindowArguments(args, Sysutils::Today());
+    const auto parsed = ParseWindowArguments(args, Today());
     if (const auto* usage = std::get_if<UsageError>(&parsed)) return ReportUsageError(*usage);
     const WindowArguments& arguments = std::get<WindowArguments>(parsed);
     SetWindowAlmanac(arguments.almanac);

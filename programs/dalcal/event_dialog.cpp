@@ -22,7 +22,7 @@
 #include "report/korean_words.h"
 #include "runtime/date_text.h"
 #include "runtime/exception.h"
-#include "runtime/sysutils.h"
+#include "runtime/clock.h"
 #include "shell/messages.h"
 #include "userdata/event_line.h"
 
@@ -72,7 +72,7 @@ QSpinBox* SpinBox(int least, int most)
 QString NextDaysText(const UserEvent& event)
 {
     QStringList lines;
-    for (const EventDay& day : NextDaysOf(event, Sysutils::Today(), kNextDays)) {
+    for (const EventDay& day : NextDaysOf(event, Today(), kNextDays)) {
         std::string line = IsoDate(day.observance.date);
         line += " (";
         line += WeekdaySyllable(WeekdayOf(day.observance.date));
@@ -136,7 +136,7 @@ void EventDialog::SetUpFields()
     for (const EventKind kind : kKinds) kind_->addItem(Text(EventKindWord(kind)));
     for (const char* words : kRemindWords) remind_->addItem(Words(words));
     since_->setSpecialValueText(Words("not given"));
-    year_->setValue(Sysutils::Today().year);
+    year_->setValue(Today().year);
     for (QLabel* label : {keptElsewhere_, nextDays_, problem_, source_}) {
         label->setWordWrap(true);
         label->setTextInteractionFlags(Qt::TextSelectableByMouse);

@@ -25,7 +25,7 @@
 #include "report/month_page.h"
 #include "runtime/exception.h"
 #include "runtime/number_text.h"
-#include "runtime/sysutils.h"
+#include "runtime/clock.h"
 #include "runtime/utf8_literals.h"
 #include "shell/messages.h"
 
@@ -274,7 +274,7 @@ void MonthView::MoveDays(std::int32_t days)
 
 void MonthView::SelectToday()
 {
-    Select(Sysutils::Today());
+    Select(Today());
 }
 
 bool MonthView::GoTo(const QString& typed)
@@ -367,7 +367,7 @@ void MonthView::ShowMonth()
     for (const std::string& line : page.lunarLines) title += '\n' + line;
     title_->setText(Text(title));
 
-    const GregorianDate today = Sysutils::Today();
+    const GregorianDate today = Today();
     const QPalette palette = this->palette();  // the grid's, which may not have followed a change yet
     QColor todayBackground = palette.color(QPalette::Highlight);
     todayBackground.setAlpha(48);

@@ -18,7 +18,7 @@
 #include "programs/dalcal/reminders_to_send.h"
 #include "report/date_reading.h"
 #include "runtime/date_text.h"
-#include "runtime/sysutils.h"
+#include "runtime/clock.h"
 #include "shell/messages.h"
 #include "shell/program.h"
 #include "userdata/careful_write.h"
@@ -172,7 +172,7 @@ void ListenForClicks(QDBusConnection& bus, Clicks* clicks)
 
 int SendReminders(bool noWait)
 {
-    const GregorianDate today = Sysutils::Today();
+    const GregorianDate today = Today();
     const std::string logPath = ReminderLogPath(Environment("XDG_STATE_HOME"), Environment("HOME"));
     if (logPath.empty()) {
         return Refuse(Message("no folder to keep the reminders sent in (HOME and XDG_STATE_HOME are not set)"));

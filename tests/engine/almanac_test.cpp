@@ -26,10 +26,12 @@ struct RawLunarDate {
     std::int32_t leap = -1;
 };
 
+// The classic table's four outputs as they are; Korea's date, all 0 where it has none.
 LunarDate Convert(Almanac almanac, GregorianDate date)
 {
+    if (almanac == Almanac::Korea) return ToLunar(Almanac::Korea, date).value_or(LunarDate{});
     RawLunarDate out;  // each part must be written
-    SolarToLunar(almanac, date.year, date.month, date.day, out.year, out.month, out.day, out.leap);
+    SolarToLunar(date.year, date.month, date.day, out.year, out.month, out.day, out.leap);
     EXPECT_TRUE(out.leap == 0 || out.leap == 1) << out.leap;
     return {out.year, out.month, out.day, out.leap == 1};
 }

@@ -77,15 +77,12 @@ TEST(CInterface, AgreesWithTheEngineBothWays)
         const std::int32_t last = DayCountOf(range.lastDay.year, range.lastDay.month, range.lastDay.day);
         for (std::int32_t day = first; day <= last; day += 37) {
             const GregorianDate g = DateOfDayCount(day);
-            std::int32_t year = 0;
-            std::int32_t month = 0;
-            std::int32_t lunarDay = 0;
-            std::int32_t leap = 0;
-            SolarToLunar(almanac, g.year, g.month, g.day, year, month, lunarDay, leap);
+            const LunarDate expected = ToLunar(almanac, g).value();
             const dalcal_date date{g.year, g.month, g.day};
             dalcal_lunar_date lunar{};
             ASSERT_EQ(dalcal_to_lunar(c, &date, &lunar, nullptr), DALCAL_OK) << day;
-            ASSERT_TRUE(lunar.year == year && lunar.month == month && lunar.day == lunarDay && lunar.leap == leap);
+            ASSERT_TRUE(lunar.year == expected.year && lunar.month == expected.month && lunar.day == expected.day &&
+                        lunar.leap == (expected.leap ? 1 : 0));
             dalcal_date back{};
             ASSERT_EQ(dalcal_to_solar(c, &lunar, &back, nullptr), DALCAL_OK);
             ASSERT_TRUE(back.year == g.year && back.month == g.month && back.day == g.day) << day;

@@ -21,8 +21,8 @@ TEST(KoreanLiterals, StemAndBranchNamesAreCp949)
 
 TEST(KoreanLiterals, CalendarTextIsCp949)
 {
-    std::vector<AnsiString> lines;
-    PrintMonth(2026, 7, [&lines](const AnsiString& line) { lines.push_back(line); });
+    std::vector<std::string> lines;
+    PrintMonth(2026, 7, [&lines](const AnsiString& line) { lines.push_back(line.Bytes()); });
     ASSERT_GE(lines.size(), 3u);
     // "   ▶ 2026년  7월 (년:병오, 월:갑오)"
     EXPECT_EQ(lines[0], "   \xA2\xBA 2026\xB3\xE2  7\xBF\xF9 (\xB3\xE2:\xBA\xB4\xBF\xC0, \xBF\xF9:\xB0\xA9\xBF\xC0)");

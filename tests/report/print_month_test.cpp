@@ -12,7 +12,7 @@ namespace {
 
 // What a call handed to its line output, and whether it ended with EConvertError.
 struct Printed {
-    std::vector<AnsiString> lines;
+    std::vector<std::string> lines;
     bool refused = false;
 };
 
@@ -21,18 +21,18 @@ Printed Print(std::int32_t year, std::int32_t month, Almanac almanac = Almanac::
     Printed printed;
     try {
         PrintMonth(
-            year, month, [&printed](const AnsiString& line) { printed.lines.push_back(line); }, almanac);
+            year, month, [&printed](const AnsiString& line) { printed.lines.push_back(line.Bytes()); }, almanac);
     } catch (const EConvertError&) {
         printed.refused = true;
     }
     return printed;
 }
 
-std::vector<std::size_t> Lengths(const std::vector<AnsiString>& lines)
+std::vector<std::size_t> Lengths(const std::vector<std::string>& lines)
 {
     std::vector<std::size_t> lengths;
     lengths.reserve(lines.size());
-    for (const AnsiString& line : lines) lengths.push_back(line.size());
+    for (const std::string& line : lines) lengths.push_back(line.size());
     return lengths;
 }
 
@@ -40,7 +40,7 @@ const char* const kRule = "-----------------------------------------------------
 const char* const kWeekdays = "  일      월      화      수      목      금      토";
 
 // Every row ends with the blank after its last "|".
-const std::vector<AnsiString> kJuly2026 = {
+const std::vector<std::string> kJuly2026 = {
     "   ▶ 2026년  7월 (년:병오, 월:갑오)",
     kRule,
     kWeekdays,
@@ -77,7 +77,7 @@ TEST(PrintMonth, February2026StartsOnSundayAndEndsOnSaturday)
     const Printed printed = Print(2026, 2);
     ASSERT_EQ(printed.lines.size(), 7u);
     EXPECT_EQ(printed.lines[0], "   ▶ 2026년  2월 (년:병오, 월:기축)");
-    EXPECT_EQ(printed.lines[3].View().substr(0, 15), " 1(병오)12.14| ");
+    EXPECT_EQ(printed.lines[3].substr(0, 15), " 1(병오)12.14| ");
     EXPECT_EQ(Lengths(printed.lines), (std::vector<std::size_t>{36, 58, 52, 105, 105, 105, 105}));
 }
 
@@ -86,7 +86,7 @@ TEST(PrintMonth, January2000StartsOnSaturday)
     const Printed printed = Print(2000, 1);
     ASSERT_GE(printed.lines.size(), 4u);
     EXPECT_EQ(printed.lines[0], "   ▶ 2000년  1월 (년:경진, 월:병자)");
-    EXPECT_EQ(printed.lines[3], AnsiString(48, ' ') + " 1(무오)11.25| ");
+    EXPECT_EQ(printed.lines[3], std::string(48, ' ') + " 1(무오)11.25| ");
     EXPECT_EQ(printed.lines[3].size(), 63u);
 }
 
@@ -118,7 +118,7 @@ TEST(PrintMonth, January1900BeforeTheLunarTable)
 {
     const Printed printed = Print(1900, 1);
     ASSERT_EQ(printed.lines.size(), 8u);
-    EXPECT_EQ(printed.lines[3].View().substr(0, 25), "         1(갑술) 1.-29|  ");
+    EXPECT_EQ(printed.lines[3].substr(0, 25), "         1(갑술) 1.-29|  ");
     EXPECT_EQ(printed.lines[7], "28(신축) 1.-2| 29(임인) 1.-1| 30(계묘) 1. 0| 31(갑진) 1. 1| ");
 }
 
@@ -133,7 +133,7 @@ TEST(PrintMonth, February2027InEachAlmanac)
     EXPECT_EQ(
         korea.lines[4],
         " 7(정사) 1. 1|  8(무오) 1. 2|  9(기미) 1. 3| 10(경신) 1. 4| 11(신유) 1. 5| 12(임술) 1. 6| 13(계해) 1. 7| ");
-    EXPECT_NE(classic.lines[3].View().find("  6(병진) 1. 1| "), std::string_view::npos) << classic.lines[3].Bytes();
+    EXPECT_NE(classic.lines[3].find("  6(병진) 1. 1| "), std::string_view::npos) << classic.lines[3];
     EXPECT_EQ(Lengths(korea.lines), Lengths(classic.lines));
 }
 
@@ -147,13 +147,13 @@ TEST(PrintMonth, KoreanAlmanacEdgesAreBlank)
     EXPECT_EQ(
         first.lines[4],
         " 6(임오)     |  7(계미)     |  8(갑신)     |  9(을유)     | 10(병술)     | 11(정해)     | 12(무자)     | ");
-    EXPECT_EQ(first.lines[5].View().substr(0, 15), "13(기축) 1. 1| ");
+    EXPECT_EQ(first.lines[5].substr(0, 15), "13(기축) 1. 1| ");
     const Printed last = Print(2101, 1, Almanac::Korea);
     ASSERT_EQ(last.lines.size(), 9u);
-    EXPECT_EQ(last.lines[7].View().substr(last.lines[7].size() - 30), "28(을해)12.29| 29(병자)     | ");
+    EXPECT_EQ(last.lines[7].substr(last.lines[7].size() - 30), "28(을해)12.29| 29(병자)     | ");
     EXPECT_EQ(last.lines[8], "30(정축)     | 31(무인)     | ");
-    EXPECT_NE(Print(1899, 12, Almanac::Korea).lines[3].View().find(" 1(계묘)10.29| "), std::string_view::npos);
-    EXPECT_NE(Print(1899, 12, Almanac::Classic).lines[3].View().find(" 1(계묘) 1.-60| "), std::string_view::npos);
+    EXPECT_NE(Print(1899, 12, Almanac::Korea).lines[3].find(" 1(계묘)10.29| "), std::string_view::npos);
+    EXPECT_NE(Print(1899, 12, Almanac::Classic).lines[3].find(" 1(계묘) 1.-60| "), std::string_view::npos);
 }
 
 struct Refused {
@@ -195,25 +195,25 @@ TEST(PrintMonth, RefusedDatesGiveTheHeaderThenTheError)
 
 TEST(PrintMonth, LinesAlreadyWrittenStayWhenTheOutputFails)
 {
-    std::vector<AnsiString> lines;
+    std::vector<std::string> lines;
     EXPECT_THROW(PrintMonth(2026, 7,
                             [&lines](const AnsiString& line) {
                                 if (lines.size() == 5) throw Exception("output full");
-                                lines.push_back(line);
+                                lines.push_back(line.Bytes());
                             }),
                  Exception);
-    EXPECT_EQ(lines, std::vector<AnsiString>(kJuly2026.begin(), kJuly2026.begin() + 5));
+    EXPECT_EQ(lines, std::vector<std::string>(kJuly2026.begin(), kJuly2026.begin() + 5));
 }
 
 }  // namespace
 
 namespace {
 
-std::size_t CountCells(const std::vector<AnsiString>& lines)
+std::size_t CountCells(const std::vector<std::string>& lines)
 {
     std::size_t cells = 0;
     for (std::size_t i = 3; i < lines.size(); ++i)
-        cells += static_cast<std::size_t>(std::ranges::count(lines[i].View(), '|'));
+        cells += static_cast<std::size_t>(std::ranges::count(lines[i], '|'));
     return cells;
 }
 

@@ -28,7 +28,7 @@ TEST(StrToInt, Accepts)
         {"2147483647", INT_MAX},
         {"-2147483648", INT_MIN},
     };
-    for (const Parsed& c : cases) EXPECT_EQ(Sysutils::StrToInt(c.text), c.value) << c.text;
+    for (const Parsed& c : cases) EXPECT_EQ(Sysutils::StrToInt(AnsiString(c.text)), c.value) << c.text;
 }
 
 TEST(StrToInt, RefusesWithTheTextQuoted)
@@ -54,7 +54,7 @@ TEST(StrToInt, RefusesWithTheTextQuoted)
                                  "\xEF\xBC\x91"};  // a syllable; a full-width digit
     for (const char* text : cases) {
         try {
-            Sysutils::StrToInt(text);
+            Sysutils::StrToInt(AnsiString(text));
             ADD_FAILURE() << "accepted \"" << text << "\"";
         } catch (const EConvertError& e) {
             EXPECT_EQ(std::string(e.what()), "\"" + std::string(text) + "\" is not a valid integer");

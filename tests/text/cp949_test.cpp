@@ -14,12 +14,12 @@ namespace {
 TEST(Cp949, ConvertsBothWays)
 {
     // "▶ 2026년" and "갑자": CP949 bytes against their UTF-8.
-    const AnsiString cp949 = "\xA2\xBA 2026\xB3\xE2 \xB0\xA9\xC0\xDA";
+    const AnsiString cp949("\xA2\xBA 2026\xB3\xE2 \xB0\xA9\xC0\xDA");
     const std::string utf8 = "\xE2\x96\xB6 2026\xEB\x85\x84 \xEA\xB0\x91\xEC\x9E\x90";
     EXPECT_EQ(Cp949::ToUtf8(cp949), utf8);
     EXPECT_EQ(Cp949::FromUtf8(utf8), cp949);
-    EXPECT_EQ(Cp949::ToUtf8(""), "");
-    EXPECT_EQ(Cp949::ToUtf8("plain ASCII |"), "plain ASCII |");
+    EXPECT_EQ(Cp949::ToUtf8(AnsiString()), "");
+    EXPECT_EQ(Cp949::ToUtf8(AnsiString("plain ASCII |")), "plain ASCII |");
 }
 
 TEST(Cp949, LongTextConvertsWhole)
@@ -33,23 +33,23 @@ TEST(Cp949, LongTextConvertsWhole)
 
 TEST(Cp949, BadInputIsReplacedNeverLost)
 {
-    EXPECT_EQ(Cp949::ToUtf8("a\xFF"
-                            "b"),
+    EXPECT_EQ(Cp949::ToUtf8(AnsiString("a\xFF"
+                                       "b")),
               "a\xEF\xBF\xBD"
               "b");                                      // a byte that starts nothing
-    EXPECT_EQ(Cp949::ToUtf8("a\xB0"), "a\xEF\xBF\xBD");  // a syllable cut off
+    EXPECT_EQ(Cp949::ToUtf8(AnsiString("a\xB0")), "a\xEF\xBF\xBD");  // a syllable cut off
     EXPECT_EQ(Cp949::FromUtf8("a\xF0\x9F\x98\x80"
-                              "b"),
+                              "b").Bytes(),
               "a?b");                               // an emoji CP949 lacks
-    EXPECT_EQ(Cp949::FromUtf8("a\xC3(b"), "a?(b");  // broken UTF-8
-    EXPECT_EQ(Cp949::FromUtf8("\xFF\xFE"), "??");
+    EXPECT_EQ(Cp949::FromUtf8("a\xC3(b").Bytes(), "a?(b");  // broken UTF-8
+    EXPECT_EQ(Cp949::FromUtf8("\xFF\xFE").Bytes(), "??");
     // A sequence of the length its lead byte gives that encodes nothing is one
     // "?"; a sequence cut short is a "?" a byte.
-    EXPECT_EQ(Cp949::FromUtf8("\xE0\x82\xA9"), "?");      // U+00A9 written too long
-    EXPECT_EQ(Cp949::FromUtf8("\xED\xA0\x80"), "?");      // a surrogate
-    EXPECT_EQ(Cp949::FromUtf8("\xF4\x90\x80\x80"), "?");  // past U+10FFFF
-    EXPECT_EQ(Cp949::FromUtf8("\xEA\xB0"), "??");         // 가 cut off
-    EXPECT_EQ(Cp949::FromUtf8("\xC0\xAF"), "??");         // a lead byte no character has
+    EXPECT_EQ(Cp949::FromUtf8("\xE0\x82\xA9").Bytes(), "?");      // U+00A9 written too long
+    EXPECT_EQ(Cp949::FromUtf8("\xED\xA0\x80").Bytes(), "?");      // a surrogate
+    EXPECT_EQ(Cp949::FromUtf8("\xF4\x90\x80\x80").Bytes(), "?");  // past U+10FFFF
+    EXPECT_EQ(Cp949::FromUtf8("\xEA\xB0").Bytes(), "??");         // 가 cut off
+    EXPECT_EQ(Cp949::FromUtf8("\xC0\xAF").Bytes(), "??");         // a lead byte no character has
 }
 
 // What glibc's iconv makes of CP949 text, with its refusals replaced as

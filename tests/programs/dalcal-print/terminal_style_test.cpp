@@ -55,14 +55,14 @@ TEST(TerminalStyle, Wrapped)
 
 TEST(TerminalStyle, MonthColours)
 {
-    const CellStyle style = MonthColors(2026, 10, true, Today{2026, 10, 5});
+    const CellStyle style = MonthColors(2026, 10, true, GregorianDate{2026, 10, 5});
     EXPECT_EQ(style(1).before, "");            // Thursday
     EXPECT_EQ(style(3).before, "\x1b[31m");    // Saturday, but 개천절: red
     EXPECT_EQ(style(4).before, "\x1b[31m");    // Sunday
     EXPECT_EQ(style(5).before, "\x1b[31;7m");  // 개천절's substitute, today
     EXPECT_EQ(style(5).after, "\x1b[0m");
     EXPECT_EQ(style(10).before, "\x1b[34m");                          // Saturday
-    const CellStyle classic = MonthColors(2026, 10, false, Today{});  // no holidays with the classic table
+    const CellStyle classic = MonthColors(2026, 10, false, GregorianDate{});  // no holidays with the classic table
     EXPECT_EQ(classic(3).before, "\x1b[34m");
     EXPECT_EQ(classic(5).before, "");
 }
