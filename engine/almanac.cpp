@@ -6,8 +6,8 @@
 #include "engine/classic_almanac.h"
 #include "engine/korean_almanac.h"
 #include "engine/lunar_year.h"
-#include "runtime/exception.h"
 #include "runtime/date_check.h"
+#include "runtime/exception.h"
 
 namespace {
 

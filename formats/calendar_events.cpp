@@ -15,7 +15,7 @@ constexpr const char* kUidDomain = "@dalcal";
 // What a regular election the statute schedules adds to its description.
 const std::string& ScheduledElectionNote()
 {
-    static const std::string note = std::string(" · ") + kScheduledElectionNote;
+    static const std::string note = std::string(kPartSeparator) + kScheduledElectionNote;
     return note;
 }
 
@@ -116,9 +116,9 @@ std::vector<CalendarEvent> AnniversaryEvents(const LunarAnniversary& anniversary
         std::string uid = "lunar-" + lunarDate + '-';
         AppendZeroFilled(uid, year.lunarYear, 4);
         ((uid += '-') += Fingerprint(anniversary.summary)) += kUidDomain;
-        events.push_back({std::move(uid),
-                          anniversary.summary, std::move(description), std::string(kLunarAnniversaryCategory),
-                          reading.date, std::nullopt, !year.moved});  // "옮김" follows a comma, which TEXT escapes
+        events.push_back({std::move(uid), anniversary.summary, std::move(description),
+                          std::string(kLunarAnniversaryCategory), reading.date, std::nullopt,
+                          !year.moved});  // "옮김" follows a comma, which TEXT escapes
     }
     return events;
 }

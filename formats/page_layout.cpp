@@ -189,10 +189,7 @@ void AddDay(PageDrawing& drawing, const PageDay& day, double xPt, double yPt, do
         }
     }
     if (shown < wrapped.size() && line < room) {
-        std::string more = "외 ";  // appended: GCC 12 misreads "..." + std::string at -O3 (-Wrestrict)
-        more += Number(static_cast<std::int32_t>(wrapped.size() - shown));
-        more += "건";
-        write(std::move(more), kGrey);
+        write(MoreItemsText(static_cast<std::int32_t>(wrapped.size() - shown)), kGrey);
     }
 }
 

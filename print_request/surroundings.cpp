@@ -12,11 +12,11 @@
 #include "input/typed_date.h"
 #include "input/typed_numbers.h"
 #include "runtime/civil_date.h"
+#include "runtime/clock.h"
 #include "runtime/date_check.h"
 #include "runtime/date_text.h"
 #include "runtime/exception.h"
 #include "runtime/number_text.h"
-#include "runtime/clock.h"
 #include "shell/messages.h"
 #include "shell/program.h"
 #include "text/utf8.h"
@@ -134,9 +134,9 @@ RunContext ReadSurroundings(const PrintRequest& request)
     // Only what is stamped reads the stamp: a malformed SOURCE_DATE_EPOCH refuses those alone.
     const bool stamped = request.format == OutputFormat::Ics || request.format == OutputFormat::Pdf;
     const Stamp stamp = stamped ? ReadStamp() : Stamp{};
-    RunContext context{UseColor(request.color, stdoutIsTerminal, std::getenv("NO_COLOR"), std::getenv("TERM")),
-                       Today(), stamp.seconds,
-                       TerminalColumns(stdoutIsTerminal, terminalWidth, std::getenv("COLUMNS")), LocateFiles(request)};
+    RunContext context{UseColor(request.color, stdoutIsTerminal, std::getenv("NO_COLOR"), std::getenv("TERM")), Today(),
+                       stamp.seconds, TerminalColumns(stdoutIsTerminal, terminalWidth, std::getenv("COLUMNS")),
+                       LocateFiles(request)};
     context.stampGiven = stamp.given;
     return context;
 }

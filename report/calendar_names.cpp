@@ -28,7 +28,7 @@ std::string CalendarFileName(const CalendarParts& parts, std::int32_t fromYear, 
     std::string name;
     for (const auto& [wanted, word] : words) {
         if (!wanted) continue;
-        if (!name.empty()) name += " · ";
+        if (!name.empty()) name += kPartSeparator;
         name += word;
     }
     name += ' ';
@@ -41,7 +41,7 @@ std::string DaysCalendarName(const DayKinds& kinds, std::int32_t fromYear, std::
     std::string name;
     for (const DayKind kind : kDayKinds) {
         if (!kinds.Has(kind)) continue;
-        if (!name.empty()) name += " · ";
+        if (!name.empty()) name += kPartSeparator;
         name += DayKindName(kind);
     }
     name += ' ';

@@ -23,7 +23,6 @@ constexpr std::size_t kYearMonthWidth = kYearCell * kDaysInWeek;
 constexpr std::size_t kMonthGap = 2;       // between the months of a row
 constexpr std::size_t kNarrowest = 40;     // the compact month's lines, its header wrapped to it
 constexpr std::size_t kHolidayEntry = 40;  // a holiday below a year, two to a line of 80
-constexpr const char* kMonthSeparator = " · ";
 
 // A line as it is built, with the columns it shows: colour marks show none.
 struct ShownLine {
@@ -65,19 +64,7 @@ std::vector<std::optional<LunarReading>> LunarDaysOf(std::int32_t year, std::int
 // Under a day in a month: "1월" or "윤6" on a lunar month's first day, else its day.
 std::string MonthLunarText(const std::optional<LunarReading>& lunar)
 {
-    if (!lunar) return {};
-    std::string text;
-    const LunarDate& date = lunar->date;
-    if (date.day != 1) {
-        AppendNumber(text, date.day);
-    } else if (date.leap) {
-        text += kLeapMonthPrefix;
-        AppendNumber(text, date.month);
-    } else {
-        AppendNumber(text, date.month);
-        text += "월";
-    }
-    return text;
+    return lunar ? ShortLunarDayText(*lunar) : std::string();
 }
 
 // Under a day in a year: its lunar day alone (the months are named above).
@@ -85,24 +72,6 @@ std::string YearLunarText(const std::optional<LunarReading>& lunar)
 {
     std::string text;
     if (lunar) AppendNumber(text, lunar->date.day);
-    return text;
-}
-
-// "음력 12·1월", "음력 6·윤6월": the lunar months a month of a year spans.
-std::string ShortLunarMonths(const std::vector<std::optional<LunarReading>>& days)
-{
-    std::string text;
-    const LunarReading* previous = nullptr;
-    for (const std::optional<LunarReading>& day : days) {
-        if (!day) continue;
-        if (previous != nullptr && previous->date.month == day->date.month && previous->date.leap == day->date.leap)
-            continue;
-        text += previous == nullptr ? "음력 " : "·";
-        if (day->date.leap) text += kLeapMonthPrefix;
-        AppendNumber(text, day->date.month);
-        previous = &*day;
-    }
-    if (!text.empty()) text += "월";
     return text;
 }
 
@@ -147,12 +116,12 @@ std::vector<std::string> Wrapped(const std::string& prefix, const std::vector<st
     std::vector<std::string> lines{prefix};
     for (std::size_t i = 0; i < parts.size(); ++i) {
         std::string& line = lines.back();
-        const std::size_t added = (i == 0 ? 0 : Utf8::Columns(kMonthSeparator)) + Utf8::Columns(parts[i]);
+        const std::size_t added = (i == 0 ? 0 : Utf8::Columns(kPartSeparator)) + Utf8::Columns(parts[i]);
         if (i > 0 && Utf8::Columns(line) + added > width) {
-            lines.emplace_back(kMonthSeparator + parts[i]);
+            lines.emplace_back(kPartSeparator + parts[i]);
             continue;
         }
-        if (i > 0) line += kMonthSeparator;
+        if (i > 0) line += kPartSeparator;
         line += parts[i];
     }
     return lines;
@@ -168,7 +137,7 @@ std::vector<ShownLine> YearMonthBlock(std::int32_t year, std::int32_t month, Alm
     const std::string title = MonthTitle(year, month);
     block[0].Append(std::string((kYearMonthWidth - std::min(kYearMonthWidth, Utf8::Columns(title))) / 2, ' '));
     block[0].Append(title);
-    const std::string months = ShortLunarMonths(lunar);
+    const std::string months = ShortLunarMonthsText(FirstDaysOfLunarMonths(lunar));
     block[1].Append(std::string((kYearMonthWidth - std::min(kYearMonthWidth, Utf8::Columns(months))) / 2, ' '));
     block[1].Append(months);
     block.push_back(Heading(kYearCell, headingStyle));
@@ -215,11 +184,11 @@ void PrintCompactMonth(std::int32_t year, std::int32_t month, const TextOutput& 
     const std::vector<std::string> header = LunarHeaderLines(lunar, almanac);
     const bool someDays = std::ranges::any_of(lunar, [](const auto& day) { return day.has_value(); });
     if (someDays) {
-        for (const std::string& line : Wrapped("음력 ", LunarMonthParts(lunar), kNarrowest)) output(line);
+        for (const std::string& line : Wrapped(kLunarPrefix, LunarMonthParts(lunar), kNarrowest)) output(line);
     }
     if (header.size() > (someDays ? 1u : 0u)) {  // where the almanac lacks days: which it has, wrapped
         const std::string& missing = header.back();
-        const std::size_t cut = missing.find(' ', missing.find("음력은"));
+        const std::size_t cut = missing.rfind(' ', missing.find_first_of("0123456789"));  // before the first date
         output(missing.substr(0, cut));
         if (cut != std::string::npos) output(' ' + missing.substr(cut + 1));
     }

@@ -12,7 +12,6 @@
 
 namespace {
 
-constexpr const char* kPartSeparator = " · ";
 constexpr const char* kNoLunarDate = " · 음력 없음";
 constexpr const char* kHolidaysNotKnown = " · 공휴일 모름";
 
@@ -74,8 +73,7 @@ std::string DateReadingLine(const DateReading& reading)
     line += ' ';
     line += WeekdayName(reading.weekday);
     line += ' ';
-    line += StemBranchName(reading.day);
-    line += "일";
+    AppendDayName(line, reading.day);
     line += reading.lunar ? kPartSeparator + LunarDateText(*reading.lunar) : std::string(kNoLunarDate);
     if (!reading.holidays) line += kHolidaysNotKnown;
     for (const Holiday& holiday : reading.holidays.value_or(std::vector<Holiday>{})) {
@@ -94,7 +92,7 @@ std::string DateReadingLine(const DateReading& reading)
     for (const MarkedDay& day : reading.almanacDays) {
         line += kPartSeparator;
         line += day.name;
-        if (day.kind == DayKind::Anniversaries) line += " (기념일)";
+        if (day.kind == DayKind::Anniversaries) line += kAnniversaryMark;
         if (day.minuteOfDay) {
             line += ' ';
             AppendClockTime(line, *day.minuteOfDay);

@@ -14,6 +14,10 @@ const char* const kUncertainMark = " (±1일)";
 const char* const kLeapMonthPrefix = "윤";
 const char* const kScheduledMark = "예정";
 const char* const kScheduledElectionNote = "예정 (공직선거법 제34조)";
+const char* const kLunarPrefix = "음력 ";
+const char* const kPartSeparator = " · ";
+const char* const kAnniversaryMark = " (기념일)";
+const char* const kMovedMark = "옮김";
 
 namespace {
 
@@ -236,6 +240,110 @@ std::string MovedAnniversaryNote(std::int32_t lunarMonth, std::int32_t lunarDay,
 {
     std::string note = " (";
     note += LunarMonthDayText(lunarMonth, lunarDay, leap);
-    note += ", 옮김)";
+    (note += ", ") += kMovedMark;
+    note += ')';
     return note;
+}
+
+std::string LunarMonthPart(const LunarReading& firstDay, bool withYear)
+{
+    std::string part;
+    if (withYear) {
+        AppendStemBranchName(part, firstDay.year);
+        part += "년 ";
+    }
+    if (firstDay.date.leap) part += kLeapMonthPrefix;
+    AppendNumber(part, firstDay.date.month);
+    part += "월(";
+    AppendStemBranchName(part, firstDay.month);
+    part += ')';
+    if (firstDay.uncertain) part += kUncertainMark;
+    return part;
+}
+
+std::string ShortLunarMonthsText(const std::vector<const LunarReading*>& months)
+{
+    std::string text;
+    for (const LunarReading* month : months) {
+        text += text.empty() ? kLunarPrefix : "·";
+        if (month->date.leap) text += kLeapMonthPrefix;
+        AppendNumber(text, month->date.month);
+    }
+    if (!text.empty()) text += "월";
+    return text;
+}
+
+std::string ShortLunarDayText(const LunarReading& lunar)
+{
+    std::string text;
+    const LunarDate& date = lunar.date;
+    if (date.day != 1) {
+        AppendNumber(text, date.day);
+    } else if (date.leap) {
+        text += kLeapMonthPrefix;
+        AppendNumber(text, date.month);
+    } else {
+        AppendNumber(text, date.month);
+        text += "월";
+    }
+    return text;
+}
+
+std::string AlmanacSpanLine(Almanac almanac)
+{
+    const AlmanacRange range = RangeOf(almanac);
+    std::string line = almanac == Almanac::Korea ? "한국천문연구원 역법의 음력은 " : "옛 음력표의 음력은 ";
+    AppendIsoDate(line, range.firstDay);
+    line += "부터 ";
+    AppendIsoDate(line, range.lastDay);
+    line += "까지만 있음";
+    return line;
+}
+
+void AppendDayName(std::string& out, const StemBranch& position)
+{
+    AppendStemBranchName(out, position);
+    out += "일";
+}
+
+void AppendRuleDateText(std::string& out, bool lunar, std::int32_t month, std::int32_t day, bool leap)
+{
+    out += lunar ? kLunarPrefix : "양력 ";
+    if (leap) out += kLeapMonthPrefix;
+    AppendNumber(out, month);
+    out += '.';
+    AppendNumber(out, day);
+}
+
+std::string LackingYearText(bool lunar, std::int32_t month, std::int32_t day, bool leap)
+{
+    constexpr std::int32_t kLongestLunarMonth = 30;
+    constexpr std::int32_t kFebruary = 2;
+    constexpr std::int32_t kLeapDay = 29;
+    const bool thirtieth = lunar && day == kLongestLunarMonth;
+    std::string text;
+    if (lunar && leap) {
+        text += kLeapMonthPrefix;
+        AppendNumber(text, month);
+        text += "월이 없는 해에는 ";
+        AppendNumber(text, month);
+        text += "월 ";
+        AppendNumber(text, day);
+        text += thirtieth ? "일에 (30일이 없으면 29일에)" : "일에";
+    } else if (thirtieth) {
+        text += kLunarPrefix;
+        AppendNumber(text, month);
+        text += "월 30일이 없는 해에는 29일에";
+    } else if (!lunar && month == kFebruary && day == kLeapDay) {
+        text += "양력 2월 29일이 없는 해에는 28일에";
+    }
+    return text;
+}
+
+std::string MoreItemsText(std::int32_t count)
+{
+    std::string more = "외 ";  // appended: GCC 12 misreads "..." + std::string at -O3 (-Wrestrict)
+    AppendNumber(more, count);
+    more += "건";
+    return more;
 }

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "engine/almanac.h"
 #include "engine/holidays.h"
@@ -74,6 +75,50 @@ std::string LunarDayText(const LunarReading& lunar);
 // "2026년 음력 윤6월 1일 없음 (그해 윤달 없음)", "(그해 윤달은 윤4월)".
 std::string MissingLunarDateLine(std::int32_t lunarYear, std::int32_t lunarMonth, std::int32_t lunarDay, bool leap,
                                  const LunarDateLookup& found);
+
+// Between the parts of a line (a day's reading, the lunar months a month
+// spans, the calendars a file holds): " · ".
+extern const char* const kPartSeparator;
+
+// Before the lunar dates of a grid's header: "음력 ".
+extern const char* const kLunarPrefix;
+
+// After a 기념일's name where the other kinds of day stand beside it: " (기념일)".
+extern const char* const kAnniversaryMark;
+
+// A lunar month a grid spans, as its header names it: "12월(신축)", with its
+// year first where the year changes: "병오년 12월(신축)"; "윤6월(계미)",
+// " (±1일)" after an uncertain one.
+std::string LunarMonthPart(const LunarReading& firstDay, bool withYear);
+
+// The lunar months a month spans, short: "음력 12·1월", "음력 6·윤6월" (one
+// reading a month: its first day in the month); empty where it has none.
+std::string ShortLunarMonthsText(const std::vector<const LunarReading*>& months);
+
+// Under a day in a narrow grid: "1월" or "윤6" on a lunar month's first day,
+// else its day.
+std::string ShortLunarDayText(const LunarReading& lunar);
+
+// Where an almanac lacks days of a month, which it has:
+// "한국천문연구원 역법의 음력은 1391-02-13부터 2101-01-28까지만 있음".
+std::string AlmanacSpanLine(Almanac almanac);
+
+// A day's stem-branch as its name: "정사일".
+void AppendDayName(std::string& out, const StemBranch& position);
+
+// A user's date as its rule says it: "음력 윤6.1", "양력 2.29".
+void AppendRuleDateText(std::string& out, bool lunar, std::int32_t month, std::int32_t day, bool leap);
+
+// What a year lacking a user's date does, empty where every year has it:
+// "윤6월이 없는 해에는 6월 1일에", "음력 12월 30일이 없는 해에는 29일에",
+// "양력 2월 29일이 없는 해에는 28일에".
+std::string LackingYearText(bool lunar, std::int32_t month, std::int32_t day, bool leap);
+
+// After a date that was moved off its own day: "옮김".
+extern const char* const kMovedMark;
+
+// A cell or a list that cannot hold the rest: "외 3건".
+std::string MoreItemsText(std::int32_t count);
 
 // What follows a day's reading where a lunar anniversary was moved onto it
 // (day 30 onto 29, a leap month's date into the ordinary month), as an event

@@ -72,7 +72,7 @@ std::string AlmanacDayLine(const MarkedDay& day)
 {
     std::string line = NoteDate(day.date, true);
     line += day.name;
-    if (day.kind == DayKind::Anniversaries) line += " (기념일)";
+    if (day.kind == DayKind::Anniversaries) line += kAnniversaryMark;
     return line;
 }
 

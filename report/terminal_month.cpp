@@ -23,7 +23,6 @@ namespace {
 constexpr std::size_t kColumnWidth = 11;
 constexpr const char* kRule = "-----------------------------------------------------------------------------";
 constexpr const char* kLunarIndent = "   ";  // the lunar date under the stem-branch
-constexpr const char* kMonthSeparator = " · ";
 
 // " 7 정사": the day and its stem-branch.
 std::string DayText(std::int32_t day, const StemBranch& position)
@@ -55,41 +54,28 @@ void AppendColumn(std::string& line, const std::string& text, const CellMarks& m
     if (!last && columns < kColumnWidth) line.append(kColumnWidth - columns, ' ');
 }
 
-// Where the almanac lacks days of the month: which days it has.
-std::string MissingLunarLine(Almanac almanac)
-{
-    const AlmanacRange range = RangeOf(almanac);
-    std::string line = almanac == Almanac::Korea ? "한국천문연구원 역법의 음력은 " : "옛 음력표의 음력은 ";
-    AppendIsoDate(line, range.firstDay);
-    line += "부터 ";
-    AppendIsoDate(line, range.lastDay);
-    line += "까지만 있음";
-    return line;
-}
-
 }  // namespace
+
+std::vector<const LunarReading*> FirstDaysOfLunarMonths(const std::vector<std::optional<LunarReading>>& days)
+{
+    std::vector<const LunarReading*> firsts;
+    for (const std::optional<LunarReading>& day : days) {
+        if (!day) continue;
+        const LunarReading* previous = firsts.empty() ? nullptr : firsts.back();
+        if (previous != nullptr && previous->date.month == day->date.month && previous->date.leap == day->date.leap)
+            continue;
+        firsts.push_back(&*day);
+    }
+    return firsts;
+}
 
 std::vector<std::string> LunarMonthParts(const std::vector<std::optional<LunarReading>>& days)
 {
     std::vector<std::string> parts;
     const LunarReading* previous = nullptr;
-    for (const std::optional<LunarReading>& day : days) {
-        if (!day) continue;
-        const LunarDate& date = day->date;
-        if (previous != nullptr && previous->date.month == date.month && previous->date.leap == date.leap) continue;
-        std::string part;
-        if (previous == nullptr || previous->date.year != date.year) {
-            part += StemBranchName(day->year);
-            part += "년 ";
-        }
-        if (date.leap) part += kLeapMonthPrefix;
-        AppendNumber(part, date.month);
-        part += "월(";
-        part += StemBranchName(day->month);
-        part += ')';
-        if (day->uncertain) part += kUncertainMark;
-        parts.push_back(std::move(part));
-        previous = &*day;
+    for (const LunarReading* first : FirstDaysOfLunarMonths(days)) {
+        parts.push_back(LunarMonthPart(*first, previous == nullptr || previous->date.year != first->date.year));
+        previous = first;
     }
     return parts;
 }
@@ -100,15 +86,15 @@ std::vector<std::string> LunarHeaderLines(const std::vector<std::optional<LunarR
     const bool someDays = std::ranges::any_of(days, [](const auto& day) { return day.has_value(); });
     const bool allDays = std::ranges::all_of(days, [](const auto& day) { return day.has_value(); });
     if (someDays) {
-        std::string line = "음력 ";
+        std::string line = kLunarPrefix;
         const std::vector<std::string> parts = LunarMonthParts(days);
         for (std::size_t i = 0; i < parts.size(); ++i) {
-            if (i > 0) line += kMonthSeparator;
+            if (i > 0) line += kPartSeparator;
             line += parts[i];
         }
         lines.push_back(std::move(line));
     }
-    if (!allDays) lines.push_back(MissingLunarLine(almanac));
+    if (!allDays) lines.push_back(AlmanacSpanLine(almanac));
     return lines;
 }
 

@@ -40,6 +40,9 @@ std::vector<std::string> LunarHeaderLines(const std::vector<std::optional<LunarR
 
 // The lunar months of those days, each year named where it starts:
 // {"병오년 12월(신축)", "정미년 1월(임인)"}.
+// The first reading of each lunar month among a month's days, in order.
+std::vector<const LunarReading*> FirstDaysOfLunarMonths(const std::vector<std::optional<LunarReading>>& days);
+
 std::vector<std::string> LunarMonthParts(const std::vector<std::optional<LunarReading>>& days);
 
 void PrintTerminalMonth(std::int32_t year, std::int32_t month, const TextOutput& output, Almanac almanac,

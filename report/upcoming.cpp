@@ -53,7 +53,7 @@ std::string UpcomingLine(const UpcomingDate& date, std::string_view daysLeft)
 {
     std::string line;
     AppendListedDay(line, date.date, date.name, date.minuteOfDay);
-    line += " · ";
+    line += kPartSeparator;
     line += daysLeft;
     return line;
 }

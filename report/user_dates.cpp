@@ -9,8 +9,6 @@
 
 namespace {
 
-constexpr const char* kMovedMark = "옮김";
-
 struct KindWords {
     EventKind kind;
     const char* word;
@@ -78,11 +76,7 @@ void AppendEventText(std::string& out, const EventDay& day)
     if (!dateSaid && !years) return;
     out += " (";
     if (dateSaid) {
-        out += rule.kind == DateRuleKind::Lunar ? "음력 " : "양력 ";
-        if (rule.leap) out += kLeapMonthPrefix;
-        AppendNumber(out, rule.month);
-        out += '.';
-        AppendNumber(out, rule.day);
+        AppendRuleDateText(out, rule.kind == DateRuleKind::Lunar, rule.month, rule.day, rule.leap);
         if (day.observance.moved) (out += ", ") += kMovedMark;
         if (years) out += ", ";
     }
@@ -157,27 +151,7 @@ std::string DateRuleIdentity(const DateRule& rule)
 
 std::string KeptElsewhereText(const DateRule& rule)
 {
-    constexpr std::int32_t kLongestLunarMonth = 30;
-    constexpr std::int32_t kFebruary = 2;
-    constexpr std::int32_t kLeapDay = 29;
-    const bool thirtieth = rule.kind == DateRuleKind::Lunar && rule.day == kLongestLunarMonth;
-    std::string text;
-    if (rule.kind == DateRuleKind::Lunar && rule.leap) {
-        text += "윤";
-        AppendNumber(text, rule.month);
-        text += "월이 없는 해에는 ";
-        AppendNumber(text, rule.month);
-        text += "월 ";
-        AppendNumber(text, rule.day);
-        text += thirtieth ? "일에 (30일이 없으면 29일에)" : "일에";
-    } else if (thirtieth) {
-        text += "음력 ";
-        AppendNumber(text, rule.month);
-        text += "월 30일이 없는 해에는 29일에";
-    } else if (rule.kind == DateRuleKind::Solar && rule.month == kFebruary && rule.day == kLeapDay) {
-        text += "양력 2월 29일이 없는 해에는 28일에";
-    }
-    return text;
+    return LackingYearText(rule.kind == DateRuleKind::Lunar, rule.month, rule.day, rule.leap);
 }
 
 std::vector<EventDay> NextDaysOf(const UserEvent& event, const GregorianDate& from, std::size_t count)

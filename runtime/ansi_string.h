@@ -14,7 +14,8 @@
 class AnsiString {
 public:
     AnsiString() = default;
-    explicit AnsiString(const char* cp949) : bytes_(cp949 != nullptr ? cp949 : "") {}  // a literal: implicit, as text is written
+    explicit AnsiString(const char* cp949)
+        : bytes_(cp949 != nullptr ? cp949 : "") {}  // a literal: implicit, as text is written
     explicit AnsiString(std::string cp949) : bytes_(std::move(cp949)) {}
     AnsiString(std::size_t count, char c) : bytes_(count, c) {}
 

@@ -20,7 +20,8 @@ struct Specifier {
 
 [[noreturn]] void RaiseInvalid(std::string_view pattern)
 {
-    throw Exception(AnsiString("Format '") + AnsiString(std::string(pattern)) + "' invalid or incompatible with argument");
+    throw Exception(AnsiString("Format '") + AnsiString(std::string(pattern)) +
+                    "' invalid or incompatible with argument");
 }
 
 bool IsDigit(char c)

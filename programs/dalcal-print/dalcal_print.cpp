@@ -15,9 +15,9 @@
 #include "print_request/arguments.h"
 #include "print_request/surroundings.h"
 #include "programs/dalcal-print/print_run.h"
+#include "runtime/clock.h"
 #include "runtime/exception.h"
 #include "runtime/program_folder.h"
-#include "runtime/clock.h"
 #include "shell/messages.h"
 #include "shell/program.h"
 

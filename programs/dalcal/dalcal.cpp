@@ -23,8 +23,8 @@
 
 #include "programs/dalcal/reminders_to_send.h"
 #include "programs/dalcal/window_arguments.h"
-#include "runtime/program_folder.h"
 #include "runtime/clock.h"
+#include "runtime/program_folder.h"
 #include "shell/messages.h"
 #include "shell/program.h"
 

@@ -20,9 +20,9 @@
 #include "engine/almanac.h"
 #include "report/date_reading.h"
 #include "report/korean_words.h"
+#include "runtime/clock.h"
 #include "runtime/date_text.h"
 #include "runtime/exception.h"
-#include "runtime/clock.h"
 #include "shell/messages.h"
 #include "userdata/event_line.h"
 

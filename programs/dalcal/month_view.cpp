@@ -23,9 +23,9 @@
 #include "report/date_reading.h"
 #include "report/korean_words.h"
 #include "report/month_page.h"
+#include "runtime/clock.h"
 #include "runtime/exception.h"
 #include "runtime/number_text.h"
-#include "runtime/clock.h"
 #include "runtime/utf8_literals.h"
 #include "shell/messages.h"
 

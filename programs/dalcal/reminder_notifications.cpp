@@ -17,8 +17,8 @@
 
 #include "programs/dalcal/reminders_to_send.h"
 #include "report/date_reading.h"
-#include "runtime/date_text.h"
 #include "runtime/clock.h"
+#include "runtime/date_text.h"
 #include "shell/messages.h"
 #include "shell/program.h"
 #include "userdata/careful_write.h"

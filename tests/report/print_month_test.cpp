@@ -212,8 +212,7 @@ namespace {
 std::size_t CountCells(const std::vector<std::string>& lines)
 {
     std::size_t cells = 0;
-    for (std::size_t i = 3; i < lines.size(); ++i)
-        cells += static_cast<std::size_t>(std::ranges::count(lines[i], '|'));
+    for (std::size_t i = 3; i < lines.size(); ++i) cells += static_cast<std::size_t>(std::ranges::count(lines[i], '|'));
     return cells;
 }
 

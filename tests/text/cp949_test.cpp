@@ -36,11 +36,12 @@ TEST(Cp949, BadInputIsReplacedNeverLost)
     EXPECT_EQ(Cp949::ToUtf8(AnsiString("a\xFF"
                                        "b")),
               "a\xEF\xBF\xBD"
-              "b");                                      // a byte that starts nothing
+              "b");                                                  // a byte that starts nothing
     EXPECT_EQ(Cp949::ToUtf8(AnsiString("a\xB0")), "a\xEF\xBF\xBD");  // a syllable cut off
     EXPECT_EQ(Cp949::FromUtf8("a\xF0\x9F\x98\x80"
-                              "b").Bytes(),
-              "a?b");                               // an emoji CP949 lacks
+                              "b")
+                  .Bytes(),
+              "a?b");                                       // an emoji CP949 lacks
     EXPECT_EQ(Cp949::FromUtf8("a\xC3(b").Bytes(), "a?(b");  // broken UTF-8
     EXPECT_EQ(Cp949::FromUtf8("\xFF\xFE").Bytes(), "??");
     // A sequence of the length its lead byte gives that encodes nothing is one
