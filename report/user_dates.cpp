@@ -4,6 +4,7 @@
 #include <array>
 
 #include "report/korean_words.h"
+#include "runtime/date_text.h"
 #include "runtime/number_text.h"
 #include "runtime/utf8_literals.h"
 
@@ -169,4 +170,15 @@ std::vector<EventDay> NextDaysOf(const UserEvent& event, const GregorianDate& fr
         }
     }
     return days;
+}
+
+std::string NextDayLine(const EventDay& day)
+{
+    std::string line = IsoDate(day.observance.date);
+    line += " (";
+    line += WeekdaySyllable(WeekdayOf(day.observance.date));
+    line += ')';
+    if (day.observance.moved) (line += ' ') += kMovedMark;
+    if (const std::optional<std::int32_t> years = YearsCounted(day)) line += ' ' + YearsText(day.event->kind, *years);
+    return line;
 }

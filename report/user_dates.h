@@ -94,6 +94,10 @@ std::string KeptElsewhereText(const DateRule& rule);
 // date order, of its own years; event must outlive them.
 std::vector<EventDay> NextDaysOf(const UserEvent& event, const GregorianDate& from, std::size_t count);
 
+// One of those days as a line: "2027-01-28 (목)", then " 옮김" where the date
+// was moved and the years counted: "2027-02-06 (토) 옮김 만 72세".
+std::string NextDayLine(const EventDay& day);
+
 // What tells rules apart, as text: "lunar 0-3-15\n", "solar 0-5-8\n",
 // "once 2027-3-4\n", " leap" before the newline of a leap month. An event's
 // identity is its rule's and its name.

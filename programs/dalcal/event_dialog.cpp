@@ -72,15 +72,7 @@ QSpinBox* SpinBox(int least, int most)
 QString NextDaysText(const UserEvent& event)
 {
     QStringList lines;
-    for (const EventDay& day : NextDaysOf(event, Today(), kNextDays)) {
-        std::string line = IsoDate(day.observance.date);
-        line += " (";
-        line += WeekdaySyllable(WeekdayOf(day.observance.date));
-        line += ')';
-        if (day.observance.moved) line += " 옮김";
-        if (const std::optional<std::int32_t> years = YearsCounted(day)) line += ' ' + YearsText(event.kind, *years);
-        lines << Text(line);
-    }
+    for (const EventDay& day : NextDaysOf(event, Today(), kNextDays)) lines << Text(NextDayLine(day));
     return lines.join(QLatin1Char('\n'));
 }
 
