@@ -5,7 +5,6 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
-#include <QFile>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -21,10 +20,19 @@
 #include "programs/dalcal/Main.h"
 #include "programs/dalcal/application.h"
 #include "programs/dalcal/month_view.h"
-#include "tests/programs/dalcal/resident_memory.h"
 #include "userdata/date_files.h"
 
 namespace {
+
+// Resident memory of this process in KiB (VmRSS), 0 where it cannot be read.
+long ResidentKiB()
+{
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);) {
+        if (line.rfind("VmRSS:", 0) == 0) return std::strtol(line.c_str() + 6, nullptr, 10);
+    }
+    return 0;
+}
 
 // state.range(0) presses first fill the memo; then each iteration is one press.
 void BM_Press(benchmark::State& state)
