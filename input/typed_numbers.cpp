@@ -166,22 +166,49 @@ YearSpan ParseYearSpan(const char* name, const std::string& arg, bool oneYear, s
     return span;
 }
 
+namespace {
+
+constexpr std::size_t kMostDigits = 4;
+
+// A number of one to mostDigits (at most four) ASCII digits, nothing else.
+std::optional<std::int32_t> SmallNumber(std::string_view text, std::size_t mostDigits = kMostDigits)
+{
+    if (!AllDigits(text, 1, std::min(mostDigits, kMostDigits))) return std::nullopt;
+    std::int32_t value = 0;
+    for (const char c : text) value = value * 10 + (c - '0');  // at most 9999
+    return value;
+}
+
+}  // namespace
+
+std::optional<MonthAndDay> ReadDashedMonthDay(std::string_view text, std::size_t mostDigits)
+{
+    const std::size_t dash = text.find('-');
+    if (dash == std::string_view::npos) return std::nullopt;
+    const std::optional<std::int32_t> month = SmallNumber(text.substr(0, dash), mostDigits);
+    const std::optional<std::int32_t> day = SmallNumber(text.substr(dash + 1), mostDigits);
+    if (!month || !day) return std::nullopt;
+    return MonthAndDay{*month, *day};
+}
+
+std::optional<GregorianDate> ReadDashedDate(std::string_view text, std::size_t mostDigits)
+{
+    const std::size_t dash = text.find('-');
+    if (dash == std::string_view::npos) return std::nullopt;
+    const std::optional<std::int32_t> year = SmallNumber(text.substr(0, dash));
+    const std::optional<MonthAndDay> monthDay = ReadDashedMonthDay(text.substr(dash + 1), mostDigits);
+    if (!year || !monthDay) return std::nullopt;
+    return GregorianDate{*year, monthDay->month, monthDay->day};
+}
+
 GregorianDate ParseIsoDate(const std::string& typed)
 {
-    const std::string arg = AsTypedNumber(typed);  // full-width digits and dashes as ASCII
-    const std::size_t firstDash = arg.find('-');
-    const std::size_t secondDash = firstDash == std::string::npos ? std::string::npos : arg.find('-', firstDash + 1);
-    const std::string_view text = arg;
-    const bool shaped = secondDash != std::string::npos && AllDigits(text.substr(0, firstDash), 1, 4) &&
-                        AllDigits(text.substr(firstDash + 1, secondDash - firstDash - 1), 1, 2) &&
-                        AllDigits(text.substr(secondDash + 1), 1, 2);
-    if (!shaped) throw TypedValueError(Message("{1} is not a date like 2027-02-07", {Utf8::Quoted(typed)}));
-    const GregorianDate date{std::stoi(arg.substr(0, firstDash)),
-                             std::stoi(arg.substr(firstDash + 1, secondDash - firstDash - 1)),
-                             std::stoi(arg.substr(secondDash + 1))};
-    if (std::optional<Message> problem = DateProblem(date, Utf8::Quoted(typed)))
+    constexpr std::size_t kMonthDigits = 2;  // "2026-002-07" is no date typed
+    const std::optional<GregorianDate> date = ReadDashedDate(AsTypedNumber(typed), kMonthDigits);
+    if (!date) throw TypedValueError(Message("{1} is not a date like 2027-02-07", {Utf8::Quoted(typed)}));
+    if (std::optional<Message> problem = DateProblem(*date, Utf8::Quoted(typed)))
         throw TypedValueError(*std::move(problem));
-    return date;
+    return *date;
 }
 
 std::optional<TypedDays> ReadTypedDays(std::string_view typed)

@@ -55,6 +55,17 @@ struct YearSpan {
 YearSpan ParseYearSpan(const char* name, const std::string& arg, bool oneYear, std::int32_t first, std::int32_t last,
                        const char* outside);
 
+// Dates written with dashes, as the user's files write them and as
+// ParseIsoDate reads them once typed digits are plain: "2027-2-7" and "2-7",
+// the year one to four ASCII digits, month and day one to mostDigits; none for
+// any other shape. Not checked (2027-02-30 is read).
+struct MonthAndDay {
+    std::int32_t month;
+    std::int32_t day;
+};
+std::optional<GregorianDate> ReadDashedDate(std::string_view text, std::size_t mostDigits = 4);
+std::optional<MonthAndDay> ReadDashedMonthDay(std::string_view text, std::size_t mostDigits = 4);
+
 // A day as YYYY-MM-DD (the year may have fewer digits, "999-01-01", and month
 // and day one), which must exist.
 GregorianDate ParseIsoDate(const std::string& typed);

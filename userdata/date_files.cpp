@@ -6,6 +6,7 @@
 #include <tuple>
 #include <utility>
 
+#include "input/typed_numbers.h"
 #include "runtime/date_check.h"
 #include "text/utf8.h"
 #include "userdata/event_attributes.h"
@@ -75,41 +76,6 @@ LineBytes ScanBytes(std::string_view line)
     return bytes;
 }
 
-// A number of one to four digits, nothing else.
-std::optional<std::int32_t> SmallNumber(std::string_view text)
-{
-    constexpr std::size_t kMaxDigits = 4;
-    if (text.empty() || text.size() > kMaxDigits) return std::nullopt;
-    std::int32_t value = 0;
-    for (const char c : text) {
-        if (c < '0' || c > '9') return std::nullopt;
-        value = value * 10 + (c - '0');
-    }
-    return value;
-}
-
-// "M-D" as two numbers.
-std::optional<std::pair<std::int32_t, std::int32_t>> MonthDay(std::string_view text)
-{
-    const std::size_t dash = text.find('-');
-    if (dash == std::string_view::npos) return std::nullopt;
-    const auto month = SmallNumber(text.substr(0, dash));
-    const auto day = SmallNumber(text.substr(dash + 1));
-    if (!month || !day) return std::nullopt;
-    return std::pair{*month, *day};
-}
-
-// "YYYY-MM-DD" (month and day may have one digit) as a date, not yet checked.
-std::optional<GregorianDate> IsoDate(std::string_view text)
-{
-    const std::size_t dash = text.find('-');
-    if (dash == std::string_view::npos) return std::nullopt;
-    const auto year = SmallNumber(text.substr(0, dash));
-    const auto monthDay = MonthDay(text.substr(dash + 1));
-    if (!year || !monthDay) return std::nullopt;
-    return GregorianDate{*year, monthDay->first, monthDay->second};
-}
-
 std::string Quoted(std::string_view text)
 {
     std::string quoted(1, '"');  // built by appending: GCC 12 misreads "..." + std::string at -O3 (-Wrestrict)
@@ -139,7 +105,7 @@ Problem ReadRule(std::string_view word, std::string_view& rest, DateRule& rule)
 {
     const bool lunar = IsOneOf(word, kLunarWords);
     if (!lunar && !IsOneOf(word, kSolarWords)) {
-        const std::optional<GregorianDate> date = IsoDate(word);
+        const std::optional<GregorianDate> date = ReadDashedDate(word);
         if (!date) return Message("{1} is not 음력 M-D, 양력 M-D or YYYY-MM-DD", {Quoted(word)});
         rule = {DateRuleKind::Once, date->year, date->month, date->day, false};
         return DateProblem(*date, Quoted(word));
@@ -154,10 +120,10 @@ Problem ReadRule(std::string_view word, std::string_view& rest, DateRule& rule)
             break;
         }
     }
-    const auto monthDay = MonthDay(monthDayWord);
+    const std::optional<MonthAndDay> monthDay = ReadDashedMonthDay(monthDayWord);
     if (!monthDay) return Message("{1} is not a month and day (M-D)", {Quoted(monthDayWord)});
-    rule.month = monthDay->first;
-    rule.day = monthDay->second;
+    rule.month = monthDay->month;
+    rule.day = monthDay->day;
     if (rule.month < 1 || rule.month > kMonthsInYear) {
         return Message("{1} is not a date: there is no month {2}", {Quoted(monthDayWord), Number(rule.month)});
     }
@@ -314,7 +280,7 @@ namespace {
 Problem ReadHoliday(std::string_view line, HolidaysFile& file)
 {
     auto [word, name] = FirstWord(line);
-    const std::optional<GregorianDate> date = IsoDate(word);
+    const std::optional<GregorianDate> date = ReadDashedDate(word);
     if (!date) return Message("{1} is not a date (YYYY-MM-DD)", {Quoted(word)});
     if (Problem why = DateProblem(*date, Quoted(word), kFirstHolidayYear, kLastHolidayYear)) return why;
     HolidayKind kind = HolidayKind::Designated;
