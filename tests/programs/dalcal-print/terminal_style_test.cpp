@@ -61,7 +61,7 @@ TEST(TerminalStyle, MonthColours)
     EXPECT_EQ(style(4).before, "\x1b[31m");    // Sunday
     EXPECT_EQ(style(5).before, "\x1b[31;7m");  // 개천절's substitute, today
     EXPECT_EQ(style(5).after, "\x1b[0m");
-    EXPECT_EQ(style(10).before, "\x1b[34m");                          // Saturday
+    EXPECT_EQ(style(10).before, "\x1b[34m");                                  // Saturday
     const CellStyle classic = MonthColors(2026, 10, false, GregorianDate{});  // no holidays with the classic table
     EXPECT_EQ(classic(3).before, "\x1b[34m");
     EXPECT_EQ(classic(5).before, "");
