@@ -35,6 +35,8 @@
 // day itself stands for one of them and one substitute day is given for the
 // rest (2025-05-06 for 어린이날 and 부처님오신날 on 2025-05-05).
 
+const char* const kLabourDayName = "노동절";
+
 namespace {
 
 enum class SubstituteRule {
@@ -110,7 +112,7 @@ std::vector<BaseHoliday> BaseHolidays(std::int32_t year, std::span<const AddedHo
     const char* const buddhaName = buddha >= kBuddhasBirthdayNameFrom ? "부처님오신날" : "석가탄신일";
     list.push_back({buddha, buddhaName, HolidayKind::Holiday,
                     RuleOn(buddha, kWeekendRule, kBuddhaAndChristmasSubstitutesFrom), buddha, buddhaName});
-    if (year >= kLabourDayFromYear) AddFixed(list, year, 5, 1, "노동절", kWeekendRule, DayCountOf(year, 1, 1));
+    if (year >= kLabourDayFromYear) AddFixed(list, year, 5, 1, kLabourDayName, kWeekendRule, DayCountOf(year, 1, 1));
     AddFixed(list, year, 5, 5, "어린이날", kWeekendRule, kLunarAndChildrenSubstitutesFrom);
     AddFixed(list, year, 6, 6, "현충일", SubstituteRule::None, kNever);
     if (year >= kConstitutionDayFromYear) AddFixed(list, year, 7, 17, "제헌절", kWeekendRule, DayCountOf(year, 1, 1));

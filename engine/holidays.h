@@ -17,6 +17,10 @@ inline constexpr std::int32_t kLastHolidayYear = 2100;
 // Korean names (UTF-8) of the kinds: 공휴일, 대체공휴일, 선거일, 임시공휴일.
 const char* HolidayKindName(HolidayKind kind);
 
+// 노동절, a holiday by the 2026 amendment of 공휴일에 관한 법률 (its
+// substitute days carry the name too).
+extern const char* const kLabourDayName;
+
 // The holidays of a year in date order (two holidays on one day are both
 // listed), with the added days of that year. Returns false, and leaves
 // holidays empty, for a year outside 2014..2100: its holidays are not known,

@@ -163,8 +163,8 @@ void AddDay(PageDrawing& drawing, const PageDay& day, double xPt, double yPt, do
     const double noteWidthPt = widthPt - 10;
     std::vector<std::vector<std::string>> wrapped;
     std::size_t allLines = 0;
-    for (const std::string& note : day.notes) {
-        wrapped.push_back(Wrapped(note, kNoteSizePt, noteWidthPt));
+    for (const PageNote& note : day.notes) {
+        wrapped.push_back(Wrapped(note.text, kNoteSizePt, noteWidthPt));
         allLines += wrapped.back().size();
     }
     const std::size_t noteRoom = allLines <= room ? room : room - std::min<std::size_t>(room, 1);
@@ -178,7 +178,7 @@ void AddDay(PageDrawing& drawing, const PageDay& day, double xPt, double yPt, do
         const std::vector<std::string>& lines = wrapped[shown];
         const bool fits = line + lines.size() <= noteRoom;
         if (!fits && line > 0) break;  // whole notes only, after the first
-        const Rgb colour = shown < day.holidayNotes ? kRed : kInk;
+        const Rgb colour = day.notes[shown].kind == DayKind::Holidays ? kRed : kInk;
         for (std::size_t j = 0; j < lines.size() && line < noteRoom; ++j) {
             const bool cut = !fits && (line + 1 == noteRoom);
             write(cut ? Shortened(lines[j] + "…", kNoteSizePt, noteWidthPt) : lines[j], colour);

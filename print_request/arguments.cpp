@@ -12,6 +12,7 @@
 #include "print_request/positional_date.h"
 #include "text/utf8.h"
 #include "userdata/event_line.h"
+#include "userdata/user_files.h"
 
 namespace {
 
@@ -286,6 +287,9 @@ UsageProblem ChooseEventChange(PrintRequest& request, const ModeFlags& flags)
         request.format != OutputFormat::Text || request.noEvents) {
         return Refuse("--add-event and --remove-event go alone (with --events-file at most)");
     }
+    if (request.eventsFile == kStandardInputPath) {
+        return Refuse("--add-event and --remove-event change a file, not standard input (--events-file -)");
+    }
     request.mode = flags.addEvent ? PrintMode::AddEvent : PrintMode::RemoveEvent;
     if (flags.removeEvent) return std::nullopt;
     std::variant<UserEvent, Message> read = ReadEventLine(request.eventLine);
@@ -307,6 +311,7 @@ UsageProblem ChooseMode(PrintRequest& request, const ModeFlags& flags, std::int3
             "first three)");
     }
     if (request.noEvents && request.eventsFile) return Refuse("choose one of --events-file and --no-events");
+    if (request.noEvents && flags.events) return Refuse("choose one of --events and --no-events");
     const std::size_t count = request.numbers.size();
     if (request.leap && !flags.fromLunar) return Refuse("--leap needs --from-lunar");
     if (request.observe && !flags.fromLunar) return Refuse("--observe needs --from-lunar");

@@ -18,6 +18,7 @@ const char* const kLunarPrefix = "음력 ";
 const char* const kPartSeparator = " · ";
 const char* const kAnniversaryMark = " (기념일)";
 const char* const kMovedMark = "옮김";
+const char* const kClassicTableMark = " (옛 음력표)";
 
 namespace {
 

@@ -114,6 +114,9 @@ void AppendRuleDateText(std::string& out, bool lunar, std::int32_t month, std::i
 // "양력 2월 29일이 없는 해에는 28일에".
 std::string LackingYearText(bool lunar, std::int32_t month, std::int32_t day, bool leap);
 
+// After a month's title where its lunar dates are the classic table's: " (옛 음력표)".
+extern const char* const kClassicTableMark;
+
 // After a date that was moved off its own day: "옮김".
 extern const char* const kMovedMark;
 

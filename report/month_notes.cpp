@@ -60,7 +60,7 @@ std::string EventLine(const EventDay& day)
 
 std::string TermLine(const SolarTerm& term)
 {
-    std::string line = NoteDate(term.date, false);
+    std::string line = NoteDate(term.date, true);
     line += SolarTermNames.at(static_cast<std::size_t>(term.index));
     line += ' ';
     AppendClockTime(line, term.minuteOfDay);

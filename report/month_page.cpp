@@ -83,19 +83,22 @@ PageDay DayOf(const GregorianDate& date, Weekday weekday, const std::optional<Lu
               const MonthNotes& notes)
 {
     PageDay day{date.day, weekday, DayColor::Weekday, LunarText(lunar), lunar, {}};
+    const auto note = [&day](DayKind kind, std::string text) {
+        std::string name = text;
+        day.notes.push_back({kind, std::move(text), std::move(name)});
+    };
     for (const Holiday& h : notes.holidays) {
-        if (h.date == date) day.notes.push_back(HolidayText(h, false));
+        if (h.date == date) day.notes.push_back({DayKind::Holidays, HolidayText(h, false), HolidayTitle(h)});
     }
-    day.holidayNotes = day.notes.size();
-    day.color = DayColorOf(weekday, day.holidayNotes > 0);
+    day.color = DayColorOf(weekday, !day.notes.empty());
     for (const SolarTerm& term : notes.terms) {
-        if (term.date == date) day.notes.push_back(SolarTermText(term));
+        if (term.date == date) note(DayKind::Terms, SolarTermText(term));
     }
     for (const EventDay& event : notes.events) {
-        if (event.observance.date == date) day.notes.push_back(EventText(event));
+        if (event.observance.date == date) note(DayKind::Events, EventText(event));
     }
     for (const MarkedDay& marked : notes.almanacDays) {
-        if (marked.date == date) day.notes.push_back(marked.name);
+        if (marked.date == date) note(marked.kind, marked.name);
     }
     return day;
 }
@@ -105,6 +108,7 @@ PageDay DayOf(const GregorianDate& date, Weekday weekday, const std::optional<Lu
 struct Shown {
     bool lunar = false;
     bool holidays = false;
+    bool labourDay = false;  // a holiday by the law's 2026 amendment, not by the regulation
     bool uncertain = false;
 };
 
@@ -122,6 +126,7 @@ std::vector<std::string> Footer(Almanac almanac, const Shown& shown)
     if (shown.holidays) {
         if (!sources.empty()) sources += ' ';
         sources += "공휴일: 관공서의 공휴일에 관한 규정";
+        if (shown.labourDay) sources += ", 노동절은 공휴일에 관한 법률(2026년 개정)";
     }
     if (!sources.empty()) footer.push_back(std::move(sources));
     if (shown.uncertain)
@@ -146,8 +151,12 @@ MonthPage MakeMonthPage(std::int32_t year, std::int32_t month, Almanac almanac, 
         shown.lunar = shown.lunar || lunar.back().has_value();
         shown.uncertain = shown.uncertain || (lunar.back() && lunar.back()->uncertain);
         page.days.push_back(DayOf(date, MonthGrid::WeekdayOfCell(page.grid.CellOf(day)), lunar.back(), notes));
-        shown.holidays = shown.holidays || page.days.back().holidayNotes > 0;
+        const std::vector<PageNote>& dayNotes = page.days.back().notes;
+        shown.holidays = shown.holidays || (!dayNotes.empty() && dayNotes.front().kind == DayKind::Holidays);
     }
+    shown.labourDay = std::ranges::any_of(notes.holidays, [month](const Holiday& holiday) {
+        return holiday.date.month == month && holiday.name.find(kLabourDayName) != std::string::npos;
+    });
     for (const SolarTerm& term : notes.terms) {
         shown.uncertain = shown.uncertain || (term.uncertainDay && term.date.month == month);
     }

@@ -15,15 +15,23 @@
 // What a printed month page shows, as plain data (Korean text in UTF-8): the
 // programs that draw pages lay it out; none of it knows of paper or fonts.
 
+// One note of a day: what it is, as the lists write it ("설날 (공휴일)",
+// "입춘 05:46", "할아버지 기일 (음력 12.30)") and as a cell names it (a
+// holiday's name alone: "설날", "설날 대체공휴일"; the others as written).
+struct PageNote {
+    DayKind kind;
+    std::string text;
+    std::string name;
+};
+
 struct PageDay {
     std::int32_t day;  // 1..31
     Weekday weekday;
     DayColor color;
     std::string lunar;                      // "3.15", "윤6.1"; empty outside the almanac
     std::optional<LunarReading> lunarDate;  // the same as read; none outside the almanac
-    std::vector<std::string> notes;         // holidays (as --holidays names them), the solar term, the user's
-                                            // events, 기념일 and 잡절, of the kinds shown
-    std::size_t holidayNotes = 0;           // how many of the notes, from the first, are holidays
+    std::vector<PageNote> notes;            // holidays first, the solar term, the user's events, 기념일 and
+                                            // 잡절, of the kinds shown
 };
 
 // A small grid of a neighbouring month: its days from its first weekday.

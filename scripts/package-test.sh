@@ -48,7 +48,8 @@ check cmp -s <("$usr/bin/dalcal-print" --layout window --almanac classic 2026 7)
 check grep -q "^2027-02-07 일요일 정사일 · 음력 2027년 1월 1일" <("$usr/bin/dalcal-print" --from-lunar 2027 1 1)
 check test -x "$usr/bin/dalcal"
 check test -f "$usr/share/applications/dalcal.desktop"
-check test -f "$usr/share/icons/hicolor/32x32/apps/dalcal.xpm"
+check test -f "$usr/share/icons/hicolor/scalable/apps/dalcal.svg"
+for size in 16 22 24 32 48 64 128 256; do check test -f "$usr/share/icons/hicolor/${size}x${size}/apps/dalcal.png"; done
 check grep -qx "Exec=dalcal --calendar" "$usr/share/applications/dalcal.desktop"
 check grep -qx "Exec=dalcal --almanac korea" "$usr/share/applications/dalcal.desktop"
 check grep -qx "dalcal 1.1.0" <("$usr/bin/dalcal" --version)

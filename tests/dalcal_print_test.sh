@@ -178,7 +178,7 @@ check "compact month: a long note continued within 40" test "$(grep -A1 "아주"
 run 2074 8
 check "terminal header: an uncertain month marked" grep -qx "음력 갑오년 윤6월(신미) · 7월(임신) (±1일)" "$work/out"
 run 1927 3
-check "month notes: a term within a minute of midnight marked" grep -qx " 3월 21일 춘분 23:59 (±1일)" "$work/out"
+check "month notes: a term within a minute of midnight marked" grep -qx " 3월 21일(월) 춘분 23:59 (±1일)" "$work/out"
 run 2025 7
 check "terminal layout: a leap month marked on its days" grep -q "   윤6월      윤6.2" "$work/out"
 check "terminal layout: the lunar months and their 월건" grep -qx "음력 을사년 6월(계미) · 윤6월(계미)" "$work/out"
@@ -306,8 +306,8 @@ check "a year: December's substitute day" grep -qx "12월 27일(월) 기독탄�
 run 2027 2
 check "below the month: 설날" grep -qx " 2월  7일(일) 설날" "$work/out"
 check "below the month: its substitute day" grep -qx " 2월  9일(화) 설날 대체공휴일" "$work/out"
-check "below the month: 입춘 to the minute" grep -qx " 2월  4일 입춘 10:46" "$work/out"
-check "below the month: in date order" test "$(sed -n 15p "$work/out")" = " 2월  4일 입춘 10:46"
+check "below the month: 입춘 to the minute" grep -qx " 2월  4일(목) 입춘 10:46" "$work/out"
+check "below the month: in date order" test "$(sed -n 15p "$work/out")" = " 2월  4일(목) 입춘 10:46"
 run --almanac classic 2027 2
 check "classic: the grid alone" test "$(wc -l <"$work/out")" -eq 14
 run 1990 5
@@ -407,6 +407,21 @@ done
 usage_error "--upcoming with two numbers" "--upcoming takes one number of DAYS" --upcoming 3 4
 refused "--upcoming in words it does not know" "is not a number of days (30, 2주, 3개월, 1년)" --upcoming 2weeks
 usage_error "--observe alone" "--observe needs --from-lunar" --observe 2027
+run --upcoming 3 --hide all --no-events
+check "--upcoming with nothing ahead says so, status 0" test "$status" -eq 0 -a "$(cat "$work/out")" = "nothing in the next 3 days"
+usage_error "--no-events with --events" "choose one of --events and --no-events" --events 2026 --no-events
+usage_error "--add-event into standard input" "not standard input" --events-file - --add-event "양력 1-1 새해"
+printf '음력 1-5 어머니 생신\nbad line\n' | "$program" --events 2027 --events-file - >"$work/out" 2>"$work/err"
+check "--events-file -: the events of standard input" grep -q "어머니 생신" "$work/out"
+check "--events-file -: its bad line named <stdin>:2" grep -q "^<stdin>:2: " "$work/err"
+printf '음력 12-30 할아버지 기일\n' >"$work/moved-events"
+run --from-lunar 2025 12 30 --observe --events-file "$work/moved-events"
+check "--observe: moved said once where the user's date says it" \
+    test "$(grep -o "옮김" "$work/out" | wc -l)" -eq 1 -a "$status" -eq 0
+run --svg 2027 5
+check "a page with 노동절 cites the amended law" grep -q "노동절은 공휴일에 관한 법률(2026년 개정)" "$work/out"
+run --svg 2025 5
+check "a page without it does not" test "$(grep -c "공휴일에 관한 법률" "$work/out")" -eq 0
 
 # Every year of a lunar anniversary: a line a year, the date or why there is
 # none, and a word on stderr; with --observe the day the events file keeps it,

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <array>
 #include <cerrno>
 #include <cstring>
 
@@ -61,6 +62,28 @@ std::optional<std::string> ReadFile(const std::string& path, bool named, const P
     }
     text.resize(got);
     return text;
+}
+
+// The events given on standard input (--events-file -), read whole, at most
+// kLargestFile bytes.
+std::optional<std::string> ReadStandardInput(const ProblemReport& report)
+{
+    std::string text;
+    std::array<char, 65536> chunk{};
+    for (;;) {
+        const ssize_t n = read(STDIN_FILENO, chunk.data(), chunk.size());
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) {
+            report(kStandardInputName, SystemError());
+            return std::nullopt;
+        }
+        if (n == 0) return text;
+        text.append(chunk.data(), static_cast<std::size_t>(n));
+        if (text.size() > static_cast<std::size_t>(kLargestFile)) {
+            report(kStandardInputName, Message("is larger than 16 MiB; not read"));
+            return std::nullopt;
+        }
+    }
 }
 
 void ReportProblems(const std::string& path, const std::vector<LineProblem>& problems, const ProblemReport& report)
@@ -123,6 +146,11 @@ bool ReadUserEvents(const UserFilePaths& paths, const ProblemReport& report, Use
     const ProblemReport raise = [](const std::string& where, const Message& what) {
         throw UnreadableNamedFile(where, what);
     };
+    if (paths.eventsNamed && path == kStandardInputPath) {
+        const std::optional<std::string> text = ReadStandardInput(raise);
+        if (text) AddEvents(kStandardInputName, *text, report, user);
+        return text.has_value();
+    }
     const std::optional<std::string> text = ReadFile(path, paths.eventsNamed, paths.eventsNamed ? raise : report);
     if (!text) return false;
     AddEvents(path, *text, report, user);

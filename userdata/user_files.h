@@ -15,7 +15,8 @@
 
 // Where the user's files are looked for, and which to read.
 struct UserFileChoice {
-    std::optional<std::string> eventsFile;  // --events-file; none: the events file of the configuration folder
+    std::optional<std::string> eventsFile;  // --events-file; none: the events file of the configuration folder;
+                                            // "-": standard input
     bool noEvents = false;                  // --no-events
 };
 
@@ -29,6 +30,11 @@ struct UserFilePaths {
     std::optional<std::string> systemEvents;  // the administrator's, read before the user's; never written
     std::optional<std::string> settings;      // which kinds of days are shown (settings_file.h)
 };
+// --events-file -: the events are read from standard input, and named so in
+// the reports of their lines ("<stdin>:3: ...").
+inline constexpr const char* kStandardInputPath = "-";
+inline constexpr const char* kStandardInputName = "<stdin>";
+
 UserFilePaths LocateUserFiles(const UserFileChoice& choice, const std::string& configHome, const std::string& home);
 
 // The administrator's files: added holidays, and events every user of the

@@ -57,7 +57,7 @@ constexpr const char* kUsage = Phrase(  // xgettext:no-c-format (its "4% of" is 
     "                      and your events, with the days left (default 30)\n"
     "  --events [SPAN]     your own dates of a year or FROM-TO (1391-2100), from\n"
     "                      $XDG_CONFIG_HOME/dalcal/events (~/.config/dalcal/events)\n"
-    "  --events-file FILE  read your dates from FILE instead\n"
+    "  --events-file FILE  read your dates from FILE instead (- : standard input)\n"
     "  --no-events         read no events file\n"
     "  --add-event LINE    add LINE to your events file, read first as the file is\n"
     "                      read: '음력 12-30 할아버지 기일 #: 종류=기일 알림=3'\n"

@@ -268,6 +268,9 @@ void PrintUpcomingText(const Printer& printer)
     const std::int32_t days = UpcomingDays(printer);
     const std::vector<UpcomingDate> dates =
         UpcomingDates(printer.Context().today, days, printer.User(), printer.Kinds(kListedKinds));
+    if (dates.empty()) {  // said, so that an empty screen is not taken for a failure
+        printer.Write(Messages::Shown(Message("nothing in the next {1} days", {std::to_string(days)})));
+    }
     for (const UpcomingDate& date : dates) {
         const std::string daysLeft = Messages::DaysLeftWords(date.daysLeft);  // in the reader's language
         if (date.kind == UpcomingKind::Reminder) {                            // as the desktop's notification says it

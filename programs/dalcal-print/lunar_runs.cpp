@@ -111,13 +111,25 @@ int SayLackingYears(const LunarYears& read)
     return static_cast<std::size_t>(lacking) < read.years.size() ? 0 : 1;
 }
 
+// What follows a day's reading where --observe moved the lunar date onto it,
+// unless one of the user's dates of that lunar date already says it was moved.
+std::string MovedNote(const DateReading& reading, std::int32_t lunarMonth, std::int32_t lunarDay, bool leap)
+{
+    const bool said = std::ranges::any_of(reading.events, [&](const EventDay& day) {
+        const DateRule& rule = day.event->rule;
+        return day.observance.moved && rule.kind == DateRuleKind::Lunar && rule.month == lunarMonth &&
+               rule.day == lunarDay && rule.leap == leap;
+    });
+    return said ? std::string() : MovedAnniversaryNote(lunarMonth, lunarDay, leap);
+}
+
 }  // namespace
 
 void PrintLunarDateText(const Printer& printer)
 {
     const LunarDay day = ReadLunarDay(printer);
     std::string line = DateReadingLine(day.reading);
-    if (day.inYear.moved) line += MovedAnniversaryNote(day.lunar.month, day.lunar.day, day.lunar.leap);
+    if (day.inYear.moved) line += MovedNote(day.reading, day.lunar.month, day.lunar.day, day.lunar.leap);
     printer.Write(line);
 }
 
@@ -135,7 +147,7 @@ int PrintLunarYearsText(const Printer& printer)
         std::string line =
             year.reading ? DateReadingLine(*year.reading)
                          : MissingLunarDateLine(year.lunarYear, lunar.month, lunar.day, lunar.leap, read.found[i]);
-        if (year.moved) line += MovedAnniversaryNote(lunar.month, lunar.day, lunar.leap);
+        if (year.moved && year.reading) line += MovedNote(*year.reading, lunar.month, lunar.day, lunar.leap);
         printer.Write(line);
     }
     return SayLackingYears(read);

@@ -108,7 +108,8 @@ void TApplication::Initialize()
     QApplication::setDesktopFileName(QStringLiteral("dalcal"));
     // Made from the XPM compiled in: read as a file (or resource), the image
     // would have Qt load image format plugins to ask which can read it.
-    QApplication::setWindowIcon(QIcon(QPixmap(MAINICON)));
+    // The installed theme's icon (scalable, sharp at any scale), else the one built in.
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("dalcal"), QIcon(QPixmap(MAINICON))));
 }
 
 void TApplication::AdoptMainForm(std::unique_ptr<TForm> form)

@@ -18,6 +18,7 @@
 #include "shell/messages.h"
 #include "shell/program.h"
 #include "userdata/user_files.h"
+#include "userdata/window_place.h"
 
 namespace {
 
@@ -91,6 +92,9 @@ int Main(std::span<const char* const> args)
     if (const auto* usage = std::get_if<UsageError>(&parsed)) return ReportUsageError(*usage);
     const WindowArguments& arguments = std::get<WindowArguments>(parsed);
     SetWindowAlmanac(arguments.almanac);
+    SetMonthViewAlmanac(arguments.almanacGiven ? arguments.almanac : Almanac::Korea);
+    const std::string placeFile = WindowPlacePath(Environment("XDG_STATE_HOME"), Environment("HOME"));
+    if (!placeFile.empty()) SetMonthViewPlaceFile(placeFile);
     const bool userDates = arguments.calendar || arguments.almanac == Almanac::Korea;
     const std::string problems = userDates ? ReadWindowUserDates(arguments.calendar) : std::string();
     TApplication application;

@@ -8,6 +8,7 @@
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QShortcut>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -18,6 +19,7 @@
 
 #include "engine/almanac.h"
 #include "input/typed_date.h"
+#include "programs/dalcal/day_cell.h"
 #include "programs/dalcal/user_dates_keeper.h"
 #include "report/calendar_names.h"
 #include "report/date_reading.h"
@@ -28,11 +30,14 @@
 #include "runtime/number_text.h"
 #include "runtime/utf8_literals.h"
 #include "shell/messages.h"
+#include "userdata/window_place.h"
 
 namespace {
 
 UserFilePaths monthViewFiles;
 ProblemReport monthViewReport;
+Almanac monthViewAlmanac = Almanac::Korea;
+std::optional<std::string> monthViewPlaceFile;
 
 constexpr std::int32_t kGridRows = 6;  // the most weeks a month touches
 constexpr std::int32_t kFirstDayCount = DayCountOf(kFirstYear, 1, 1);
@@ -43,22 +48,6 @@ QString Text(const std::string& utf8)
     return QString::fromStdString(utf8);
 }
 
-// Red and blue that read well on the palette's base: darker on a light one,
-// lighter on a dark one.
-QColor DayInk(DayColor color, const QPalette& palette)
-{
-    const bool dark = palette.color(QPalette::Base).lightness() < 128;
-    switch (color) {
-        case DayColor::Holiday:
-            return dark ? QColor(0xFF, 0x7B, 0x72) : QColor(0xC6, 0x28, 0x28);
-        case DayColor::Saturday:
-            return dark ? QColor(0x79, 0xB8, 0xFF) : QColor(0x15, 0x65, 0xC0);
-        case DayColor::Weekday:
-            break;
-    }
-    return palette.color(QPalette::Text);
-}
-
 // What assistive technology says of a day: "2027년 2월 7일 일요일, 음력 1월 1일, 설날".
 std::string SpokenDay(const GregorianDate& date, const PageDay& day)
 {
@@ -67,7 +56,7 @@ std::string SpokenDay(const GregorianDate& date, const PageDay& day)
         name += ", ";
         name += LunarMonthDayText(lunar->date.month, lunar->date.day, lunar->date.leap != 0);
     }
-    for (const std::string& note : day.notes) name += ", " + note;
+    for (const PageNote& note : day.notes) name += ", " + note.text;
     return name;
 }
 
@@ -85,6 +74,16 @@ const std::optional<std::string>& MonthView::SettingsPath()
     return monthViewFiles.settings;
 }
 
+void SetMonthViewAlmanac(Almanac almanac)
+{
+    monthViewAlmanac = almanac;
+}
+
+void SetMonthViewPlaceFile(std::optional<std::string> path)
+{
+    monthViewPlaceFile = std::move(path);
+}
+
 void SetMonthViewUserFiles(UserFilePaths paths, ProblemReport report)
 {
     monthViewFiles = std::move(paths);
@@ -93,6 +92,7 @@ void SetMonthViewUserFiles(UserFilePaths paths, ProblemReport report)
 
 MonthView::MonthView(QWidget* owner)
     : TForm(owner),
+      almanac_(monthViewAlmanac),
       title_(new QLabel(this)),
       previous_(Button(Phrase("Previous month"), this)),
       today_(Button(Phrase("Today"), this)),
@@ -101,6 +101,7 @@ MonthView::MonthView(QWidget* owner)
       go_(Button(Phrase("Go"), this)),
       grid_(new QTableWidget(kGridRows, kDaysInWeek, this)),
       reading_(new QLabel(this)),
+      readingArea_(new QScrollArea(this)),
       dayEvents_(new QListWidget(this)),
       status_(new QLabel(this)),
       problems_(new QLabel(this)),
@@ -119,6 +120,14 @@ MonthView::MonthView(QWidget* owner)
     setProperty("Height", 700);
     setProperty("Left", 100);
     setProperty("Top", 60);
+    if (monthViewPlaceFile) {  // where it was last closed (ShowAsDesigned keeps it on a screen)
+        if (const std::optional<WindowPlace> place = LoadWindowPlace(*monthViewPlaceFile)) {
+            setProperty("Width", place->width);
+            setProperty("Height", place->height);
+            setProperty("Left", place->left);
+            setProperty("Top", place->top);
+        }
+    }
     SetUpParts();
     SetUpGrid();
     SetUpMenu();
@@ -127,6 +136,7 @@ MonthView::MonthView(QWidget* owner)
     Connect();
     SelectToday();
     ShowProblems(QString::fromStdString(keeper_->Problems()));
+    grid_->setFocus();  // the keys move days and months from the first moment
 }
 
 MonthView::~MonthView() = default;
@@ -138,12 +148,18 @@ void MonthView::SetUpParts()
     titleFont.setBold(true);
     title_->setFont(titleFont);
     title_->setAccessibleName(QString::fromUtf8(Messages::Translated("Month shown")));
-    goTo_->setPlaceholderText(QString::fromUtf8(Messages::Translated("Go to: 2027 2, 2027-02-07, 음력 3월 15일")));
+    goTo_->setPlaceholderText(QString::fromUtf8(Messages::Translated("e.g. 2027 2, 음력 3월 15일")));
     goTo_->setAccessibleName(QString::fromUtf8(Messages::Translated("Go to a month or a lunar date")));
     reading_->setWordWrap(true);
     reading_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     reading_->setAlignment(Qt::AlignTop | Qt::AlignLeft);
-    reading_->setMinimumWidth(260);
+    readingArea_->setWidget(reading_);
+    readingArea_->setWidgetResizable(true);
+    readingArea_->setFrameShape(QFrame::NoFrame);
+    readingArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    readingArea_->setMinimumWidth(fontMetrics().horizontalAdvance(QLatin1Char('M')) * 20);
+    readingArea_->setMinimumHeight(fontMetrics().height() * 3);
+    title_->setWordWrap(true);
     dayEvents_->setAccessibleName(QString::fromUtf8(Messages::Translated("Your dates of the day")));
     dayEvents_->setContextMenuPolicy(Qt::CustomContextMenu);
     dayEvents_->setWordWrap(true);
@@ -170,6 +186,16 @@ void MonthView::SetUpGrid()
     grid_->setAccessibleName(QString::fromUtf8(Messages::Translated("Days of the month")));
     grid_->setContextMenuPolicy(Qt::CustomContextMenu);
     grid_->installEventFilter(this);
+    PaintDayCells(grid_);
+    grid_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grid_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Every day number and weekday whole: the window is no narrower than this.
+    const QSize cell = SmallestCell(grid_->font());
+    grid_->horizontalHeader()->setMinimumSectionSize(cell.width());
+    grid_->verticalHeader()->setMinimumSectionSize(cell.height());
+    const int frame = 2 * grid_->frameWidth();
+    grid_->setMinimumSize(kDaysInWeek * cell.width() + frame,
+                          grid_->horizontalHeader()->sizeHint().height() + kGridRows * cell.height() + frame);
     ColorHeading();
 }
 
@@ -180,30 +206,87 @@ void MonthView::ColorHeading()
     }
 }
 
-// The buttons and the box above, the grid with the reading at its right, what
-// was refused and the problems of the user's files below.
+// The buttons and the box above, the month's title, the grid with the reading
+// at its right (below it in a narrow window), what was refused and the
+// problems of the user's files below.
 void MonthView::LayOut()
 {
-    auto* const top = new QHBoxLayout;
-    top->addWidget(previous_);
-    top->addWidget(today_);
-    top->addWidget(add_);
-    top->addWidget(next_);
-    top->addWidget(title_, 1);
-    top->addWidget(goTo_);
-    top->addWidget(go_);
+    auto* const moves = new QHBoxLayout;
+    moves->addWidget(previous_);
+    moves->addWidget(today_);
+    moves->addWidget(next_);
+    moves->addWidget(add_);
+    auto* const box = new QHBoxLayout;
+    box->addWidget(goTo_, 1);
+    box->addWidget(go_);
+    top_ = new QBoxLayout(QBoxLayout::LeftToRight);
+    top_->addLayout(moves);
+    top_->addStretch(1);
+    top_->addLayout(box);
     auto* const pane = new QVBoxLayout;
-    pane->addWidget(reading_, 1);
+    pane->addWidget(readingArea_, 1);
     pane->addWidget(dayEvents_);
-    auto* const middle = new QHBoxLayout;
-    middle->addWidget(grid_, 3);
-    middle->addLayout(pane, 1);
+    middle_ = new QBoxLayout(QBoxLayout::LeftToRight);
+    middle_->addWidget(grid_, 3);
+    middle_->addLayout(pane, 1);
     auto* const whole = new QVBoxLayout(this);
     whole->setMenuBar(menuBar_);
-    whole->addLayout(top);
-    whole->addLayout(middle, 1);
+    whole->addLayout(top_);
+    whole->addWidget(title_);
+    whole->addLayout(middle_, 1);
     whole->addWidget(status_);
     whole->addWidget(problems_);
+
+    // The box holds its example and a long lunar date.
+    const QFontMetrics metrics = goTo_->fontMetrics();
+    constexpr int kBoxFrame = 16;
+    goTo_->setMinimumWidth(std::max(metrics.horizontalAdvance(goTo_->placeholderText()),
+                                    metrics.horizontalAdvance(QString::fromUtf8("음력 2025년 윤6월 1일"))) +
+                           kBoxFrame);
+    // Narrow, everything stands in one column; wide, as laid out above.
+    const QMargins margins = whole->contentsMargins();
+    const int spacing = whole->spacing();
+    const int column = std::max({moves->minimumSize().width(), box->minimumSize().width(), grid_->minimumWidth()});
+    wideWidth_ = margins.left() + margins.right() +
+                 std::max(moves->minimumSize().width() + spacing + box->minimumSize().width(),
+                          grid_->minimumWidth() + spacing + readingArea_->minimumWidth());
+    top_->setDirection(QBoxLayout::TopToBottom);
+    middle_->setDirection(QBoxLayout::TopToBottom);
+    whole->setSizeConstraint(QLayout::SetNoConstraint);  // the window's own minimum, below
+    whole->activate();
+    setMinimumSize(margins.left() + margins.right() + column, whole->minimumSize().height());
+    FitLayout();
+}
+
+bool MonthView::ReadingBeside() const
+{
+    return middle_->direction() == QBoxLayout::LeftToRight;
+}
+
+void MonthView::FitLayout()
+{
+    const auto direction = width() >= wideWidth_ ? QBoxLayout::LeftToRight : QBoxLayout::TopToBottom;
+    if (middle_->direction() == direction) return;
+    top_->setDirection(direction);
+    middle_->setDirection(direction);
+}
+
+void MonthView::closeEvent(QCloseEvent* event)
+{
+    if (monthViewPlaceFile) {
+        const QRect frame = frameGeometry();
+        const bool kept = KeepWindowPlace(*monthViewPlaceFile, {frame.width(), frame.height(), frame.x(), frame.y()});
+        if (!kept && monthViewReport) {
+            monthViewReport(*monthViewPlaceFile, Message("the window's place could not be kept"));
+        }
+    }
+    TForm::closeEvent(event);
+}
+
+void MonthView::resizeEvent(QResizeEvent* event)
+{
+    TForm::resizeEvent(event);
+    FitLayout();
 }
 
 void MonthView::Connect()
@@ -293,7 +376,7 @@ bool MonthView::GoTo(const QString& typed)
     } else {
         const auto& lunar = std::get<TypedLunarDate>(read);
         try {
-            Select(LunarToSolar(Almanac::Korea, lunar.year, lunar.month, lunar.day, lunar.leap));
+            Select(LunarToSolar(almanac_, lunar.year, lunar.month, lunar.day, lunar.leap));
         } catch (const EConvertError& refusal) {
             Say(QString::fromStdString(Messages::Shown(refusal)));
             return false;
@@ -362,32 +445,33 @@ bool MonthView::eventFilter(QObject* watched, QEvent* event)
 
 void MonthView::ShowMonth()
 {
-    const MonthPage page = MakeMonthPage(shownYear_, shownMonth_, Almanac::Korea, keeper_->Dates(), KindsInCells());
+    const MonthPage page = MakeMonthPage(shownYear_, shownMonth_, almanac_, keeper_->Dates(), KindsInCells());
     std::string title = page.title;
+    if (almanac_ == Almanac::Classic) title += kClassicTableMark;
     for (const std::string& line : page.lunarLines) title += '\n' + line;
     title_->setText(Text(title));
 
     const GregorianDate today = Today();
     const QPalette palette = this->palette();  // the grid's, which may not have followed a change yet
-    QColor todayBackground = palette.color(QPalette::Highlight);
-    todayBackground.setAlpha(48);
     grid_->clearContents();
     for (std::int32_t row = 0; row < kGridRows; ++row) grid_->setRowHidden(row, row >= page.grid.Weeks());
     for (const PageDay& day : page.days) {
         const GregorianDate date{shownYear_, shownMonth_, day.day};
-        std::string text = std::to_string(day.day);
-        text += '\n';
-        if (day.lunarDate) text += LunarDayText(*day.lunarDate);
-        for (const std::string& note : day.notes) text += '\n' + note;
-        auto* const item = new QTableWidgetItem(Text(text));
-        item->setTextAlignment(Qt::AlignTop | Qt::AlignLeft);
+        DayCellContent content{day.day, {}, {}, day.color, date == today};
+        if (day.lunarDate) content.lunar = Text(LunarDayText(*day.lunarDate));
+        QString text = QString::number(day.day) + QLatin1Char('\n') + content.lunar;
+        for (const PageNote& note : day.notes) {
+            content.notes.push_back({note.kind, Text(note.name)});
+            text += QLatin1Char('\n') + content.notes.back().name;
+        }
+        auto* const item = new QTableWidgetItem(text);  // what a copy or a test reads; the painter draws content
+        item->setData(kCellRole, QVariant::fromValue(content));
         item->setForeground(DayInk(day.color, palette));
         item->setData(Qt::AccessibleTextRole, Text(SpokenDay(date, day)));
-        if (date == today) {
+        if (content.today) {
             QFont bold = item->font();
             bold.setBold(true);
             item->setFont(bold);
-            item->setBackground(todayBackground);
         }
         const std::int32_t cell = page.grid.CellOf(day.day);
         grid_->setItem(MonthGrid::WeekOfCell(cell), MonthGrid::WeekdayOfCell(cell), item);
@@ -398,7 +482,7 @@ void MonthView::ShowReading()
 {
     // A part a line: the day, its lunar date, each holiday and term; the
     // day's own dates in the list under it.
-    DateReading read = ReadDate(Almanac::Korea, selected_, keeper_->Dates(), KindsInReading());
+    DateReading read = ReadDate(almanac_, selected_, keeper_->Dates(), KindsInReading());
     ShowDayEvents(read);
     read.events.clear();
     const std::string line = DateReadingLine(read);

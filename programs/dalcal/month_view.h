@@ -9,6 +9,7 @@
 #include <memory>
 #include <optional>
 
+#include "engine/almanac.h"
 #include "programs/dalcal/form.h"
 #include "report/date_reading.h"
 #include "report/user_dates.h"
@@ -17,6 +18,8 @@
 
 class EventDialog;
 class QAction;
+class QBoxLayout;
+class QScrollArea;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -78,16 +81,21 @@ public:
     QListWidget* DayEvents() const { return dayEvents_; }  // the selected day's own dates
     EventDialog* Dialog() const { return dialog_; }        // the date's dialog where one is open
     QMessageBox* Question() const { return question_; }    // the question before removing, where asked
+    // Whether the reading stands beside the grid (else below it, in a narrow window).
+    bool ReadingBeside() const;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void changeEvent(QEvent* event) override;  // a new palette (a dark theme): colours chosen again
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;  // its place kept for the next run
 
 private:
     void SetUpParts();
     void SetUpGrid();
     void ColorHeading();  // the weekdays' names in their colours
     void LayOut();
+    void FitLayout();  // the reading beside the grid where both fit, else below it
     void Connect();
     void ShowMonth();
     void ShowReading();
@@ -107,6 +115,7 @@ private:
     DayKinds KindsInReading() const;  // the user's choice over the reading's
     static const std::optional<std::string>& SettingsPath();
 
+    Almanac almanac_;
     GregorianDate selected_;
     std::int32_t shownYear_ = 0;
     std::int32_t shownMonth_ = 0;
@@ -118,11 +127,15 @@ private:
     QPushButton* go_;
     QTableWidget* grid_;
     QLabel* reading_;
+    QScrollArea* readingArea_;
     QListWidget* dayEvents_;
     QLabel* status_;
     QLabel* problems_;
     QPushButton* add_;
     QMenuBar* menuBar_;
+    QBoxLayout* top_ = nullptr;     // the buttons, then the box
+    QBoxLayout* middle_ = nullptr;  // the grid, then the reading
+    int wideWidth_ = 0;             // the narrowest window with the reading beside the grid
     QAction* undo_ = nullptr;
     QAction* reminders_ = nullptr;
     EventDialog* dialog_ = nullptr;
@@ -135,3 +148,13 @@ private:
 // given before it is made; each problem of its first reading also told to
 // report (stderr), where given.
 void SetMonthViewUserFiles(UserFilePaths paths, ProblemReport report = {});
+
+// The almanac of the month views made after: Korea's unless the classic table
+// is asked for (dalcal --calendar --almanac classic). The user's own dates
+// keep Korea's lunar dates either way.
+void SetMonthViewAlmanac(Almanac almanac);
+
+// Where the month views keep their place between runs (userdata/window_place.h):
+// they open where the last one was closed, and keep their place when closed.
+// None (the tests): they open where designed and keep nothing.
+void SetMonthViewPlaceFile(std::optional<std::string> path);

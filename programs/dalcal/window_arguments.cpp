@@ -84,6 +84,7 @@ std::variant<WindowArguments, UsageError> ParseWindowArguments(std::span<const c
             arguments.noWait = true;
         } else if (const AlmanacOption almanac = ReadAlmanacOption(args, i, arguments.almanac); almanac.matched) {
             if (almanac.problem) return *almanac.problem;
+            arguments.almanacGiven = true;
         } else if (arguments.calendar && !LooksLikeOption(arg)) {
             dateWords.emplace_back(arg);
         } else {

@@ -11,6 +11,7 @@
 // What the window program was asked for on its command line (no Qt here).
 struct WindowArguments {
     Almanac almanac = Almanac::Classic;  // the window's designed calendar
+    bool almanacGiven = false;           // --almanac was given: the month view's too (else Korea's)
     bool calendar = false;               // --calendar: the month view instead
     std::optional<GregorianDate> day;    // --calendar DATE | YEAR MONTH: the day it opens at (a month: its 1st)
     bool remind = false;                 // --remind: the reminders due today, as desktop notifications

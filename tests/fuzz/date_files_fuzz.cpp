@@ -27,6 +27,7 @@
 #include "userdata/date_files.h"
 #include "userdata/reminder_log.h"
 #include "userdata/settings_file.h"
+#include "userdata/window_place.h"
 
 namespace {
 
@@ -139,6 +140,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const DayKind kind : kDayKinds) {
         const DayKinds applied = settings.kinds.Apply(kListedKinds);
         Require(applied.Has(kind) == settings.kinds.Chosen(kind).value_or(kListedKinds.Has(kind)));
+    }
+
+    // The window's place: read back as it is written, or none.
+    if (const std::optional<WindowPlace> place = ReadWindowPlace(text)) {
+        Require(place->width >= 1 && place->height >= 1 && ReadWindowPlace(WindowPlaceText(*place)) == place);
     }
 
     const HolidaysFile holidays = ParseHolidaysFile(text);

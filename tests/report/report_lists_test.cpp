@@ -40,8 +40,8 @@ TEST(MonthNotes, HolidaysAndTermsInDateOrder)
     EXPECT_EQ(NotesOf(2026, 5), (std::vector<std::string>{
                                     " 5월  1일(금) 노동절",
                                     " 5월  5일(화) 어린이날",
-                                    " 5월  5일 입하 20:49",
-                                    " 5월 21일 소만 09:37",
+                                    " 5월  5일(화) 입하 20:49",
+                                    " 5월 21일(목) 소만 09:37",
                                     " 5월 24일(일) 부처님오신날",
                                     " 5월 25일(월) 부처님오신날 대체공휴일",
                                 }));
@@ -99,11 +99,11 @@ TEST(MonthNotes, KindsOfDaysShownAndHidden)
     EXPECT_NE(std::ranges::find(all, " 5월 15일(토) 스승의 날 (기념일)"), all.end());
     EXPECT_EQ(all.size(), listed.size() + 21);  // KASI lists 22, 어린이날 among them
     EXPECT_EQ(NotesOf(2027, 7), (std::vector<std::string>{
-                                    " 7월  7일 소서 16:37",
+                                    " 7월  7일(수) 소서 16:37",
                                     " 7월 17일(토) 제헌절",
                                     " 7월 19일(월) 제헌절 대체공휴일",
                                     " 7월 20일(화) 초복",
-                                    " 7월 23일 대서 10:05",
+                                    " 7월 23일(금) 대서 10:05",
                                     " 7월 30일(금) 중복",
                                 }));
     EXPECT_EQ(NotesOf(2027, 7, {}, {false, false, false, true, false}),
@@ -121,8 +121,8 @@ TEST(MonthNotes, UserDatesAmongHolidaysAndTerms)
                                                    " 3월  2일(월) 이사",
                                                    " 3월  3일(화) 삼일절 대체공휴일",
                                                    " 3월  3일(화) 정월대보름",
-                                                   " 3월  5일 경칩 22:59",
-                                                   " 3월 20일 춘분 23:46",
+                                                   " 3월  5일(목) 경칩 22:59",
+                                                   " 3월 20일(금) 춘분 23:46",
                                                }));
     // 음력 12-30 of lunar 2025 has 29 days; 2-29 in a common year.
     const std::vector<std::string> february = NotesOf(2026, 2, FamilyDates());

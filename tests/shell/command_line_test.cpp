@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <variant>
 #include <vector>
 
@@ -151,6 +153,7 @@ TEST(WindowArguments, AlmanacCalendarDayAndRemind)
         {{"--no-wait"}, "--no-wait goes with --remind", Almanac::Classic, std::nullopt},
         {{"--remind", "--no-wait"}, nullptr, Almanac::Classic, std::nullopt},
         {{"--remind", "2027-03-04"}, "unknown argument '2027-03-04'", Almanac::Classic, std::nullopt},
+        {{"--calendar", "--almanac", "classic"}, nullptr, Almanac::Classic, std::nullopt},  // the month view's too
     };
     for (const auto& c : kCases) {
         const auto parsed = ParseWindowArguments(Argv("dalcal", c.args), {2027, 2, 7});
@@ -158,6 +161,10 @@ TEST(WindowArguments, AlmanacCalendarDayAndRemind)
             ASSERT_TRUE(std::holds_alternative<WindowArguments>(parsed)) << c.args.size();
             EXPECT_EQ(std::get<WindowArguments>(parsed).almanac, c.almanac);
             EXPECT_EQ(std::get<WindowArguments>(parsed).day, c.day);
+            // Given, it chooses the month view's almanac too; else that is Korea's.
+            const bool given =
+                std::ranges::any_of(c.args, [](std::string_view arg) { return arg.starts_with("--almanac"); });
+            EXPECT_EQ(std::get<WindowArguments>(parsed).almanacGiven, given);
         } else {
             ASSERT_TRUE(std::holds_alternative<UsageError>(parsed)) << c.message;
             EXPECT_EQ(std::get<UsageError>(parsed).message.English(), c.message);

@@ -19,7 +19,7 @@ EXPECTED_LINES = [
     "달마다 그 아래에 공휴일, 절기와 내 날짜(~/config/dalcal/events)를 표시함 ",
     " 7(정사) 1. 1|",  # 설날 2027 in Korea's almanac
     " 2월  7일(일) 설날",
-    " 2월  4일 입춘 10:46",
+    " 2월  4일(목) 입춘 10:46",
     " 2월 11일(목) 어머니 생신 (음력 1.5)",  # from the test's events file
 ]
 # The line of the events file the program cannot read, named in the text box.

@@ -19,11 +19,13 @@
 #include <QtTest>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <fstream>
 #include <iterator>
 
 #include "programs/dalcal/application.h"
+#include "programs/dalcal/day_cell.h"
 #include "programs/dalcal/event_dialog.h"
 #include "programs/dalcal/month_view.h"
 #include "runtime/sysutils.h"
@@ -55,10 +57,22 @@ Field* FieldOf(const EventDialog* dialog, const char* name)
     return field;
 }
 
-QString CellText(const QTableWidget* grid, int row, int column)
+QString ItemText(const QTableWidget* grid, int row, int column)
 {
     const QTableWidgetItem* item = grid->item(row, column);
     return item != nullptr ? item->text() : QString();
+}
+
+// A dark desktop theme's palette.
+QPalette DarkPalette(QPalette palette)
+{
+    palette.setColor(QPalette::Base, QColor(0x24, 0x24, 0x24));
+    palette.setColor(QPalette::Window, QColor(0x30, 0x30, 0x30));
+    palette.setColor(QPalette::Text, QColor(0xEE, 0xEE, 0xEE));
+    palette.setColor(QPalette::WindowText, QColor(0xEE, 0xEE, 0xEE));
+    palette.setColor(QPalette::ButtonText, QColor(0xEE, 0xEE, 0xEE));
+    palette.setColor(QPalette::Button, QColor(0x3A, 0x3A, 0x3A));
+    return palette;
 }
 
 }  // namespace
@@ -112,6 +126,126 @@ private slots:
 
     void cleanupTestCase() { Sysutils::SetClock(nullptr); }
 
+    // The keyboard is on the grid the moment the window opens: Page Down moves
+    // a month with no click or Tab first.
+    void keysAtOnce()
+    {
+        QVERIFY(QTest::qWaitForWindowActive(view_));
+        QCOMPARE(QApplication::focusWidget(), view_->Grid());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageDown);
+        QCOMPARE(SelectedIso(), QStringLiteral("2027-03-07"));
+        view_->SelectToday();
+    }
+
+    // From a narrow window to a large one: every day's texts whole in its
+    // cell, the reading beside the grid where both fit and below it where
+    // not, the title whole, and the text growing with the cells.
+    void everySize_data()
+    {
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<bool>("beside");
+        QTest::newRow("420x600") << QSize(420, 600) << false;
+        QTest::newRow("800x600") << QSize(800, 600) << true;
+        QTest::newRow("1600x1000") << QSize(1600, 1000) << true;
+    }
+    void everySize()
+    {
+        QFETCH(QSize, size);
+        QFETCH(bool, beside);
+        QVERIFY(view_->minimumWidth() <= 420 && view_->minimumHeight() <= 600);
+        view_->resize(size);
+        QTRY_COMPARE(view_->size(), size);
+        QTRY_COMPARE(view_->ReadingBeside(), beside);
+        QTest::qWait(50);  // the layout settled
+        const QTableWidget* grid = view_->Grid();
+        int days = 0;
+        for (int row = 0; row < grid->rowCount(); ++row) {
+            for (int column = 0; column < grid->columnCount(); ++column) {
+                const QTableWidgetItem* item = grid->item(row, column);
+                if (item == nullptr || grid->isRowHidden(row)) continue;
+                const QRect cell = grid->visualItemRect(item);
+                QVERIFY(grid->viewport()->rect().contains(cell));
+                const auto content = item->data(kCellRole).value<DayCellContent>();
+                const QVector<CellText> texts = LayOutCell(content, cell, grid->font(), grid->palette());
+                for (const CellText& text : texts) {
+                    QVERIFY2(cell.contains(text.box), qPrintable(text.text));
+                    QVERIFY2(QFontMetrics(text.font).horizontalAdvance(text.text) <= text.box.width() + 1,
+                             qPrintable(text.text));
+                }
+                ++days;
+            }
+        }
+        QCOMPARE(days, 28);
+        for (int column = 0; column < grid->columnCount(); ++column) {  // the weekdays' names whole
+            const QString name = grid->horizontalHeaderItem(column)->text();
+            QVERIFY(grid->fontMetrics().horizontalAdvance(name) <= grid->columnWidth(column));
+        }
+        QVERIFY(view_->Title()->heightForWidth(view_->Title()->width()) <= view_->Title()->height());
+        const QRect cell = grid->visualItemRect(grid->item(1, 0));
+        const int dayPixels = CellFontsFor(grid->font(), cell.size()).day.pixelSize();
+        if (size.width() > 1000)
+            QVERIFY(dayPixels > CellFontsFor(grid->font(), SmallestCell(grid->font())).day.pixelSize());
+        const auto* goTo = view_->GoToBox();
+        QVERIFY(goTo->fontMetrics().horizontalAdvance(goTo->placeholderText()) < goTo->width());
+        // DALCAL_SCREENSHOTS=FOLDER: the window at this size, light and dark (docs/screenshots).
+        if (const QString folder = qEnvironmentVariable("DALCAL_SCREENSHOTS"); !folder.isEmpty()) {
+            const QString name = QStringLiteral("%1/month-%2x%3-").arg(folder).arg(size.width()).arg(size.height());
+            QVERIFY(view_->grab().save(name + QStringLiteral("light.png")));
+            const QPalette light = view_->palette();
+            view_->setPalette(DarkPalette(light));
+            QVERIFY(view_->grab().save(name + QStringLiteral("dark.png")));
+            view_->setPalette(light);
+        }
+    }
+
+    // A crowded day says how many more it holds; the user's dates after their
+    // marker, in their own colour, a bracket never broken across lines.
+    void crowdedDay()
+    {
+        DayCellContent content{7, QStringLiteral("1월"), {}, DayColor::Holiday, false};
+        content.notes.push_back({DayKind::Holidays, QStringLiteral("설날")});
+        for (int i = 0; i < 7; ++i)
+            content.notes.push_back({DayKind::Events, QStringLiteral("생일 (양력 2.29, 옮김)")});
+        const QPalette palette = view_->palette();
+        const QFont font = view_->Grid()->font();
+        const QRect cell(0, 0, SmallestCell(font).width() * 3, SmallestCell(font).height() * 4);
+        const QVector<CellText> texts = LayOutCell(content, cell, font, palette);
+        const auto shown = std::count_if(texts.begin(), texts.end(), [](const CellText& text) {
+            return text.text.startsWith(QString::fromUtf8(kOwnDateMarker));
+        });
+        QVERIFY(shown >= 1 && shown < 7);
+        QCOMPARE(texts.back().text, QStringLiteral("외 %1건").arg(7 - shown));
+        for (const CellText& text : texts) {
+            QVERIFY(cell.contains(text.box));
+            QCOMPARE(text.text.count(QLatin1Char('(')), text.text.count(QLatin1Char(')')));
+            if (text.text.startsWith(QString::fromUtf8(kOwnDateMarker))) QCOMPARE(text.color, OwnDateInk(palette));
+        }
+        QCOMPARE(texts[2].text, QStringLiteral("설날"));
+        QCOMPARE(texts[2].color, DayInk(DayColor::Holiday, palette));
+    }
+
+    // The user's dates have a colour of their own, which reads on a light base
+    // and on a dark one and is neither the holidays' red nor Saturday's blue.
+    void ownDatesColour()
+    {
+        const auto luminance = [](const QColor& c) {
+            const auto channel = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+            return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+        };
+        for (const QColor base : {QColor(Qt::white), QColor(0x24, 0x24, 0x24)}) {
+            QPalette palette;
+            palette.setColor(QPalette::Base, base);
+            const QColor own = OwnDateInk(palette);
+            const double lighter = std::max(luminance(own), luminance(base));
+            const double darker = std::min(luminance(own), luminance(base));
+            QVERIFY2((lighter + 0.05) / (darker + 0.05) >= 4.5, qPrintable(own.name()));  // WCAG AA
+            for (const DayColor other : {DayColor::Holiday, DayColor::Saturday}) {
+                const int apart = std::abs(own.hue() - DayInk(other, palette).hue());
+                QVERIFY(std::min(apart, 360 - apart) > 60);
+            }
+        }
+    }
+
     // February 2027 opens with today selected: each day under its weekday,
     // its lunar date under it ("1월" on a lunar month's first day), 설날 and its
     // days in red with their names, Saturdays in blue, today in bold.
@@ -122,12 +256,12 @@ private slots:
             view_->Title()->text().startsWith(QStringLiteral("2027년 2월\n음력 병오년 12월(신축) · 정미년 1월(임인)")));
         const QTableWidget* grid = view_->Grid();
         QCOMPARE(grid->horizontalHeaderItem(0)->text(), QStringLiteral("일"));
-        QCOMPARE(CellText(grid, 0, 0), QString());                                  // before the 1st (a Monday)
-        QVERIFY(CellText(grid, 0, 1).startsWith(QStringLiteral("1\n12.25")));       // 2027-02-01
-        QVERIFY(CellText(grid, 1, 0).startsWith(QStringLiteral("7\n1월\n설날")));   // 설날 on a Sunday
-        QVERIFY(CellText(grid, 1, 2).contains(QStringLiteral("대체공휴일")));       // the 9th, its substitute day
-        QVERIFY(CellText(grid, 1, 4).contains(QStringLiteral("어머니 생신")));      // lunar 1-5, the 11th
-        QVERIFY(CellText(grid, 2, 0).contains(QStringLiteral("이사 \U0001F382")));  // the emoji kept
+        QCOMPARE(ItemText(grid, 0, 0), QString());                                  // before the 1st (a Monday)
+        QVERIFY(ItemText(grid, 0, 1).startsWith(QStringLiteral("1\n12.25")));       // 2027-02-01
+        QVERIFY(ItemText(grid, 1, 0).startsWith(QStringLiteral("7\n1월\n설날")));   // 설날 on a Sunday
+        QVERIFY(ItemText(grid, 1, 2).contains(QStringLiteral("대체공휴일")));       // the 9th, its substitute day
+        QVERIFY(ItemText(grid, 1, 4).contains(QStringLiteral("어머니 생신")));      // lunar 1-5, the 11th
+        QVERIFY(ItemText(grid, 2, 0).contains(QStringLiteral("이사 \U0001F382")));  // the emoji kept
         const QColor red = grid->item(1, 0)->foreground().color();
         const QColor blue = grid->item(1, 6)->foreground().color();  // the 13th
         QVERIFY(red.red() > red.blue() && blue.blue() > blue.red());
@@ -184,11 +318,7 @@ private slots:
             return ink.lightness() - view_->Grid()->palette().color(QPalette::Base).lightness();
         };
         QVERIFY(contrast(1, 0) < -60 && contrast(1, 6) < -60);  // dark red and blue on light
-        QPalette dark = light;
-        dark.setColor(QPalette::Base, QColor(0x24, 0x24, 0x24));
-        dark.setColor(QPalette::Window, QColor(0x30, 0x30, 0x30));
-        dark.setColor(QPalette::Text, QColor(0xEE, 0xEE, 0xEE));
-        view_->setPalette(dark);
+        view_->setPalette(DarkPalette(light));
         QVERIFY(contrast(1, 0) > 60 && contrast(1, 6) > 60);  // light red and blue on dark
         QCOMPARE(view_->Grid()->item(1, 3)->foreground().color(), QColor(0xEE, 0xEE, 0xEE));
         view_->setPalette(light);
@@ -285,7 +415,7 @@ private slots:
         dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Save)->click();
         QTRY_VERIFY(view_->Dialog() == nullptr);
         QCOMPARE(FileText(events_), eventsText_ + "음력 12-30 할아버지 기일  #: 종류=기일 시작=1998 알림=3\r\n");
-        QVERIFY(CellText(view_->Grid(), 0, 6).contains(QStringLiteral("할아버지 기일")));  // the 6th, a Saturday
+        QVERIFY(ItemText(view_->Grid(), 0, 6).contains(QStringLiteral("할아버지 기일")));  // the 6th, a Saturday
         QCOMPARE(view_->DayEvents()->item(0)->text(), QStringLiteral("할아버지 기일 (음력 12.30, 28주기)"));
     }
 
@@ -403,9 +533,9 @@ private slots:
         QVERIFY(std::rename((events_ + QStringLiteral(".new")).toStdString().c_str(), events_.toStdString().c_str()) ==
                 0);
         view_->Select({2027, 2, 7});
-        QTRY_VERIFY(CellText(view_->Grid(), 3, 4).contains(QStringLiteral("밖에서 고친 날")));  // the 25th
+        QTRY_VERIFY(ItemText(view_->Grid(), 3, 4).contains(QStringLiteral("밖에서 고친 날")));  // the 25th
         WriteFile(events_, before);
-        QTRY_VERIFY(!CellText(view_->Grid(), 3, 4).contains(QStringLiteral("밖에서 고친 날")));
+        QTRY_VERIFY(!ItemText(view_->Grid(), 3, 4).contains(QStringLiteral("밖에서 고친 날")));
     }
 
     // A file that cannot be written (here a folder in its place): the reason

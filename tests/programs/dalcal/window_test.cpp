@@ -159,7 +159,7 @@ private slots:
                  QStringLiteral("달마다 그 아래에 공휴일, 절기와 내 날짜(/home/나/.config/dalcal/events)를 표시함 "));
         Press(QStringLiteral("2027"), QStringLiteral("2"));
         const QStringList notes = {
-            QStringLiteral(" 2월  4일 입춘 10:46"),
+            QStringLiteral(" 2월  4일(목) 입춘 10:46"),
             QStringLiteral(" 2월  6일(토) 설날 전날"),
             QStringLiteral(" 2월  7일(일) 설날"),
             QStringLiteral(" 2월  8일(월) 설날 다음날"),
@@ -167,7 +167,7 @@ private slots:
             QStringLiteral(" 2월 10일(수) 임시공휴일"),
             QStringLiteral(" 2월 11일(목) 어머니 생신 (음력 1.5)"),
             QStringLiteral(" 2월 14일(일) 이사"),
-            QStringLiteral(" 2월 19일 우수 06:33"),
+            QStringLiteral(" 2월 19일(금) 우수 06:33"),
             QStringLiteral(" 2월 21일(일) 정월대보름"),
         };
         QCOMPARE(MemoLines().mid(MemoLines().size() - notes.size()), notes);
