@@ -107,9 +107,10 @@ void TApplication::Initialize()
     QApplication::setApplicationName(QStringLiteral("dalcal"));
     QApplication::setDesktopFileName(QStringLiteral("dalcal"));
     // Made from the XPM compiled in: read as a file (or resource), the image
-    // would have Qt load image format plugins to ask which can read it.
-    // The installed theme's icon (scalable, sharp at any scale), else the one built in.
-    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("dalcal"), QIcon(QPixmap(MAINICON))));
+    // would have Qt load image format plugins to ask which can read it (the
+    // theme's SVG cost the start a tenth). The desktop shows the installed
+    // theme's icon, sharp at any scale, through the desktop file's name.
+    QApplication::setWindowIcon(QIcon(QPixmap(MAINICON)));
 }
 
 void TApplication::AdoptMainForm(std::unique_ptr<TForm> form)

@@ -3,8 +3,6 @@
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QPainter>
-#include <QProxyStyle>
-#include <QStyleFactory>
 #include <QTableWidget>
 #include <QTextLayout>
 
@@ -83,19 +81,6 @@ QColor NoteInk(DayKind kind, const QPalette& palette)
     }
     return QuietInk(palette.color(QPalette::Text), palette);
 }
-
-// The application's style, but for the filled panel it draws under a selected
-// cell: the painter marks the selected day with a frame and a tint.
-class FramedSelectionStyle : public QProxyStyle {
-public:
-    using QProxyStyle::QProxyStyle;
-    void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
-                       const QWidget* widget) const override
-    {
-        if (element == PE_PanelItemViewRow || element == PE_PanelItemViewItem) return;
-        QProxyStyle::drawPrimitive(element, option, painter, widget);
-    }
-};
 
 bool IsDark(const QPalette& palette)
 {
@@ -223,14 +208,16 @@ void DayCellPainter::paint(QPainter* painter, const QStyleOptionViewItem& option
     if (!data.canConvert<DayCellContent>()) return;  // a blank cell before the 1st or after the last
     const auto content = data.value<DayCellContent>();
     const QPalette& palette = option.palette;
+    const QColor highlight = option.widget != nullptr ? option.widget->window()->palette().color(QPalette::Highlight)
+                                                      : palette.color(QPalette::Highlight);
     painter->save();
     painter->setRenderHint(QPainter::Antialiasing);
     if (option.state & QStyle::State_Selected) {
-        QColor tint = palette.color(QPalette::Highlight);
+        QColor tint = highlight;
         constexpr int kTintAlpha = 40;
         tint.setAlpha(kTintAlpha);
         painter->fillRect(option.rect, tint);
-        painter->setPen(QPen(palette.color(QPalette::Highlight), 2));
+        painter->setPen(QPen(highlight, 2));
         painter->setBrush(Qt::NoBrush);
         painter->drawRect(option.rect.adjusted(1, 1, -1, -1));
     }
@@ -242,7 +229,7 @@ void DayCellPainter::paint(QPainter* painter, const QStyleOptionViewItem& option
         QRect disc(0, 0, width, height);
         disc.moveCenter(number.box.center());
         painter->setPen(Qt::NoPen);
-        painter->setBrush(palette.color(QPalette::Highlight));
+        painter->setBrush(highlight);
         painter->drawRoundedRect(disc, height / 2.0, height / 2.0);
     }
     for (std::size_t i = 0; i < static_cast<std::size_t>(texts.size()); ++i) {
@@ -257,7 +244,9 @@ void DayCellPainter::paint(QPainter* painter, const QStyleOptionViewItem& option
 void PaintDayCells(QTableWidget* grid)
 {
     grid->setItemDelegate(new DayCellPainter(grid));
-    auto* const style = new FramedSelectionStyle(QStyleFactory::create(grid->style()->name()));
-    style->setParent(grid);
-    grid->setStyle(style);
+    // The view's own highlight (the style fills a selected cell with it) made
+    // clear; the painter takes the window's.
+    QPalette palette = grid->palette();
+    palette.setColor(QPalette::Highlight, Qt::transparent);
+    grid->setPalette(palette);
 }

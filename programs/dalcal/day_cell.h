@@ -83,5 +83,6 @@ public:
 class QTableWidget;
 
 // Draws the grid's days with a DayCellPainter, the selected day marked by its
-// frame rather than the style's filled row (which would hide the colours).
+// frame and a tint rather than the style's filled cell (which would hide the
+// colours).
 void PaintDayCells(QTableWidget* grid);
