@@ -236,7 +236,8 @@ void DayCellPainter::paint(QPainter* painter, const QStyleOptionViewItem& option
         const CellText& text = texts[static_cast<qsizetype>(i)];
         painter->setFont(text.font);
         painter->setPen(text.color);
-        painter->drawText(text.box, (i == 0 ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter), text.text);
+        const Qt::Alignment alignment = i == 0 ? Qt::Alignment(Qt::AlignCenter) : (Qt::AlignLeft | Qt::AlignVCenter);
+        painter->drawText(text.box, static_cast<int>(alignment.toInt()), text.text);
     }
     painter->restore();
 }
