@@ -451,6 +451,9 @@ run --ics --observe --from-lunar 12 30 --years 2024-2030 --summary "할아버지
 check "--ics --observe: an event every year" test "$(grep -c BEGIN:VEVENT "$work/out")" -eq 7
 check "--ics --observe: moved said, its comma escaped" grep -q "^ 30일\\\\, 옮김)" "$work/out"
 usage_error "--years with three numbers" "expects MONTH DAY, but got 3" --from-lunar 2026 1 1 --years 2024-2029
+usage_error "--years with a word among the numbers" "expects MONTH DAY, but got 3" --from-lunar 1 1 extra --years 2026-2027
+usage_error "a PDF page with an encoding" "a page has no encoding" --pdf --encoding cp949 2027 2
+usage_error "a control character in an argument, escaped" "unknown option '--bo\\\\x1Bgus'" $'--bo\x1bgus'
 
 # The user's own dates: the events file and added holidays, read and never written.
 printf '%s\n' '# family' '음력 3-15 어머니 생신' '음력 12-30 할아버지 기일' '양력 2-30 잘못' '2027-03-04 이사' \

@@ -64,6 +64,18 @@ LANG=ko_KR.UTF-8 LC_MESSAGES=C|--bogus|2|dalcal-print: unknown option '--bogus'
 LANG=C.UTF-8 LANGUAGE=ko|--bogus|2|dalcal-print: 알 수 없는 옵션 '--bogus'
 LANG=C LANGUAGE=ko|--bogus|2|dalcal-print: unknown option '--bogus'
 LANG=en_US.UTF-8|--bogus|2|dalcal-print: unknown option '--bogus'
+# LANGUAGE before LC_ALL before LC_MESSAGES before LANG; "C" and "en" first in
+# LANGUAGE mean English, an empty variable counts as unset.
+LANG=C.UTF-8 LANGUAGE=C:ko|--bogus|2|dalcal-print: unknown option '--bogus'
+LANG=ko_KR.UTF-8 LANGUAGE=en:ko|--bogus|2|dalcal-print: unknown option '--bogus'
+LANG=ko_KR.UTF-8 LANGUAGE=|--bogus|2|dalcal-print: 알 수 없는 옵션 '--bogus'
+LC_ALL= LANG=ko_KR.UTF-8|--bogus|2|dalcal-print: 알 수 없는 옵션 '--bogus'
+LC_ALL=C LANG=ko_KR.UTF-8|--bogus|2|dalcal-print: unknown option '--bogus'
+LC_MESSAGES=ko_KR.UTF-8 LANG=C|--bogus|2|dalcal-print: 알 수 없는 옵션 '--bogus'
+# A year below 1000 and a month below 10 written with their zeros.
+LANG=ko_KR.UTF-8|999 13|1|dalcal-print: 0999-13: 없는 달임 (13월은 없음)
+LANG=ko_KR.UTF-8|5 0|1|dalcal-print: 0005-00: 없는 달임 (0월은 없음)
+LANG=ko_KR.UTF-8|0999-02-30|1|dalcal-print: "0999-02-30": 없는 날짜임 (999년 2월은 28일까지)
 LANG=ko_KR.UTF-8|--events-file /nonexistent/events --events 2027|1|dalcal-print: --events-file /nonexistent/events: 그런 파일이나 디렉터리가 없습니다
 CASES
 

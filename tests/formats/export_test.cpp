@@ -186,6 +186,13 @@ TEST(UserEvents, JsonAndStableUniqueUids)
     EXPECT_EQ(uids.size(), events.size());                                         // by rule, name and year
     EXPECT_EQ(UserEventEvents(EventsIn(user, 2024, 2025))[3].uid, events[3].uid);  // the same on every run
     EXPECT_TRUE(events[0].uid.starts_with("event-2023-")) << events[0].uid;        // lunar 2023's 12-1, in January 2024
+    // A leap month's date beside its ordinary month's namesake: two events a
+    // year, also where the leap one is kept on the ordinary month's day (2026).
+    UserDates namesakes;
+    namesakes.events = {Anniversary(6, 1, false, "a"), Anniversary(6, 1, true, "a")};
+    std::set<std::string> namesakeUids;
+    for (const CalendarEvent& event : UserEventEvents(EventsIn(namesakes, 2025, 2026))) namesakeUids.insert(event.uid);
+    EXPECT_EQ(namesakeUids.size(), 4u);
     // A holiday's source: built in, or the file it was added from.
     user.holidays = {{{2026, 3, 2}, "x", HolidayKind::Designated, 0}};
     user.holidaySources = {"/etc/dalcal/holidays"};

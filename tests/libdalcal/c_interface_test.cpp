@@ -11,6 +11,7 @@
 
 #include "engine/almanac.h"
 #include "formats/json_documents.h"
+#include "libdalcal/interface_guard.h"
 #include "report/date_reading.h"
 
 namespace {
@@ -87,6 +88,23 @@ TEST(CInterface, AgreesWithTheEngineBothWays)
             ASSERT_EQ(dalcal_to_solar(c, &lunar, &back, nullptr), DALCAL_OK);
             ASSERT_TRUE(back.year == g.year && back.month == g.month && back.day == g.day) << day;
         }
+    }
+}
+
+// An explanation longer than its buffer is cut between characters, never
+// inside one, wherever a three-byte syllable meets the end.
+TEST(CInterface, ExplanationsCutBetweenCharacters)
+{
+    dalcal_error error{};
+    const std::size_t room = sizeof(error.message) - 1;
+    for (std::size_t ascii = 0; ascii < 3; ++ascii) {
+        std::string message(ascii, 'x');
+        while (message.size() < room + 6) message += "\xEA\xB0\x80";  // 가
+        Explain(&error, message);
+        const std::string got = error.message;
+        EXPECT_TRUE(message.starts_with(got)) << ascii;
+        EXPECT_GE(got.size(), room - 2) << ascii;
+        EXPECT_EQ((got.size() - ascii) % 3, 0u) << ascii;
     }
 }
 

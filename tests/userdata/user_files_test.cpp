@@ -101,6 +101,24 @@ TEST_F(UserFileReading, BadLinesAndFilesAreReportedAndTheRestIsUsed)
     EXPECT_EQ(user.holidaySources[static_cast<std::size_t>(user.holidays[0].source)], added);
 }
 
+// With both the administrator's and the user's files of added holidays, each
+// day is credited to the file it came from, whatever their order of dates.
+TEST_F(UserFileReading, EachAddedHolidayKnowsItsFile)
+{
+    const std::string system = Write("system-holidays", "2026-06-03 선거일\n");
+    const std::string own = Write("holidays", "2026-03-02 우리 회사 휴일\n");
+    const UserFilePaths paths{std::nullopt, false, {system, own}, std::nullopt, std::nullopt};
+    std::vector<std::string> messages;
+    const UserDates user = ReadUserDates(paths, Collect(messages));
+    EXPECT_TRUE(messages.empty());
+    ASSERT_EQ(user.holidays.size(), 2u);
+    EXPECT_EQ(user.holidaySources, (std::vector<std::string>{system, own}));
+    for (const AddedHoliday& holiday : user.holidays) {
+        const std::string& from = user.holidaySources.at(static_cast<std::size_t>(holiday.source));
+        EXPECT_EQ(from, holiday.name == "선거일" ? system : own) << holiday.name;
+    }
+}
+
 TEST_F(UserFileReading, AnEventsFileAskedForByNameMustExist)
 {
     std::vector<std::string> messages;

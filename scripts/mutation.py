@@ -1,0 +1,264 @@
+#!/usr/bin/python3
+"""Plants small faults in the code, one at a time, and says which ones no test
+catches: a tool for developers, run before a change is called done (not part
+of the test command).
+
+Each mutant is one small change to one line: a comparison flipped or moved by
+one (< <=, == !=), && and ||, + and -, a number moved by one, true and false,
+a statement dropped. The work tree is never touched: its files are copied
+(those that differ, their times kept) into a cache folder with a build of its
+own, so a run after the first rebuilds only what changed. For each mutant the copy's file
+is changed, its object rebuilt (a mutant whose object does not change is no
+change in behaviour and is not counted; one that does not compile neither),
+then the unit tests run, then, where they all pass, the fast end-to-end tests
+(ctest without the slow ones). A mutant some test fails is caught; the rest
+survive and are listed with file:line and the change, with the rate over all
+and by folder.
+
+Usage:
+  scripts/mutation.py [--commit REV] [--sample N] [--minutes M] [--seed S] [FILE...]
+    FILE...       the files to plant faults in (default: those REV changed,
+                  else every production folder's .cpp, sampled by size)
+    --commit REV  the .cpp files changed since REV (e.g. HEAD~1, main)
+    --sample N    how many mutants (default 40), spread over the files by
+                  their lines
+    --minutes M   stop planting after M minutes (default 30); what ran is
+                  reported
+    --seed S      the sample's seed (default: the day), so a run can be
+                  repeated
+    --cache DIR   the copy and its build (default
+                  ${XDG_CACHE_HOME:-~/.cache}/dalcal-mutation)
+Exit status: 0 when every planted mutant was caught, 1 when some survived, 2
+on a usage error or a build that fails before any fault is planted."""
+import argparse
+import collections
+import datetime
+import hashlib
+import os
+import random
+import re
+import shutil
+import subprocess
+import sys
+import time
+
+ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+PRODUCTION = ["runtime", "text", "astronomy", "engine", "input", "report", "shell", "userdata", "formats",
+              "print_request", "libdalcal", "programs"]
+# Lines no fault is planted in: includes and other preprocessor lines, comments,
+# static_asserts (a fault there does not compile) and the generated tables.
+SKIPPED_LINE = re.compile(r"^\s*(#|//|\*|/\*|static_assert|namespace|using |template|}|{)")
+GENERATED = re.compile(r"(_terms\.h|_table\.h|\.inc|_observed\.h)$")
+# Ctest's slow tests (the sanitizer's, the desktop's, the package's, the fuzzers').
+SLOW_TESTS = "memcheck|window_desktop|events_writer_faults|abi|export_clients|python_module|dalcal_print_pages|" \
+             "doc_examples|build_tree_use"
+
+
+def run(command, cwd, timeout):
+    try:
+        return subprocess.run(command, cwd=cwd, capture_output=True, text=True, timeout=timeout).returncode
+    except subprocess.TimeoutExpired:
+        return None  # an endless loop is caught as a fault
+
+
+def masked(line):
+    """The line with its string and character literals and its comment blanked,
+    so that no operator inside them is changed."""
+    out = re.sub(r'"(\\.|[^"\\])*"', lambda m: '"' + " " * (len(m.group(0)) - 2) + '"', line)
+    out = re.sub(r"'(\\.|[^'\\])'", lambda m: "'" + " " * (len(m.group(0)) - 2) + "'", out)
+    comment = out.find("//")
+    return out if comment < 0 else out[:comment] + " " * (len(out) - comment)
+
+
+# (name, pattern on the masked line, replacement): each match is one mutant.
+OPERATORS = [
+    ("< to <=", r"(?<=\s)<(?=\s)", "<="),
+    ("<= to <", r"<=", "<"),
+    ("> to >=", r"(?<=\s)>(?=\s)", ">="),
+    (">= to >", r">=", ">"),
+    ("== to !=", r"==", "!="),
+    ("!= to ==", r"!=", "=="),
+    ("&& to ||", r"&&", "||"),
+    ("|| to &&", r"\|\|", "&&"),
+    ("+ to -", r"(?<=\s)\+(?=\s)", "-"),
+    ("- to +", r"(?<=\s)-(?=\s)", "+"),
+    ("true to false", r"\btrue\b", "false"),
+    ("false to true", r"\bfalse\b", "true"),
+    ("n to n+1", r"(?<![\w.])(\d+)(?![\w.])", None),
+]
+
+
+def starts_statement(previous):
+    """Whether a line after previous begins a statement (not the rest of one)."""
+    end = masked(previous).rstrip()
+    return end == "" or end.endswith((";", "{", "}")) or end.lstrip().startswith("//")
+
+
+def mutants_of(path, lines):
+    """Every mutant of a file: (path, line number, name, new line)."""
+    found = []
+    for number, line in enumerate(lines, 1):
+        if SKIPPED_LINE.match(line) or not line.strip():
+            continue
+        plain = masked(line)
+        for name, pattern, replacement in OPERATORS:
+            for match in re.finditer(pattern, plain):
+                if replacement is None:
+                    new = str(int(match.group(1)) + 1)
+                else:
+                    new = replacement
+                found.append((path, number, name, line[:match.start()] + new + line[match.end():]))
+        statement = plain.strip()
+        if statement.endswith(";") and "(" in statement and not statement.startswith(("return", "const ", "auto ")) \
+                and "=" not in statement.split("(")[0] and (number == 1 or starts_statement(lines[number - 2])):
+            found.append((path, number, "statement dropped: " + statement[:60], re.match(r"\s*", line).group(0) + ";\n"))
+    return found
+
+
+def production_files():
+    listed = subprocess.run(["git", "ls-files", *PRODUCTION], cwd=ROOT, capture_output=True, text=True).stdout.split()
+    return [f for f in listed if f.endswith(".cpp") and not GENERATED.search(f) and "/make_" not in f]
+
+
+def changed_files(rev):
+    listed = subprocess.run(["git", "diff", "--name-only", rev, "--", *PRODUCTION], cwd=ROOT, capture_output=True,
+                            text=True).stdout.split()
+    return [f for f in listed if f.endswith((".cpp", ".h")) and os.path.exists(os.path.join(ROOT, f))
+            and not GENERATED.search(f)]
+
+
+def sample(files, count, rng):
+    """count mutants spread over the files by their lines (each file's share
+    its share of the lines), chosen at random within each file."""
+    pools = {}
+    for path in files:
+        with open(os.path.join(ROOT, path), encoding="utf-8", errors="surrogateescape") as f:
+            pools[path] = mutants_of(path, f.readlines())
+    total = sum(len(p) for p in pools.values()) or 1
+    chosen = []
+    for path, pool in pools.items():
+        share = max(1, round(count * len(pool) / total)) if pool else 0
+        chosen += rng.sample(pool, min(share, len(pool)))
+    rng.shuffle(chosen)
+    return chosen[:count]
+
+
+def object_of(build, path):
+    """The object file the build makes of a source file, where there is one."""
+    name = os.path.basename(path) + ".o"
+    for top, _, files in os.walk(os.path.join(build, os.path.dirname(path))):
+        if name in files and "/tests" not in top:
+            return os.path.join(top, name)
+    return None
+
+
+def digest(path):
+    if path is None or not os.path.exists(path):
+        return None
+    with open(path, "rb") as f:
+        return hashlib.sha256(f.read()).hexdigest()
+
+
+def prepare(cache):
+    copy, build = os.path.join(cache, "tree"), os.path.join(cache, "build")
+    os.makedirs(copy, exist_ok=True)
+    listed = subprocess.run(["git", "ls-files", "--cached", "--others", "--exclude-standard", "-z"], cwd=ROOT,
+                            capture_output=True, check=True).stdout.decode().split("\0")
+    for name in filter(None, listed):  # only what differs is copied: the build after it is incremental
+        source, target = os.path.join(ROOT, name), os.path.join(copy, name)
+        if not os.path.isfile(source) or os.path.islink(source):
+            continue
+        with open(source, "rb") as f:
+            text = f.read()
+        if os.path.exists(target):
+            with open(target, "rb") as f:
+                if f.read() == text:
+                    continue
+        os.makedirs(os.path.dirname(target), exist_ok=True)
+        shutil.copy2(source, target)
+    if not os.path.exists(os.path.join(build, "build.ninja")):
+        subprocess.run(["cmake", "-S", copy, "-B", build, "-G", "Ninja", "-DCMAKE_BUILD_TYPE=RelWithDebInfo",
+                        "-DBUILD_TESTING=ON", "-DDALCAL_BUILD_WINDOW=ON", "-DDALCAL_BUILD_BENCH=OFF",
+                        "-DDALCAL_PYTHON=OFF", "-DDALCAL_MEMCHECK=OFF", "-DDALCAL_SANITIZE=OFF", "-DDALCAL_FUZZ=OFF"],
+                       check=True, capture_output=True)
+    return copy, build
+
+
+def main():
+    parser = argparse.ArgumentParser(add_help=True, usage=__doc__.split("Usage:")[1].split("Exit")[0])
+    parser.add_argument("files", nargs="*")
+    parser.add_argument("--commit")
+    parser.add_argument("--sample", type=int, default=40)
+    parser.add_argument("--minutes", type=float, default=30)
+    parser.add_argument("--seed", default=datetime.date.today().isoformat())
+    parser.add_argument("--cache", default=os.path.join(os.environ.get("XDG_CACHE_HOME") or
+                                                        os.path.expanduser("~/.cache"), "dalcal-mutation"))
+    args = parser.parse_args()
+    files = args.files or (changed_files(args.commit) if args.commit else production_files())
+    files = [os.path.relpath(os.path.abspath(f), ROOT) for f in files]
+    if not files:
+        print("no files to plant faults in", file=sys.stderr)
+        return 2
+    rng = random.Random(args.seed)
+    mutants = sample(files, args.sample, rng)
+    copy, build = prepare(args.cache)
+    print(f"building the copy in {build} ...", flush=True)
+    if run(["ninja", "-C", build], copy, 3600) != 0:
+        print("the copy does not build; fix the tree first", file=sys.stderr)
+        return 2
+    deadline = time.monotonic() + args.minutes * 60
+    results = []  # (mutant, "caught" | "survived" | "same object" | "no build")
+    for mutant in mutants:
+        if time.monotonic() > deadline:
+            print(f"time is up after {len(results)} of {len(mutants)} mutants", flush=True)
+            break
+        path, number, name, new_line = mutant
+        source = os.path.join(copy, path)
+        with open(source, encoding="utf-8", errors="surrogateescape") as f:
+            original = f.readlines()
+        objects = object_of(build, path) if path.endswith(".cpp") else None
+        before = digest(objects)
+        changed = list(original)
+        changed[number - 1] = new_line
+        with open(source, "w", encoding="utf-8", errors="surrogateescape") as f:
+            f.writelines(changed)
+        try:
+            if run(["ninja", "-C", build], copy, 1800) != 0:
+                verdict = "no build"
+            elif objects is not None and digest(objects) == before:
+                verdict = "same object"
+            elif run([os.path.join(build, "tests", "dalcal_tests"), "--gtest_brief=1"], build, 600) != 0:
+                verdict = "caught"
+            elif run(["ctest", "--test-dir", build, "-j2", "-E", SLOW_TESTS, "--stop-on-failure"], build, 900) != 0:
+                verdict = "caught"
+            else:
+                verdict = "survived"
+        finally:
+            with open(source, "w", encoding="utf-8", errors="surrogateescape") as f:
+                f.writelines(original)
+        results.append((mutant, verdict))
+        print(f"{verdict:12} {path}:{number}: {name}", flush=True)
+    run(["ninja", "-C", build], copy, 3600)  # the copy built as the tree is, for the next run
+
+    counted = [(m, v) for m, v in results if v in ("caught", "survived")]
+    survivors = [m for m, v in counted if v == "survived"]
+    print()
+    for path, number, name, new_line in survivors:
+        print(f"survived: {path}:{number}: {name}: {new_line.strip() or '(line dropped)'}")
+    by_folder = collections.defaultdict(lambda: [0, 0])
+    for (path, *_), verdict in counted:
+        folder = path.split("/")[0] if not path.startswith("programs/") else "/".join(path.split("/")[:2])
+        by_folder[folder][0] += verdict == "caught"
+        by_folder[folder][1] += 1
+    for folder, (caught, count) in sorted(by_folder.items()):
+        print(f"{folder:24} {caught}/{count} caught ({100 * caught / count:.0f}%)")
+    skipped = len(results) - len(counted)
+    caught = len(counted) - len(survivors)
+    rate = 100 * caught / len(counted) if counted else 100
+    print(f"all: {caught}/{len(counted)} caught ({rate:.0f}%); {skipped} not counted (no build, or no change to "
+          f"the object)")
+    return 1 if survivors else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
