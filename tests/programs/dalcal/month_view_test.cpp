@@ -376,15 +376,42 @@ private slots:
         QFETCH(QString, selected);
         QFETCH(QString, said);
         view_->Select({2027, 2, 7});
+        view_->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(view_));
+        view_->GoToBox()->setFocus();
+        view_->GoToBox()->setText(QStringLiteral("words"));  // an old refusal on screen
+        QTest::keyClick(view_->GoToBox(), Qt::Key_Return);
+        QVERIFY(!view_->Status()->text().isEmpty());
         view_->GoToBox()->setText(typed);
         QTest::keyClick(view_->GoToBox(), Qt::Key_Return);
-        if (selected.isEmpty()) {
+        if (selected.isEmpty()) {  // refused: the keyboard stays in the box to mend it
             QCOMPARE(SelectedIso(), QStringLiteral("2027-02-07"));
             QVERIFY2(view_->Status()->text().contains(said), qPrintable(view_->Status()->text()));
-        } else {
+            QCOMPARE(QApplication::focusWidget(), view_->GoToBox());
+        } else {  // gone there: the old refusal cleared, the keyboard on the grid
             QCOMPARE(SelectedIso(), selected);
             QCOMPARE(view_->Status()->text(), QString());
+            QCOMPARE(QApplication::focusWidget(), view_->Grid());
         }
+    }
+
+    // A click selects the day under it, in this month and, through the
+    // buttons, in the next one of the same year.
+    void clickSelectsTheDay()
+    {
+        view_->Select({2027, 2, 7});
+        QTableWidget* grid = view_->Grid();
+        const QRect eleventh = grid->visualItemRect(grid->item(1, 4));
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, eleventh.center());
+        QCOMPARE(SelectedIso(), QStringLiteral("2027-02-11"));
+        view_->MoveMonths(1);
+        QCOMPARE(SelectedIso(), QStringLiteral("2027-03-11"));
+        const QRect first = grid->visualItemRect(grid->item(0, 1));  // March 2027 begins on a Monday
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, first.center());
+        QCOMPARE(SelectedIso(), QStringLiteral("2027-03-01"));
+        const QRect blank = grid->visualRect(grid->model()->index(0, 0));
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, blank.center());
+        QCOMPARE(SelectedIso(), QStringLiteral("2027-03-01"));  // the blank before the 1st selects nothing
     }
 
     // A lunar 기일 added from the day it falls on: 음력 fills in the day's own
