@@ -56,7 +56,7 @@ SLOW_TESTS = "memcheck|window_desktop|events_writer_faults|abi|export_clients|py
 
 def run(command, cwd, timeout):
     try:
-        return subprocess.run(command, cwd=cwd, capture_output=True, text=True, timeout=timeout).returncode
+        return subprocess.run(command, cwd=cwd, capture_output=True, timeout=timeout).returncode
     except subprocess.TimeoutExpired:
         return None  # an endless loop is caught as a fault
 

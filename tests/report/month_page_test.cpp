@@ -49,10 +49,10 @@ TEST(MonthPage, TheFooterCitesWhatThePageShows)
         std::int32_t year;
         std::int32_t month;
         Almanac almanac;
-        std::vector<std::string> cited;      // what the footer holds, in order
-        std::vector<std::string> notCited;   // and what it must not
+        std::vector<std::string> cited;     // what the footer holds, in order
+        std::vector<std::string> notCited;  // and what it must not
     } cases[] = {
-        {1300, 1, Almanac::Korea, {}, {kasi, regulation}},                      // before the almanac: no source
+        {1300, 1, Almanac::Korea, {}, {kasi, regulation}},                     // before the almanac: no source
         {2027, 5, Almanac::Korea, {kasi, regulation, law}, {uncertain}},       // 노동절 and its substitute day
         {2025, 5, Almanac::Korea, {kasi, regulation}, {law}},                  // 근로자의 날 was no holiday
         {2027, 4, Almanac::Korea, {kasi, regulation}, {law}},                  // May 1st beside it, small: not shown
