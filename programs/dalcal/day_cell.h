@@ -34,7 +34,6 @@ struct DayCellContent {
     DayColor color = DayColor::Weekday;
     bool today = false;
 };
-Q_DECLARE_METATYPE(DayCellContent)
 
 inline constexpr int kCellRole = Qt::UserRole + 1;
 
