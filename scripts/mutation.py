@@ -11,7 +11,9 @@ own, so a run after the first rebuilds only what changed. For each mutant the co
 is changed, its object rebuilt (a mutant whose object does not change is no
 change in behaviour and is not counted; one that does not compile neither),
 then the unit tests run, then, where they all pass, the fast end-to-end tests
-(ctest without the slow ones). A mutant some test fails is caught; the rest
+(ctest without the slow ones), with a home and XDG folders of their own and,
+run by root, /etc, /usr, /var, /root and /home read-only (a mutant of a
+guard must not write the machine). Before any fault, the tests must pass. A mutant some test fails is caught; the rest
 survive and are listed with file:line and the change, with the rate over all
 and by folder.
 
@@ -54,11 +56,47 @@ SLOW_TESTS = "memcheck|window_desktop|events_writer_faults|abi|export_clients|py
              "doc_examples|build_tree_use"
 
 
-def run(command, cwd, timeout):
+def run(command, cwd, timeout, env=None):
     try:
-        return subprocess.run(command, cwd=cwd, capture_output=True, timeout=timeout).returncode
+        return subprocess.run(command, cwd=cwd, capture_output=True, timeout=timeout, env=env).returncode
     except subprocess.TimeoutExpired:
         return None  # an endless loop is caught as a fault
+
+
+# What a mutant's tests may not write: a fault in a guard ("never write under
+# /etc") must not reach the machine. Where this user may make a mount
+# namespace (root may), those folders are read-only for the tests; an
+# ordinary user cannot write them anyway.
+READ_ONLY = ["/etc", "/usr", "/var", "/root", "/home"]
+
+
+def sandboxed(command):
+    if os.geteuid() != 0 or shutil.which("unshare") is None:
+        return command
+    script = ("for d in " + " ".join(READ_ONLY) + "; do [ -d $d ] && mount --bind $d $d && "
+              "mount -o remount,bind,ro $d $d || exit 97; done; exec \"$@\"")
+    return ["unshare", "--mount", "--propagation", "private", "sh", "-c", script, "sh", *command]
+
+
+def test_environment(cache):
+    """The tests' home and XDG folders in the cache, never the real ones."""
+    home = os.path.join(cache, "home")
+    env = dict(os.environ, HOME=home, XDG_CONFIG_HOME=os.path.join(home, "config"),
+               XDG_STATE_HOME=os.path.join(home, "state"), XDG_CACHE_HOME=os.path.join(home, "cache"),
+               XDG_DATA_HOME=os.path.join(home, "data"))
+    for folder in ("config", "state", "cache", "data"):
+        os.makedirs(os.path.join(home, folder), exist_ok=True)
+    return env
+
+
+def tests_verdict(build, env):
+    """caught where a test fails: the unit tests first, then the fast end-to-end ones."""
+    if run(sandboxed([os.path.join(build, "tests", "dalcal_tests"), "--gtest_brief=1"]), build, 600, env) != 0:
+        return "caught"
+    if run(sandboxed(["ctest", "--test-dir", build, "-j2", "-E", SLOW_TESTS, "--stop-on-failure"]), build, 900,
+           env) != 0:
+        return "caught"
+    return "survived"
 
 
 def masked(line):
@@ -206,6 +244,10 @@ def main():
     if run(["ninja", "-C", build], copy, 3600) != 0:
         print("the copy does not build; fix the tree first", file=sys.stderr)
         return 2
+    env = test_environment(args.cache)
+    if tests_verdict(build, env) != "survived":  # with no fault planted, every test must pass
+        print("the tests fail with no fault planted: fix them first (run ctest in " + build + ")", file=sys.stderr)
+        return 2
     deadline = time.monotonic() + args.minutes * 60
     results = []  # (mutant, "caught" | "survived" | "same object" | "no build")
     for mutant in mutants:
@@ -227,12 +269,8 @@ def main():
                 verdict = "no build"
             elif objects is not None and digest(objects) == before:
                 verdict = "same object"
-            elif run([os.path.join(build, "tests", "dalcal_tests"), "--gtest_brief=1"], build, 600) != 0:
-                verdict = "caught"
-            elif run(["ctest", "--test-dir", build, "-j2", "-E", SLOW_TESTS, "--stop-on-failure"], build, 900) != 0:
-                verdict = "caught"
             else:
-                verdict = "survived"
+                verdict = tests_verdict(build, env)
         finally:
             with open(source, "w", encoding="utf-8", errors="surrogateescape") as f:
                 f.writelines(original)
