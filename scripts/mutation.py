@@ -6,7 +6,7 @@ of the test command).
 Each mutant is one small change to one line: a comparison flipped or moved by
 one (< <=, == !=), && and ||, + and -, a number moved by one, true and false,
 a statement dropped. The work tree is never touched: its files are copied
-(those that differ, their times kept) into a cache folder with a build of its
+(those that differ) into a cache folder with a build of its
 own, so a run after the first rebuilds only what changed. For each mutant the copy's file
 is changed, its object rebuilt (a mutant whose object does not change is no
 change in behaviour and is not counted; one that does not compile neither),
@@ -91,9 +91,9 @@ def test_environment(cache):
 
 def tests_verdict(build, env):
     """caught where a test fails: the unit tests first, then the fast end-to-end ones."""
-    if run(sandboxed([os.path.join(build, "tests", "dalcal_tests"), "--gtest_brief=1"]), build, 600, env) != 0:
+    if run(sandboxed([os.path.join(build, "tests", "dalcal_tests"), "--gtest_brief=1"]), build, 120, env) != 0:
         return "caught"
-    if run(sandboxed(["ctest", "--test-dir", build, "-j2", "-E", SLOW_TESTS, "--stop-on-failure"]), build, 900,
+    if run(sandboxed(["ctest", "--test-dir", build, "-j2", "-E", SLOW_TESTS, "--stop-on-failure"]), build, 600,
            env) != 0:
         return "caught"
     return "survived"
@@ -213,12 +213,22 @@ def prepare(cache):
                 if f.read() == text:
                     continue
         os.makedirs(os.path.dirname(target), exist_ok=True)
-        shutil.copy2(source, target)
+        shutil.copyfile(source, target)  # its time now: newer than any object built from a mutant of it
+        shutil.copymode(source, target)
     if not os.path.exists(os.path.join(build, "build.ninja")):
         subprocess.run(["cmake", "-S", copy, "-B", build, "-G", "Ninja", "-DCMAKE_BUILD_TYPE=RelWithDebInfo",
                         "-DBUILD_TESTING=ON", "-DDALCAL_BUILD_WINDOW=ON", "-DDALCAL_BUILD_BENCH=OFF",
                         "-DDALCAL_PYTHON=OFF", "-DDALCAL_MEMCHECK=OFF", "-DDALCAL_SANITIZE=OFF", "-DDALCAL_FUZZ=OFF"],
                        check=True, capture_output=True)
+    # A run stopped with a fault planted: its file is the tree's again (copied
+    # above where it differed), and made newer than the objects of the fault.
+    planted = os.path.join(cache, "planted")
+    if os.path.exists(planted):
+        with open(planted, encoding="utf-8") as f:
+            name = f.read().strip()
+        if os.path.exists(os.path.join(copy, name)):
+            os.utime(os.path.join(copy, name))
+        os.remove(planted)
     return copy, build
 
 
@@ -262,6 +272,8 @@ def main():
         before = digest(objects)
         changed = list(original)
         changed[number - 1] = new_line
+        with open(os.path.join(args.cache, "planted"), "w", encoding="utf-8") as f:
+            f.write(path)
         with open(source, "w", encoding="utf-8", errors="surrogateescape") as f:
             f.writelines(changed)
         try:
@@ -274,6 +286,7 @@ def main():
         finally:
             with open(source, "w", encoding="utf-8", errors="surrogateescape") as f:
                 f.writelines(original)
+            os.remove(os.path.join(args.cache, "planted"))
         results.append((mutant, verdict))
         print(f"{verdict:12} {path}:{number}: {name}", flush=True)
     run(["ninja", "-C", build], copy, 3600)  # the copy built as the tree is, for the next run
