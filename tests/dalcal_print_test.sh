@@ -394,6 +394,10 @@ check "--ics: two substitute days of one Saturday each named for its own holiday
 DTSTART;VALUE=DATE:20630508 SUMMARY:어린이날 대체공휴일"
 usage_error "--ics: several lists, not with --from-lunar" "choose one of --holidays" --ics --holidays --from-lunar 1 1 --years 2026-2027
 usage_error "several lists without --ics" "choose one of --holidays" --json --holidays --terms 2026
+run --terms 2027 --json
+check "--terms --json: the year's 24 terms" test "$(jq length "$work/out")" = 24
+run --holidays 2026-2027 --ics
+check "--ics: the calendar named by its kind and span" grep -qx $'X-WR-CALNAME:대한민국 공휴일 2026-2027\r' "$work/out"
 # What's coming: a line a date with the days left; the span checked.
 printf '양력 3-3 🎂 민지 αβγ\n' >"$work/upcoming-events"
 run --upcoming 400 --events-file "$work/upcoming-events"
