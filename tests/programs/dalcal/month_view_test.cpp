@@ -282,6 +282,8 @@ private slots:
         Key(Qt::Key_Right);
         QCOMPARE(SelectedIso(), QStringLiteral("2027-01-01"));
         QVERIFY(view_->Title()->text().startsWith(QStringLiteral("2027년 1월")));
+        QCOMPARE(view_->Grid()->currentRow(), 0);  // the grid's own current cell follows: 2027-01-01, a Friday
+        QCOMPARE(view_->Grid()->currentColumn(), 5);
         Key(Qt::Key_Up);
         QCOMPARE(SelectedIso(), QStringLiteral("2026-12-25"));
         Key(Qt::Key_PageDown);
