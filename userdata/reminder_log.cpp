@@ -8,6 +8,7 @@
 
 #include "runtime/date_text.h"
 #include "userdata/careful_write.h"
+#include "userdata/state_folder.h"
 
 namespace {
 
@@ -36,9 +37,7 @@ void ForEachSentOn(std::string_view log, const GregorianDate& today, Use use)
 
 std::string ReminderLogPath(const std::string& stateHome, const std::string& home)
 {
-    if (stateHome.starts_with('/')) return stateHome + kLogName;
-    if (home.starts_with('/')) return home + "/.local/state" + kLogName;
-    return {};
+    return StateFilePath(stateHome, home, kLogName);
 }
 
 std::vector<std::string> SentOn(std::string_view log, const GregorianDate& today)

@@ -4,6 +4,7 @@
 #include <charconv>
 
 #include "userdata/careful_write.h"
+#include "userdata/state_folder.h"
 
 namespace {
 
@@ -14,9 +15,7 @@ constexpr std::int32_t kFarthestPx = 100000;  // no screen is wider
 
 std::string WindowPlacePath(const std::string& stateHome, const std::string& home)
 {
-    if (stateHome.starts_with('/')) return stateHome + kPlaceName;
-    if (home.starts_with('/')) return home + "/.local/state" + kPlaceName;
-    return {};
+    return StateFilePath(stateHome, home, kPlaceName);
 }
 
 std::optional<WindowPlace> ReadWindowPlace(std::string_view text)

@@ -486,13 +486,13 @@ void MonthView::ShowReading()
     ShowDayEvents(read);
     read.events.clear();
     const std::string line = DateReadingLine(read);
-    constexpr std::string_view kSeparator = " · ";
+    const std::string_view separator = kPartSeparator;
     std::string reading;
     std::size_t from = 0;
-    for (std::size_t at = line.find(kSeparator); at != std::string::npos; at = line.find(kSeparator, from)) {
+    for (std::size_t at = line.find(separator); at != std::string::npos; at = line.find(separator, from)) {
         reading.append(line, from, at - from);
         reading += '\n';
-        from = at + kSeparator.size();
+        from = at + separator.size();
     }
     reading.append(line, from);
     reading_->setText(Text(reading));
