@@ -6,9 +6,4 @@
 // A file the program keeps in its state folder (name: "/dalcal/..."):
 // $XDG_STATE_HOME, else $HOME/.local/state; empty where neither is an
 // absolute path (XDG paths must be absolute).
-inline std::string StateFilePath(const std::string& stateHome, const std::string& home, std::string_view name)
-{
-    if (stateHome.starts_with('/')) return stateHome + std::string(name);
-    if (home.starts_with('/')) return home + "/.local/state" + std::string(name);
-    return {};
-}
+std::string StateFilePath(const std::string& stateHome, const std::string& home, std::string_view name);
