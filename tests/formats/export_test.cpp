@@ -9,6 +9,7 @@
 #include "formats/icalendar.h"
 #include "formats/json_documents.h"
 #include "formats/json_writer.h"
+#include "report/almanac_days.h"
 #include "report/date_reading.h"
 #include "text/cp949.h"
 
@@ -203,6 +204,44 @@ TEST(UserEvents, JsonAndStableUniqueUids)
     EXPECT_NE(json.find(R"(","source":"/etc/dalcal/holidays"})"), std::string::npos);
     EXPECT_NE(json.find(R"({"date":"2026-01-01",)"), std::string::npos);
     EXPECT_NE(json.find(R"("source":"built-in")"), std::string::npos);
+}
+
+// February 2027's days as --days writes them in JSON: every key of each kind.
+TEST(AlmanacDays, JsonOfEachKind)
+{
+    const std::vector<MarkedDay> days = MarkedDaysOfMonth(2027, 2, DayKinds{}, {});
+    const std::string json = MarkedDaysJson(days);
+    for (const char* object : {
+             R"({"date":"2027-02-09","weekday":"화요일","type":"holiday","dateKind":"01","name":"설날 대체공휴일","kind":"대체공휴일","time":null,"source":null,"moved":false})",
+             R"({"date":"2027-02-04","weekday":"목요일","type":"solarTerm","dateKind":"03","name":"입춘","kind":null,"time":"10:46","source":"kasi","moved":false})",
+             R"({"date":"2027-02-28","weekday":"일요일","type":"anniversary","dateKind":"02","name":"2·28 민주운동 기념일","kind":null,"time":null,"source":null,"moved":false})",
+             R"({"date":"2027-02-21","weekday":"일요일","type":"sundry","dateKind":"04","name":"정월대보름","kind":null,"time":null,"source":null,"moved":false})",
+         }) {
+        EXPECT_NE(json.find(object), std::string::npos) << object << "\n" << json;
+    }
+}
+
+// The almanac days' iCalendar events, made one after another by one maker,
+// each as it is made alone: nothing of the one before is left in it.
+TEST(AlmanacDays, EachEventItsOwn)
+{
+    const std::vector<MarkedDay> days = MarkedDays(2027, 2027, DayKinds{}, {}, true);
+    AlmanacDayEventMaker maker;
+    std::size_t made = 0;
+    for (const MarkedDay& day : days) {
+        const CalendarEvent* event = maker.Make(day);
+        AlmanacDayEventMaker alone;
+        const CalendarEvent* expected = alone.Make(day);
+        ASSERT_EQ(event == nullptr, expected == nullptr) << day.name;
+        if (event == nullptr) continue;
+        ++made;
+        EXPECT_EQ(event->uid, expected->uid);
+        EXPECT_EQ(event->summary, expected->summary);
+        EXPECT_EQ(event->description, expected->description) << day.name;
+        EXPECT_EQ(event->category, expected->category);
+        EXPECT_EQ(event->utcMinuteOfDay, expected->utcMinuteOfDay) << day.name;
+    }
+    EXPECT_GT(made, 100U);  // 기념일 and 잡절 of a year
 }
 
 }  // namespace
