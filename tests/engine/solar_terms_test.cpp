@@ -173,6 +173,30 @@ TEST(SolarTerms, ComputedWhereKasiPublishedNothing)
     }
 }
 
+// A computed moment within a minute of midnight may fall on the other day:
+// marked so, and only then (the minutes shown are rounded).
+TEST(SolarTerms, UncertainOnlyWithinAMinuteOfMidnight)
+{
+    const struct {
+        std::int32_t year;
+        std::int32_t index;
+        std::int32_t minuteOfDay;
+        bool uncertain;
+    } cases[] = {
+        {2030, 3, 0, true},      // 우수 00:00
+        {2095, 23, 1, true},     // 동지 00:01, a few seconds before it
+        {2064, 20, 1, false},    // 입동 00:01
+        {2053, 1, 1439, false},  // 대한 23:59
+        {1964, 16, 1439, true},  // 백로 23:59, a few seconds after it
+        {2030, 0, 991, false},   // 소한 16:31
+    };
+    for (const auto& c : cases) {
+        const SolarTerm term = ComputeSolarTerm(c.year, c.index);
+        EXPECT_EQ(term.minuteOfDay, c.minuteOfDay) << c.year << " " << c.index;
+        EXPECT_EQ(term.uncertainDay, c.uncertain) << c.year << " " << c.index;
+    }
+}
+
 // Every year: the terms in order, 14-17 days apart, two in each month, and
 // each at its longitude: 소한 in early January, 동지 in late December.
 TEST(SolarTerms, EveryYearInOrder)

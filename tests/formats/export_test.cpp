@@ -211,12 +211,13 @@ TEST(AlmanacDays, JsonOfEachKind)
 {
     const std::vector<MarkedDay> days = MarkedDaysOfMonth(2027, 2, DayKinds{}, {});
     const std::string json = MarkedDaysJson(days);
-    for (const char* object : {
-             R"({"date":"2027-02-09","weekday":"화요일","type":"holiday","dateKind":"01","name":"설날 대체공휴일","kind":"대체공휴일","time":null,"source":null,"moved":false})",
-             R"({"date":"2027-02-04","weekday":"목요일","type":"solarTerm","dateKind":"03","name":"입춘","kind":null,"time":"10:46","source":"kasi","moved":false})",
-             R"({"date":"2027-02-28","weekday":"일요일","type":"anniversary","dateKind":"02","name":"2·28 민주운동 기념일","kind":null,"time":null,"source":null,"moved":false})",
-             R"({"date":"2027-02-21","weekday":"일요일","type":"sundry","dateKind":"04","name":"정월대보름","kind":null,"time":null,"source":null,"moved":false})",
-         }) {
+    for (
+        const char* object : {
+            R"({"date":"2027-02-09","weekday":"화요일","type":"holiday","dateKind":"01","name":"설날 대체공휴일","kind":"대체공휴일","time":null,"source":null,"moved":false})",
+            R"({"date":"2027-02-04","weekday":"목요일","type":"solarTerm","dateKind":"03","name":"입춘","kind":null,"time":"10:46","source":"kasi","moved":false})",
+            R"({"date":"2027-02-28","weekday":"일요일","type":"anniversary","dateKind":"02","name":"2·28 민주운동 기념일","kind":null,"time":null,"source":null,"moved":false})",
+            R"({"date":"2027-02-21","weekday":"일요일","type":"sundry","dateKind":"04","name":"정월대보름","kind":null,"time":null,"source":null,"moved":false})",
+        }) {
         EXPECT_NE(json.find(object), std::string::npos) << object << "\n" << json;
     }
 }
