@@ -44,6 +44,31 @@ TEST(ArgumentValues, TypedNumbers)
     for (const auto& c : cases) EXPECT_EQ(AsTypedNumber(c.typed), c.read) << c.typed;
 }
 
+// A number refused says whether it is no number or one out of range, signed or not.
+TEST(ArgumentValues, NumbersRefusedInTheirWords)
+{
+    const struct {
+        const char* typed;
+        const char* said;
+    } cases[] = {
+        {"99999999999", "YEAR: \"99999999999\" is out of range"},
+        {"-99999999999", "YEAR: \"-99999999999\" is out of range"},
+        {"+99999999999", "YEAR: \"+99999999999\" is out of range"},
+        {"-", "YEAR: \"-\" is not a number"},
+        {"+", "YEAR: \"+\" is not a number"},
+        {"12a", "YEAR: \"12a\" is not a number"},
+        {"--5", "YEAR: \"--5\" is not a number"},
+    };
+    for (const auto& c : cases) {
+        try {
+            ParseNumber(kYearName, c.typed);
+            ADD_FAILURE() << c.typed << " read";
+        } catch (const TypedValueError& error) {
+            EXPECT_EQ(error.Said()->English(), c.said);
+        }
+    }
+}
+
 TEST(ArgumentValues, YearSpans)
 {
     const YearSpan one = ParseYearSpan("--holidays", "2026", true, 2014, 2100, "holidays");
