@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
@@ -23,6 +24,7 @@
 #include <cstdio>
 #include <fstream>
 #include <iterator>
+#include <memory>
 
 #include "programs/dalcal/application.h"
 #include "programs/dalcal/day_cell.h"
@@ -55,6 +57,41 @@ Field* FieldOf(const EventDialog* dialog, const char* name)
     auto* const field = dialog->findChild<Field*>(QString::fromLatin1(name));
     if (field == nullptr) qFatal("no field %s", name);
     return field;
+}
+
+// Every field of the dialog that is shown lies inside it, no two on each other.
+void FieldsApart(EventDialog* dialog)
+{
+    QVERIFY(QTest::qWaitForWindowExposed(dialog));
+    QList<QRect> places;
+    for (const char* name : {"name", "solar", "lunar", "month", "day", "leap", "yearly", "once", "year", "kind",
+                             "since", "remind", "remindDays", "source", "problem", "keptElsewhere", "nextDays"}) {
+        const auto* const field = FieldOf<QWidget>(dialog, name);
+        if (!field->isVisible() || field->height() == 0) continue;
+        const QRect place(field->mapTo(dialog, QPoint(0, 0)), field->size());
+        QVERIFY2(dialog->rect().contains(place), name);
+        for (const QRect& other : places) QVERIFY2(!place.intersects(other), name);
+        places.append(place);
+    }
+}
+
+// The entries of the menu a right click at point opens ("--" a separator),
+// closed unchosen; none where no menu opens.
+QStringList MenuAt(QWidget* widget, QPoint point)
+{
+    const auto entries = std::make_shared<QStringList>();
+    QTimer::singleShot(0, [entries] {
+        auto* const menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (menu == nullptr) return;
+        for (const QAction* action : menu->actions()) {
+            entries->append(action->isSeparator() ? QStringLiteral("--") : action->text());
+        }
+        menu->close();
+    });
+    QContextMenuEvent click(QContextMenuEvent::Mouse, point, widget->mapToGlobal(point));
+    QApplication::sendEvent(widget, &click);
+    QCoreApplication::processEvents();  // the timer's turn where no menu opened
+    return *entries;
 }
 
 QString ItemText(const QTableWidget* grid, int row, int column)
@@ -434,6 +471,9 @@ private slots:
             ->insert(QStringLiteral("할아버지 기일"));           // as typed (keyClicks is Latin-1 only)
         FieldOf<QComboBox>(dialog, "kind")->setCurrentIndex(1);  // 기일
         FieldOf<QSpinBox>(dialog, "since")->setValue(1998);
+        FieldOf<QComboBox>(dialog, "remind")->setCurrentIndex(5);  // N일 전: every field shown
+        FieldsApart(dialog);
+        QVERIFY(FieldOf<QLabel>(dialog, "source")->isHidden());    // a new date's is the user's file
         FieldOf<QComboBox>(dialog, "remind")->setCurrentIndex(3);  // 3일 전
         QCOMPARE(FieldOf<QLabel>(dialog, "keptElsewhere")->text(),
                  QStringLiteral("음력 12월 30일이 없는 해에는 29일에"));
@@ -533,6 +573,29 @@ private slots:
         QCOMPARE(list->count(), 1);
     }
 
+    // A right click on a day offers to add a date and each of its dates; on
+    // a date in the day's list, that date's.
+    void menus()
+    {
+        view_->Select({2027, 2, 11});  // lunar 1-5: 어머니 생신
+        const QTableWidget* const grid = view_->Grid();
+        const QRect cell = grid->visualItemRect(grid->item(1, 4));  // the 11th, a Thursday
+        const QStringList ownEntries{QStringLiteral("Edit \"어머니 생신\"..."),
+                                     QStringLiteral("Delete \"어머니 생신\"...")};
+        QCOMPARE(MenuAt(grid->viewport(), cell.center()),
+                 (QStringList{QStringLiteral("Add a date..."), QStringLiteral("--")} + ownEntries));
+        QListWidget* const list = view_->DayEvents();
+        QCOMPARE(MenuAt(list->viewport(), list->visualItemRect(list->item(0)).center()), ownEntries);
+        QCOMPARE(MenuAt(grid->viewport(), grid->visualItemRect(grid->item(1, 3)).center()),
+                 QStringList{QStringLiteral("Add a date...")});        // the 10th, a plain day
+        const QRect holiday = grid->visualItemRect(grid->item(1, 0));  // the 7th, 설날
+        QCOMPARE(MenuAt(grid->viewport(), holiday.center()),
+                 (QStringList{QStringLiteral("Add a date..."), QStringLiteral("--"), QStringLiteral("Show \"설날\"")}));
+
+        QCOMPARE(SelectedIso(), QStringLiteral("2027-02-07"));  // the day clicked
+        QVERIFY(view_->Dialog() == nullptr);
+    }
+
     // The administrator's dates are shown, not changed: the dialog says
     // where they come from and offers no Save.
     void theAdministratorsDatesAreOnlyShown()
@@ -546,7 +609,9 @@ private slots:
         QVERIFY(view_->Question() == nullptr);
         EventDialog* const dialog = view_->Dialog();
         QVERIFY(dialog != nullptr);
+        QVERIFY(FieldOf<QLabel>(dialog, "source")->isVisible());
         QVERIFY(FieldOf<QLabel>(dialog, "source")->text().contains(adminEvents_));
+        FieldsApart(dialog);
         QVERIFY(dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Save) == nullptr);
         QVERIFY(!FieldOf<QLineEdit>(dialog, "name")->isEnabled());
         dialog->reject();
