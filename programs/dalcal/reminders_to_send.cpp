@@ -15,8 +15,9 @@ RemindersToSend::RemindersToSend(const GregorianDate& today, const ProblemReport
     std::vector<std::string> sent;
     try {
         sent = SentOn(ReadForChange(logPath_).text, today);
-    } catch (const FileNotWritten& unreadable) {
-        report(logPath_, *unreadable.Said());
+    } catch (const FileNotWritten&) {
+        // Not said here: all are sent, and recording them fails alike and
+        // says why, once.
     }
     std::erase_if(due_, [&sent](const Reminder& reminder) {
         return std::ranges::find(sent, ReminderIdentity(reminder)) != sent.end();

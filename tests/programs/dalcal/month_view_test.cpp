@@ -146,6 +146,7 @@ private slots:
     {
         Sysutils::SetClock(&NewYear2027);
         application_.Initialize();
+        QCOMPARE(QGuiApplication::desktopFileName(), QStringLiteral("dalcal"));  // the desktop entry's, for its icon
         QVERIFY(folder_.isValid());
         events_ = folder_.filePath(QStringLiteral("events"));
         adminEvents_ = folder_.filePath(QStringLiteral("admin-events"));
@@ -633,7 +634,8 @@ private slots:
     }
 
     // A file that cannot be written (here a folder in its place): the reason
-    // in the dialog, which keeps what was typed, and below the grid.
+    // in the dialog, which keeps what was typed, and below the grid, until a
+    // save succeeds.
     void aSaveThatFailsLosesNothingTyped()
     {
         const std::string before = FileText(events_);
@@ -648,10 +650,15 @@ private slots:
                  qPrintable(FieldOf<QLabel>(dialog, "problem")->text()));
         QCOMPARE(FieldOf<QLineEdit>(dialog, "name")->text(), QStringLiteral("삼일절 모임"));
         QVERIFY(view_->Status()->text().contains(events_));
-        dialog->reject();
-        QTRY_VERIFY(view_->Dialog() == nullptr);
+        // Its cause mended, the same Save saves, and the refusal goes.
         QVERIFY(QDir().rmdir(events_));
         WriteFile(events_, before);
+        dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Save)->click();
+        QTRY_VERIFY(view_->Dialog() == nullptr);
+        QCOMPARE(view_->Status()->text(), QString());
+        QVERIFY(FileText(events_).find("양력 3-1 삼일절 모임") != std::string::npos);
+        UndoByKeys();
+        QCOMPARE(FileText(events_), before);
     }
 };
 

@@ -26,6 +26,12 @@ if [[ ${1:-} == --in-session ]]; then  # inside the D-Bus session, with DISPLAY
         { dunstctl history | jq -r '.data[0][].summary.data'; } | sort
     }
 
+    program=$(dirname "$dalcal")/dalcal-remind  # the sender dalcal --remind hands over to
+    run --remind --bogus
+    check "the sender: a wrong argument is a usage error" \
+        test "$status" -eq 2 -a "$(head -1 "$work/err")" = "dalcal: unknown argument '--bogus'"
+    program=$dalcal
+
     run --remind
     check "no server yet: status 1" test "$status" -eq 1
     check "no server yet: one line saying so" grep -qx "dalcal: cannot send reminders: no notification server on the session bus (.*)" "$work/err"
@@ -73,8 +79,18 @@ if [[ ${1:-} == --in-session ]]; then  # inside the D-Bus session, with DISPLAY
     wait "$waiting"
     check "after the wait: status 0" test $? -eq 0
 
+    # A log that cannot be read or written (a folder in its place): said, by
+    # its name, and the status says nothing was kept.
+    dunstctl close-all
+    rm -f "$state"
+    mkdir "$state"
+    run --remind --no-wait
+    check "an unwritable log: status 1" test "$status" -eq 1
+    check "an unwritable log: said once" \
+        test "$(cat "$work/err")" = "dalcal: cannot save $state: it is a folder, not a file"
+    rmdir "$state"  # nothing recorded, for the next run's check
+
     kill "$dunst_pid"
-    rm "$state"
     DBUS_SESSION_BUS_ADDRESS=unix:path=$work/no-bus run --remind --no-wait
     check "no session bus: status 1 and why" test "$status" -eq 1 -a "$(grep -c 'no session bus' "$work/err")" -eq 1
     check "no session bus: nothing recorded as sent" test ! -e "$state"
