@@ -81,7 +81,6 @@ FileSnapshot Snapshot(const std::string& path)
     const FileDescriptor file(open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
     if (file.Get() < 0) {
         if (errno == ENOENT || errno == ENOTDIR) return snapshot;
-        if (errno == EISDIR) Refuse("cannot save {1}: it is a folder, not a file", path);
         Refuse("cannot read {1}", path, errno);
     }
     if (fstat(file.Get(), &snapshot.status) != 0) Refuse("cannot read {1}", path, errno);
