@@ -11,14 +11,15 @@ own, so a run after the first rebuilds only what changed. For each mutant the co
 is changed, its object rebuilt (a mutant whose object does not change is no
 change in behaviour and is not counted; one that does not compile neither),
 then the unit tests run, then, where they all pass, the fast end-to-end tests
-(ctest without the slow ones), with a home and XDG folders of their own and,
+(ctest without the slow ones), and a mutant they all pass is tried against the
+slow ones (the readers, the pages, the desktop, valgrind), with a home and XDG folders of their own and,
 run by root, /etc, /usr, /var, /root and /home read-only (a mutant of a
 guard must not write the machine). Before any fault, the tests must pass. A mutant some test fails is caught; the rest
 survive and are listed with file:line and the change, with the rate over all
-and by folder.
+and by folder, and how many only a slow test caught.
 
 Usage:
-  scripts/mutation.py [--commit REV] [--sample N] [--minutes M] [--seed S] [FILE...]
+  scripts/mutation.py [--commit REV] [--sample N] [--minutes M] [--seed S] [--fast-only] [FILE...]
     FILE...       the files to plant faults in (default: those REV changed,
                   else every production folder's .cpp, sampled by size)
     --commit REV  the .cpp files changed since REV (e.g. HEAD~1, main)
@@ -28,6 +29,7 @@ Usage:
                   reported
     --seed S      the sample's seed (default: the day), so a run can be
                   repeated
+    --fast-only   no slow tests: a survivor of the fast ones is a survivor
     --cache DIR   the copy and its build (default
                   ${XDG_CACHE_HOME:-~/.cache}/dalcal-mutation)
 Exit status: 0 when every planted mutant was caught, 1 when some survived, 2
@@ -51,11 +53,13 @@ PRODUCTION = ["runtime", "text", "astronomy", "engine", "input", "report", "shel
 # static_asserts (a fault there does not compile) and the generated tables.
 SKIPPED_LINE = re.compile(r"^\s*(#|//|\*|/\*|static_assert|namespace|using |template|}|{)")
 GENERATED = re.compile(r"(_terms\.h|_table\.h|\.inc|_observed\.h)$")
-# Ctest's tests left out: the slow ones (valgrind's, the desktop's, the
-# writer's faults, the readers', the pages') and the layer check (it asks git,
-# which the copy is not; a fault changes no include).
+# Ctest's slow tests (valgrind's, the desktop's, the writer's faults, the
+# readers', the pages'), run only for a mutant the others let pass; the layer
+# check is never run (it asks git, which the copy is not; a fault changes no
+# include).
 SLOW_TESTS = "memcheck|window_desktop|events_writer_faults|abi|export_clients|python_module|dalcal_print_pages|" \
-             "doc_examples|build_tree_use|^layers$"
+             "doc_examples|build_tree_use"
+NEVER_RUN = "^layers$"
 
 
 def run(command, cwd, timeout, env=None):
@@ -91,13 +95,17 @@ def test_environment(cache):
     return env
 
 
-def tests_verdict(build, env):
-    """caught where a test fails: the unit tests first, then the fast end-to-end ones."""
+def tests_verdict(build, env, slow):
+    """caught where a test fails: the unit tests first, then the fast end-to-end
+    ones, then (where slow) the slow ones: "caught slow"."""
     if run(sandboxed([os.path.join(build, "tests", "dalcal_tests"), "--gtest_brief=1"]), build, 120, env) != 0:
         return "caught"
-    if run(sandboxed(["ctest", "--test-dir", build, "-j2", "-E", SLOW_TESTS, "--stop-on-failure"]), build, 600,
-           env) != 0:
+    if run(sandboxed(["ctest", "--test-dir", build, "-j2", "-E", SLOW_TESTS + "|" + NEVER_RUN, "--stop-on-failure"]),
+           build, 600, env) != 0:
         return "caught"
+    if slow and run(sandboxed(["ctest", "--test-dir", build, "-j2", "-R", SLOW_TESTS, "-E", NEVER_RUN,
+                               "--stop-on-failure"]), build, 900, env) != 0:
+        return "caught slow"
     return "survived"
 
 
@@ -243,6 +251,7 @@ def main():
     parser.add_argument("--sample", type=int, default=40)
     parser.add_argument("--minutes", type=float, default=30)
     parser.add_argument("--seed", default=datetime.date.today().isoformat())
+    parser.add_argument("--fast-only", action="store_true")
     parser.add_argument("--cache", default=os.path.join(os.environ.get("XDG_CACHE_HOME") or
                                                         os.path.expanduser("~/.cache"), "dalcal-mutation"))
     args = parser.parse_args()
@@ -259,11 +268,12 @@ def main():
         print("the copy does not build; fix the tree first", file=sys.stderr)
         return 2
     env = test_environment(args.cache)
-    if tests_verdict(build, env) != "survived":  # with no fault planted, every test must pass
+    slow = not args.fast_only
+    if tests_verdict(build, env, slow) != "survived":  # with no fault planted, every test must pass
         print("the tests fail with no fault planted: fix them first (run ctest in " + build + ")", file=sys.stderr)
         return 2
     deadline = time.monotonic() + args.minutes * 60
-    results = []  # (mutant, "caught" | "survived" | "same object" | "no build")
+    results = []  # (mutant, "caught" | "caught slow" | "survived" | "same object" | "no build")
     for mutant in mutants:
         if time.monotonic() > deadline:
             print(f"time is up after {len(results)} of {len(mutants)} mutants", flush=True)
@@ -286,7 +296,7 @@ def main():
             elif objects is not None and digest(objects) == before:
                 verdict = "same object"
             else:
-                verdict = tests_verdict(build, env)
+                verdict = tests_verdict(build, env, slow)
         finally:
             with open(source, "w", encoding="utf-8", errors="surrogateescape") as f:
                 f.writelines(original)
@@ -295,7 +305,7 @@ def main():
         print(f"{verdict:12} {path}:{number}: {name}", flush=True)
     run(["ninja", "-C", build], copy, 3600)  # the copy built as the tree is, for the next run
 
-    counted = [(m, v) for m, v in results if v in ("caught", "survived")]
+    counted = [(m, v) for m, v in results if v in ("caught", "caught slow", "survived")]
     survivors = [m for m, v in counted if v == "survived"]
     print()
     for path, number, name, new_line in survivors:
@@ -303,15 +313,16 @@ def main():
     by_folder = collections.defaultdict(lambda: [0, 0])
     for (path, *_), verdict in counted:
         folder = path.split("/")[0] if not path.startswith("programs/") else "/".join(path.split("/")[:2])
-        by_folder[folder][0] += verdict == "caught"
+        by_folder[folder][0] += verdict != "survived"
         by_folder[folder][1] += 1
     for folder, (caught, count) in sorted(by_folder.items()):
         print(f"{folder:24} {caught}/{count} caught ({100 * caught / count:.0f}%)")
     skipped = len(results) - len(counted)
     caught = len(counted) - len(survivors)
     rate = 100 * caught / len(counted) if counted else 100
-    print(f"all: {caught}/{len(counted)} caught ({rate:.0f}%); {skipped} not counted (no build, or no change to "
-          f"the object)")
+    slowly = sum(v == "caught slow" for _, v in counted)
+    print(f"all: {caught}/{len(counted)} caught ({rate:.0f}%), {slowly} of them only by a slow test; {skipped} not "
+          f"counted (no build, or no change to the object)")
     return 1 if survivors else 0
 
 
