@@ -52,6 +52,24 @@ TEST(PageLayout, TheGridRulesDivideTheColumnsOnlyInside)
     }
 }
 
+TEST(PageLayout, ADaysNumberIsBoldAndLargestInItsCell)
+{
+    const MonthPage page = PageWithNotes({"가"});
+    const PageDrawing drawing = LayOutMonthPage(page);
+    const PageText* number = nullptr;  // the biggest "10": the small months have theirs too
+    for (const PageText& text : drawing.texts) {
+        if (text.utf8 == "10" && (number == nullptr || text.sizePt > number->sizePt)) number = &text;
+    }
+    ASSERT_NE(number, nullptr);
+    EXPECT_TRUE(number->bold);
+    for (const PageText& text : drawing.texts) {
+        if (text.utf8 != "가" && text.utf8 != page.days[9].lunar) continue;
+        EXPECT_LT(text.sizePt, number->sizePt) << text.utf8;
+        EXPECT_FALSE(text.bold) << text.utf8;
+        EXPECT_GT(text.baselinePt, number->baselinePt - number->sizePt) << text.utf8;  // in its cell, not above
+    }
+}
+
 TEST(PageLayout, NotesWrapByTheWidthOfWhatIsWritten)
 {
     const struct {

@@ -56,6 +56,7 @@ TEST(MonthPage, TheFooterCitesWhatThePageShows)
         {2027, 5, Almanac::Korea, {kasi, regulation, law}, {uncertain}},       // 노동절 and its substitute day
         {2025, 5, Almanac::Korea, {kasi, regulation}, {law}},                  // 근로자의 날 was no holiday
         {2027, 4, Almanac::Korea, {kasi, regulation}, {law}},                  // May 1st beside it, small: not shown
+        {2028, 10, Almanac::Korea, {kasi, regulation}, {law}},                 // its own holidays, none beside it
         {2074, 8, Almanac::Korea, {kasi, regulation, uncertain}, {law}},       // an uncertain computed month
         {2027, 2, Almanac::Classic, {"음력: 옛 음력표"}, {kasi, regulation}},  // the classic table: dates alone
     };

@@ -118,6 +118,7 @@ TEST(EventsFile, AttributesAfterTheirMark)
         {"#: 종류=제사 알림=7", EventKind::Other, 0, 7, "\"종류=제사\" is not a kind (생일, 기일, 기념일 or 기타)"},
         {"#: 기일", EventKind::Other, 0, std::nullopt, "\"기일\" is not 종류=, 시작= or 알림="},
         {"#: color=red", EventKind::Other, 0, std::nullopt, "\"color=red\" is not 종류=, 시작= or 알림="},
+        {"#: =기일", EventKind::Other, 0, std::nullopt, "\"=기일\" is not 종류=, 시작= or 알림="},
     };
     for (const Row& row : rows) {
         const EventsFile file = ParseEventsFile(std::string("lunar 12-30 grandfather  ") + row.comment + "\n");

@@ -310,6 +310,7 @@ private slots:
         QCOMPARE(grid->item(1, 0)->data(Qt::AccessibleTextRole).toString(),
                  QStringLiteral("2027년 2월 7일 일요일, 음력 1월 1일, 설날 (공휴일)"));
         QVERIFY(view_->Reading()->text().startsWith(QStringLiteral("2027-02-07 일요일 정사일\n음력 2027년 1월 1일")));
+        QCOMPARE(view_->Reading()->accessibleName(), view_->Reading()->text());  // a screen reader says it whole
     }
 
     // The keyboard moves by day, week and month, across a year's end, and Home

@@ -6,6 +6,7 @@
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 #include <QtTest>
 
@@ -510,6 +511,14 @@ private slots:
                  designed);
         QCOMPARE(PlaceFrame(designed, {small}, small), QRect(166, 130, 947, 540));  // centred
         QCOMPARE(PlaceFrame(designed, {QRect(0, 0, 800, 600)}, QRect(0, 0, 800, 600)).topLeft(), QPoint(0, 30));
+        // The window opens there, on this session's screens.
+        QList<QRect> available;
+        for (const QScreen* screen : QGuiApplication::screens()) available.append(screen->availableGeometry());
+        const QRect expected =
+            PlaceFrame(Form1->DesignedFrame(), available, QGuiApplication::primaryScreen()->availableGeometry());
+        Form1->ShowAsDesigned();
+        QVERIFY(QTest::qWaitForWindowExposed(Form1));
+        QTRY_COMPARE(Form1->frameGeometry().topLeft(), expected.topLeft());
     }
 
     // 10,000 presses alternating good and bad input in one process: the memo
