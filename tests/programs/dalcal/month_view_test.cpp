@@ -526,6 +526,7 @@ private slots:
         FieldOf<QRadioButton>(dialog, once ? "once" : "yearly")->click();
         FieldOf<QSpinBox>(dialog, "month")->setValue(month);
         FieldOf<QSpinBox>(dialog, "day")->setValue(day);
+        QCOMPARE(FieldOf<QSpinBox>(dialog, "day")->value(), day);  // any day 1-31 is taken, then checked
         FieldOf<QCheckBox>(dialog, "leap")->setChecked(leap);
         FieldOf<QLineEdit>(dialog, "name")->setText(name);
         QVERIFY2(FieldOf<QLabel>(dialog, "problem")->text().contains(said),
