@@ -162,6 +162,11 @@ done
 run --layout compact 2027
 check "compact year: within about 70 lines" test "$(wc -l <"$work/out")" -le 76
 check "compact year: the holidays below, two to a line" grep -qx " 2월  7일(일) 설날                       2월  8일(월) 설날 다음날" "$work/out"
+COLUMNS=65 run --layout compact 2027
+check "compact year: two holidays a line where they fill it exactly" \
+    grep -qx " 2월  7일(일) 설날                       2월  8일(월) 설날 다음날" "$work/out"
+COLUMNS=64 run --layout compact 2027
+check "compact year: one a line a column narrower" grep -qx " 2월  7일(일) 설날" "$work/out"
 run 2027
 check "a year onto a pipe: twelve full months, as before" test "$(grep -c "^일         월" "$work/out")" -eq 12
 COLUMNS=100 run 2027 2
