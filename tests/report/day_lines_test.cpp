@@ -1,7 +1,8 @@
 // Where faults passed before (scripts/mutation.py): a 토왕용사's minute in a
 // day's reading, the order of an event and a 기념일 on one day ahead, a
 // reminder before its event's first year, a calendar's name for a span of
-// years, and a reminder's missing KASI date kind written as null.
+// years, a reminder's missing KASI date kind written as null, and its text
+// naming the day except on the day itself.
 #include <gtest/gtest.h>
 
 #include "formats/json_documents.h"
@@ -34,6 +35,12 @@ TEST(DayLines, WhatEachLineMustSay)
     ASSERT_EQ(due.size(), 1u);
     EXPECT_NE(UpcomingJson(UpcomingDates({2027, 6, 1}, 1, user, kEveryKind)).find(R"("dateKind":null)"),
               std::string::npos);
+
+    // A reminder names the day, except on the day itself.
+    for (const auto& [daysBefore, text] :
+         {std::pair{0, "이사"}, std::pair{1, "6월 1일(화) 이사"}, std::pair{7, "6월 1일(화) 이사"}}) {
+        EXPECT_EQ(ReminderText({2027, 6, 1}, daysBefore, "이사"), text) << daysBefore;
+    }
 
     // A calendar of several years is named by its span.
     EXPECT_EQ(CalendarFileName({true, false, false}, 2026, 2027), "대한민국 공휴일 2026-2027");
