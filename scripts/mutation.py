@@ -42,6 +42,7 @@ import os
 import random
 import re
 import shutil
+import signal
 import subprocess
 import sys
 import time
@@ -63,10 +64,18 @@ NEVER_RUN = "^layers$"
 
 
 def run(command, cwd, timeout, env=None):
-    try:
-        return subprocess.run(command, cwd=cwd, capture_output=True, timeout=timeout, env=env).returncode
-    except subprocess.TimeoutExpired:
-        return None  # an endless loop is caught as a fault
+    """The command's exit status; None where it runs past timeout seconds (an
+    endless loop is caught as a fault), when it and all it started (a test's
+    display server, its notification daemon) are killed: in a session of its
+    own, they are one process group."""
+    with subprocess.Popen(command, cwd=cwd, env=env, stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
+                          stderr=subprocess.DEVNULL, start_new_session=True) as process:
+        try:
+            return process.wait(timeout=timeout)
+        except subprocess.TimeoutExpired:
+            os.killpg(process.pid, signal.SIGKILL)
+            process.wait()
+            return None
 
 
 # What a mutant's tests may not write: a fault in a guard ("never write under
