@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -62,10 +63,34 @@ TEST(CInterface, ToLunarAtEveryEdge)
         EXPECT_EQ(lunar.leap, c.lunar.leap);
         EXPECT_EQ(lunar.uncertain, c.lunar.uncertain);
     }
-    dalcal_lunar_date lunar{};
+}
+
+// Every function given a null pointer where it needs one: refused, and said so.
+TEST(CInterface, NullPointersRefusedAndExplained)
+{
+    dalcal_lunar_date lunar{2027, 1, 1, 0, 0};
     const dalcal_date date{2027, 2, 7};
-    EXPECT_EQ(dalcal_to_lunar(DALCAL_KOREA, nullptr, &lunar, nullptr), DALCAL_E_ARGUMENT);
-    EXPECT_EQ(dalcal_to_lunar(DALCAL_KOREA, &date, nullptr, nullptr), DALCAL_E_ARGUMENT);
+    dalcal_date solar{};
+    dalcal_stem_branch position{};
+    const std::function<dalcal_status(dalcal_error*)> calls[] = {
+        [&](dalcal_error* e) { return dalcal_to_lunar(DALCAL_KOREA, nullptr, &lunar, e); },
+        [&](dalcal_error* e) { return dalcal_to_lunar(DALCAL_KOREA, &date, nullptr, e); },
+        [&](dalcal_error* e) { return dalcal_to_solar(DALCAL_KOREA, nullptr, &solar, e); },
+        [&](dalcal_error* e) { return dalcal_to_solar(DALCAL_KOREA, &lunar, nullptr, e); },
+        [&](dalcal_error* e) { return dalcal_day_stem_branch(nullptr, &position, e); },
+        [&](dalcal_error* e) { return dalcal_day_stem_branch(&date, nullptr, e); },
+        [&](dalcal_error* e) { return dalcal_lunar_year_stem_branch(2027, nullptr, e); },
+        [&](dalcal_error* e) { return dalcal_lunar_month_stem_branch(2027, 1, nullptr, e); },
+        [&](dalcal_error* e) { return dalcal_solar_terms(2027, nullptr, e); },
+        [&](dalcal_error* e) { return dalcal_holidays_of_year(2027, nullptr, nullptr, e); },
+        [&](dalcal_error* e) { return dalcal_reading_json(DALCAL_KOREA, nullptr, nullptr, 0, nullptr, e); },
+    };
+    for (const auto& call : calls) {
+        dalcal_error error{};
+        EXPECT_EQ(call(&error), DALCAL_E_ARGUMENT) << &call - calls;
+        EXPECT_STREQ(error.message, "a null pointer") << &call - calls;
+        EXPECT_EQ(call(nullptr), DALCAL_E_ARGUMENT);  // no room for the why: none written
+    }
 }
 
 // Every 37th day of each almanac: the engine's lunar date, and back again.
