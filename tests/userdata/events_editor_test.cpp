@@ -259,6 +259,11 @@ TEST_F(EventsEditor, AnOutsideEditIsNeverLost)
     EXPECT_EQ(Text(), "solar 1-1 a\nsolar 1-2 outside\n");
     AddEvent(path_, kMother, {});
     EXPECT_EQ(Text(), "solar 1-1 a\nsolar 1-2 outside\n음력 3-15 엄마\n");
+    // Also one of the same size, written in place (the same file, only its bytes and time differ).
+    const FileSnapshot again = ReadForChange(path_);
+    Write("solar 1-1 a\nsolar 1-3 outside\n음력 3-15 엄마\n");
+    EXPECT_FALSE(ReplaceIfUnchanged(again, "solar 1-1 mine\n"));
+    EXPECT_EQ(Text(), "solar 1-1 a\nsolar 1-3 outside\n음력 3-15 엄마\n");
 }
 
 // The line written for an event reads back as it; one changed keeps what it
