@@ -599,6 +599,29 @@ private slots:
         QVERIFY(view_->Dialog() == nullptr);
     }
 
+    // A date's reminder shown as its file says it: a number of days the list
+    // of choices lacks under "N days before", with the number.
+    void remindersAsWritten_data()
+    {
+        QTest::addColumn<int>("days");
+        QTest::addColumn<int>("choice");
+        QTest::newRow("none") << -1 << 0;
+        QTest::newRow("on the day") << 0 << 1;
+        QTest::newRow("7 days") << 7 << 4;
+        QTest::newRow("5 days") << 5 << 5;
+    }
+    void remindersAsWritten()
+    {
+        QFETCH(int, days);
+        QFETCH(int, choice);
+        UserEvent event({DateRuleKind::Solar, 0, 3, 1, false}, "a");
+        if (days >= 0) event.remindDays = days;
+        const EventDialog dialog(view_, event);
+        QCOMPARE(FieldOf<QComboBox>(&dialog, "remind")->currentIndex(), choice);
+        QCOMPARE(FieldOf<QSpinBox>(&dialog, "remindDays")->isVisibleTo(&dialog), choice == 5);
+        if (choice == 5) QCOMPARE(FieldOf<QSpinBox>(&dialog, "remindDays")->value(), days);
+    }
+
     // The administrator's dates are shown, not changed: the dialog says
     // where they come from and offers no Save.
     void theAdministratorsDatesAreOnlyShown()
