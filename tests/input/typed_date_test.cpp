@@ -47,6 +47,7 @@ const TypedRow kTypedRows[] = {
     {"2027-02", kBox, "month 2027-2"},
     {"2027.2", kBox, "month 2027-2"},
     {"2027년 2월", kLine, "month 2027-2"},
+    {"2027 년 2 월", kLine, "month 2027-2"},  // a blank before a word
     {"2월", kLine, "month 2026-2"},
     {"12월", kBox, "month 2026-12"},
     {"2027 2월", kLine, "month 2027-2"},

@@ -52,6 +52,9 @@ TEST(WindowPlace, KeptAndLoadedAgain)
     EXPECT_EQ(LoadWindowPlace(path), (WindowPlace{1600, 1000, 0, 0}));
     std::ofstream(path) << "garbage\n";  // a file it cannot read: the designed place
     EXPECT_EQ(LoadWindowPlace(path), std::nullopt);
+    std::filesystem::remove(path);
+    std::filesystem::create_directory(path);  // a folder in its place: not kept, and said so
+    EXPECT_FALSE(KeepWindowPlace(path, {800, 600, 10, 20}));
     std::filesystem::remove_all(folder);
 }
 
