@@ -201,6 +201,8 @@ TEST_F(EventsEditor, RefusedChangesWriteNothing)
              AddEvent(path_, Event({DateRuleKind::Solar, 0, 1, 1, false}, "a\nsolar 1-2 b"), {});
          },
          "a name cannot hold a line break or a control character"},
+        {[&] { ChangeEvent(path_, kMother, Event(kMother.rule, "엄마\nsolar 1-2 b")); },
+         "a name cannot hold a line break or a control character"},
         {[&] {
              AddEvent(path_, Event({DateRuleKind::Solar, 0, 1, 1, false}, " "), {});
          },
