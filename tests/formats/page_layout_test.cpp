@@ -2,6 +2,7 @@
 // (lines by the width of what is written, "외 N건" for those that do not fit).
 #include "formats/page_layout.h"
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -62,12 +63,21 @@ TEST(PageLayout, ADaysNumberIsBoldAndLargestInItsCell)
     }
     ASSERT_NE(number, nullptr);
     EXPECT_TRUE(number->bold);
+    const PageText* note = nullptr;
     for (const PageText& text : drawing.texts) {
+        if (text.utf8 == "가") note = &text;
         if (text.utf8 != "가" && text.utf8 != page.days[9].lunar) continue;
         EXPECT_LT(text.sizePt, number->sizePt) << text.utf8;
         EXPECT_FALSE(text.bold) << text.utf8;
-        EXPECT_GT(text.baselinePt, number->baselinePt - number->sizePt) << text.utf8;  // in its cell, not above
     }
+    // Whole inside its cell, above its notes: below the rule over the cell.
+    ASSERT_NE(note, nullptr);
+    double cellTopPt = 0;
+    for (const PageRule& rule : drawing.rules) {
+        if (rule.y1Pt == rule.y2Pt && rule.y1Pt < note->baselinePt) cellTopPt = std::max(cellTopPt, rule.y1Pt);
+    }
+    EXPECT_GE(number->baselinePt - number->sizePt, cellTopPt);
+    EXPECT_LT(number->baselinePt, note->baselinePt);
 }
 
 TEST(PageLayout, NotesWrapByTheWidthOfWhatIsWritten)

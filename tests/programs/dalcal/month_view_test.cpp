@@ -622,6 +622,60 @@ private slots:
         if (choice == 5) QCOMPARE(FieldOf<QSpinBox>(&dialog, "remindDays")->value(), days);
     }
 
+    // A date removed from its file while its menu is open: its entries, chosen
+    // then, do nothing.
+    void menuOfADateGoneMeanwhile()
+    {
+        const std::string before = FileText(events_);
+        view_->Select({2027, 2, 11});  // lunar 1-5: 어머니 생신
+        QListWidget* const list = view_->DayEvents();
+        const QPoint where = list->visualItemRect(list->item(0)).center();
+        int chosen = 0;
+        QTimer::singleShot(0, [&] {
+            auto* const menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            if (menu == nullptr) return;
+            std::string without = before;
+            without.erase(without.find("음력 1-5 어머니 생신\r\n"), std::string("음력 1-5 어머니 생신\r\n").size());
+            WriteFile(events_, without);
+            QTRY_COMPARE(list->count(), 0);  // read again
+            for (QAction* entry : menu->actions()) {
+                entry->trigger();
+                ++chosen;
+            }
+            menu->close();
+        });
+        QContextMenuEvent click(QContextMenuEvent::Mouse, where, list->viewport()->mapToGlobal(where));
+        QApplication::sendEvent(list->viewport(), &click);
+        QCOMPARE(chosen, 2);  // Edit..., Delete...
+        QVERIFY(view_->Dialog() == nullptr);
+        QVERIFY(view_->Question() == nullptr);
+        WriteFile(events_, before);
+        QTRY_COMPARE(list->count(), 1);
+    }
+
+    // The View menu shows or hides a kind of day in the cells, and the
+    // settings file remembers it.
+    void viewMenu()
+    {
+        view_->Select({2027, 2, 7});
+        QAction* anniversaries = nullptr;
+        for (QAction* action : view_->findChildren<QAction*>()) {
+            if (action->text() == QStringLiteral("&Anniversaries (기념일)")) anniversaries = action;
+        }
+        QVERIFY(anniversaries != nullptr);
+        const auto cellOf28th = [this] { return ItemText(view_->Grid(), 4, 0); };  // a Sunday
+        QVERIFY(!cellOf28th().contains(QStringLiteral("민주운동")));
+        anniversaries->trigger();
+        QVERIFY(cellOf28th().contains(QStringLiteral("2·28 민주운동 기념일")));
+        std::string kept = FileText(settings_);
+        QVERIFY(kept.ends_with("\nanniversaries = show\n"));
+        anniversaries->trigger();
+        QVERIFY(!cellOf28th().contains(QStringLiteral("민주운동")));
+        kept.replace(kept.size() - std::string("show\n").size(), 4, "hide");  // the same line changed
+        QCOMPARE(FileText(settings_), kept);
+        QVERIFY(QFile::remove(settings_));
+    }
+
     // The administrator's dates are shown, not changed: the dialog says
     // where they come from and offers no Save.
     void theAdministratorsDatesAreOnlyShown()

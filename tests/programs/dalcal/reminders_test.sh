@@ -32,6 +32,10 @@ if [[ ${1:-} == --in-session ]]; then  # inside the D-Bus session, with DISPLAY
         test "$status" -eq 2 -a "$(head -1 "$work/err")" = "dalcal: unknown argument '--bogus'"
     program=$dalcal
 
+    XDG_CONFIG_HOME=$work/no-dates run --remind
+    check "nothing due: status 0, nothing said, no server asked for" \
+        test "$status" -eq 0 -a ! -s "$work/err" -a ! -s "$work/out"
+
     run --remind
     check "no server yet: status 1" test "$status" -eq 1
     check "no server yet: one line saying so" grep -qx "dalcal: cannot send reminders: no notification server on the session bus (.*)" "$work/err"
