@@ -511,7 +511,11 @@ private slots:
                  designed);
         QCOMPARE(PlaceFrame(designed, {small}, small), QRect(166, 130, 947, 540));  // centred
         QCOMPARE(PlaceFrame(designed, {QRect(0, 0, 800, 600)}, QRect(0, 0, 800, 600)).topLeft(), QPoint(0, 30));
-        // The window opens there, on this session's screens.
+        // The window opens there, on this session's screens (where the window
+        // system lets a program place its windows).
+        if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
+            QSKIP("a Wayland compositor places windows itself");
+        }
         QList<QRect> available;
         for (const QScreen* screen : QGuiApplication::screens()) available.append(screen->availableGeometry());
         const QRect expected =
