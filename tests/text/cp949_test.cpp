@@ -148,8 +148,20 @@ TEST(Cp949, EveryCharacterAsIconvWritesIt)
     EXPECT_EQ(differences, 0u);
 }
 
+// Whether text is all well-formed characters, by the full reader.
+bool AllReadWellFormed(std::string_view text)
+{
+    for (std::size_t i = 0; i < text.size();) {
+        const Utf8::Character read = Utf8::Read(text, i);
+        if (!read.wellFormed) return false;
+        i += read.length;
+    }
+    return true;
+}
+
 // The quick length check and the full reader agree on every lead byte with
-// every second byte, and with each kind of third and fourth byte.
+// every second byte, and with each kind of third and fourth byte; so does the
+// quick check of a whole text.
 TEST(Utf8, SequenceLengthAgreesWithRead)
 {
     constexpr std::array<unsigned char, 4> kLaterBytes = {0x41, 0x80, 0xBF, 0xC0};
@@ -164,6 +176,7 @@ TEST(Utf8, SequenceLengthAgreesWithRead)
                         const std::string_view text(bytes.data(), size);
                         const Utf8::Character read = Utf8::Read(text, 0);
                         if (Utf8::SequenceLength(text, 0) != (read.wellFormed ? read.length : 0)) ++differences;
+                        if (Utf8::IsWellFormed(text) != AllReadWellFormed(text)) ++differences;
                     }
                 }
             }
