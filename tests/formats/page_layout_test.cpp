@@ -47,6 +47,17 @@ TEST(PageLayout, TheGridRulesDivideTheColumnsOnlyInside)
             rightPt = std::max(rightPt, rule.x2Pt);
         }
     }
+    // The rules across: the grid's top and bottom heavier than those between its weeks.
+    std::vector<PageRule> across;
+    for (const PageRule& rule : drawing.rules) {
+        if (rule.y1Pt == rule.y2Pt && rule.y1Pt > drawing.rules.front().y1Pt) across.push_back(rule);
+    }
+    std::ranges::sort(across, {}, &PageRule::y1Pt);
+    ASSERT_EQ(across.size(), 6U);  // five weeks in March 2027
+    for (std::size_t i = 1; i + 1 < across.size(); ++i) {
+        EXPECT_LT(across[i].widthPt, across.front().widthPt) << i;
+        EXPECT_LT(across[i].widthPt, across.back().widthPt) << i;
+    }
     ASSERT_EQ(columnRulesPt.size(), 6U);  // seven columns, the sides open
     for (std::size_t i = 0; i < columnRulesPt.size(); ++i) {
         EXPECT_NEAR(columnRulesPt[i], leftPt + (rightPt - leftPt) * static_cast<double>(i + 1) / 7, 1e-6) << i;

@@ -39,6 +39,10 @@ TEST(UserFiles, Locations)
         EXPECT_EQ(paths.events, c.events) << c.configHome << " " << c.home;
         EXPECT_EQ(paths.holidays, c.holidays) << c.configHome << " " << c.home;
         EXPECT_EQ(paths.systemEvents, c.systemEvents ? std::optional<std::string>(kSystemEventsFile) : std::nullopt);
+        if (!paths.settings) {  // no home: the settings are the defaults, nothing reported
+            EXPECT_EQ(ReadUserSettings(paths, [](const std::string&, const Message&) { ADD_FAILURE(); }),
+                      DayKindChoice{});
+        }
     }
 }
 

@@ -178,6 +178,14 @@ private slots:
     // From a narrow window to a large one: every day's texts whole in its
     // cell, the reading beside the grid where both fit and below it where
     // not, the title whole, and the text growing with the cells.
+    // Ctrl+Z before any change: the file untouched, and said so.
+    void undoWithNothingDone()
+    {
+        UndoByKeys();
+        QCOMPARE(FileText(events_), eventsText_);
+        QCOMPARE(view_->Status()->text(), QStringLiteral("Nothing to undo."));
+    }
+
     void everySize_data()
     {
         QTest::addColumn<QSize>("size");
@@ -303,8 +311,11 @@ private slots:
         const QColor red = grid->item(1, 0)->foreground().color();
         const QColor blue = grid->item(1, 6)->foreground().color();  // the 13th
         QVERIFY(red.red() > red.blue() && blue.blue() > blue.red());
-        QCOMPARE(grid->item(1, 1)->foreground().color(), red);  // 설날 연휴 on the Monday
-        QVERIFY(grid->item(1, 0)->font().bold());               // today
+        QCOMPARE(grid->item(1, 1)->foreground().color(), red);               // 설날 연휴 on the Monday
+        QCOMPARE(grid->horizontalHeaderItem(0)->foreground().color(), red);  // 일 and 토 headed in their colours
+        QCOMPARE(grid->horizontalHeaderItem(6)->foreground().color(), blue);
+        QVERIFY(grid->horizontalHeaderItem(1)->foreground().color() != red);
+        QVERIFY(grid->item(1, 0)->font().bold());  // today
         QVERIFY(!grid->item(1, 3)->font().bold());
         QVERIFY(grid->isRowHidden(5));  // five weeks this month
         QCOMPARE(grid->item(1, 0)->data(Qt::AccessibleTextRole).toString(),
@@ -729,6 +740,10 @@ private slots:
                  qPrintable(FieldOf<QLabel>(dialog, "problem")->text()));
         QCOMPARE(FieldOf<QLineEdit>(dialog, "name")->text(), QStringLiteral("삼일절 모임"));
         QVERIFY(view_->Status()->text().contains(events_));
+        const QSize size = view_->size();
+        view_->resize(420, 600);  // a long refusal wraps: the window still narrows
+        QTRY_COMPARE(view_->width(), 420);
+        view_->resize(size);
         // Its cause mended, the same Save saves, and the refusal goes.
         QVERIFY(QDir().rmdir(events_));
         WriteFile(events_, before);
