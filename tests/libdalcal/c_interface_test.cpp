@@ -205,6 +205,19 @@ TEST(CInterface, HolidaysWithAnAddedFile)
     EXPECT_EQ(dalcal_holidays_at(list, dalcal_holidays_count(list)), nullptr);
     dalcal_holidays_free(list);
 
+    // 2028's general election, scheduled by the statute and not yet announced: marked so, alone.
+    ASSERT_EQ(dalcal_holidays_of_year(2028, nullptr, &list, nullptr), DALCAL_OK);
+    std::string scheduled;
+    for (std::size_t i = 0; i < dalcal_holidays_count(list); ++i) {
+        const dalcal_holiday* holiday = dalcal_holidays_at(list, i);
+        EXPECT_EQ(holiday->added, 0) << holiday->title;
+        EXPECT_TRUE(holiday->scheduled == 0 || holiday->scheduled == 1) << holiday->title;
+        if (holiday->scheduled == 1)
+            scheduled += std::to_string(holiday->date.month) + "-" + std::to_string(holiday->date.day);
+    }
+    EXPECT_EQ(scheduled, "4-12");
+    dalcal_holidays_free(list);
+
     const std::filesystem::path file = std::filesystem::temp_directory_path() / "dalcal-c-interface-holidays";
     std::ofstream(file) << "2027-03-02 하루 쉼\nbad line\n";
     list = nullptr;

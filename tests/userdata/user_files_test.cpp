@@ -105,6 +105,21 @@ TEST_F(UserFileReading, BadLinesAndFilesAreReportedAndTheRestIsUsed)
     EXPECT_EQ(user.holidaySources[static_cast<std::size_t>(user.holidays[0].source)], added);
 }
 
+// A file of 16 MiB is read; one byte more is not, and that is said.
+TEST_F(UserFileReading, SixteenMebibytesAtMost)
+{
+    constexpr std::size_t kMost = std::size_t{16} * 1024 * 1024;
+    const std::string event = "solar 1-1 a\n";
+    for (const std::size_t size : {kMost, kMost + 1}) {
+        const std::string events = Write("events", event + std::string(size - event.size() - 1, '#') + "\n");
+        std::vector<std::string> messages;
+        const UserDates user = ReadUserDates({events, false, {}, std::nullopt, std::nullopt}, Collect(messages));
+        EXPECT_EQ(user.events.size(), size == kMost ? 1U : 0U) << size;
+        EXPECT_EQ(messages, size == kMost ? std::vector<std::string>{}
+                                          : std::vector<std::string>{events + ": is larger than 16 MiB; not read"});
+    }
+}
+
 // With both the administrator's and the user's files of added holidays, each
 // day is credited to the file it came from, whatever their order of dates.
 TEST_F(UserFileReading, EachAddedHolidayKnowsItsFile)
