@@ -11,10 +11,10 @@
 #include <vector>
 
 #include "userdata/file_descriptor.h"
+#include "userdata/file_size_limit.h"
 
 namespace {
 
-constexpr off_t kLargestFile = off_t{16} * 1024 * 1024;  // bytes, as the files' reader takes
 constexpr int kMostLinks = 40;                           // symbolic links followed, as the kernel does
 constexpr std::string_view kAdministratorsFolder = "/etc/";
 constexpr const char* kTemporaryMark = ".dalcal-";   // ".events.dalcal-XXXXXX" beside "events"
@@ -86,7 +86,7 @@ FileSnapshot Snapshot(const std::string& path)
     if (fstat(file.Get(), &snapshot.status) != 0) Refuse("cannot read {1}", path, errno);
     if (S_ISDIR(snapshot.status.st_mode)) Refuse("cannot save {1}: it is a folder, not a file", path);
     if (!S_ISREG(snapshot.status.st_mode)) Refuse("cannot save {1}: it is not a regular file", path);
-    if (snapshot.status.st_size > kLargestFile) Refuse("cannot save {1}: it is larger than 16 MiB", path);
+    if (snapshot.status.st_size > kLargestUserFile) Refuse("cannot save {1}: it is larger than 16 MiB", path);
     snapshot.exists = true;
     snapshot.text = ReadAll(file.Get(), static_cast<std::size_t>(snapshot.status.st_size), path);
     return snapshot;

@@ -10,11 +10,11 @@
 
 #include "userdata/date_files.h"
 #include "userdata/file_descriptor.h"
+#include "userdata/file_size_limit.h"
 #include "userdata/settings_file.h"
 
 namespace {
 
-constexpr off_t kLargestFile = off_t{16} * 1024 * 1024;  // bytes; no list of dates comes near it
 constexpr const char* kEventsName = "/dalcal/events";
 constexpr const char* kHolidaysName = "/dalcal/holidays";
 constexpr const char* kSettingsName = "/dalcal/settings";
@@ -44,7 +44,7 @@ std::optional<std::string> ReadFile(const std::string& path, bool named, const P
         report(path, S_ISDIR(status.st_mode) ? Message("is a folder, not a file") : Message("is not a regular file"));
         return std::nullopt;
     }
-    if (status.st_size > kLargestFile) {
+    if (status.st_size > kLargestUserFile) {
         report(path, Message("is larger than 16 MiB; not read"));
         return std::nullopt;
     }
@@ -65,7 +65,7 @@ std::optional<std::string> ReadFile(const std::string& path, bool named, const P
 }
 
 // The events given on standard input (--events-file -), read whole, at most
-// kLargestFile bytes.
+// kLargestUserFile bytes.
 std::optional<std::string> ReadStandardInput(const ProblemReport& report)
 {
     std::string text;
@@ -79,7 +79,7 @@ std::optional<std::string> ReadStandardInput(const ProblemReport& report)
         }
         if (n == 0) return text;
         text.append(chunk.data(), static_cast<std::size_t>(n));
-        if (text.size() > static_cast<std::size_t>(kLargestFile)) {
+        if (text.size() > static_cast<std::size_t>(kLargestUserFile)) {
             report(kStandardInputName, Message("is larger than 16 MiB; not read"));
             return std::nullopt;
         }
