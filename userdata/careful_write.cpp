@@ -15,7 +15,7 @@
 
 namespace {
 
-constexpr int kMostLinks = 40;                           // symbolic links followed, as the kernel does
+constexpr int kMostLinks = 40;  // symbolic links followed, as the kernel does
 constexpr std::string_view kAdministratorsFolder = "/etc/";
 constexpr const char* kTemporaryMark = ".dalcal-";   // ".events.dalcal-XXXXXX" beside "events"
 constexpr std::chrono::minutes kStaleTemporary{10};  // older: left by a write that was killed
