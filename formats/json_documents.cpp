@@ -97,7 +97,7 @@ void WriteTermMembers(JsonWriter& json, const SolarTerm& term)
 const char* TypeOf(const MarkedDay& day)
 {
     constexpr const char* kTypes[] = {"holiday", "solarTerm", "anniversary", "sundry", "event"};  // by DayKind
-    return day.towang ? "sundry" : kTypes[static_cast<std::size_t>(day.kind)];
+    return kTypes[static_cast<std::size_t>(day.kind)];
 }
 
 void WriteDateKind(JsonWriter& json, std::optional<const char*> dateKind)

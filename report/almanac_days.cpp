@@ -75,7 +75,6 @@ void AddTowangYongsa(std::int32_t year, std::vector<MarkedDay>& days)
         MarkedDay day = Mark(moment.date, DayKind::Sundry, kTowangName);
         day.minuteOfDay = moment.minuteOfDay;
         day.uncertainDay = moment.uncertainDay;
-        day.towang = true;
         days.push_back(std::move(day));
     }
 }

@@ -23,7 +23,6 @@ struct MarkedDay {
     bool published = false;                   // a term at the minute KASI published
     bool uncertainDay = false;                // a moment within a minute of midnight
     bool moved = false;                       // an event kept elsewhere than its own day
-    bool towang = false;                      // 토왕용사: listed where the terms are detailed only
 };
 
 // The days of the years fromYear..toYear (each kind within the years it is
