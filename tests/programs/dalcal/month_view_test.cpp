@@ -664,6 +664,43 @@ private slots:
         QTRY_COMPARE(list->count(), 1);
     }
 
+    // Reminders turned on and off from the Dates menu: the user's autostart
+    // entry hidden or not, systemd's timer (here a stand-in that records what
+    // it is told) enabled or disabled, and what was done said below the grid.
+    void remindersSwitched()
+    {
+        const QByteArray path = qgetenv("PATH");
+        const QByteArray configHome = qgetenv("XDG_CONFIG_HOME");
+        const QString bin = folder_.filePath(QStringLiteral("bin"));
+        const QString told = folder_.filePath(QStringLiteral("systemctl-told"));
+        QVERIFY(QDir().mkpath(bin));
+        WriteFile(bin + QStringLiteral("/systemctl"), "#!/bin/sh\necho \"$*\" >>'" + told.toStdString() + "'\n");
+        QVERIFY(QFile::setPermissions(bin + QStringLiteral("/systemctl"), QFile::ReadOwner | QFile::ExeOwner));
+        qputenv("PATH", bin.toLocal8Bit());
+        qputenv("XDG_CONFIG_HOME", folder_.filePath(QStringLiteral("config")).toLocal8Bit());
+        QAction* switched = nullptr;
+        for (QAction* action : view_->findChildren<QAction*>()) {
+            if (action->text() == QStringLiteral("Turn reminders on")) switched = action;
+        }
+        QVERIFY(switched != nullptr);
+        const QString entry = folder_.filePath(QStringLiteral("config/autostart/dalcal-remind.desktop"));
+        switched->trigger();  // on
+        QCOMPARE(view_->Status()->text(), QStringLiteral("Reminders are on: at login and every day."));
+        QVERIFY(!QFile::exists(entry));
+        switched->trigger();  // off
+        QCOMPARE(view_->Status()->text(), QStringLiteral("Reminders are off."));
+        QVERIFY(FileText(entry).find("Hidden=true\n") != std::string::npos);  // hides the package's entry
+        switched->trigger();                                                  // on again
+        QCOMPARE(view_->Status()->text(), QStringLiteral("Reminders are on: at login and every day."));
+        QVERIFY(!QFile::exists(entry));
+        QCOMPARE(QString::fromStdString(FileText(told)),
+                 QStringLiteral("--user --quiet enable --now dalcal-remind.timer\n"
+                                "--user --quiet disable --now dalcal-remind.timer\n"
+                                "--user --quiet enable --now dalcal-remind.timer\n"));
+        qputenv("PATH", path);
+        qputenv("XDG_CONFIG_HOME", configHome);
+    }
+
     // The View menu shows or hides a kind of day in the cells, and the
     // settings file remembers it.
     void viewMenu()
