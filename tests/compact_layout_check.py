@@ -3,8 +3,8 @@
 year: no line wider than WIDTH columns (a Korean syllable two); in every
 month, side by side or alone, each day's number ending where its weekday's
 name ends, and the lunar day under it ending there too; every day of the
-year found once. Usage: compact_layout_check.py YEAR WIDTH. Exits 1 naming
-the first fault."""
+year found once; a year's title centred over its months. Usage:
+compact_layout_check.py YEAR WIDTH. Exits 1 naming the first fault."""
 import calendar
 import re
 import sys
@@ -67,6 +67,13 @@ while number < len(lines):
                 faults.append(f"line {number + 2}: lunar {text!r} ends at column {end}, under no day")
         number += 2
     months = []
+# A year's title centred over its rows of months (within a column).
+title = lines[0] if lines else ""
+if re.fullmatch(r"\s*\d+년", title):
+    headings = [width(line.rstrip()) for line in lines if re.fullmatch(r"(\s*[일월화수목금토]){7,}\s*", line)]
+    lead = len(title) - len(title.lstrip())
+    if headings and abs(2 * lead + width(title.strip()) - max(headings)) > 2:
+        faults.append(f"the title {title.strip()!r} is not centred over {max(headings)} columns")
 expected = 366 if calendar.isleap(year) else 365
 if found and len(found) != expected:
     faults.append(f"{len(found)} days found in the year, not {expected}")

@@ -87,7 +87,8 @@ TEST(PrintArguments, ReadsWhatWasAsked)
     EXPECT_EQ(month.mode, PrintMode::Month);
     EXPECT_EQ(month.almanac, Almanac::Classic);
     EXPECT_TRUE(month.cp949);
-    EXPECT_EQ(month.numbers, (std::vector<std::string>{"2026", "-7"}));  // "-7" is a number
+    EXPECT_EQ(month.numbers, (std::vector<std::string>{"2026", "-7"}));       // "-7" is a number
+    EXPECT_EQ(PrintRequestOf({"-"}).numbers, std::vector<std::string>{"-"});  // a dash alone is no option
 
     const PrintRequest years = PrintRequestOf({"--from-lunar", "--leap", "6", "1", "--years", "2025-2030"});
     EXPECT_EQ(years.mode, PrintMode::FromLunarYears);

@@ -307,6 +307,8 @@ TEST(SettingsFile, ReadsKindsAndNamesBadLines)
     EXPECT_EQ(file.problems[2].line, 9);
     const DayKinds applied = file.kinds.Apply(kListedKinds);
     EXPECT_EQ(applied, (DayKinds{true, true, true, false, true}));
+    // A setting on the first line, with no comment above it.
+    EXPECT_EQ(ParseSettingsFile("events = hide").kinds.Chosen(DayKind::Events), std::optional(false));
 }
 
 // The 보기 menu's writer: the kind's last line changed (its comment kept), or
