@@ -439,6 +439,9 @@ run --from-lunar 12 30 --years 2024-2026
 check "--years: a line a year" test "$(cut -d' ' -f1 "$work/out" | tr '\n' ' ')" = "2024년 2025년 2027-02-06 "
 check "--years: why a year lacks it" grep -qx "2024년 음력 12월 30일 없음 (그해 12월은 29일까지)" "$work/out"
 check "--years: stderr counts the years without it" grep -q "음력 12월 30일 is not in 2 of the 3 years; --observe" "$work/err"
+"$program" --from-lunar 12 30 --years 2024-2026 >"$work/both" 2>&1
+check "--years: the word on stderr after the lines, into one file" \
+    test "$(cut -d' ' -f1 "$work/both" | tr '\n' ' ')" = "2024년 2025년 2027-02-06 dalcal-print: "
 run --from-lunar 6 1 --leap --years 2027-2028
 check "--years: no leap month, another leap month" test "$(cat "$work/out")" = "2027년 음력 윤6월 1일 없음 (그해 윤달 없음)
 2028년 음력 윤6월 1일 없음 (그해 윤달은 윤5월)"

@@ -2,6 +2,7 @@
 // the exception display recording instead of opening a modal box.
 #include <QAccessible>
 #include <QFile>
+#include <QFontDatabase>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QProcess>
@@ -498,6 +499,25 @@ private slots:
                 other.setPixelSize(closer);
                 QVERIFY2(!HasDoubleWidthHangul(other), qPrintable(QString::number(closer)));
             }
+        }
+    }
+
+    // A widget's family kept where it is installed; else a fixed-pitch Korean one.
+    void installedFamiliesKept()
+    {
+        QString installed;
+        for (const QString& family : QFontDatabase::families()) {
+            if (!family.contains(QLatin1String("Nanum")) && !family.contains(QLatin1String("Noto Sans Mono CJK"))) {
+                installed = family;
+            }
+        }
+        QVERIFY(!installed.isEmpty());
+        for (const QString& asked : {installed, QStringLiteral("No Such Family")}) {
+            QWidget widget;
+            widget.setProperty("FontHeight", -13);
+            widget.setFont(QFont(asked));
+            UseInstalledFonts(widget);
+            QCOMPARE(widget.font().family() == asked, asked == installed);
         }
     }
 
