@@ -23,6 +23,7 @@
 #include <cmath>
 #include <cstdio>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <memory>
 
@@ -76,22 +77,32 @@ void FieldsApart(EventDialog* dialog)
 }
 
 // The entries of the menu a right click at point opens ("--" a separator),
-// closed unchosen; none where no menu opens.
-QStringList MenuAt(QWidget* widget, QPoint point)
+// closed after whileOpen has had it; none where no menu opens.
+QStringList MenuAt(QWidget* widget, QPoint point, const std::function<void(QMenu&)>& whileOpen = {})
 {
     const auto entries = std::make_shared<QStringList>();
-    QTimer::singleShot(0, [entries] {
+    QTimer::singleShot(0, [entries, whileOpen] {
         auto* const menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
         if (menu == nullptr) return;
         for (const QAction* action : menu->actions()) {
             entries->append(action->isSeparator() ? QStringLiteral("--") : action->text());
         }
+        if (whileOpen) whileOpen(*menu);
         menu->close();
     });
     QContextMenuEvent click(QContextMenuEvent::Mouse, point, widget->mapToGlobal(point));
     QApplication::sendEvent(widget, &click);
     QCoreApplication::processEvents();  // the timer's turn where no menu opened
     return *entries;
+}
+
+// The window's menu entry of these words; none where there is no such entry.
+QAction* ActionNamed(const QWidget* window, const QString& words)
+{
+    for (QAction* action : window->findChildren<QAction*>()) {
+        if (action->text() == words) return action;
+    }
+    return nullptr;
 }
 
 QString ItemText(const QTableWidget* grid, int row, int column)
@@ -642,21 +653,16 @@ private slots:
         QListWidget* const list = view_->DayEvents();
         const QPoint where = list->visualItemRect(list->item(0)).center();
         int chosen = 0;
-        QTimer::singleShot(0, [&] {
-            auto* const menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-            if (menu == nullptr) return;
+        MenuAt(list->viewport(), where, [&](QMenu& menu) {
             std::string without = before;
             without.erase(without.find("음력 1-5 어머니 생신\r\n"), std::string("음력 1-5 어머니 생신\r\n").size());
             WriteFile(events_, without);
             QTRY_COMPARE(list->count(), 0);  // read again
-            for (QAction* entry : menu->actions()) {
+            for (QAction* entry : menu.actions()) {
                 entry->trigger();
                 ++chosen;
             }
-            menu->close();
         });
-        QContextMenuEvent click(QContextMenuEvent::Mouse, where, list->viewport()->mapToGlobal(where));
-        QApplication::sendEvent(list->viewport(), &click);
         QCOMPARE(chosen, 2);  // Edit..., Delete...
         QVERIFY(view_->Dialog() == nullptr);
         QVERIFY(view_->Question() == nullptr);
@@ -678,10 +684,7 @@ private slots:
         QVERIFY(QFile::setPermissions(bin + QStringLiteral("/systemctl"), QFile::ReadOwner | QFile::ExeOwner));
         qputenv("PATH", bin.toLocal8Bit());
         qputenv("XDG_CONFIG_HOME", folder_.filePath(QStringLiteral("config")).toLocal8Bit());
-        QAction* switched = nullptr;
-        for (QAction* action : view_->findChildren<QAction*>()) {
-            if (action->text() == QStringLiteral("Turn reminders on")) switched = action;
-        }
+        QAction* const switched = ActionNamed(view_, QStringLiteral("Turn reminders on"));
         QVERIFY(switched != nullptr);
         const QString entry = folder_.filePath(QStringLiteral("config/autostart/dalcal-remind.desktop"));
         switched->trigger();  // on
@@ -706,10 +709,7 @@ private slots:
     void viewMenu()
     {
         view_->Select({2027, 2, 7});
-        QAction* anniversaries = nullptr;
-        for (QAction* action : view_->findChildren<QAction*>()) {
-            if (action->text() == QStringLiteral("&Anniversaries (기념일)")) anniversaries = action;
-        }
+        QAction* const anniversaries = ActionNamed(view_, QStringLiteral("&Anniversaries (기념일)"));
         QVERIFY(anniversaries != nullptr);
         const auto cellOf28th = [this] { return ItemText(view_->Grid(), 4, 0); };  // a Sunday
         QVERIFY(!cellOf28th().contains(QStringLiteral("민주운동")));
